@@ -1,0 +1,81 @@
+// The game settings record, its working copy and the level list of the match.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/UTyp.h"
+
+struct TSpielerEinstellungen {
+    std::uint16_t TasteOben = 0;
+    std::uint16_t TasteUnten = 0;
+    std::uint16_t TasteLinks = 0;
+    std::uint16_t TasteRechts = 0;
+    std::uint16_t TasteBombe = 0;
+    std::uint16_t TasteWerfen = 0;
+    std::string Name;  // at most 20 characters in the file
+    std::string Bild;  // at most 255 characters; empty: the built-in picture
+    bool Computer = false;
+    std::uint8_t Reserviert = 0;
+    bool Werfen = false;
+    bool MehrBomben = false;
+    bool Unverwundbar = false;
+    bool Krank = false;
+    std::uint16_t Punkte = 0;
+
+    // Keys by their place 1..6 in the block: up, down, left, right, bomb, throw.
+    std::uint16_t& Taste(int nummer);
+    std::uint16_t Taste(int nummer) const { return const_cast<TSpielerEinstellungen*>(this)->Taste(nummer); }
+    // Extras flags by 0..3 in the order of the extras kinds.
+    bool& Extra(int nr);
+    bool operator==(const TSpielerEinstellungen&) const = default;
+};
+
+struct TSpielRecEinstellungen {
+    TSpielerEinstellungen Spieler1;
+    TSpielerEinstellungen Spieler2;
+    std::uint8_t Rundenanzahl = 3;
+    bool LevelZufall = false;
+    std::uint16_t WasserGeschwindigkeit = 2000;
+    std::uint16_t SpielerVerzoegerung = 10;
+    std::uint16_t PlatzExplo = 2000;
+    std::uint16_t ExploDauer = 2000;
+    std::uint8_t Unverwundbarkeit = 30;
+    std::uint8_t ExtraProzent = 50;
+    std::uint8_t Schwierigkeit = 3;
+    std::string BildWerfen;
+    std::string BildMehrBomben;
+    std::string BildUnverwundbar;
+    std::string BildKrankheit;
+
+    TSpielerEinstellungen& Spieler(int nr) { return nr == 1 ? Spieler1 : Spieler2; }
+    const TSpielerEinstellungen& Spieler(int nr) const { return nr == 1 ? Spieler1 : Spieler2; }
+    bool operator==(const TSpielRecEinstellungen&) const = default;
+};
+
+TSpielRecEinstellungen StandardRecord();
+
+// Owns the one global record, the working copy of the settings dialog and the level list.
+class TEinstellungen {
+public:
+    TEinstellungen() { StandardEinstellungen(); }
+
+    TSpielRecEinstellungen EinstellungenHolen() const { return rec_; }
+    void EinstellungenSetzen(const TSpielRecEinstellungen& r) { rec_ = r; }
+    void StandardEinstellungen() { rec_ = StandardRecord(); }
+    TAufgesammelt ExtrasVon(TZellenArt art) const;
+
+    void LevelAnhaengen(const std::string& pfad) { levelliste_.push_back(pfad); }
+    // The n-th level (1-based), the last one when n is too large; false on an empty list.
+    bool LevelHolen(std::uint32_t n, std::string& pfad) const;
+    const std::vector<std::string>& Levelliste() const { return levelliste_; }
+    void LevellisteLoeschen() { levelliste_.clear(); }
+
+    TSpielRecEinstellungen Arbeitskopie;
+    std::uint16_t LevelAnzahl = 0;
+
+private:
+    TSpielRecEinstellungen rec_;
+    std::vector<std::string> levelliste_;
+};

@@ -1,0 +1,58 @@
+#include "hilfen/TestHilfen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <fstream>
+#include <iterator>
+
+void TMeldungsProtokoll::Zeige(TBoxTyp typ, const std::string& text) {
+    Eintraege.push_back({typ, text, false});
+}
+
+bool TMeldungsProtokoll::FrageJaNein(TBoxTyp typ, const std::string& text) {
+    return FrageJaNeinAbbrechen(typ, text) == TAntwort::Ja;
+}
+
+TAntwort TMeldungsProtokoll::FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) {
+    Eintraege.push_back({typ, text, true});
+    if (Antworten.empty()) return TAntwort::Ja;
+    const TAntwort a = Antworten.front();
+    Antworten.pop_front();
+    return a;
+}
+
+std::vector<std::string> TMeldungsProtokoll::Texte() const {
+    std::vector<std::string> t;
+    for (const auto& e : Eintraege) t.push_back(e.Text);
+    return t;
+}
+
+TTestOrdner::TTestOrdner() = default;
+
+std::string TTestOrdner::Pfad(const std::string& name) const {
+    return dir_.filePath(QString::fromStdString(name)).toStdString();
+}
+
+std::string TTestOrdner::Ordner() const { return dir_.path().toStdString() + "/"; }
+
+void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
+    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<unsigned char> LiesBytes(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void SchreibschutzSetzen(const std::string& pfad, bool an) {
+    const QString p = QString::fromStdString(pfad);
+    auto rechte = QFile::permissions(p);
+    if (an)
+        rechte &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    else
+        rechte |= QFileDevice::WriteOwner;
+    QFile::setPermissions(p, rechte);
+}

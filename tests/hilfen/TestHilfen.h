@@ -1,0 +1,46 @@
+// Shared test helpers: a message log that answers questions from a script, and temp folders.
+#pragma once
+
+#include <QTemporaryDir>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "model/UMeldungen.h"
+
+struct TProtokollEintrag {
+    TBoxTyp Typ;
+    std::string Text;
+    bool Frage;
+};
+
+class TMeldungsProtokoll : public IMeldungen {
+public:
+    void Zeige(TBoxTyp typ, const std::string& text) override;
+    bool FrageJaNein(TBoxTyp typ, const std::string& text) override;
+    TAntwort FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) override;
+
+    // Answers for the next questions, in order; an unscripted question is answered Yes.
+    std::deque<TAntwort> Antworten;
+    std::vector<TProtokollEintrag> Eintraege;
+
+    std::vector<std::string> Texte() const;
+    std::string Letzter() const { return Eintraege.empty() ? "" : Eintraege.back().Text; }
+    void Leeren() { Eintraege.clear(); }
+};
+
+// A temporary folder; Pfad("x") is the absolute path of x inside it.
+class TTestOrdner {
+public:
+    TTestOrdner();
+    std::string Pfad(const std::string& name) const;
+    std::string Ordner() const;  // with a trailing "/"
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Writes raw bytes to a file (creating folders as needed).
+void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes);
+std::vector<unsigned char> LiesBytes(const std::string& pfad);
+void SchreibschutzSetzen(const std::string& pfad, bool an);
