@@ -11,7 +11,9 @@
 using TFeldFehler = std::uint8_t;
 
 TFeldFehler PruefeFeld(TSpielfeld& feld);
+// The warning for codes 1 to 5; empty for 0.
 std::string FeldFehlerText(TFeldFehler code);
+inline const std::string kFeldOK = "Das Spielfeld ist OK!";
 inline const std::string kNameFehlt =
     "Dem Spielfeld fehlt ein Name. Bitte geben Sie einen Spielfeldnamen ein!";
 // Shows at most one warning; true when the level may be saved. The caller focuses the name box

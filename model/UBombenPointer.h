@@ -15,7 +15,7 @@ struct TBombe {
 };
 
 class TBombenListen {
-public:
+  public:
     bool KeineBomben() const { return bomben_.empty(); }
     bool KeineExplosionen() const { return explosionen_.empty(); }
     TPosition ErstePosition(bool bomben) const;
@@ -37,7 +37,7 @@ public:
     const std::deque<TBombe>& Bombenliste() const { return bomben_; }
     const std::deque<TBombe>& Explosionsliste() const { return explosionen_; }
 
-private:
+  private:
     std::deque<TBombe>& Liste(bool bomben) { return bomben ? bomben_ : explosionen_; }
     const std::deque<TBombe>& Liste(bool bomben) const { return bomben ? bomben_ : explosionen_; }
 

@@ -7,7 +7,7 @@ enum class TBoxTyp { Information, Warnung, Fehler, Bestaetigung };
 enum class TAntwort { Ja, Nein, Abbrechen };
 
 class IMeldungen {
-public:
+  public:
     virtual ~IMeldungen() = default;
     // A box with the single button OK.
     virtual void Zeige(TBoxTyp typ, const std::string& text) = 0;

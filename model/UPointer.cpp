@@ -13,7 +13,9 @@ void TSpielfeld::SetzeFeldGroesse(std::uint16_t einzelHoehe, std::uint16_t einze
     daten_.Farbe = farbe;
 }
 
-void TSpielfeld::ErzeugeFeld(std::uint32_t n) { zellen_.assign(n, TZelle{}); }
+void TSpielfeld::ErzeugeFeld(std::uint32_t n) {
+    zellen_.assign(n, TZelle{});
+}
 
 void TSpielfeld::LeereFeld() {
     for (auto& z : zellen_) z = TZelle{};
@@ -149,9 +151,13 @@ void TSpielfeld::LoescheSpielerstart(TZellenArt art) {
     LeereZelle(FindeSpieler(SpielerVon(art)).Knoten);
 }
 
-int SpielerVon(TZellenArt art) { return IstSpieler1Art(art) ? 1 : 2; }
+int SpielerVon(TZellenArt art) {
+    return IstSpieler1Art(art) ? 1 : 2;
+}
 
-TZellenArt SpielerArt(int spieler) { return spieler == 1 ? zaSpieler1 : zaSpieler2; }
+TZellenArt SpielerArt(int spieler) {
+    return spieler == 1 ? zaSpieler1 : zaSpieler2;
+}
 
 TRichtung NaechsteRichtung(TRichtung r) {
     return r >= riUnten ? TRichtung(riOben) : TRichtung(r + 1);

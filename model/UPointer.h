@@ -18,7 +18,7 @@ struct TGefunden {
 };
 
 class TSpielfeld {
-public:
+  public:
     // Geometry.
     TFeldDaten HoleFeldDaten() const { return daten_; }
     const TFeldDaten& FeldDaten() const { return daten_; }
@@ -72,7 +72,7 @@ public:
     void LoescheNeuMarken();
     void LoescheSpielerstart(TZellenArt art);
 
-private:
+  private:
     TFeldDaten daten_;
     std::vector<TZelle> zellen_;
 };

@@ -26,7 +26,9 @@ struct TSpielerEinstellungen {
 
     // Keys by their place 1..6 in the block: up, down, left, right, bomb, throw.
     std::uint16_t& Taste(int nummer);
-    std::uint16_t Taste(int nummer) const { return const_cast<TSpielerEinstellungen*>(this)->Taste(nummer); }
+    std::uint16_t Taste(int nummer) const {
+        return const_cast<TSpielerEinstellungen*>(this)->Taste(nummer);
+    }
     // Extras flags by 0..3 in the order of the extras kinds.
     bool& Extra(int nr);
     bool operator==(const TSpielerEinstellungen&) const = default;
@@ -58,7 +60,7 @@ TSpielRecEinstellungen StandardRecord();
 
 // Owns the one global record, the working copy of the settings dialog and the level list.
 class TEinstellungen {
-public:
+  public:
     TEinstellungen() { StandardEinstellungen(); }
 
     TSpielRecEinstellungen EinstellungenHolen() const { return rec_; }
@@ -75,7 +77,7 @@ public:
     TSpielRecEinstellungen Arbeitskopie;
     std::uint16_t LevelAnzahl = 0;
 
-private:
+  private:
     TSpielRecEinstellungen rec_;
     std::vector<std::string> levelliste_;
 };

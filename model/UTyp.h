@@ -74,7 +74,9 @@ struct TAufgesammelt {
     bool Unverwundbar = false;
     bool Krank = false;
 
-    bool& operator[](int i) { return i == 0 ? Werfen : i == 1 ? MehrBomben : i == 2 ? Unverwundbar : Krank; }
+    bool& operator[](int i) {
+        return i == 0 ? Werfen : i == 1 ? MehrBomben : i == 2 ? Unverwundbar : Krank;
+    }
     bool Irgendeins() const { return Werfen || MehrBomben || Unverwundbar || Krank; }
     bool operator==(const TAufgesammelt&) const = default;
 };

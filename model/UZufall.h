@@ -5,14 +5,14 @@
 #include <random>
 
 class TZufall {
-public:
+  public:
     explicit TZufall(std::uint64_t saat = 1) : gen_(saat) {}
     void Saeen(std::uint64_t saat) { gen_.seed(saat); }
 
     // A uniform whole number from 0 to n - 1; 0 when n is 0.
     std::uint32_t Zufall(std::uint32_t n);
 
-private:
+  private:
     std::mt19937_64 gen_;
 };
 

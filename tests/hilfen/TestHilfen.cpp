@@ -34,12 +34,15 @@ std::string TTestOrdner::Pfad(const std::string& name) const {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
 }
 
-std::string TTestOrdner::Ordner() const { return dir_.path().toStdString() + "/"; }
+std::string TTestOrdner::Ordner() const {
+    return dir_.path().toStdString() + "/";
+}
 
 void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes) {
     QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
     std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    f.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<unsigned char> LiesBytes(const std::string& pfad) {

@@ -15,7 +15,7 @@ struct TProtokollEintrag {
 };
 
 class TMeldungsProtokoll : public IMeldungen {
-public:
+  public:
     void Zeige(TBoxTyp typ, const std::string& text) override;
     bool FrageJaNein(TBoxTyp typ, const std::string& text) override;
     TAntwort FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) override;
@@ -31,12 +31,12 @@ public:
 
 // A temporary folder; Pfad("x") is the absolute path of x inside it.
 class TTestOrdner {
-public:
+  public:
     TTestOrdner();
     std::string Pfad(const std::string& name) const;
     std::string Ordner() const;  // with a trailing "/"
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

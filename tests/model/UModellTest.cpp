@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "model/UAnsi.h"
+#include "model/UBombenPointer.h"
+#include "model/USpielRecEinstellungen.h"
+
+TEST(Einstellungen, LevellisteUndExtras) {
+    TEinstellungen e;
+    std::string pfad = "unveraendert";
+    EXPECT_FALSE(e.LevelHolen(1, pfad));
+    EXPECT_EQ(pfad, "unveraendert");
+    for (auto p : {"a.dat", "b.dat", "c.dat"}) e.LevelAnhaengen(p);
+    EXPECT_TRUE(e.LevelHolen(5, pfad));
+    EXPECT_EQ(pfad, "c.dat");
+    e.LevelHolen(2, pfad);
+    EXPECT_EQ(pfad, "b.dat");
+
+    auto r = e.EinstellungenHolen();
+    EXPECT_EQ(r.Spieler1.TasteWerfen, 0x52);
+    EXPECT_EQ(r.Spieler2.TasteBombe, 0x20);
+    r.Spieler2.MehrBomben = true;
+    e.EinstellungenSetzen(r);
+    EXPECT_TRUE(e.ExtrasVon(zaBombe).MehrBomben);  // a bomb cell counts as player 2
+    EXPECT_FALSE(e.ExtrasVon(zaSpieler1ExplosionExtra).MehrBomben);
+    e.StandardEinstellungen();
+    EXPECT_EQ(e.EinstellungenHolen(), StandardRecord());
+}
+
+TEST(Bombenliste, LegenZaehlenUndFaelligkeit) {
+    TBombenListen l;
+    TSpielRecEinstellungen e = StandardRecord();
+    EXPECT_TRUE(l.DarfBombeLegen(e, 1));
+    EXPECT_FALSE(l.DarfBombeLegen(e, 3));
+    l.Anhaengen(0, {2, 3}, 1, true);
+    EXPECT_FALSE(l.DarfBombeLegen(e, 1));
+    EXPECT_TRUE(l.DarfBombeLegen(e, 2));  // the other player's bomb does not count
+    e.Spieler1.MehrBomben = true;
+    EXPECT_TRUE(l.DarfBombeLegen(e, 1));
+    e.Spieler1.MehrBomben = false;
+
+    for (int i = 0; i < 2; ++i) l.Weiterzaehlen(true);
+    l.Anhaengen(0, {4, 4}, 2, true);
+    l.Anhaengen(0, {5, 5}, 2, true);
+    l.BombeVersetzen({9, 9}, {4, 4});
+    l.BombeVersetzen({1, 1}, {7, 7});  // no such bomb: nothing
+    for (int i = 0; i < 3; ++i) l.Weiterzaehlen(true);
+    EXPECT_TRUE(l.BombeFaellig());
+    EXPECT_EQ(l.ErsterSpieler(), 1);
+
+    // Detonation: the explosion record joins before the bomb record leaves.
+    l.Anhaengen(0, l.ErstePosition(true), l.ErsterSpieler(), false);
+    l.ErsteEntfernen(true);
+    EXPECT_FALSE(l.BombeFaellig());
+    EXPECT_FALSE(l.DarfBombeLegen(e, 1));  // its explosion still burns
+    EXPECT_TRUE(l.ExplosionBei({2, 3}));
+    EXPECT_FALSE(l.ExplosionBei({2, 4}));
+    EXPECT_FALSE(l.ExplosionBei({3, 3}));
+    EXPECT_TRUE(l.ExplosionNeben({2, 1}, 2, riRechts));
+    EXPECT_TRUE(l.ExplosionNeben({4, 3}, 2, riOben));
+    EXPECT_TRUE(l.ExplosionNeben({2, 3}, 2, 5));  // no direction: the position itself
+
+    // The two bombs laid between the same ticks become due together; the moved one kept its count.
+    l.Weiterzaehlen(true);
+    l.Weiterzaehlen(true);
+    EXPECT_TRUE(l.BombeFaellig());
+    EXPECT_EQ(l.ErstePosition(true), (TPosition{9, 9}));
+    l.ErsteEntfernen(true);
+    EXPECT_TRUE(l.BombeFaellig());
+
+    for (int i = 0; i < 5; ++i) l.Weiterzaehlen(false);
+    EXPECT_TRUE(l.ExplosionFaellig());
+    l.ErsteEntfernen(false);
+    EXPECT_TRUE(l.DarfBombeLegen(e, 1));
+    EXPECT_EQ(l.ErstePosition(false), TPosition{});
+    l.ListenFreigeben();
+    EXPECT_TRUE(l.KeineBomben() && l.KeineExplosionen());
+    l.ErsteEntfernen(false);  // empty: nothing
+}
+
+TEST(Ansi, UmwandlungBeideRichtungen) {
+    EXPECT_EQ(Utf8NachAnsi("Grösse € ß"), std::string("Gr\xF6sse \x80 \xDF"));
+    EXPECT_EQ(AnsiNachUtf8("Gr\xF6sse \x80 \xDF"), "Grösse € ß");
+    EXPECT_EQ(Utf8NachAnsi("日本 ok"), "?? ok");
+    EXPECT_EQ(Utf8NachAnsi("\xFF\xC3"), "??");  // broken UTF-8 never passes through raw
+    // Every byte survives a round trip, also the five holes of the code page.
+    std::string alle;
+    for (int b = 1; b < 256; ++b) alle += static_cast<char>(b);
+    EXPECT_EQ(Utf8NachAnsi(AnsiNachUtf8(alle)), alle);
+    EXPECT_EQ(Utf8Laenge("Müller"), 6u);
+    EXPECT_EQ(Utf8Kuerzen("Müller", 2), "Mü");
+}
