@@ -20,9 +20,13 @@ struct TBildSatzEintrag {
 // A .bmp loaded through QImageReader with the explicit format and an allocation limit; a null
 // image when the file is missing or no valid bitmap.
 QImage BitmapLaden(const std::string& pfad);
+// A file exists at the path and its header is that of a bitmap (cheap: nothing is decoded).
+bool BitmapLesbar(const std::string& pfad);
+// ordner + name, with a separator between them when ordner lacks one.
+std::string ImOrdner(const std::string& ordner, const std::string& name);
 
 class TBilderSets {
-public:
+  public:
     explicit TBilderSets(TDateiFehler& fehler);
 
     // Current folders of the two sets, absolute, with a trailing separator.
@@ -47,7 +51,7 @@ public:
     // Goes up with every change of either set, so a view can rescale its pictures only then.
     std::uint64_t Stand() const { return stand_; }
 
-private:
+  private:
     std::vector<TBildSatzEintrag>& SatzVon(std::uint8_t bildArt);
     bool EintragAnlegen(std::uint8_t bildArt, std::uint16_t nummer, const std::string& pfad);
 
