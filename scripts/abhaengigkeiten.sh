@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Knallfeld needs to build, test and run (only those still missing).
+set -euo pipefail
+pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
+        xvfb xauth)
+fehlend=()
+for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if ((${#fehlend[@]})); then
+    sudo_cmd=()
+    [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${fehlend[@]}"
+fi
