@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for the given seconds (default 20).
+# Usage: fuzz/laufen.sh [SEKUNDEN] [ZIEL...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sekunden=${1:-20}
+shift || true
+ordner=build-fuzz
+bash scripts/abhaengigkeiten.sh clang libclang-rt-14-dev
+CC=clang CXX=clang++ cmake -S . -B "$ordner" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKNALLFELD_FUZZ=ON -DKNALLFELD_TESTS=OFF -DKNALLFELD_UI=OFF >/dev/null
+cmake --build "$ordner" -j"$(nproc)" | grep -vE '^\[[0-9]+/[0-9]+\]' || true
+[[ ${PIPESTATUS[0]} -eq 0 ]] || exit 1
+
+korpus=$ordner/korpus
+saat() {  # saat ZIEL DATEI...: copies seed files into a target's corpus
+    local ziel=$1
+    shift
+    mkdir -p "$korpus/$ziel"
+    for f in "$@"; do [[ -f $f ]] && cp "$f" "$korpus/$ziel/$(basename "$f")"; done
+    return 0
+}
+shopt -s nullglob
+saat allgemein Spielfelder/*.all fuzz/saat/allgemein/*
+saat bilder Spielfelder/*.bild fuzz/saat/bilder/*
+saat bmp Bilder/*/*.bmp fuzz/saat/bmp/*
+saat highscore Highscore.hsk fuzz/saat/highscore/*
+saat einstellungen fuzz/saat/einstellungen/*
+saat levelliste fuzz/saat/levelliste/*
+mkdir -p "$korpus/zellen"
+for f in Spielfelder/*.dat; do  # geometry bytes in front of the cells
+    { printf '\x0f\x13'; cat "$f"; } >"$korpus/zellen/$(basename "$f")"
+done
+
+ziele=("$@")
+((${#ziele[@]})) || ziele=(allgemein zellen bilder einstellungen levelliste highscore bmp)
+export QT_QPA_PLATFORM=offscreen
+for ziel in "${ziele[@]}"; do
+    mkdir -p "$korpus/$ziel"
+    echo "== fuzz_$ziel ($sekunden s)"
+    "$ordner/fuzz/fuzz_$ziel" -max_total_time="$sekunden" -rss_limit_mb=2048 -timeout=10 \
+        -print_final_stats=1 "$korpus/$ziel" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|Invariante|SUMMARY' || true
+    [[ ${PIPESTATUS[0]} -eq 0 ]] || { echo "fuzz_$ziel: Fund, siehe oben"; exit 1; }
+done
