@@ -1,0 +1,20 @@
+// Keys as the game stores them: Windows virtual-key codes, and their display names.
+#pragma once
+
+#include <Qt>
+#include <cstdint>
+#include <string>
+
+class QKeyEvent;
+
+// The virtual-key code that a German Windows keyboard would deliver for this key press; 0 when
+// the key has none. Settings files keep these codes, so they must not depend on the toolkit.
+std::uint16_t VirtuellerTastencode(const QKeyEvent& e);
+
+// The same from the parts of a key event: Qt key, modifiers and the native scan code
+// (an XKB keycode on X11 and Wayland, 0 when the platform gives none).
+std::uint16_t VirtuellerTastencode(int qtTaste, Qt::KeyboardModifiers modifikatoren,
+                                   quint32 scanCode);
+
+// Display name of a key code; empty for codes without one.
+std::string TastenName(std::uint16_t code);
