@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         INVARIANTE(e.EinstellungenHolen() == vorher);
         INVARIANTE(e.Levelliste().size() == 1);
     }
-    if (!fehler) INVARIANTE(laenge % 1634 == 0 && (groesse - 2 - laenge) % 256 == 0);
-    for (const auto& level : e.Levelliste()) INVARIANTE(DateiExistiert(level));
+    if (!fehler) {
+        INVARIANTE(laenge % 1634 == 0 && (groesse - 2 - laenge) % 256 == 0);
+        for (const auto& level : e.Levelliste()) INVARIANTE(DateiExistiert(level));
+    }
     return 0;
 }

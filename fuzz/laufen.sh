@@ -38,7 +38,15 @@ export QT_QPA_PLATFORM=offscreen
 for ziel in "${ziele[@]}"; do
     mkdir -p "$korpus/$ziel"
     echo "== fuzz_$ziel ($sekunden s)"
+    protokoll=$ordner/fuzz_$ziel.log
+    status=0
     "$ordner/fuzz/fuzz_$ziel" -max_total_time="$sekunden" -rss_limit_mb=2048 -timeout=10 \
-        -print_final_stats=1 "$korpus/$ziel" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|Invariante|SUMMARY' || true
-    [[ ${PIPESTATUS[0]} -eq 0 ]] || { echo "fuzz_$ziel: Fund, siehe oben"; exit 1; }
+        -print_final_stats=1 -artifact_prefix="$ordner/fund_${ziel}_" "$korpus/$ziel" \
+        >"$protokoll" 2>&1 || status=$?
+    grep -E 'stat::number_of_executed_units|ERROR|Invariante|SUMMARY' "$protokoll" || true
+    if ((status != 0)); then
+        tail -40 "$protokoll"
+        echo "fuzz_$ziel: Fund (Status $status)"
+        exit 1
+    fi
 done
