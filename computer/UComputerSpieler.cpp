@@ -1,0 +1,109 @@
+#include "computer/UComputerSpieler.h"
+
+#include "computer/UComputerAktionen.h"
+
+namespace {
+
+int Taste(const TRichtungOpt& r) {
+    return r ? TastenNummer(*r) : 0;
+}
+
+}  // namespace
+
+TRichtung RichtungVonTaste(int taste) {
+    switch (taste) {
+        case 1:
+            return riOben;
+        case 2:
+            return riUnten;
+        case 3:
+            return riLinks;
+        default:
+            return riRechts;
+    }
+}
+
+TEntscheidung Gefahr(TSpielDaten& d, int spieler) {
+    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    if (!c) return {};
+    if (c->Art == zaSpieler1Bombe || c->Art == zaSpieler2Bombe)
+        return {true, Taste(Zweischritt(d.Feld, d.Zufall, c))};
+    if (!Bedroht(d.Feld, c)) return {};
+    if (const TRichtungOpt r = Flucht(d.Feld, d.Zufall, c)) return {true, TastenNummer(*r)};
+    return {true, Taste(Zweischritt(d.Feld, d.Zufall, c))};
+}
+
+TEntscheidung WasserFlucht(TSpielDaten& d, int spieler) {
+    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    if (!c) return {};
+    TRichtungOpt wasser;
+    for (TRichtung r = riOben; r <= riUnten && !wasser; ++r)
+        if (IstWasser(NachbarMitRand(d.Feld, c, r))) wasser = r;
+    if (!wasser) return {};
+    // The three other directions, in round order from a random start.
+    TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        if (r == *wasser) r = NaechsteRichtung(r);
+        if (IstBegehbar(NachbarMitRand(d.Feld, c, r))) return {true, TastenNummer(r)};
+        r = NaechsteRichtung(r);
+    }
+    return {true, 0};
+}
+
+bool GegnerInLinie(TSpielDaten& d, int spieler) {
+    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    if (!c) return false;
+    for (TRichtung r = riOben; r <= riUnten; ++r) {
+        TKnoten cur = c;
+        for (int abstand = 1; abstand <= 2; ++abstand) {
+            cur = NachbarMitRand(d.Feld, cur, r);
+            if (!cur || IstMauer(cur)) break;
+            if (IstGegner(cur, spieler)) return true;
+        }
+    }
+    return false;
+}
+
+int Annaehern(TSpielDaten& d, int spieler) {
+    const TGefunden ich = d.Feld.FindeSpieler(spieler);
+    const TGefunden gegner = d.Feld.FindeSpieler(spieler == 1 ? 2 : 1);
+    if (!ich.Knoten || !gegner.Knoten) return 0;
+    const TPosition p = d.Feld.PositionVon(ich.Index);
+    const TPosition q = d.Feld.PositionVon(gegner.Index);
+    TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
+    for (int versuch = 0; versuch < 4; ++versuch, r = NaechsteRichtung(r)) {
+        const bool dorthin =
+            (r == riOben && q.Zeile < p.Zeile) || (r == riUnten && q.Zeile > p.Zeile) ||
+            (r == riLinks && q.Spalte < p.Spalte) || (r == riRechts && q.Spalte > p.Spalte);
+        if (!dorthin || Unsicher(d.Feld, ich.Knoten, r)) continue;
+        if (const int a = SchrittZumZiel(d.Feld, ich.Knoten, r)) return a;
+    }
+    return 0;
+}
+
+int Umherlaufen(TSpielDaten& d, int spieler) {
+    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    if (!c) return 0;
+    TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
+    for (int versuch = 0; versuch < 4; ++versuch, r = NaechsteRichtung(r))
+        if (!Unsicher(d.Feld, c, r) && !HatExplosion(NachbarMitRand(d.Feld, c, r)))
+            return TastenNummer(r);
+    return 0;
+}
+
+int Entscheide(TSpielDaten& d, int spieler) {
+    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    if (!c) return 0;  // nobody to steer
+    const TEntscheidung gefahr = Gefahr(d, spieler);
+    if (gefahr.Gilt) {
+        if (gefahr.Taste != 0) return gefahr.Taste;
+        if (const TRichtungOpt r = GeradeausFlucht(d.Feld, d.Zufall, c)) return TastenNummer(*r);
+        return TastenNummer(Zufallsschritt(d.Feld, d.Zufall, c));
+    }
+    const TEntscheidung wasser = WasserFlucht(d, spieler);
+    if (wasser.Gilt) return wasser.Taste;
+    if (GegnerInLinie(d, spieler)) return 5;
+    if (const int a = Annaehern(d, spieler)) return a;
+    if (const int a = Umherlaufen(d, spieler)) return a;
+    return 0;
+}

@@ -1,0 +1,416 @@
+#include "match/USpiel.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "computer/UComputerSpieler.h"
+#include "files/UDateiFehler.h"
+#include "match/UBombenAktionen.h"
+#include "match/USpielerAktion.h"
+#include "model/UAnsi.h"
+
+namespace {
+
+// Points and seconds are 16-bit in the files; they stop at the top instead of wrapping to 0.
+std::uint16_t Plus(std::uint16_t a, unsigned b) {
+    return static_cast<std::uint16_t>(std::min<unsigned>(a + b, 65535u));
+}
+
+bool IstTasteVon(const TSpielerEinstellungen& s, std::uint16_t k) {
+    for (int n = 1; n <= 6; ++n)
+        if (s.Taste(n) == k) return true;
+    return false;
+}
+
+}  // namespace
+
+std::uint32_t KIIntervall(std::uint16_t platzExplo, std::uint8_t schwierigkeit) {
+    if (schwierigkeit < 1 || schwierigkeit > 5) return 0;
+    const long v = (long(platzExplo) - 500) / 10 * (6 - schwierigkeit);
+    // A fuse below 500 ms (only from a hand-made settings file) must not become an endless wait.
+    return v <= 0 ? 1u : static_cast<std::uint32_t>(v);
+}
+
+TSpiel::TSpiel(TSpielUmgebung u)
+    : daten_(u.Daten),
+      level_(u.Level),
+      highscore_(u.Highscore),
+      highscorepfad_(std::move(u.Highscorepfad)),
+      meldungen_(u.Meldungen),
+      ansicht_(u.Ansicht) {
+    ITimerFabrik& f = u.Timer;
+    // Created in this order; a simulated clock fires simultaneous ticks in it.
+    timerBombe_ = f.TimerErzeugen("Timer_Bombe", 1000, [this] { BombeTimer(); });
+    timerExplo_ = f.TimerErzeugen("Timer_Explo", 1000, [this] { ExploTimer(); });
+    timerWasser_ = f.TimerErzeugen("Timer_Wasser", 1000, [this] { WasserTimer(); });
+    timerUnverwund_[0] = f.TimerErzeugen("Timer_Unverwund1", 1000, [this] { Unverwundbar(1); });
+    timerUnverwund_[1] = f.TimerErzeugen("Timer_Unverwund2", 1000, [this] { Unverwundbar(2); });
+    timerKrank_[0] = f.TimerErzeugen("Timer_Krank1", 1000, [this] { Krankheit(1); });
+    timerKrank_[1] = f.TimerErzeugen("Timer_Krank2", 1000, [this] { Krankheit(2); });
+    timerKI_ = f.TimerErzeugen("Timer_KI", 2000, [this] { Timer_KITimer(); });
+    timerSpieler_[0] = f.TimerErzeugen("Timer_Spieler1", 1000, [this] { Verzoegerung(1); });
+    timerSpieler_[1] = f.TimerErzeugen("Timer_Spieler2", 1000, [this] { Verzoegerung(2); });
+}
+
+void TSpiel::Meldung(const std::string& text) {
+    meldungen_.Zeige(TBoxTyp::Information, text);
+}
+
+void TSpiel::AlleTimerAnhalten() {
+    for (ITimer* t : {timerBombe_.get(), timerExplo_.get(), timerWasser_.get(), timerKI_.get()})
+        t->Ausschalten();
+    for (int i = 0; i < 2; ++i) {
+        timerUnverwund_[i]->Ausschalten();
+        timerKrank_[i]->Ausschalten();
+        timerSpieler_[i]->Ausschalten();
+    }
+}
+
+void TSpiel::TimerIntervalleSetzen(const TSpielRecEinstellungen& e) {
+    timerBombe_->SetzeIntervall(e.PlatzExplo / 5);
+    timerExplo_->SetzeIntervall(e.ExploDauer / 5);
+    timerWasser_->SetzeIntervall(e.WasserGeschwindigkeit);
+    for (int i = 0; i < 2; ++i) timerUnverwund_[i]->SetzeIntervall(1000);
+    for (int i = 0; i < 2; ++i) timerKrank_[i]->SetzeIntervall(daten_.Zufall.Zufall(5000));
+    if (const std::uint32_t ki = KIIntervall(e.PlatzExplo, e.Schwierigkeit))
+        timerKI_->SetzeIntervall(ki);
+    for (int i = 0; i < 2; ++i) timerSpieler_[i]->SetzeIntervall(e.SpielerVerzoegerung);
+}
+
+// ---- Match and round flow ----
+
+bool TSpiel::MatchStarten() {
+    NeuesMatch();
+    if (!RundeLaden()) return false;
+    RundeBeginnen();
+    return true;
+}
+
+void TSpiel::NeuesMatch() {
+    TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    e.Spieler1.Punkte = 0;
+    e.Spieler2.Punkte = 0;
+    daten_.Einstellungen.EinstellungenSetzen(e);
+    ansicht_.PunkteAnzeigen(0, 0);
+    runde_ = 1;
+    ansicht_.RundeAnzeigen(runde_);
+    matchVorbei_ = false;
+    ergebnis_ = 0;
+}
+
+std::string TSpiel::LevelWaehlen() {
+    const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    const std::uint32_t n = daten_.Einstellungen.LevelAnzahl;
+    std::uint32_t k;
+    if (e.LevelZufall)
+        k = daten_.Zufall.Zufall(n);
+    else
+        k = std::min<std::uint32_t>(runde_ - 1u, n == 0 ? 0 : n - 1);
+    std::string pfad;
+    daten_.Einstellungen.LevelHolen(k + 1, pfad);
+    return pfad;
+}
+
+bool TSpiel::RundeLaden() {
+    const std::string p = LevelWaehlen();
+    bool ok = !level_.AllgemeinLesen(p + ".all");
+    if (ok) {
+        TSpielfeld& feld = daten_.Feld;
+        feld.LoescheFeld();
+        const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+        ansicht_.FensterEinrichten(feld.FeldDaten());
+        ansicht_.StatusAnzeigen(feld.FeldDaten().Name, e);
+        TimerIntervalleSetzen(e);
+        feld.ErzeugeFeld(feld.Zellenzahl());
+        RundenZustandSetzen();
+        ok = !level_.ZellenLesen(p, feld.Zellenzahl()) && !level_.BilderLesen(p + ".bild");
+        wasser_.Zuruecksetzen();
+    }
+    if (!ok) {
+        // Nothing may run on a level that did not load: only "Neustart" or closing remain.
+        AlleTimerAnhalten();
+        rundeLaeuft_ = false;
+        feldAktiv_ = false;
+        naechsteRunde_ = false;
+        ansicht_.FeldAktivieren(false);
+        ansicht_.NaechsteRundeAktivieren(false);
+        daten_.Bomben.ListenFreigeben();
+    }
+    return ok;
+}
+
+void TSpiel::RundeBeginnen() {
+    daten_.Bomben.ListenFreigeben();
+    RundenZustandSetzen();
+    ansicht_.FensterZentrieren();
+}
+
+void TSpiel::RundenZustandSetzen() {
+    TEinstellungen& einst = daten_.Einstellungen;
+    const TSpielRecEinstellungen alt = einst.EinstellungenHolen();
+    TSpielRecEinstellungen e = einst.Arbeitskopie;
+    for (int p = 1; p <= 2; ++p) {
+        TSpielerEinstellungen& s = e.Spieler(p);
+        s.Punkte = alt.Spieler(p).Punkte;
+        for (int x = 0; x < 4; ++x) s.Extra(x) = false;
+        restsekunden_[Nr(p)] = 0;
+        ansicht_.RestsekundenAnzeigen(p, 0);
+        for (int x = 0; x < 4; ++x) ansicht_.ExtraAnzeigen(p, x, false);
+    }
+    einst.EinstellungenSetzen(e);
+    AlleTimerAnhalten();
+    if (e.Spieler1.Computer || e.Spieler2.Computer) timerKI_->Einschalten();
+    belegt_ = {false, false};
+    naechsteRunde_ = false;
+    ansicht_.NaechsteRundeAktivieren(false);
+    feldAktiv_ = true;
+    ansicht_.FeldAktivieren(true);
+    rundeLaeuft_ = true;
+    ergebnis_ = 0;
+    wasser_.Zuruecksetzen();
+}
+
+void TSpiel::RundeAnhalten() {
+    AlleTimerAnhalten();
+    rundeLaeuft_ = false;
+    naechsteRunde_ = true;
+    ansicht_.NaechsteRundeAktivieren(true);
+    feldAktiv_ = false;
+    ansicht_.FeldAktivieren(false);
+}
+
+void TSpiel::RundenEnde(TGetroffen r) {
+    // One round ends once, even when a second event of the same handler kills again.
+    if (!rundeLaeuft_) return;
+    RundeAnhalten();
+    TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    if (r == 1) e.Spieler2.Punkte = Plus(e.Spieler2.Punkte, 100);
+    if (r == 2) e.Spieler1.Punkte = Plus(e.Spieler1.Punkte, 100);
+    // Stored before the match end, which decides and enters the points with this round's.
+    daten_.Einstellungen.EinstellungenSetzen(e);
+    ansicht_.PunkteAnzeigen(e.Spieler1.Punkte, e.Spieler2.Punkte);
+    ergebnis_ = r;
+    if (runde_ >= e.Rundenanzahl) {
+        MatchEnde();
+        naechsteRunde_ = false;
+        ansicht_.NaechsteRundeAktivieren(false);
+    } else if (r == 1) {
+        Meldung(e.Spieler2.Name + " hat die letzte Runde gewonnen!");
+    } else if (r == 2) {
+        Meldung(e.Spieler1.Name + " hat die letzte Runde gewonnen!");
+    } else {
+        Meldung("Diese Runde geht unendschieden aus!");
+    }
+}
+
+void TSpiel::MatchEnde() {
+    const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    if (e.Spieler1.Punkte > e.Spieler2.Punkte)
+        Meldung(e.Spieler1.Name + " hat das Match gewonnen!");
+    else if (e.Spieler2.Punkte > e.Spieler1.Punkte)
+        Meldung(e.Spieler2.Name + " hat das Match gewonnen!");
+    else
+        Meldung("Das Match geht unendschieden aus!");
+    highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler1.Name, 20), e.Spieler1.Punkte});
+    highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler2.Name, 20), e.Spieler2.Punkte});
+    if (!highscorepfad_.empty()) {
+        TDateiFehler fehler(meldungen_);
+        HighscoreSpeichern(highscore_, fehler, highscorepfad_);
+    }
+    matchVorbei_ = true;
+}
+
+void TSpiel::NextRound() {
+    if (!naechsteRunde_) return;  // the button is disabled
+    ++runde_;
+    ansicht_.RundeAnzeigen(runde_);
+    if (RundeLaden()) RundeBeginnen();
+}
+
+void TSpiel::Neustart() {
+    RundeAnhalten();
+    NeuesMatch();
+    if (RundeLaden()) RundeBeginnen();
+}
+
+void TSpiel::FormClose() {
+    RundeAnhalten();
+    daten_.Feld.LoescheFeld();
+    daten_.Bomben.ListenFreigeben();
+    wasser_.Zuruecksetzen();
+}
+
+// ---- Input ----
+
+void TSpiel::SpielerTasteDrucken(std::uint16_t taste) {
+    if (!feldAktiv_) return;  // the grid is disabled between rounds
+    if (belegt_[0] && belegt_[1]) return;
+    const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    int spieler = 0;
+    if (!e.Spieler1.Computer && IstTasteVon(e.Spieler1, taste))
+        spieler = 1;
+    else if (!e.Spieler2.Computer && IstTasteVon(e.Spieler2, taste))
+        spieler = 2;
+    if (spieler) TasteVerarbeiten(taste, spieler, e, false);
+}
+
+void TSpiel::TasteVerarbeiten(std::uint16_t k, int p, const TSpielRecEinstellungen& e,
+                              bool vomComputer) {
+    if (!rundeLaeuft_) return;
+    const TSpielerEinstellungen& s = e.Spieler(p);
+    if (belegt_[Nr(p)] || s.Computer != vomComputer) return;
+    belegt_[Nr(p)] = true;
+    timerSpieler_[Nr(p)]->Einschalten();
+
+    TGetroffen g = 0;
+    auto schritt = [&](TRichtung r) {
+        const TSchritt erg = Bewegen(daten_, p, r);
+        g = erg.Getroffen;
+        if (erg.Bewegt) StatusNachAufsammeln(erg.Aufgesammelt, p);
+    };
+    if (k == s.TasteOben) {
+        schritt(riOben);
+    } else if (k == s.TasteUnten) {
+        schritt(riUnten);
+    } else if (k == s.TasteLinks) {
+        schritt(riLinks);
+    } else if (k == s.TasteRechts) {
+        schritt(riRechts);
+    } else if (k == s.TasteBombe) {
+        if (daten_.Bomben.DarfBombeLegen(daten_.Einstellungen.EinstellungenHolen(), p)) {
+            BombeLegen(daten_, SpielerArt(p));
+            timerBombe_->Einschalten();
+        } else if (k == s.TasteWerfen && s.Werfen) {
+            BombeWerfen(daten_, SpielerArt(p));
+        }
+    } else if (k == s.TasteWerfen) {
+        if (s.Werfen) BombeWerfen(daten_, SpielerArt(p));
+    }
+    ansicht_.FeldNeuZeichnen();
+    if (g != 0) RundenEnde(g);
+}
+
+void TSpiel::Verzoegerung(int spieler) {
+    timerSpieler_[Nr(spieler)]->Ausschalten();
+    belegt_[Nr(spieler)] = false;
+}
+
+// ---- Bombs, explosions, water ----
+
+void TSpiel::BombeTimer() {
+    TBombenListen& b = daten_.Bomben;
+    b.Weiterzaehlen(true);
+    TGetroffen g = 0;
+    while (b.BombeFaellig() && g == 0) {
+        const TPosition pos = b.ErstePosition(true);
+        const TIndex index = daten_.Feld.IndexVon(pos.Spalte - 1u, pos.Zeile - 1u);
+        const std::uint8_t besitzer = b.ErsterSpieler();
+        g = Detonieren(daten_, index);
+        b.Anhaengen(0, pos, besitzer, false);
+        timerExplo_->Einschalten();
+        b.ErsteEntfernen(true);
+        if (b.KeineBomben()) timerBombe_->Ausschalten();
+        ansicht_.FeldNeuZeichnen();
+    }
+    if (g != 0) RundenEnde(g);
+}
+
+void TSpiel::ExploTimer() {
+    TBombenListen& b = daten_.Bomben;
+    b.Weiterzaehlen(false);
+    while (timerExplo_->Eingeschaltet() && b.ExplosionFaellig()) {
+        TAufgesammeltBeide a;
+        Zurueckweichen(daten_, a);
+        for (int p = 1; p <= 2; ++p)
+            if (a.Von(p).Irgendeins()) StatusNachAufsammeln(a.Von(p), p);
+        b.ErsteEntfernen(false);
+        if (b.KeineExplosionen()) timerExplo_->Ausschalten();
+        if (WasserKannFliessen()) timerWasser_->Einschalten();
+        ansicht_.FeldNeuZeichnen();
+    }
+}
+
+void TSpiel::WasserTimer() {
+    bool geaendert = false;
+    const TGetroffen g = WasserAusbreiten(geaendert);
+    if (geaendert) ansicht_.FeldNeuZeichnen();
+    if (g != 0) RundenEnde(g);
+}
+
+// ---- Extras ----
+
+void TSpiel::StatusNachAufsammeln(const TAufgesammelt& a, int p) {
+    TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    TSpielerEinstellungen& s = e.Spieler(p);
+    const std::size_t i = Nr(p);
+    if (a.MehrBomben) {
+        ansicht_.ExtraAnzeigen(p, 1, true);
+        s.Punkte = Plus(s.Punkte, 20);
+    }
+    if (a.Werfen) {
+        ansicht_.ExtraAnzeigen(p, 0, true);
+        s.Punkte = Plus(s.Punkte, 20);
+    }
+    if (a.Unverwundbar) {
+        restsekunden_[i] = Plus(restsekunden_[i], e.Unverwundbarkeit);
+        ansicht_.RestsekundenAnzeigen(p, restsekunden_[i]);
+        timerUnverwund_[i]->Einschalten();
+        ansicht_.ExtraAnzeigen(p, 2, true);
+        s.Punkte = Plus(s.Punkte, 20);
+    }
+    if (a.Krank) {
+        timerKrank_[i]->Einschalten();
+        ansicht_.ExtraAnzeigen(p, 3, true);
+        s.Punkte = Plus(s.Punkte, 20);
+    }
+    if (!a.Irgendeins()) return;
+    daten_.Einstellungen.EinstellungenSetzen(e);
+    ansicht_.PunkteAnzeigen(e.Spieler1.Punkte, e.Spieler2.Punkte);
+    if (WasserKannFliessen()) timerWasser_->Einschalten();
+}
+
+void TSpiel::Unverwundbar(int p) {
+    TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    const std::size_t i = Nr(p);
+    if (restsekunden_[i] > 0) {
+        --restsekunden_[i];
+        ansicht_.RestsekundenAnzeigen(p, restsekunden_[i]);
+    } else {
+        timerUnverwund_[i]->Ausschalten();
+        ansicht_.ExtraAnzeigen(p, 2, false);
+        e.Spieler(p).Unverwundbar = false;
+        ansicht_.RestsekundenAnzeigen(p, 0);
+    }
+    daten_.Einstellungen.EinstellungenSetzen(e);
+}
+
+void TSpiel::Krankheit(int p) {
+    TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    TSpielerEinstellungen& s = e.Spieler(p);
+    if (s.Krank) {
+        timerKrank_[Nr(p)]->SetzeIntervall(daten_.Zufall.Zufall(5000));
+        std::swap(s.TasteOben, s.TasteUnten);
+        std::swap(s.TasteLinks, s.TasteRechts);
+    }
+    daten_.Einstellungen.EinstellungenSetzen(e);
+}
+
+// ---- Computer ----
+
+void TSpiel::Timer_KITimer() {
+    const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    for (int p = 1; p <= 2; ++p) {
+        // Player 1's move may have ended the round; player 2 then has nothing left to do.
+        if (!rundeLaeuft_) return;
+        const TSpielerEinstellungen& s = e.Spieler(p);
+        if (!s.Computer || belegt_[Nr(p)]) continue;
+        const int a = Entscheide(daten_, p);
+        if (a >= 1 && a <= 4) {
+            const TKnoten c = daten_.Feld.FindeSpieler(p).Knoten;
+            if (HatExplosion(NachbarMitRand(daten_.Feld, c, RichtungVonTaste(a)))) continue;
+            TasteVerarbeiten(s.Taste(a), p, e, true);
+        } else if (a == 5) {
+            TasteVerarbeiten(s.TasteBombe, p, e, true);
+        }
+    }
+}

@@ -1,0 +1,122 @@
+// The match: rounds, points, the two action locks and the ten timers, without any window.
+// A window, a test or the simulator drives it alike: keys and "Nächste Runde"/"Neustart" go in,
+// the view and the message interface hear what changed.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "files/UHighscore.h"
+#include "match/ULevelQuelle.h"
+#include "match/USpielAnsicht.h"
+#include "match/USpielDaten.h"
+#include "match/UTimer.h"
+#include "match/UWasserausbreitung.h"
+#include "model/UMeldungen.h"
+
+struct TSpielUmgebung {
+    TSpielDaten Daten;
+    ILevelQuelle& Level;
+    THighscore& Highscore;
+    // Where MatchEnde writes the highscore list; empty: no file is touched.
+    std::string Highscorepfad;
+    IMeldungen& Meldungen;
+    ISpielAnsicht& Ansicht;
+    ITimerFabrik& Timer;
+};
+
+class TSpiel {
+  public:
+    explicit TSpiel(TSpielUmgebung u);
+    TSpiel(const TSpiel&) = delete;
+    TSpiel& operator=(const TSpiel&) = delete;
+
+    // Match and round flow.
+    bool MatchStarten();
+    void NeuesMatch();
+    std::string LevelWaehlen();
+    bool RundeLaden();
+    void RundeBeginnen();
+    void RundenZustandSetzen();
+    void RundeAnhalten();
+    void RundenEnde(TGetroffen r);
+    void MatchEnde();
+    void NextRound();
+    void Neustart();
+    void FormClose();
+
+    // Input.
+    void SpielerTasteDrucken(std::uint16_t taste);
+    void TasteVerarbeiten(std::uint16_t taste, int spieler, const TSpielRecEinstellungen& e,
+                          bool vomComputer);
+
+    // Extras.
+    void StatusNachAufsammeln(const TAufgesammelt& a, int spieler);
+
+    // Timer handlers, named after their timers' events.
+    void Verzoegerung(int spieler);
+    void BombeTimer();
+    void ExploTimer();
+    void WasserTimer();
+    void Unverwundbar(int spieler);
+    void Krankheit(int spieler);
+    void Timer_KITimer();
+
+    bool WasserKannFliessen() { return wasser_.WasserKannFliessen(daten_.Feld); }
+    TGetroffen WasserAusbreiten(bool& geaendert) {
+        return wasser_.WasserAusbreiten(daten_.Feld, geaendert);
+    }
+    // After the board was changed from outside (tests, a level read after the round state).
+    void FeldGeaendert() { wasser_.Zuruecksetzen(); }
+
+    // State, for the window and for tests.
+    std::uint8_t Runde() const { return runde_; }
+    bool Belegt(int spieler) const { return belegt_[Nr(spieler)]; }
+    std::uint16_t Restsekunden(int spieler) const { return restsekunden_[Nr(spieler)]; }
+    bool NaechsteRundeAktiv() const { return naechsteRunde_; }
+    bool FeldAktiv() const { return feldAktiv_; }
+    // The last round's result: 0 while it runs or when it was abandoned.
+    TGetroffen LetztesErgebnis() const { return ergebnis_; }
+    bool MatchVorbei() const { return matchVorbei_; }
+
+    ITimer& Timer_Bombe() { return *timerBombe_; }
+    ITimer& Timer_Explo() { return *timerExplo_; }
+    ITimer& Timer_Wasser() { return *timerWasser_; }
+    ITimer& Timer_Unverwund(int spieler) { return *timerUnverwund_[Nr(spieler)]; }
+    ITimer& Timer_Krank(int spieler) { return *timerKrank_[Nr(spieler)]; }
+    ITimer& Timer_KI() { return *timerKI_; }
+    ITimer& Timer_Spieler(int spieler) { return *timerSpieler_[Nr(spieler)]; }
+    TSpielDaten& Daten() { return daten_; }
+
+  private:
+    static std::size_t Nr(int spieler) { return spieler == 1 ? 0 : 1; }
+    void AlleTimerAnhalten();
+    void TimerIntervalleSetzen(const TSpielRecEinstellungen& e);
+    void Meldung(const std::string& text);
+
+    TSpielDaten daten_;
+    ILevelQuelle& level_;
+    THighscore& highscore_;
+    std::string highscorepfad_;
+    IMeldungen& meldungen_;
+    ISpielAnsicht& ansicht_;
+    TWasserausbreitung wasser_;
+
+    std::unique_ptr<ITimer> timerBombe_, timerExplo_, timerWasser_, timerKI_;
+    std::array<std::unique_ptr<ITimer>, 2> timerUnverwund_, timerKrank_, timerSpieler_;
+
+    std::uint8_t runde_ = 1;
+    std::array<bool, 2> belegt_{};
+    std::array<std::uint16_t, 2> restsekunden_{};
+    bool naechsteRunde_ = false;
+    bool feldAktiv_ = false;
+    bool rundeLaeuft_ = false;
+    bool matchVorbei_ = false;
+    TGetroffen ergebnis_ = 0;
+};
+
+// Timer_KI's interval for a fuse and a difficulty; 0 when the difficulty is out of range (the
+// timer then keeps its interval).
+std::uint32_t KIIntervall(std::uint16_t platzExplo, std::uint8_t schwierigkeit);

@@ -1,0 +1,43 @@
+// What the match tells its window. The window draws the board from the board itself; these calls
+// only say what changed. Extras are numbered 0 Werfen, 1 Mehr Bomben, 2 Unverwundbar, 3 Krankheit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/USpielRecEinstellungen.h"
+#include "model/UTyp.h"
+
+class ISpielAnsicht {
+  public:
+    virtual ~ISpielAnsicht() = default;
+    // Grid colour, cell size, columns and rows, and the window laid out around them.
+    virtual void FensterEinrichten(const TFeldDaten& geometrie) = 0;
+    // The status panel at a round start: number of rounds, level name, names, points, and the
+    // player and extras pictures named in the settings.
+    virtual void StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) = 0;
+    virtual void RundeAnzeigen(std::uint8_t runde) = 0;
+    virtual void PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) = 0;
+    virtual void ExtraAnzeigen(int spieler, int extra, bool sichtbar) = 0;
+    virtual void RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) = 0;
+    virtual void NaechsteRundeAktivieren(bool an) = 0;
+    virtual void FeldAktivieren(bool an) = 0;
+    virtual void FeldNeuZeichnen() = 0;
+    // Centre the window and give the keyboard to the board.
+    virtual void FensterZentrieren() = 0;
+};
+
+// For a match nobody watches.
+class TKeineAnsicht final : public ISpielAnsicht {
+  public:
+    void FensterEinrichten(const TFeldDaten&) override {}
+    void StatusAnzeigen(const std::string&, const TSpielRecEinstellungen&) override {}
+    void RundeAnzeigen(std::uint8_t) override {}
+    void PunkteAnzeigen(std::uint16_t, std::uint16_t) override {}
+    void ExtraAnzeigen(int, int, bool) override {}
+    void RestsekundenAnzeigen(int, std::uint16_t) override {}
+    void NaechsteRundeAktivieren(bool) override {}
+    void FeldAktivieren(bool) override {}
+    void FeldNeuZeichnen() override {}
+    void FensterZentrieren() override {}
+};
