@@ -8,12 +8,14 @@ TEST(Einstellungen, LevellisteUndExtras) {
     TEinstellungen e;
     std::string pfad = "unveraendert";
     EXPECT_FALSE(e.LevelHolen(1, pfad));
+    EXPECT_EQ(e.LevellisteKopf(), nullptr);
     EXPECT_EQ(pfad, "unveraendert");
     for (auto p : {"a.dat", "b.dat", "c.dat"}) e.LevelAnhaengen(p);
     EXPECT_TRUE(e.LevelHolen(5, pfad));
     EXPECT_EQ(pfad, "c.dat");
     e.LevelHolen(2, pfad);
     EXPECT_EQ(pfad, "b.dat");
+    EXPECT_EQ(*e.LevellisteKopf(), "a.dat");
 
     auto r = e.EinstellungenHolen();
     EXPECT_EQ(r.Spieler1.TasteWerfen, 0x52);
