@@ -11,13 +11,9 @@ TZellenArt ArtVonAuswahl(const std::string& text, bool spieler2) {
     return zaFrei;
 }
 
-TEditor::TEditor(TSpielfeld& feld, TBilderSets& bilder, TDateiFehler& fehler,
+TEditor::TEditor(TSpielfeld& feld, TBilderSets& bilder, TDateiFehler& fehler, TLevelDateien& level,
                  IEditorFenster& fenster)
-    : feld_(feld),
-      bilder_(bilder),
-      fehler_(fehler),
-      fenster_(fenster),
-      level_(feld, bilder, fehler) {}
+    : feld_(feld), bilder_(bilder), fehler_(fehler), level_(level), fenster_(fenster) {}
 
 void TEditor::SpeichernSetzen(bool an) {
     speichernAktiv_ = an;
@@ -128,9 +124,8 @@ void TEditor::Btn_ResetBmpClick() {
 }
 
 void TEditor::Btn_BilderOrdnerClick() {
-    if (!fenster_.BilderOrdnerDialog()) return;
     // The cells keep their picture numbers, which now refer to the new sets.
-    bilder_.BilderNeuLaden();
+    if (!fenster_.BilderOrdnerDialog()) return;
     fenster_.AuswahlNeuZeichnen();
     fenster_.FeldNeuZeichnen();
 }

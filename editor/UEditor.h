@@ -56,14 +56,16 @@ class IEditorFenster {
     virtual std::optional<std::string> OeffnenDialog() = 0;
     virtual std::optional<std::string> SpeichernDialog() = 0;
     virtual std::optional<std::string> BildDialog() = 0;
-    // True on OK; the image folders are then the chosen ones.
+    // The image folder window; true on OK, when both sets have been reloaded from the folders
+    // chosen there.
     virtual bool BilderOrdnerDialog() = 0;
     virtual std::optional<TEditorEinstellungen> EinstellungenDialog(const TFeldDaten& g) = 0;
 };
 
 class TEditor {
   public:
-    TEditor(TSpielfeld& feld, TBilderSets& bilder, TDateiFehler& fehler, IEditorFenster& fenster);
+    TEditor(TSpielfeld& feld, TBilderSets& bilder, TDateiFehler& fehler, TLevelDateien& level,
+            IEditorFenster& fenster);
 
     // A new, all-free level of this geometry; the window is laid out for it.
     void Feld_Erstellen(std::uint16_t einzelHoehe, std::uint16_t einzelBreite,
@@ -106,8 +108,8 @@ class TEditor {
     TSpielfeld& feld_;
     TBilderSets& bilder_;
     TDateiFehler& fehler_;
+    TLevelDateien& level_;
     IEditorFenster& fenster_;
-    TLevelDateien level_;
 
     TIndex undoIndex_ = 0;
     TZelle undoZelle_;

@@ -34,7 +34,10 @@ class TFensterAttrappe : public IEditorFenster {
     std::optional<std::string> OeffnenDialog() override { return Naechster(oeffnen); }
     std::optional<std::string> SpeichernDialog() override { return Naechster(speichern); }
     std::optional<std::string> BildDialog() override { return Naechster(bild); }
-    bool BilderOrdnerDialog() override { return ordnerOK; }
+    bool BilderOrdnerDialog() override {
+        if (ordnerOK && bilder) bilder->BilderNeuLaden();
+        return ordnerOK;
+    }
     std::optional<TEditorEinstellungen> EinstellungenDialog(const TFeldDaten&) override {
         return einstellungen;
     }
@@ -43,6 +46,7 @@ class TFensterAttrappe : public IEditorFenster {
     int aufgebaut = 0, gezeichnet = 0, auswahlZurueck = 0, fokussiert = 0;
     std::deque<std::optional<std::string>> oeffnen, speichern, bild;
     bool ordnerOK = false;
+    TBilderSets* bilder = nullptr;
     std::optional<TEditorEinstellungen> einstellungen;
 
   private:
@@ -60,10 +64,12 @@ struct EditorTest : ::testing::Test {
     TDateiFehler fehler{meldungen};
     TBilderSets bilder{fehler};
     TSpielfeld feld;
+    TLevelDateien level{feld, bilder, fehler};
     TFensterAttrappe fenster;
-    TEditor editor{feld, bilder, fehler, fenster};
+    TEditor editor{feld, bilder, fehler, level, fenster};
 
     void SetUp() override {
+        fenster.bilder = &bilder;
         bilder.Blockbilderordner = ordner.Pfad("block") + "/";
         bilder.Wasserbilderordner = ordner.Pfad("wasser") + "/";
         BmpAnlegen(bilder.Blockbilderordner + "mauer.bmp", qRgb(90, 90, 90));
