@@ -1,0 +1,31 @@
+// The pictures built into the program, and the fall-back from a picture file to them.
+#pragma once
+
+#include <QImage>
+#include <string>
+
+enum class TEingebaut {
+    Explosion,
+    Bombe,
+    Tot,
+    Spieler1,
+    Spieler2,
+    Werfen,
+    MehrBomben,
+    Unverwundbar,
+    Krankheit,
+    Titel,
+};
+
+QImage EingebautesBild(TEingebaut b);
+// The built-in player picture (spieler 1 or 2) and extras picture (0 Werfen .. 3 Krankheit).
+TEingebaut SpielerBild(int spieler);
+TEingebaut ExtraBild(int extra);
+
+// Bitmaps have no alpha channel; as in the game's first version, the colour of the bottom-left
+// pixel counts as transparent.
+QImage TransparentMachen(const QImage& bild);
+
+// The picture file at pfad if one exists and can be read, otherwise the built-in picture.
+// 'ausDatei' tells which of the two it is.
+QImage BildOderEingebaut(const std::string& pfad, TEingebaut ersatz, bool* ausDatei = nullptr);

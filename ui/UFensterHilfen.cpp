@@ -1,0 +1,30 @@
+#include "ui/UFensterHilfen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "model/UAnsi.h"
+#include "model/UMeldungen.h"
+
+void ZentriereAufBildschirm(QWidget* w) {
+    QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!schirm) return;
+    const QRect frei = schirm->availableGeometry();
+    // The frame is known only once the window has been shown; until then the client size counts.
+    const QSize groesse = w->isVisible() ? w->frameGeometry().size() : w->size();
+    w->move(frei.x() + (frei.width() - groesse.width()) / 2,
+            frei.y() + (frei.height() - groesse.height()) / 2);
+}
+
+std::string PfadZuLangText(const std::string& pfad) {
+    return "Der Pfad " + pfad +
+           " ist länger als 255 Zeichen und kann nicht gespeichert werden. Bitte wählen Sie eine "
+           "Datei mit kürzerem Pfad.";
+}
+
+bool PfadPasst(const std::string& pfad, IMeldungen& m) {
+    if (Utf8Laenge(pfad) <= 255) return true;
+    m.Zeige(TBoxTyp::Fehler, PfadZuLangText(pfad));
+    return false;
+}

@@ -1,0 +1,36 @@
+// Small helpers shared by the windows.
+#pragma once
+
+#include <QString>
+#include <string>
+
+class QWidget;
+class QDialog;
+class IMeldungen;
+
+inline QString QText(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string StdText(const QString& s) {
+    return s.toStdString();
+}
+
+// Moves a window to the middle of the screen it is on (or the primary screen).
+void ZentriereAufBildschirm(QWidget* w);
+
+// Paths are stored in fields of 255 characters; a longer one would come back cut off and name
+// another file, so it is refused with a box instead. True when the path fits.
+bool PfadPasst(const std::string& pfad, IMeldungen& m);
+std::string PfadZuLangText(const std::string& pfad);
+
+#include <QColor>
+#include <cstdint>
+
+// Colours are stored as 0x00BBGGRR.
+inline QColor FarbeVon(std::uint32_t bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+inline std::uint32_t FarbwertVon(const QColor& c) {
+    return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) |
+           (std::uint32_t(c.blue()) << 16);
+}

@@ -1,0 +1,85 @@
+#include "ui/UHighscoreAnzeige.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "ui/UFensterHilfen.h"
+#include "ui/UProgrammDaten.h"
+
+namespace {
+constexpr int kListeOben = 8;
+}
+
+TFrm_Highscore::TFrm_Highscore(TProgrammDaten& p) : p_(p) {
+    setObjectName(QStringLiteral("TFrm_Highscore"));
+    setWindowTitle(QStringLiteral("Knallfeld - Highscore"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    setMinimumSize(360, 400);
+    setMaximumWidth(360);
+
+    LV_Highscore = new QTreeWidget(this);
+    LV_Highscore->setObjectName(QStringLiteral("LV_Highscore"));
+    LV_Highscore->setColumnCount(3);
+    LV_Highscore->setHeaderLabels(
+        {QStringLiteral("Rang"), QStringLiteral("Name"), QStringLiteral("Punkte")});
+    LV_Highscore->setRootIsDecorated(false);
+    LV_Highscore->setSortingEnabled(false);
+    LV_Highscore->setSelectionMode(QAbstractItemView::SingleSelection);
+    LV_Highscore->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LV_Highscore->header()->setSectionsClickable(false);
+    LV_Highscore->header()->setSectionsMovable(false);
+    LV_Highscore->header()->setStretchLastSection(false);
+    LV_Highscore->setColumnWidth(0, 50);
+    LV_Highscore->setColumnWidth(1, 154);
+    LV_Highscore->setColumnWidth(2, 80);
+    LV_Highscore->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+
+    Btn_Delete = new QPushButton(QStringLiteral("Löschen"), this);
+    Btn_Delete->setObjectName(QStringLiteral("Btn_Delete"));
+    Btn_Delete->setEnabled(false);
+    connect(Btn_Delete, &QPushButton::clicked, this, &TFrm_Highscore::Btn_DeleteClick);
+    Btn_OK = new QPushButton(QStringLiteral("OK"), this);
+    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
+    Btn_OK->setDefault(true);
+    connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
+
+    resize(360, 400);
+    FormCreate();
+}
+
+void TFrm_Highscore::FormCreate() {
+    HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreDatei());
+}
+
+void TFrm_Highscore::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    // FormResize: the list takes the height, the buttons stay 20 pixels below it.
+    const int hoehe = height() - 128;
+    LV_Highscore->setGeometry(8, kListeOben, width() - 16, hoehe);
+    const int knopfOben = kListeOben + hoehe + 20;
+    Btn_Delete->setGeometry(8, knopfOben, 81, 25);
+    Btn_OK->setGeometry(width() - 8 - 81, knopfOben, 81, 25);
+}
+
+void TFrm_Highscore::ListeFuellen() {
+    LV_Highscore->clear();
+    int rang = 0;
+    for (const THighscoreEintrag& e : p_.Highscore.Liste()) {
+        Btn_Delete->setEnabled(true);
+        auto* zeile = new QTreeWidgetItem(LV_Highscore);
+        zeile->setText(0, QString::number(++rang));
+        zeile->setText(1, QText(e.Name));
+        zeile->setText(2, QString::number(e.Punkte));
+        zeile->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void TFrm_Highscore::Btn_DeleteClick() {
+    Btn_Delete->setEnabled(false);
+    p_.Highscore.Leeren();
+    if (HighscoreSpeichern(p_.Highscore, p_.Fehler, p_.HighscoreDatei()))
+        HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreDatei());
+    ListeFuellen();
+}

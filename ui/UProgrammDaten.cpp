@@ -1,0 +1,17 @@
+#include "ui/UProgrammDaten.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+
+TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
+                               std::string programmordner, std::uint64_t saat)
+    : Meldungen(meldungen),
+      Dialoge(dialoge),
+      Fehler(meldungen),
+      Zufall(saat),
+      Bilder(Fehler),
+      Level(Feld, Bilder, Fehler),
+      Programmordner(std::move(programmordner)),
+      ModalZeigen([](QDialog& d) { return d.exec(); }),
+      // The result is ignored: a missing browser is not reported.
+      WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}

@@ -1,0 +1,47 @@
+// The one instance of each piece of program-wide state, and the services the windows share.
+#pragma once
+
+#include <QUrl>
+#include <functional>
+#include <string>
+
+#include "files/UBilderPointer.h"
+#include "files/UDatei.h"
+#include "files/UDateiFehler.h"
+#include "files/UHighscore.h"
+#include "model/UBombenPointer.h"
+#include "model/UPointer.h"
+#include "model/USpielRecEinstellungen.h"
+#include "model/UZufall.h"
+#include "ui/UDateiDialoge.h"
+
+class QDialog;
+
+class TProgrammDaten {
+  public:
+    // programmordner: the folder of the executable with a trailing separator; the image folders,
+    // the sample levels and the highscore file are found there.
+    TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge, std::string programmordner,
+                   std::uint64_t saat);
+    TProgrammDaten(const TProgrammDaten&) = delete;
+    TProgrammDaten& operator=(const TProgrammDaten&) = delete;
+
+    IMeldungen& Meldungen;
+    IDateiDialoge& Dialoge;
+    TDateiFehler Fehler;
+    TSpielfeld Feld;
+    TEinstellungen Einstellungen;
+    TBombenListen Bomben;
+    TZufall Zufall;
+    TBilderSets Bilder;
+    THighscore Highscore;
+    TLevelDateien Level;
+
+    const std::string Programmordner;
+    std::string HighscoreDatei() const { return HighscorePfad(Programmordner); }
+    std::string SpielfelderOrdner() const { return Programmordner + "Spielfelder/"; }
+
+    // How a window is shown modally, and how a web address is opened; tests replace both.
+    std::function<int(QDialog&)> ModalZeigen;
+    std::function<void(const QUrl&)> WebseiteOeffnen;
+};
