@@ -24,6 +24,18 @@ bool IstTasteVon(const TSpielerEinstellungen& s, std::uint16_t k) {
 
 }  // namespace
 
+std::string RundenText(TGetroffen r, const TSpielRecEinstellungen& e) {
+    if (r == 1) return e.Spieler2.Name + " hat die letzte Runde gewonnen!";
+    if (r == 2) return e.Spieler1.Name + " hat die letzte Runde gewonnen!";
+    return "Diese Runde geht unendschieden aus!";
+}
+
+std::string MatchText(const TSpielRecEinstellungen& e) {
+    if (e.Spieler1.Punkte > e.Spieler2.Punkte) return e.Spieler1.Name + " hat das Match gewonnen!";
+    if (e.Spieler2.Punkte > e.Spieler1.Punkte) return e.Spieler2.Name + " hat das Match gewonnen!";
+    return "Das Match geht unendschieden aus!";
+}
+
 std::uint32_t KIIntervall(std::uint16_t platzExplo, std::uint8_t schwierigkeit) {
     if (schwierigkeit < 1 || schwierigkeit > 5) return 0;
     const long v = (long(platzExplo) - 500) / 10 * (6 - schwierigkeit);
@@ -194,23 +206,14 @@ void TSpiel::RundenEnde(TGetroffen r) {
         MatchEnde();
         naechsteRunde_ = false;
         ansicht_.NaechsteRundeAktivieren(false);
-    } else if (r == 1) {
-        Meldung(e.Spieler2.Name + " hat die letzte Runde gewonnen!");
-    } else if (r == 2) {
-        Meldung(e.Spieler1.Name + " hat die letzte Runde gewonnen!");
     } else {
-        Meldung("Diese Runde geht unendschieden aus!");
+        Meldung(RundenText(r, e));
     }
 }
 
 void TSpiel::MatchEnde() {
     const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
-    if (e.Spieler1.Punkte > e.Spieler2.Punkte)
-        Meldung(e.Spieler1.Name + " hat das Match gewonnen!");
-    else if (e.Spieler2.Punkte > e.Spieler1.Punkte)
-        Meldung(e.Spieler2.Name + " hat das Match gewonnen!");
-    else
-        Meldung("Das Match geht unendschieden aus!");
+    Meldung(MatchText(e));
     highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler1.Name, 20), e.Spieler1.Punkte});
     highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler2.Name, 20), e.Spieler2.Punkte});
     if (!highscorepfad_.empty()) {

@@ -117,6 +117,11 @@ class TSpiel {
     TGetroffen ergebnis_ = 0;
 };
 
+// The message at the end of a round with result r (1 player 1 killed, 2 player 2, 3 both), and
+// the message at the end of the match.
+std::string RundenText(TGetroffen r, const TSpielRecEinstellungen& e);
+std::string MatchText(const TSpielRecEinstellungen& e);
+
 // Timer_KI's interval for a fuse and a difficulty; 0 when the difficulty is out of range (the
 // timer then keeps its interval).
 std::uint32_t KIIntervall(std::uint16_t platzExplo, std::uint8_t schwierigkeit);

@@ -12,6 +12,7 @@
 #include "files/UPfad.h"
 #include "model/UAnsi.h"
 #include "werkzeug/UKonsolenMeldungen.h"
+#include "werkzeug/USimulieren.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ const std::map<std::string, std::string> kBefehlsHilfe = {
      "Lädt eine Einstellungsdatei samt ihrer Level-Datei (DATEI.sps.lev) wie das Spiel und gibt\n"
      "jedes Feld als Feld=Wert aus, danach eine Zeile Level=PFAD je Level der Liste.\n"
      "Rückgabewert: 0, oder 10 wenn das Laden scheitert.\n"},
+    {"simulieren", kSimulierenHilfe},
 };
 
 bool WillHilfe(const std::vector<std::string>& a) {
@@ -224,6 +226,7 @@ int WerkzeugAusfuehren(const std::vector<std::string>& argumente, std::ostream& 
         {"zeigen", MitPfad(Zeigen)},
         {"highscore", MitPfad(HighscoreZeigen, HighscorePfad(Programmordner()))},
         {"einstellungen", MitPfad(EinstellungenZeigen)},
+        {"simulieren", Simulieren},
     };
     const std::string& name = argumente[0];
     const std::vector<std::string> rest(argumente.begin() + 1, argumente.end());

@@ -1,0 +1,228 @@
+#include "werkzeug/USimulieren.h"
+
+#include <chrono>
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+#include "files/UBilderPointer.h"
+#include "files/UDatei.h"
+#include "files/UEinstellungenDatei.h"
+#include "files/UHighscore.h"
+#include "match/ULevelQuelle.h"
+#include "match/USimUhr.h"
+#include "match/USpiel.h"
+#include "werkzeug/UKonsolenMeldungen.h"
+
+const char* const kSimulierenHilfe =
+    "Aufruf: knallfeld-werkzeug simulieren [OPTIONEN] [LEVEL.dat ...]\n"
+    "Spielt ein Match, in dem beide Spieler vom Computer gesteuert werden, in simulierter Zeit.\n"
+    "Jede Meldung wird sofort bestätigt, nach jeder Runde wird \"Nächste Runde\" gedrückt.\n"
+    "Die genannten Level bilden die Levelliste in dieser Reihenfolge.\n"
+    "\n"
+    "Optionen:\n"
+    "  --einstellungen DATEI.sps  Einstellungen und Levelliste aus einer Einstellungsdatei\n"
+    "                             (beide Spieler spielen trotzdem als Computer)\n"
+    "  --runden N                 Anzahl der Runden (1 bis 255)\n"
+    "  --schwierigkeit S          Schwierigkeit des Computers (1 bis 5)\n"
+    "  --zufall                   Level in zufälliger Reihenfolge\n"
+    "  --seed N                   Startwert des Zufalls (sonst aus der Uhr)\n"
+    "  --max-sekunden T           simulierte Sekunden, nach denen eine Runde abgebrochen wird\n"
+    "                             (Vorgabe 600; die Runde zählt nicht, das Match geht weiter)\n"
+    "  --highscore DATEI          trägt beide Spieler am Ende in diese Highscore-Datei ein\n"
+    "                             (ohne die Option wird keine Highscore-Datei berührt)\n"
+    "\n"
+    "Ausgabe: je Runde \"Runde N (LEVELNAME): MELDUNG\" oder \"abgebrochen\", dann die\n"
+    "Match-Meldung, \"Punkte: P1 : P2\" und die Spielzeit. Gleicher Startwert und gleiche\n"
+    "Eingaben geben dieselben Zeilen bis auf die letzte.\n"
+    "Rückgabewert: 0; 2 bei falschem Aufruf; 10 wenn eine Datei nicht gelesen werden konnte.\n";
+
+namespace {
+
+constexpr int kAufrufFehler = 2;
+constexpr int kDateiFehler = 10;
+
+struct TOptionen {
+    std::string Einstellungen;
+    std::optional<unsigned long long> Runden;
+    std::optional<unsigned long long> Schwierigkeit;
+    bool Zufall = false;
+    std::optional<unsigned long long> Saat;
+    unsigned long long MaxSekunden = 600;
+    std::string Highscore;
+    std::vector<std::string> Level;
+};
+
+bool Zahl(const std::string& text, unsigned long long min, unsigned long long max,
+          unsigned long long& wert) {
+    if (text.empty() || text.size() > 20) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    try {
+        wert = std::stoull(text);
+    } catch (...) {
+        return false;
+    }
+    return wert >= min && wert <= max;
+}
+
+// Empty string on success, else the complaint.
+std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto wert = [&](std::string& ziel) {
+            if (i + 1 >= args.size()) return false;
+            ziel = args[++i];
+            return true;
+        };
+        auto zahl = [&](unsigned long long min, unsigned long long max,
+                        std::optional<unsigned long long>& ziel) {
+            std::string t;
+            unsigned long long w = 0;
+            if (!wert(t) || !Zahl(t, min, max, w)) return false;
+            ziel = w;
+            return true;
+        };
+        const unsigned long long alles = std::numeric_limits<unsigned long long>::max();
+        if (a == "--einstellungen") {
+            if (!wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
+        } else if (a == "--highscore") {
+            if (!wert(o.Highscore)) return "Nach --highscore fehlt der Dateiname.";
+        } else if (a == "--runden") {
+            if (!zahl(1, 255, o.Runden)) return "--runden braucht eine Zahl von 1 bis 255.";
+        } else if (a == "--schwierigkeit") {
+            if (!zahl(1, 5, o.Schwierigkeit))
+                return "--schwierigkeit braucht eine Zahl von 1 bis 5.";
+        } else if (a == "--seed") {
+            if (!zahl(0, alles, o.Saat)) return "--seed braucht eine ganze Zahl ab 0.";
+        } else if (a == "--max-sekunden") {
+            std::optional<unsigned long long> t;
+            if (!zahl(1, 100000000, t)) return "--max-sekunden braucht eine Zahl ab 1.";
+            o.MaxSekunden = *t;
+        } else if (a == "--zufall") {
+            o.Zufall = true;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return "Unbekannte Option: " + a;
+        } else {
+            o.Level.push_back(a);
+        }
+    }
+    return {};
+}
+
+// Information boxes of the match are its round and match messages; everything else is the file
+// layer's and goes to standard error like the other commands' messages.
+class TSimMeldungen : public IMeldungen {
+  public:
+    explicit TSimMeldungen(std::ostream& fehler) : konsole_(fehler) {}
+    void Zeige(TBoxTyp typ, const std::string& text) override {
+        if (typ == TBoxTyp::Information)
+            Mitteilungen.push_back(text);
+        else
+            konsole_.Zeige(typ, text);
+    }
+    bool FrageJaNein(TBoxTyp typ, const std::string& text) override {
+        return konsole_.FrageJaNein(typ, text);
+    }
+    TAntwort FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) override {
+        return konsole_.FrageJaNeinAbbrechen(typ, text);
+    }
+    std::vector<std::string> Mitteilungen;
+
+  private:
+    TKonsolenMeldungen konsole_;
+};
+
+std::string Dezimal(double wert, int stellen) {
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.*f", stellen, wert);
+    std::string s = puffer;
+    for (char& c : s)
+        if (c == '.') c = ',';
+    return s;
+}
+
+}  // namespace
+
+int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+    TOptionen o;
+    if (const std::string klage = Lesen(args, o); !klage.empty()) {
+        fehler << klage << " Hilfe mit --help.\n";
+        return kAufrufFehler;
+    }
+    const auto wandStart = std::chrono::steady_clock::now();
+
+    TKonsolenMeldungen dateiMeldungen(fehler);
+    TDateiFehler dateiFehler(dateiMeldungen);
+    TSpielfeld feld;
+    TEinstellungen einst;
+    TBombenListen bomben;
+    TZufall zufall(o.Saat ? *o.Saat : SaatAusUhr());
+    TBilderSets bilder(dateiFehler);
+    TLevelDateien dateien(feld, bilder, dateiFehler);
+    TLevelDateiQuelle quelle(dateien);
+    THighscore highscore;
+
+    if (!o.Einstellungen.empty() && EinstellungenLaden(einst, dateiFehler, o.Einstellungen))
+        return kDateiFehler;
+    if (!o.Level.empty()) {
+        einst.LevellisteLoeschen();
+        for (const auto& l : o.Level) einst.LevelAnhaengen(l);
+    }
+    if (einst.Levelliste().empty()) {
+        fehler << "Es ist kein Level angegeben. Hilfe mit --help.\n";
+        return kAufrufFehler;
+    }
+    einst.LevelAnzahl =
+        static_cast<std::uint16_t>(std::min<std::size_t>(einst.Levelliste().size(), 65535));
+    TSpielRecEinstellungen e = einst.EinstellungenHolen();
+    e.Spieler1.Computer = e.Spieler2.Computer = true;
+    if (o.Runden) e.Rundenanzahl = static_cast<std::uint8_t>(*o.Runden);
+    if (o.Schwierigkeit) e.Schwierigkeit = static_cast<std::uint8_t>(*o.Schwierigkeit);
+    if (o.Zufall) e.LevelZufall = true;
+    einst.EinstellungenSetzen(e);
+    einst.Arbeitskopie = e;
+
+    if (!o.Highscore.empty() && DateiExistiert(o.Highscore)) {
+        HighscoreLaden(highscore, dateiFehler, o.Highscore);
+        if (dateiMeldungen.Fehleranzahl() > 0) return kDateiFehler;
+    }
+
+    TSimMeldungen meldungen(fehler);
+    TKeineAnsicht ansicht;
+    TSimUhr uhr;
+    TSpiel spiel(
+        {{feld, einst, bomben, zufall}, quelle, highscore, o.Highscore, meldungen, ansicht, uhr});
+    if (!spiel.MatchStarten()) return kDateiFehler;
+
+    const std::uint64_t grenze = o.MaxSekunden * 1000;
+    while (true) {
+        const std::string levelname = feld.FeldDaten().Name;
+        const int runde = spiel.Runde();
+        const bool zuende =
+            uhr.LaufeBisBedingung([&] { return !spiel.FeldAktiv(); }, uhr.Jetzt() + grenze);
+        std::string text;
+        if (zuende) {
+            text = RundenText(spiel.LetztesErgebnis(), einst.EinstellungenHolen());
+        } else {
+            text = "abgebrochen";
+            spiel.RundeAnhalten();
+            if (spiel.Runde() >= einst.EinstellungenHolen().Rundenanzahl) spiel.MatchEnde();
+        }
+        aus << "Runde " << runde << " (" << levelname << "): " << text << '\n';
+        if (spiel.MatchVorbei()) break;
+        spiel.NextRound();
+        if (!spiel.FeldAktiv()) return kDateiFehler;  // the next level did not load
+    }
+
+    const TSpielRecEinstellungen ende = einst.EinstellungenHolen();
+    aus << (meldungen.Mitteilungen.empty() ? MatchText(ende) : meldungen.Mitteilungen.back())
+        << '\n';
+    aus << "Punkte: " << ende.Spieler1.Punkte << " : " << ende.Spieler2.Punkte << '\n';
+    const double simuliert = static_cast<double>(uhr.Jetzt()) / 1000.0;
+    const double wand = std::max(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wandStart).count(), 1e-6);
+    aus << "Spielzeit: " << Dezimal(simuliert, 1) << " s simuliert in " << Dezimal(wand, 3)
+        << " s (" << Dezimal(simuliert / wand, 0) << "-fach Echtzeit)\n";
+    return 0;
+}
