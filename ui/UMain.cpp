@@ -1,0 +1,270 @@
+#include "ui/UMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/UBildOrdner.h"
+#include "ui/UEingebauteBilder.h"
+#include "ui/UFensterHilfen.h"
+#include "ui/UHighscoreAnzeige.h"
+#include "ui/UInfo.h"
+#include "ui/UProgrammDaten.h"
+#include "ui/USpielEinstellungen.h"
+#include "ui/USpielFenster.h"
+#include "ui/USteuerungEinstellungen.h"
+#include "ui/UTasteFenster.h"
+#include "ui/editor/UEditor.h"
+#include "ui/editor/UEditorEinstellungen.h"
+
+namespace {
+
+QToolButton* FlacherKnopf(const QString& text, const char* name) {
+    auto* b = new QToolButton;
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setAutoRaise(true);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    b->setMinimumHeight(36);
+    QFont f = b->font();
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    b->setFont(f);
+    return b;
+}
+
+QAction* Befehl(QMenu* menue, const QString& text, const char* name) {
+    QAction* a = menue->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+}  // namespace
+
+TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fenster) {
+    setObjectName(QStringLiteral("TFrm_Main"));
+    setWindowTitle(QStringLiteral("Knallfeld - Hauptmenü"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    // Menu bar.
+    QMenuBar* mm = menuBar();
+    mm->setObjectName(QStringLiteral("MM_Main"));
+    QMenu* programm = mm->addMenu(QStringLiteral("&Programm"));
+    Btn_Beenden = Befehl(programm, QStringLiteral("Beenden"), "Btn_Beenden");
+    QMenu* spiel = mm->addMenu(QStringLiteral("&Spiel"));
+    Btn_Spielstarten = Befehl(spiel, QStringLiteral("Spiel starten"), "Btn_Spielstarten");
+    spiel->addSeparator();
+    Btn_Spieleinstellungen =
+        Befehl(spiel, QStringLiteral("Einstellungen"), "Btn_Spieleinstellungen");
+    QMenu* editor = mm->addMenu(QStringLiteral("&Editor"));
+    Btn_Editorstarten = Befehl(editor, QStringLiteral("Editor starten"), "Btn_Editorstarten");
+    editor->addSeparator();
+    Btn_Editoreinstellungen =
+        Befehl(editor, QStringLiteral("Einstellungen"), "Btn_Editoreinstellungen");
+    Highscore = mm->addAction(QStringLiteral("&Highscore"));
+    Highscore->setObjectName(QStringLiteral("Highscore"));
+    QMenu* hilfe = mm->addMenu(QStringLiteral("?"));
+    Btn_Homepage = Befehl(hilfe, QStringLiteral("Knallfeld - Homepage"), "Btn_Homepage");
+    hilfe->addSeparator();
+    Btn_Info = Befehl(hilfe, QStringLiteral("Info..."), "Btn_Info");
+
+    // Client area: the title picture on the left, two groups of flat buttons on the right.
+    auto* flaeche = new QWidget;
+    flaeche->setObjectName(QStringLiteral("Pn_Main"));
+    flaeche->setFixedSize(696, 454);
+    setCentralWidget(flaeche);
+
+    Im_Main = new QLabel(flaeche);
+    Im_Main->setObjectName(QStringLiteral("Im_Main"));
+    Im_Main->setGeometry(16, 27, 400, 400);
+    Im_Main->setScaledContents(true);
+    Im_Main->setPixmap(QPixmap::fromImage(EingebautesBild(TEingebaut::Titel)));
+
+    auto* gbEditor = new QGroupBox(QStringLiteral("Editor"), flaeche);
+    gbEditor->setObjectName(QStringLiteral("GB_Editor"));
+    gbEditor->setGeometry(436, 27, 244, 118);
+    auto* le = new QVBoxLayout(gbEditor);
+    SB_EditorStarten = FlacherKnopf(QStringLiteral("&Editor starten"), "SB_EditorStarten");
+    SB_EditorEinstellungen =
+        FlacherKnopf(QStringLiteral("Einstell&ungen"), "SB_EditorEinstellungen");
+    le->addWidget(SB_EditorStarten);
+    le->addWidget(SB_EditorEinstellungen);
+
+    auto* gbSpiel = new QGroupBox(QStringLiteral("Spiel"), flaeche);
+    gbSpiel->setObjectName(QStringLiteral("GB_Spiel"));
+    gbSpiel->setGeometry(436, 161, 244, 266);
+    auto* ls = new QVBoxLayout(gbSpiel);
+    SB_SpielStarten = FlacherKnopf(QStringLiteral("Spiel &starten"), "SB_SpielStarten");
+    SB_SpielEinstellungen = FlacherKnopf(QStringLiteral("Ei&nstellungen"), "SB_SpielEinstellungen");
+    SB_Highscore = FlacherKnopf(QStringLiteral("&Highscore"), "SB_Highscore");
+    SB_Beenden = FlacherKnopf(QStringLiteral("&Beenden"), "SB_Beenden");
+    for (QToolButton* b : {SB_SpielStarten, SB_SpielEinstellungen, SB_Highscore, SB_Beenden})
+        ls->addWidget(b);
+
+    // Handlers; a button and a menu item with the same handler behave the same.
+    connect(SB_EditorStarten, &QToolButton::clicked, this, &TFrm_Main::EditorStarten);
+    connect(Btn_Editorstarten, &QAction::triggered, this, &TFrm_Main::EditorStarten);
+    connect(SB_EditorEinstellungen, &QToolButton::clicked, this, &TFrm_Main::EditorEinstellungen);
+    connect(Btn_Editoreinstellungen, &QAction::triggered, this, &TFrm_Main::EditorEinstellungen);
+    connect(SB_SpielStarten, &QToolButton::clicked, this, &TFrm_Main::Spielstarten);
+    connect(Btn_Spielstarten, &QAction::triggered, this, &TFrm_Main::Spielstarten);
+    connect(SB_SpielEinstellungen, &QToolButton::clicked, this, &TFrm_Main::Spieleinstellungen);
+    connect(Btn_Spieleinstellungen, &QAction::triggered, this, &TFrm_Main::Spieleinstellungen);
+    connect(SB_Highscore, &QToolButton::clicked, this, &TFrm_Main::Open_Highscore);
+    connect(Highscore, &QAction::triggered, this, &TFrm_Main::Open_Highscore);
+    connect(SB_Beenden, &QToolButton::clicked, this, &TFrm_Main::Beenden);
+    connect(Btn_Beenden, &QAction::triggered, this, &TFrm_Main::Beenden);
+    connect(Btn_Homepage, &QAction::triggered, this, &TFrm_Main::Open_Homepage);
+    connect(Btn_Info, &QAction::triggered, this, &TFrm_Main::Btn_InfoClick);
+
+    SpielStartenAktivieren(false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    qApp->installEventFilter(this);
+}
+
+void TFrm_Main::SpielStartenAktivieren(bool an) {
+    SB_SpielStarten->setEnabled(an);
+    Btn_Spielstarten->setEnabled(an);
+}
+
+QToolButton* TFrm_Main::KnopfMitKuerzel(int taste) const {
+    for (QToolButton* b : {SB_EditorStarten, SB_EditorEinstellungen, SB_SpielStarten,
+                           SB_SpielEinstellungen, SB_Highscore, SB_Beenden}) {
+        const QKeySequence k = QKeySequence::mnemonic(b->text());
+        if (b->isEnabled() && !k.isEmpty() && (k[0].key() == Qt::Key(taste))) return b;
+    }
+    return nullptr;
+}
+
+bool TFrm_Main::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(o, e);
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->window() != this || QApplication::activeModalWidget())
+        return QMainWindow::eventFilter(o, e);
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() != Qt::AltModifier) return QMainWindow::eventFilter(o, e);
+    QToolButton* b = KnopfMitKuerzel(k->key());
+    if (!b) return QMainWindow::eventFilter(o, e);
+    e->accept();
+    if (e->type() == QEvent::KeyPress) b->click();
+    return true;
+}
+
+void TFrm_Main::EditorStarten() {
+    const TFeldDaten d = p_.Feld.HoleFeldDaten();
+    fenster_.Editor->Feld_Erstellen(d.EinzelHoehe, d.EinzelBreite, d.SpielHoehe, d.SpielBreite,
+                                    d.Farbe);
+    ZentriereAufBildschirm(fenster_.Editor);
+    p_.ModalZeigen(*fenster_.Editor);
+    p_.Feld.LoescheFeld();
+}
+
+void TFrm_Main::EditorEinstellungen() {
+    TFeldDaten d = p_.Feld.HoleFeldDaten();
+    const auto werte = fenster_.Editoreinstellungen->Zeigen(d, p_.ModalZeigen);
+    if (!werte) return;
+    p_.Feld.SetzeFeldDaten(werte->Uebernehmen(d));
+}
+
+void TFrm_Main::Spielstarten() {
+    if (!p_.Bilder.IstGeladen(kBlockbilder) || !p_.Bilder.IstGeladen(kWasserbilder)) {
+        p_.Fehler.BilderFehlenMeldung();
+        return;
+    }
+    if (!fenster_.Spiel->MatchStarten()) return;
+    ZentriereAufBildschirm(fenster_.Spiel);
+    p_.ModalZeigen(*fenster_.Spiel);
+    p_.Feld.SetzeStandardGroesse();
+}
+
+void TFrm_Main::Spieleinstellungen() {
+    TFrm_Spieleinstellungen& d = *fenster_.Spieleinstellungen;
+    d.DialogLaden();
+    ZentriereAufBildschirm(&d);
+    if (p_.ModalZeigen(d) == QDialog::Accepted)
+        SpielStartenAktivieren(d.LV_Level->topLevelItemCount() > 0);
+}
+
+void TFrm_Main::Open_Highscore() {
+    fenster_.Highscore->ListeFuellen();
+    ZentriereAufBildschirm(fenster_.Highscore);
+    p_.ModalZeigen(*fenster_.Highscore);
+}
+
+void TFrm_Main::Btn_InfoClick() {
+    ZentriereAufBildschirm(fenster_.Info);
+    p_.ModalZeigen(*fenster_.Info);
+}
+
+void TFrm_Main::Beenden() {
+    close();
+}
+
+void TFrm_Main::Open_Homepage() {
+    p_.WebseiteOeffnen(HomepageAdresse());
+}
+
+// ---- Program start ----
+
+struct TProgramm::TBesitz {
+    std::unique_ptr<TFrm_Main> Main;
+    std::unique_ptr<TFrm_BildOrdner> BildOrdner;
+    std::unique_ptr<TFrm_Editor> Editor;
+    std::unique_ptr<TFrm_Editoreinstellungen> Editoreinstellungen;
+    std::unique_ptr<TFrm_Spieleinstellungen> Spieleinstellungen;
+    std::unique_ptr<TFrm_Steuerung> Steuerung;
+    std::unique_ptr<TFrm_Spiel> Spiel;
+    std::unique_ptr<TFrm_Highscore> Highscore;
+    std::unique_ptr<TFrm_Taste> Taste;
+    std::unique_ptr<TFrm_Info> Info;
+};
+
+TProgramm::TProgramm(TProgrammDaten& p) : besitz_(std::make_unique<TBesitz>()) {
+    TBesitz& b = *besitz_;
+    // In this order: the image folder window sets the folders that the editor's creation loads
+    // the image sets from; the highscore window's creation loads the highscore list.
+    b.Main = std::make_unique<TFrm_Main>(p, Fenster);
+    Fenster.Main = b.Main.get();
+    b.BildOrdner = std::make_unique<TFrm_BildOrdner>(p);
+    Fenster.BildOrdner = b.BildOrdner.get();
+    b.Editor = std::make_unique<TFrm_Editor>(p, Fenster);
+    Fenster.Editor = b.Editor.get();
+    b.Editoreinstellungen = std::make_unique<TFrm_Editoreinstellungen>();
+    Fenster.Editoreinstellungen = b.Editoreinstellungen.get();
+    b.Spieleinstellungen = std::make_unique<TFrm_Spieleinstellungen>(p, Fenster);
+    Fenster.Spieleinstellungen = b.Spieleinstellungen.get();
+    b.Steuerung = std::make_unique<TFrm_Steuerung>(p, Fenster);
+    Fenster.Steuerung = b.Steuerung.get();
+    b.Spiel = std::make_unique<TFrm_Spiel>(p);
+    Fenster.Spiel = b.Spiel.get();
+    b.Highscore = std::make_unique<TFrm_Highscore>(p);
+    Fenster.Highscore = b.Highscore.get();
+    b.Taste = std::make_unique<TFrm_Taste>();
+    Fenster.Taste = b.Taste.get();
+    b.Info = std::make_unique<TFrm_Info>(p);
+    Fenster.Info = b.Info.get();
+}
+
+TProgramm::~TProgramm() {
+    // The main window goes last: the others may still refer to it while they close.
+    TBesitz& b = *besitz_;
+    b.Info.reset();
+    b.Taste.reset();
+    b.Highscore.reset();
+    b.Spiel.reset();
+    b.Steuerung.reset();
+    b.Spieleinstellungen.reset();
+    b.Editoreinstellungen.reset();
+    b.Editor.reset();
+    b.BildOrdner.reset();
+    b.Main.reset();
+}

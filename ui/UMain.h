@@ -1,0 +1,59 @@
+// The main menu, and the program start that creates every window once.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "ui/UFenster.h"
+
+class QAction;
+class QLabel;
+class QToolButton;
+class TProgrammDaten;
+
+class TFrm_Main : public QMainWindow {
+    Q_OBJECT
+  public:
+    TFrm_Main(TProgrammDaten& p, TFenster& fenster);
+
+    void EditorStarten();
+    void EditorEinstellungen();
+    void Spielstarten();
+    void Spieleinstellungen();
+    void Open_Highscore();
+    void Btn_InfoClick();
+    void Beenden();
+    void Open_Homepage();
+
+    // Both "Spiel starten" commands change together.
+    void SpielStartenAktivieren(bool an);
+
+    QLabel* Im_Main;
+    QToolButton *SB_EditorStarten, *SB_EditorEinstellungen, *SB_SpielStarten,
+        *SB_SpielEinstellungen, *SB_Highscore, *SB_Beenden;
+    QAction *Btn_Beenden, *Btn_Spielstarten, *Btn_Spieleinstellungen, *Btn_Editorstarten,
+        *Btn_Editoreinstellungen, *Highscore, *Btn_Homepage, *Btn_Info;
+
+  protected:
+    // A button's mnemonic wins over the menu bar's where both use the same letter ("&Spiel" and
+    // "Spiel &starten"), as on the platform the game comes from.
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    QToolButton* KnopfMitKuerzel(int taste) const;
+
+    TProgrammDaten& p_;
+    TFenster& fenster_;
+};
+
+// Creates the ten windows hidden, in the order of the program start, and owns them.
+class TProgramm {
+  public:
+    explicit TProgramm(TProgrammDaten& p);
+    ~TProgramm();
+    TFenster Fenster;
+
+  private:
+    struct TBesitz;
+    std::unique_ptr<TBesitz> besitz_;
+};

@@ -1,0 +1,56 @@
+// The pictures of one round, scaled to the cell size once, so that painting never scales.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "files/UBilderPointer.h"
+#include "model/USpielRecEinstellungen.h"
+
+class TSpielBilder {
+  public:
+    explicit TSpielBilder(const TBilderSets& bilder) : bilder_(bilder) {}
+
+    // Loads the player and extras pictures the settings name (falling back to the built-in ones)
+    // and prepares every picture for cells of this size on this board colour.
+    void RundeVorbereiten(const TSpielRecEinstellungen& e, QSize zelle, QColor farbe);
+
+    // Unscaled, for the status panel: players 1 and 2, extras 0 Werfen .. 3 Krankheit.
+    const QImage& Spielerbild(int spieler) const { return spieler_[spieler == 1 ? 0 : 1]; }
+    const QImage& Extrabild(int extra) const { return extras_[extra]; }
+
+    // Scaled to the cell.
+    const QPixmap& Explosion() const { return explosion_; }
+    const QPixmap& Bombe() const { return bombe_; }
+    const QPixmap& Tot() const { return tot_; }
+    const QPixmap& Spieler(int spieler) const { return spielerZelle_[spieler == 1 ? 0 : 1]; }
+    const QPixmap& Extra(int extra) const { return extrasZelle_[extra]; }
+    // A block (set 1) or water (set 3) picture by the cell's Bild; beyond the end the last one;
+    // nullptr while the set is empty. Rescaled only when a set has changed.
+    const QPixmap* Satzbild(std::uint16_t bild, std::uint8_t bildArt);
+
+    // How often the sets were scaled; a test checks that painting does not do it.
+    int Skalierungen() const { return skalierungen_; }
+
+  private:
+    QPixmap AufZelle(const QImage& bild) const;
+    QPixmap MitHintergrund(const QImage& bild) const;
+
+    const TBilderSets& bilder_;
+    QSize zelle_{40, 40};
+    QColor farbe_;
+    std::array<QImage, 2> spieler_;
+    std::array<QImage, 4> extras_;
+    QPixmap explosion_, bombe_, tot_;
+    std::array<QPixmap, 2> spielerZelle_;
+    std::array<QPixmap, 4> extrasZelle_;
+
+    std::uint64_t stand_ = ~std::uint64_t(0);
+    QSize satzGroesse_;
+    std::vector<QPixmap> block_, wasser_;
+    int skalierungen_ = 0;
+};

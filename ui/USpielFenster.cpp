@@ -1,0 +1,274 @@
+#include "ui/USpielFenster.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "ui/UFensterHilfen.h"
+#include "ui/UProgrammDaten.h"
+#include "ui/USpielGitter.h"
+
+namespace {
+
+// Design positions; only the left edge of the status panel follows the board.
+constexpr int kFeldLinks = 10, kFeldOben = 8;
+constexpr int kSpielOben = 8, kSpielHoehe = 81;
+constexpr int kSpielerOben = 97, kSpielerHoehe = 345;
+constexpr int kPanelBreite = 223;
+constexpr int kKnopfOben = 450, kKnopfBreite = 97, kKnopfHoehe = 25;
+constexpr int kTempOben = 480;
+
+// The icons from the left: Mehr Bomben, Werfen, Unverwundbar, Krankheit.
+constexpr int kIconPlatz[4] = {1, 0, 2, 3};
+
+QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, int y, int w = 0,
+              bool fett = false) {
+    auto* l = new QLabel(text, eltern);
+    l->setObjectName(name);
+    if (fett) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    l->move(x, y);
+    if (w > 0)
+        l->setFixedWidth(w);
+    else
+        l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.Level) {
+    setObjectName(QStringLiteral("TFrm_Spiel"));
+    setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+
+    Pn_Feld = new QScrollArea(this);
+    Pn_Feld->setObjectName(QStringLiteral("Pn_Feld"));
+    Pn_Feld->setFrameShape(QFrame::NoFrame);
+    Pn_Feld->setFocusPolicy(Qt::NoFocus);
+    Pn_Feld->setWidgetResizable(false);
+    Pn_Feld->move(kFeldLinks, kFeldOben);
+    SG_Feld = new TSpielGitter(p_.Feld, bilder_);
+    Pn_Feld->setWidget(SG_Feld);
+
+    GB_Spiel = new QGroupBox(QStringLiteral("Spiel"), this);
+    GB_Spiel->setObjectName(QStringLiteral("GB_Spiel"));
+    GB_Spiel->resize(kPanelBreite, kSpielHoehe);
+    Label(GB_Spiel, QStringLiteral("Runde:"), QStringLiteral("Lb_Runde"), 12, 24, 0, true);
+    Lb_Runde_Anzeige =
+        Label(GB_Spiel, QStringLiteral("1"), QStringLiteral("Lb_Runde_Anzeige"), 72, 24, 24);
+    Lb_Runde_Anzeige->setAlignment(Qt::AlignRight);
+    Label(GB_Spiel, QStringLiteral("/"), QStringLiteral("Lb_Runden_Anzeige2"), 100, 24);
+    Lb_Runden_Anzeige3 =
+        Label(GB_Spiel, QStringLiteral("0"), QStringLiteral("Lb_Runden_Anzeige3"), 110, 24, 40);
+    Label(GB_Spiel, QStringLiteral("Spielfeld:"), QStringLiteral("Lb_Spielfeld"), 12, 50, 0, true);
+    Lb_SpielName = Label(GB_Spiel, QString(), QStringLiteral("Lb_SpielName"), 80, 50, 135);
+
+    GB_Spieler = new QGroupBox(QStringLiteral("Spieler"), this);
+    GB_Spieler->setObjectName(QStringLiteral("GB_Spieler"));
+    GB_Spieler->resize(kPanelBreite, kSpielerHoehe);
+    SpielerPanel(1)->move(15, 22);
+    SpielerPanel(2)->move(15, 182);
+
+    Btn_Next = new QPushButton(QStringLiteral("Nächste Runde"), this);
+    Btn_Next->setObjectName(QStringLiteral("Btn_Next"));
+    Btn_Next->resize(kKnopfBreite, kKnopfHoehe);
+    Btn_Next->setEnabled(false);
+    Btn_Neustart = new QPushButton(QStringLiteral("Neustart"), this);
+    Btn_Neustart->setObjectName(QStringLiteral("Btn_Neustart"));
+    Btn_Neustart->resize(kKnopfBreite, kKnopfHoehe);
+    // The keyboard belongs to the board: the buttons are for the mouse only.
+    for (QPushButton* b : {Btn_Next, Btn_Neustart}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoDefault(false);
+    }
+
+    Im_Temp = new QLabel(this);
+    Im_Temp->setObjectName(QStringLiteral("Im_Temp"));
+    Im_Temp->resize(41, 41);
+    Im_Temp->hide();
+
+    spiel_ = std::make_unique<TSpiel>(
+        TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, quelle_,
+                       p_.Highscore, p_.HighscoreDatei(), p_.Meldungen, *this, timer_});
+    SG_Feld->TasteGedrueckt = [this](std::uint16_t k) { spiel_->SpielerTasteDrucken(k); };
+    connect(Btn_Next, &QPushButton::clicked, this, [this] { spiel_->NextRound(); });
+    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { spiel_->Neustart(); });
+
+    Bildschirmflaeche = [this] {
+        QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
+    };
+    FensterEinrichten(p_.Feld.FeldDaten());
+}
+
+TFrm_Spiel::~TFrm_Spiel() = default;
+
+QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
+    const int i = spieler - 1;
+    const QString n = QString::number(spieler);
+    auto* pn = new QFrame(GB_Spieler);
+    pn->setObjectName(QStringLiteral("Pn_Spieler") + n);
+    pn->setFrameShape(QFrame::StyledPanel);
+    pn->resize(193, 153);
+
+    QLabel* wer = Label(pn, spieler == 1 ? QStringLiteral("Eins:") : QStringLiteral("Zwei:"),
+                        QStringLiteral("Lb_Spieler") + n, 8, 8, 0, true);
+    wer->setStyleSheet(spieler == 1 ? QStringLiteral("color: blue;")
+                                    : QStringLiteral("color: red;"));
+    Lb_Name[i] = Label(pn, QString(), QStringLiteral("Lb_Spieler%1_Name").arg(spieler), 52, 8, 129);
+    Label(pn, QStringLiteral("Punkte:"),
+          spieler == 1 ? QStringLiteral("Lb_Punkt1") : QStringLiteral("Lb_Punkte2"), 8, 34);
+    Lb_Punkte_Anzeige[i] = Label(pn, QStringLiteral("0"),
+                                 QStringLiteral("Lb_Punkte%1_Anzeige").arg(spieler), 62, 34, 60);
+
+    auto* bildPanel = new QFrame(pn);
+    bildPanel->setObjectName(QStringLiteral("Pn_SpielerBild") + n);
+    bildPanel->setFrameShape(QFrame::Panel);
+    bildPanel->setFrameShadow(QFrame::Sunken);
+    bildPanel->setGeometry(141, 30, 44, 44);
+    Im_Spieler[i] = new QLabel(bildPanel);
+    Im_Spieler[i]->setObjectName(QStringLiteral("Im_Spieler") + n);
+    Im_Spieler[i]->setGeometry(2, 2, 40, 40);
+    Im_Spieler[i]->setScaledContents(true);
+
+    const char* namen[4] = {"Im_Werfen", "Im_Mehrbomb", "Im_Unverwund", "Im_Krank"};
+    for (int x = 0; x < 4; ++x) {
+        auto* icon = new QLabel(pn);
+        icon->setObjectName(QString::fromLatin1(namen[x]) + n);
+        icon->setGeometry(8 + kIconPlatz[x] * 39, 80, 35, 35);
+        icon->setScaledContents(true);
+        icon->hide();
+        Im_Extras[i][x] = icon;
+    }
+
+    Label(pn, QStringLiteral("Unverwundbar:"), QStringLiteral("Lb_Unverwundbar") + n, 8, 126);
+    Lb_Unverwundbar_Anzeige[i] =
+        Label(pn, QStringLiteral("0"), QStringLiteral("Lb_Unverwundbar_Anzeige") + n, 104, 126, 30);
+    Lb_Unverwundbar_Anzeige[i]->setAlignment(Qt::AlignRight);
+    Label(pn, QStringLiteral("sek."), QStringLiteral("Lb_Sekunden") + n, 140, 126);
+    return pn;
+}
+
+bool TFrm_Spiel::MatchStarten() {
+    return spiel_->MatchStarten();
+}
+
+void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
+    SG_Feld->Einrichten(g);
+    const QSize gitter = TSpielGitter::Groesse(g);
+    // A board larger than the screen scrolls inside the window; the grid keeps its size.
+    const QRect schirm = Bildschirmflaeche();
+    const int rahmenBreite = 16, rahmenHoehe = 48;
+    const int maxBreite =
+        std::max(200, schirm.width() - rahmenBreite - kFeldLinks - 10 - kPanelBreite - 15);
+    const int maxHoehe = std::max(200, schirm.height() - rahmenHoehe - kFeldOben - 40);
+    const QSize sicht(std::min(gitter.width(), maxBreite), std::min(gitter.height(), maxHoehe));
+    const bool rollen = sicht != gitter;
+    Pn_Feld->setHorizontalScrollBarPolicy(rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    Pn_Feld->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    Pn_Feld->setGeometry(kFeldLinks, kFeldOben, sicht.width(), sicht.height());
+
+    const int x = kFeldLinks + sicht.width() + 10;
+    GB_Spiel->move(x, kSpielOben);
+    GB_Spieler->move(x, kSpielerOben);
+    Btn_Next->move(x, kKnopfOben);
+    Im_Temp->move(x, kTempOben);
+    Btn_Neustart->move(GB_Spieler->x() + GB_Spieler->width() - Btn_Neustart->width(), kKnopfOben);
+    const int breite = GB_Spiel->x() + GB_Spiel->width() + 15;
+    const int hoehe = std::max(kFeldOben + sicht.height() + 40, kKnopfOben + kKnopfHoehe + 40);
+    setFixedSize(breite, hoehe);
+}
+
+void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) {
+    const TFeldDaten& g = p_.Feld.FeldDaten();
+    bilder_.RundeVorbereiten(e, QSize(g.EinzelBreite, g.EinzelHoehe), FarbeVon(g.Farbe));
+    Lb_Runden_Anzeige3->setText(QString::number(e.Rundenanzahl));
+    Lb_SpielName->setText(QText(levelname));
+    for (int s = 1; s <= 2; ++s) {
+        Lb_Name[s - 1]->setText(QText(e.Spieler(s).Name));
+        Im_Spieler[s - 1]->setPixmap(QPixmap::fromImage(bilder_.Spielerbild(s)));
+        for (int x = 0; x < 4; ++x)
+            Im_Extras[s - 1][x]->setPixmap(QPixmap::fromImage(bilder_.Extrabild(x)));
+    }
+    PunkteAnzeigen(e.Spieler1.Punkte, e.Spieler2.Punkte);
+}
+
+void TFrm_Spiel::RundeAnzeigen(std::uint8_t runde) {
+    Lb_Runde_Anzeige->setText(QString::number(runde));
+}
+
+void TFrm_Spiel::PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) {
+    Lb_Punkte_Anzeige[0]->setText(QString::number(punkte1));
+    Lb_Punkte_Anzeige[1]->setText(QString::number(punkte2));
+}
+
+void TFrm_Spiel::ExtraAnzeigen(int spieler, int extra, bool sichtbar) {
+    if (extra < 0 || extra > 3) return;
+    Im_Extras[spieler == 1 ? 0 : 1][extra]->setVisible(sichtbar);
+}
+
+void TFrm_Spiel::RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) {
+    Lb_Unverwundbar_Anzeige[spieler == 1 ? 0 : 1]->setText(QString::number(sekunden));
+}
+
+void TFrm_Spiel::NaechsteRundeAktivieren(bool an) {
+    Btn_Next->setEnabled(an);
+}
+
+void TFrm_Spiel::FeldAktivieren(bool an) {
+    SG_Feld->setEnabled(an);
+    if (an) SG_Feld->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrm_Spiel::FeldNeuZeichnen() {
+    SG_Feld->update();
+    SpielerSichtbarHalten();
+}
+
+void TFrm_Spiel::FensterZentrieren() {
+    ZentriereAufBildschirm(this);
+    SG_Feld->setFocus(Qt::OtherFocusReason);
+    SpielerSichtbarHalten();
+}
+
+void TFrm_Spiel::SpielerSichtbarHalten() {
+    const QSize sicht = Pn_Feld->viewport()->size();
+    if (sicht.width() >= SG_Feld->width() && sicht.height() >= SG_Feld->height()) return;
+    const TFeldDaten& g = p_.Feld.FeldDaten();
+    if (g.SpielBreite == 0) return;
+    QRect kasten;
+    for (int s = 1; s <= 2; ++s) {
+        const TGefunden f = p_.Feld.FindeSpieler(s);
+        if (!f.Knoten) continue;
+        const TPosition pos = p_.Feld.PositionVon(f.Index);
+        kasten = kasten.united(SG_Feld->ZellRechteck(pos.Spalte - 1, pos.Zeile - 1));
+    }
+    if (kasten.isNull()) return;
+    const QPoint mitte = kasten.center();
+    // Margins that fit: both players with a cell around them, or else the middle between them.
+    const int mx = std::min(kasten.width() / 2 + g.EinzelBreite, sicht.width() / 2);
+    const int my = std::min(kasten.height() / 2 + g.EinzelHoehe, sicht.height() / 2);
+    Pn_Feld->ensureVisible(mitte.x(), mitte.y(), mx, my);
+}
+
+void TFrm_Spiel::closeEvent(QCloseEvent* e) {
+    spiel_->FormClose();
+    QDialog::closeEvent(e);
+}
+
+void TFrm_Spiel::keyPressEvent(QKeyEvent* e) {
+    e->accept();
+}

@@ -1,0 +1,75 @@
+// The match window: the board grid and the status panel over the match engine.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "match/ULevelQuelle.h"
+#include "match/USpiel.h"
+#include "match/USpielAnsicht.h"
+#include "ui/UQtTimer.h"
+#include "ui/USpielBilder.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class TProgrammDaten;
+class TSpielGitter;
+
+class TFrm_Spiel : public QDialog, public ISpielAnsicht {
+    Q_OBJECT
+  public:
+    explicit TFrm_Spiel(TProgrammDaten& p);
+    ~TFrm_Spiel() override;
+
+    // A new match on the first round's level; false when it failed (already reported).
+    bool MatchStarten();
+    TSpiel& Spiel() { return *spiel_; }
+    TSpielBilder& Bilder() { return bilder_; }
+
+    // ISpielAnsicht
+    void FensterEinrichten(const TFeldDaten& geometrie) override;
+    void StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) override;
+    void RundeAnzeigen(std::uint8_t runde) override;
+    void PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) override;
+    void ExtraAnzeigen(int spieler, int extra, bool sichtbar) override;
+    void RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) override;
+    void NaechsteRundeAktivieren(bool an) override;
+    void FeldAktivieren(bool an) override;
+    void FeldNeuZeichnen() override;
+    void FensterZentrieren() override;
+
+    TSpielGitter* SG_Feld;
+    QScrollArea* Pn_Feld;
+    QGroupBox *GB_Spiel, *GB_Spieler;
+    QLabel *Lb_Runde_Anzeige, *Lb_Runden_Anzeige3, *Lb_SpielName;
+    std::array<QLabel*, 2> Lb_Name{}, Lb_Punkte_Anzeige{}, Lb_Unverwundbar_Anzeige{}, Im_Spieler{};
+    // Per player, by the engine's extras numbers: 0 Werfen, 1 Mehr Bomben, 2 Unverwundbar,
+    // 3 Krankheit.
+    std::array<std::array<QLabel*, 4>, 2> Im_Extras{};
+    QPushButton *Btn_Next, *Btn_Neustart;
+    QLabel* Im_Temp;
+
+    // The screen area the window must fit in; tests set their own.
+    std::function<QRect()> Bildschirmflaeche;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    // Keys that reach the window while the grid is disabled do nothing (no Esc, no default
+    // button).
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    QWidget* SpielerPanel(int spieler);
+    // Keeps both players in view when the board is larger than the screen allows.
+    void SpielerSichtbarHalten();
+
+    TProgrammDaten& p_;
+    TSpielBilder bilder_;
+    TQtTimerFabrik timer_;
+    TLevelDateiQuelle quelle_;
+    std::unique_ptr<TSpiel> spiel_;
+};
