@@ -59,6 +59,7 @@ std::string TQtDateiDialoge::Speichern(QWidget* besitzer, const TDateiWahl& w) {
     Einrichten(dlg, w);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
+    if (!w.UeberschreibenFragen) dlg.setOption(QFileDialog::DontConfirmOverwrite);
     return Ausfuehren(dlg);
 }
 

@@ -12,6 +12,8 @@ struct TDateiWahl {
     QString Ordner;  // where the dialog opens; empty: wherever it opened last
     QString Endung;  // appended when the user types a name without one
     bool MitVorschau = false;
+    // Off where the caller asks the overwrite question itself (the level files do).
+    bool UeberschreibenFragen = true;
 };
 
 class IDateiDialoge {

@@ -351,6 +351,8 @@ std::optional<std::string> TFrm_Editor::SpeichernDialog() {
     TDateiWahl w;
     w.Filter = kDateiFilter;
     w.Endung = QStringLiteral("dat");
+    // The level files ask about overwriting themselves.
+    w.UeberschreibenFragen = false;
     return Gewaehlt(p_.Dialoge.Speichern(this, w));
 }
 

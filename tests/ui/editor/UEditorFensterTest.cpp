@@ -329,6 +329,7 @@ TEST_F(EditorFensterTest, SpeichernUnterOeffnenUndFreigabeVonSpeichern) {
     Befehl("SpeichernUnter")->trigger();
     EXPECT_EQ(dialoge.gefragt.back().Filter, QStringLiteral("Editordateien (*.dat)"));
     EXPECT_EQ(dialoge.gefragt.back().Endung, QStringLiteral("dat"));
+    EXPECT_FALSE(dialoge.gefragt.back().UeberschreibenFragen);  // asked once, by the level files
     EXPECT_TRUE(Befehl("Speichern")->isEnabled());
     EXPECT_EQ(LiesBytes(pfad).size(), 6u * 30);
     const std::vector<TZelle> gemalt = p.Feld.Zellen();
