@@ -24,7 +24,7 @@ TRichtung RichtungVonTaste(int taste) {
 }
 
 TEntscheidung Gefahr(TSpielDaten& d, int spieler) {
-    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    const TKnoten c = SpielerFinden(d, spieler).Knoten;
     if (!c) return {};
     if (c->Art == zaSpieler1Bombe || c->Art == zaSpieler2Bombe)
         return {true, Taste(Zweischritt(d.Feld, d.Zufall, c))};
@@ -34,7 +34,7 @@ TEntscheidung Gefahr(TSpielDaten& d, int spieler) {
 }
 
 TEntscheidung WasserFlucht(TSpielDaten& d, int spieler) {
-    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    const TKnoten c = SpielerFinden(d, spieler).Knoten;
     if (!c) return {};
     TRichtungOpt wasser;
     for (TRichtung r = riOben; r <= riUnten && !wasser; ++r)
@@ -51,7 +51,7 @@ TEntscheidung WasserFlucht(TSpielDaten& d, int spieler) {
 }
 
 bool GegnerInLinie(TSpielDaten& d, int spieler) {
-    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    const TKnoten c = SpielerFinden(d, spieler).Knoten;
     if (!c) return false;
     for (TRichtung r = riOben; r <= riUnten; ++r) {
         TKnoten cur = c;
@@ -65,8 +65,8 @@ bool GegnerInLinie(TSpielDaten& d, int spieler) {
 }
 
 int Annaehern(TSpielDaten& d, int spieler) {
-    const TGefunden ich = d.Feld.FindeSpieler(spieler);
-    const TGefunden gegner = d.Feld.FindeSpieler(spieler == 1 ? 2 : 1);
+    const TGefunden ich = SpielerFinden(d, spieler);
+    const TGefunden gegner = SpielerFinden(d, spieler == 1 ? 2 : 1);
     if (!ich.Knoten || !gegner.Knoten) return 0;
     const TPosition p = d.Feld.PositionVon(ich.Index);
     const TPosition q = d.Feld.PositionVon(gegner.Index);
@@ -82,7 +82,7 @@ int Annaehern(TSpielDaten& d, int spieler) {
 }
 
 int Umherlaufen(TSpielDaten& d, int spieler) {
-    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    const TKnoten c = SpielerFinden(d, spieler).Knoten;
     if (!c) return 0;
     TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
     for (int versuch = 0; versuch < 4; ++versuch, r = NaechsteRichtung(r))
@@ -92,7 +92,7 @@ int Umherlaufen(TSpielDaten& d, int spieler) {
 }
 
 int Entscheide(TSpielDaten& d, int spieler) {
-    const TKnoten c = d.Feld.FindeSpieler(spieler).Knoten;
+    const TKnoten c = SpielerFinden(d, spieler).Knoten;
     if (!c) return 0;  // nobody to steer
     const TEntscheidung gefahr = Gefahr(d, spieler);
     if (gefahr.Gilt) {

@@ -2,8 +2,9 @@
 
 #include "match/USpielerAktion.h"
 
-bool NachbarBombe(TSpielfeld& feld, TZellenArt art, TRichtung& richtung) {
-    const TGefunden ich = feld.FindeSpieler(SpielerVon(art));
+bool NachbarBombe(TSpielDaten& d, TZellenArt art, TRichtung& richtung) {
+    TSpielfeld& feld = d.Feld;
+    const TGefunden ich = SpielerFinden(d, SpielerVon(art));
     bool gefunden = false;
     if (!ich.Knoten) return false;
     for (TRichtung r = riOben; r <= riUnten; ++r) {
@@ -19,8 +20,8 @@ bool NachbarBombe(TSpielfeld& feld, TZellenArt art, TRichtung& richtung) {
 
 void BombeWerfen(TSpielDaten& d, TZellenArt art) {
     TRichtung r = riOben;
-    if (!NachbarBombe(d.Feld, art, r)) return;
-    const TGefunden ich = d.Feld.FindeSpieler(SpielerVon(art));
+    if (!NachbarBombe(d, art, r)) return;
+    const TGefunden ich = SpielerFinden(d, SpielerVon(art));
     const TIndex bombenIndex = d.Feld.Verschiebe(ich.Index, 2, r);
     const TPosition alt = d.Feld.PositionVon(bombenIndex);
     TSpielfeld::LeereZelle(d.Feld.Nachbar(ich.Knoten, r));

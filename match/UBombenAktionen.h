@@ -5,7 +5,7 @@
 
 // A plain bomb (kind 13) next to the player of kind art; with several, the last in the order
 // up, left, right, down.
-bool NachbarBombe(TSpielfeld& feld, TZellenArt art, TRichtung& richtung);
+bool NachbarBombe(TSpielDaten& d, TZellenArt art, TRichtung& richtung);
 
 // Throws a bomb lying next to the player to a random free cell; it keeps owner and count.
 void BombeWerfen(TSpielDaten& d, TZellenArt art);

@@ -50,6 +50,7 @@ TSpiel::TSpiel(TSpielUmgebung u)
       highscorepfad_(std::move(u.Highscorepfad)),
       meldungen_(u.Meldungen),
       ansicht_(u.Ansicht) {
+    daten_.Orte = &orte_;
     ITimerFabrik& f = u.Timer;
     // Created in this order; a simulated clock fires simultaneous ticks in it.
     timerBombe_ = f.TimerErzeugen("Timer_Bombe", 1000, [this] { BombeTimer(); });
@@ -136,7 +137,7 @@ bool TSpiel::RundeLaden() {
         feld.ErzeugeFeld(feld.Zellenzahl());
         RundenZustandSetzen();
         ok = !level_.ZellenLesen(p, feld.Zellenzahl()) && !level_.BilderLesen(p + ".bild");
-        wasser_.Zuruecksetzen();
+        FeldGeaendert();
     }
     if (!ok) {
         // Nothing may run on a level that did not load: only "Neustart" or closing remain.
@@ -179,7 +180,7 @@ void TSpiel::RundenZustandSetzen() {
     ansicht_.FeldAktivieren(true);
     rundeLaeuft_ = true;
     ergebnis_ = 0;
-    wasser_.Zuruecksetzen();
+    FeldGeaendert();
 }
 
 void TSpiel::RundeAnhalten() {
@@ -240,7 +241,7 @@ void TSpiel::FormClose() {
     RundeAnhalten();
     daten_.Feld.LoescheFeld();
     daten_.Bomben.ListenFreigeben();
-    wasser_.Zuruecksetzen();
+    FeldGeaendert();
 }
 
 // ---- Input ----
@@ -409,7 +410,7 @@ void TSpiel::Timer_KITimer() {
         if (!s.Computer || belegt_[Nr(p)]) continue;
         const int a = Entscheide(daten_, p);
         if (a >= 1 && a <= 4) {
-            const TKnoten c = daten_.Feld.FindeSpieler(p).Knoten;
+            const TKnoten c = SpielerFinden(daten_, p).Knoten;
             if (HatExplosion(NachbarMitRand(daten_.Feld, c, RichtungVonTaste(a)))) continue;
             TasteVerarbeiten(s.Taste(a), p, e, true);
         } else if (a == 5) {

@@ -69,7 +69,10 @@ class TSpiel {
         return wasser_.WasserAusbreiten(daten_.Feld, geaendert);
     }
     // After the board was changed from outside (tests, a level read after the round state).
-    void FeldGeaendert() { wasser_.Zuruecksetzen(); }
+    void FeldGeaendert() {
+        wasser_.Zuruecksetzen();
+        orte_.Vergessen();
+    }
 
     // State, for the window and for tests.
     std::uint8_t Runde() const { return runde_; }
@@ -103,6 +106,7 @@ class TSpiel {
     IMeldungen& meldungen_;
     ISpielAnsicht& ansicht_;
     TWasserausbreitung wasser_;
+    TSpielerOrte orte_;
 
     std::unique_ptr<ITimer> timerBombe_, timerExplo_, timerWasser_, timerKI_;
     std::array<std::unique_ptr<ITimer>, 2> timerUnverwund_, timerKrank_, timerSpieler_;

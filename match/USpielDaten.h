@@ -1,6 +1,7 @@
 // The shared state a match works on, and the neighbour step that every rule uses.
 #pragma once
 
+#include "match/USpielerOrte.h"
 #include "model/UBombenPointer.h"
 #include "model/UPointer.h"
 #include "model/USpielRecEinstellungen.h"
@@ -11,7 +12,13 @@ struct TSpielDaten {
     TEinstellungen& Einstellungen;
     TBombenListen& Bomben;
     TZufall& Zufall;
+    TSpielerOrte* Orte = nullptr;  // optional: remembers the players' cells
 };
+
+// FindeSpieler, through the remembered cells when there are any.
+inline TGefunden SpielerFinden(TSpielDaten& d, int spieler) {
+    return d.Orte ? d.Orte->Finden(d.Feld, spieler) : d.Feld.FindeSpieler(spieler);
+}
 
 // The neighbour in direction r, or none at the border (the board wraps rows otherwise).
 inline TKnoten NachbarMitRand(TSpielfeld& feld, TKnoten zelle, TRichtung r) {

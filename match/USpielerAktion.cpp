@@ -64,18 +64,33 @@ TSchritt Betreten(TSpielDaten& d, TKnoten zelle, int spieler, TRichtung r) {
 }
 
 TSchritt Bewegen(TSpielDaten& d, int spieler, TRichtung r) {
-    const TGefunden ich = d.Feld.FindeSpieler(spieler);
+    const TGefunden ich = SpielerFinden(d, spieler);
     if (!ich.Knoten || !HatNachbar(d.Feld.FeldDaten(), ich.Index, r)) return {};
     const TZellenArt bleibt = Zurueckgelassen(ich.Knoten->Art);
     TSchritt s = Betreten(d, ich.Knoten, spieler, r);
     if (!s.Bewegt) return {};
     TSpielfeld::SetzeZelle(ich.Knoten, bleibt, 0);
+    if (d.Orte) d.Orte->Gezogen(spieler, d.Feld.Verschiebe(ich.Index, 2, r));
     return s;
 }
 
+namespace {
+
+// FindeArt for a plain player kind: while the player has a single cell, that cell decides.
+TGefunden ArtFinden(TSpielDaten& d, TZellenArt art) {
+    const int spieler = SpielerVon(art);
+    if (!d.Orte) return d.Feld.FindeArt(art);
+    const TGefunden ich = d.Orte->Finden(d.Feld, spieler);
+    if (!d.Orte->Eindeutig(spieler)) return ich.Knoten ? d.Feld.FindeArt(art) : ich;
+    if (ich.Knoten->Art == art) return ich;
+    return {nullptr, d.Feld.AnzahlKnoten() + 1};
+}
+
+}  // namespace
+
 bool BombeLegen(TSpielDaten& d, TZellenArt art) {
     const TZellenArt neu = art == zaSpieler1 ? zaSpieler1Bombe : zaSpieler2Bombe;
-    const TGefunden g = d.Feld.FindeArt(art);
+    const TGefunden g = ArtFinden(d, art);
     if (!g.Knoten) return false;
     d.Bomben.Anhaengen(0, d.Feld.PositionVon(g.Index), static_cast<std::uint8_t>(SpielerVon(art)),
                        true);

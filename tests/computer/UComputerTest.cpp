@@ -230,3 +230,31 @@ TEST(Computer, GanzesMatchIstMitFesterSaatWiederholbar) {
     for (std::uint64_t s = 1; s <= 4 && !anders; ++s) anders = Match(s) != a;
     EXPECT_TRUE(anders);
 }
+
+TEST(Computer, GemerkteSpielerorteStimmenMitDerSucheUeberein) {
+    // Every tick of whole matches, with a second start cell of player 1 in one level.
+    for (std::uint64_t saat = 1; saat <= 6; ++saat) {
+        TSpielTest t(saat);
+        t.Einstellen([](TSpielRecEinstellungen& e) {
+            e.Spieler1.Computer = e.Spieler2.Computer = true;
+            e.Rundenanzahl = 4;
+            e.ExtraProzent = 100;
+        });
+        t.Level("a", {"1..++++..", ".#+#.#+#.", ".+.+~+.+.", ".#+#.#+#.", "..++++..2"});
+        t.Level("b", {"1.+.+.", ".#+#.1", "+.+...", ".#~#.#", "....+2"});
+        ASSERT_TRUE(t.Starten());
+        TSpielDaten& d = t.spiel.Daten();
+        for (int runde = 0; runde < 4; ++runde) {
+            const std::uint64_t ende = t.uhr.Jetzt() + 300000;
+            while (t.spiel.FeldAktiv() && t.uhr.NaechsterTick(ende))
+                for (int p = 1; p <= 2; ++p) {
+                    const TGefunden a = SpielerFinden(d, p);
+                    const TGefunden b = t.z.feld.FindeSpieler(p);
+                    ASSERT_EQ(a.Knoten, b.Knoten) << saat << " " << runde << " " << p;
+                    ASSERT_EQ(a.Index, b.Index);
+                }
+            t.spiel.RundeAnhalten();
+            t.spiel.NextRound();
+        }
+    }
+}

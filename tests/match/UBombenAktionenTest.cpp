@@ -30,16 +30,16 @@ TEST(Bomben, NachbarBombeNimmtDieLetzteRichtung) {
     TSpielZustand z;
     z.Brett({".o.", "o1o", ".o2"});
     TRichtung r = riOben;
-    ASSERT_TRUE(NachbarBombe(z.feld, zaSpieler1, r));
+    ASSERT_TRUE(NachbarBombe(z.d, zaSpieler1, r));
     EXPECT_EQ(r, riUnten);
     z.Brett({".o.", "o1o", ".Q."});
-    ASSERT_TRUE(NachbarBombe(z.feld, zaSpieler1, r));
+    ASSERT_TRUE(NachbarBombe(z.d, zaSpieler1, r));
     EXPECT_EQ(r, riRechts) << "a bomb with a player on it cannot be thrown";
     z.Brett({"o..", ".1.", "o.Q"});
-    EXPECT_FALSE(NachbarBombe(z.feld, zaSpieler1, r));
+    EXPECT_FALSE(NachbarBombe(z.d, zaSpieler1, r));
     // Not across the row end either.
     z.Brett({"..o", "1.2"});
-    EXPECT_FALSE(NachbarBombe(z.feld, zaSpieler1, r));
+    EXPECT_FALSE(NachbarBombe(z.d, zaSpieler1, r));
 }
 
 TEST(Bomben, WerfenVersetztBombeMitZaehler) {
