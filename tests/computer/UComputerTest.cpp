@@ -258,3 +258,26 @@ TEST(Computer, GemerkteSpielerorteStimmenMitDerSucheUeberein) {
         }
     }
 }
+
+TEST(Computer, NachDemRundenendeHandeltSpieler2NichtMehr) {
+    TSpielTest t;
+    t.Einstellen([](TSpielRecEinstellungen& e) {
+        e.Spieler1.Computer = e.Spieler2.Computer = true;
+        e.Rundenanzahl = 1;
+    });
+    // Player 1 on its bomb, hidden extras all around (kind 15 does not stop the computer): its
+    // escape step kills it. Player 2, free to walk, must not act on the finished round.
+    t.Level("a", {"#.#...", "...#..", "#.#..2"});
+    ASSERT_TRUE(t.Starten());
+    for (TIndex i : {t.z.Index(0, 1), t.z.Index(1, 0), t.z.Index(1, 2), t.z.Index(2, 1)})
+        t.z.feld.SetzeZelleBei(i, zaExplosionExtra, 0);
+    t.z.feld.SetzeZelleBei(t.z.Index(1, 1), zaSpieler1Bombe, 0);
+    t.spiel.FeldGeaendert();
+    t.Bis(450);
+    EXPECT_EQ(t.spiel.LetztesErgebnis(), 1);
+    EXPECT_EQ(t.Zelle(2, 5), '2');
+    EXPECT_FALSE(t.spiel.Belegt(2));
+    EXPECT_FALSE(t.spiel.Timer_Spieler(2).Eingeschaltet());
+    EXPECT_EQ(t.Punkte(2), 100);
+    EXPECT_EQ(t.highscore.Liste().size(), 2u) << "one match end, one pair of entries";
+}
