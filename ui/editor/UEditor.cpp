@@ -33,7 +33,7 @@ namespace {
 constexpr int kGitterLinks = 8;
 constexpr int kGitterOben = 8;
 constexpr int kGruppenAbstand = 10;
-constexpr int kGruppenBreite = 180;
+constexpr int kGruppenBreite = 190;
 constexpr int kRechterRand = 15;
 constexpr int kUntererRand = 60;
 constexpr int kMindesthoehe = 535;
@@ -160,13 +160,13 @@ void TFrm_Editor::WerkzeugeAnlegen() {
     gbName_ = Gruppe(this, QStringLiteral("Spielfeldname"), "GB_Spielfeldname", kObenName, 50);
     edName_ = new QLineEdit(gbName_);
     edName_->setObjectName(QStringLiteral("Ed_Spielfeldname"));
-    edName_->setGeometry(10, 20, 160, 22);
+    edName_->setGeometry(10, 20, 170, 22);
     edName_->setMaxLength(int(kNameLaenge));
 
     gbAuswahl_ = Gruppe(this, QStringLiteral("Auswahl"), "GB_Auswahl", kObenAuswahl, 250);
     cbArt_ = new QComboBox(gbAuswahl_);
     cbArt_->setObjectName(QStringLiteral("CB_Felder_Art"));
-    cbArt_->setGeometry(10, 20, 160, 24);
+    cbArt_->setGeometry(10, 20, 170, 24);
     cbArt_->setEditable(true);
     cbArt_->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string* text : {&kAuswahlFrei, &kAuswahlZerstoerbar, &kAuswahlUnzerstoerbar,
@@ -175,9 +175,9 @@ void TFrm_Editor::WerkzeugeAnlegen() {
     connect(cbArt_, &QComboBox::currentTextChanged, this, &TFrm_Editor::CB_Felder_ArtChange);
 
     rbSpieler1_ =
-        Auswahlknopf(gbAuswahl_, QStringLiteral("Spieler 1"), "RB_Spieler1", {10, 50, 80, 20});
+        Auswahlknopf(gbAuswahl_, QStringLiteral("Spieler 1"), "RB_Spieler1", {10, 50, 86, 20});
     rbSpieler2_ =
-        Auswahlknopf(gbAuswahl_, QStringLiteral("Spieler 2"), "RB_Spieler2", {92, 50, 80, 20});
+        Auswahlknopf(gbAuswahl_, QStringLiteral("Spieler 2"), "RB_Spieler2", {100, 50, 86, 20});
     Textfarbe(rbSpieler1_, Qt::blue);
     Textfarbe(rbSpieler2_, Qt::red);
     rbSpieler1_->setChecked(true);
@@ -191,26 +191,26 @@ void TFrm_Editor::WerkzeugeAnlegen() {
 
     gbBitmap_ = Gruppe(this, QStringLiteral("Bitmap Laden"), "GB_BitmapLaden", kObenBitmap, 96);
     rbBlock_ = Auswahlknopf(gbBitmap_, QStringLiteral("(Un-) Zerstoerbar"), "RB_Zerstoerbar",
-                            {10, 20, 116, 20});
-    rbWasser_ = Auswahlknopf(gbBitmap_, QStringLiteral("Wasser"), "RB_Wasser", {10, 42, 116, 20});
+                            {10, 20, 128, 20});
+    rbWasser_ = Auswahlknopf(gbBitmap_, QStringLiteral("Wasser"), "RB_Wasser", {10, 42, 128, 20});
     rbBlock_->setChecked(true);
     auto* bmpLaden = new QToolButton(gbBitmap_);
     bmpLaden->setObjectName(QStringLiteral("SB_BmpLaden"));
     bmpLaden->setAutoRaise(true);
-    bmpLaden->setGeometry(130, 18, 40, 40);
+    bmpLaden->setGeometry(142, 18, 38, 38);
     bmpLaden->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     bmpLaden->setIconSize(QSize(28, 28));
     bmpLaden->setToolTip(QStringLiteral("Bild hinzufügen"));
     connect(bmpLaden, &QToolButton::clicked, this,
             [this] { editor_.BmpLaden(rbWasser_->isChecked()); });
     auto* standard =
-        Knopf(gbBitmap_, QStringLiteral("Standart Bilder"), "Btn_ResetBmp", {10, 64, 160, 24});
+        Knopf(gbBitmap_, QStringLiteral("Standart Bilder"), "Btn_ResetBmp", {10, 64, 170, 24});
     connect(standard, &QPushButton::clicked, this, [this] { editor_.Btn_ResetBmpClick(); });
 
     gbEditor_ = Gruppe(this, QStringLiteral("Editor"), "GB_Editor", kObenEditor, 86);
-    auto* test = Knopf(gbEditor_, QStringLiteral("Feld testen"), "Btn_FeldTest", {10, 20, 78, 24});
-    auto* reset = Knopf(gbEditor_, QStringLiteral("Zrücksetzen"), "Btn_Reset", {92, 20, 78, 24});
-    auto* beenden = Knopf(gbEditor_, QStringLiteral("B&eenden"), "Btn_Beenden", {10, 52, 160, 24});
+    auto* test = Knopf(gbEditor_, QStringLiteral("Feld testen"), "Btn_FeldTest", {10, 20, 83, 24});
+    auto* reset = Knopf(gbEditor_, QStringLiteral("Zrücksetzen"), "Btn_Reset", {97, 20, 83, 24});
+    auto* beenden = Knopf(gbEditor_, QStringLiteral("B&eenden"), "Btn_Beenden", {10, 52, 170, 24});
     connect(test, &QPushButton::clicked, this, [this] { editor_.Btn_FeldTestClick(); });
     connect(reset, &QPushButton::clicked, this, [this] { editor_.Btn_ResetClick(); });
     connect(beenden, &QPushButton::clicked, this, [this] { close(); });
