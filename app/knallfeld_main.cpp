@@ -12,7 +12,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Knallfeld"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Knallfeld"));
     DeutscheUebersetzungLaden(app);
 
     TQtMeldungen meldungen;

@@ -32,7 +32,17 @@ const char* Ressource(TEingebaut b) {
 
 }  // namespace
 
+// The resources live in a static library; the linker keeps them only when asked by name.
+static void RessourcenEinbinden() {
+    static const bool eingebunden = [] {
+        Q_INIT_RESOURCE(bilder);
+        return true;
+    }();
+    (void)eingebunden;
+}
+
 QImage EingebautesBild(TEingebaut b) {
+    RessourcenEinbinden();
     QImage bild(QString::fromLatin1(Ressource(b)));
     if (bild.isNull()) {
         // Only a broken build lacks the resources; a visible square beats a crash.

@@ -11,7 +11,9 @@ void ZentriereAufBildschirm(QWidget* w) {
     QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     if (!schirm) return;
     const QRect frei = schirm->availableGeometry();
-    // The frame is known only once the window has been shown; until then the client size counts.
+    // A window laid out by a layout learns its size only when asked; one never shown yet has
+    // no frame, so its client size counts.
+    if (!w->isVisible() && w->layout()) w->adjustSize();
     const QSize groesse = w->isVisible() ? w->frameGeometry().size() : w->size();
     w->move(frei.x() + (frei.width() - groesse.width()) / 2,
             frei.y() + (frei.height() - groesse.height()) / 2);
