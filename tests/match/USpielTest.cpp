@@ -580,3 +580,55 @@ TEST(Spiel, KITimerIntervall) {
     ASSERT_TRUE(t.Starten());
     EXPECT_FALSE(t.spiel.Timer_KI().Eingeschaltet());
 }
+
+// ---- Invariants under random play ----
+
+TEST(Spiel, ZufallsspielHaeltBombenlisteUndSpielerzellenStimmig) {
+    for (std::uint64_t saat = 1; saat <= 12; ++saat) {
+        TSpielTest t(saat);
+        t.Einstellen([](TSpielRecEinstellungen& e) {
+            e.Spieler2.Computer = true;
+            e.ExtraProzent = 100;
+            e.Rundenanzahl = 100;
+            e.PlatzExplo = 1000;
+            e.ExploDauer = 800;
+            e.WasserGeschwindigkeit = 700;
+        });
+        t.Level("a", {"1..++.+..", ".#+#.#+#.", "++.+~+.+.", ".#+#.#+#.", "..++.+..2"});
+        ASSERT_TRUE(t.Starten());
+        TZufall z(saat * 77);
+        const std::uint16_t tasten[] = {W, S, A, D, E, R};
+        for (int schritt = 0; schritt < 3000; ++schritt) {
+            t.Bis(t.uhr.Jetzt() + z.Zufall(120));
+            if (z.Zufall(50) == 0)
+                t.z.Aendern([&](TSpielRecEinstellungen& e) {
+                    e.Spieler1.Werfen = true;
+                    e.Spieler1.MehrBomben = z.Zufall(2) == 0;
+                });
+            t.Taste(tasten[z.Zufall(6)]);
+            // Every bomb on the board has exactly one record, and every record its bomb.
+            const auto& zellen = t.z.feld.Zellen();
+            std::size_t bombenzellen = 0;
+            for (TIndex i = 1; i <= zellen.size(); ++i)
+                if (HatBombe(&zellen[i - 1])) {
+                    ++bombenzellen;
+                    const TPosition pos = t.z.feld.PositionVon(i);
+                    int treffer = 0;
+                    for (const TBombe& b : t.z.bomben.Bombenliste()) treffer += b.Position == pos;
+                    ASSERT_EQ(treffer, 1) << saat << " step " << schritt;
+                }
+            ASSERT_EQ(bombenzellen, t.z.bomben.Bombenliste().size()) << saat << " " << schritt;
+            int p1 = 0, p2 = 0;
+            for (const TZelle& c : zellen) {
+                p1 += IstSpieler1(&c);
+                p2 += IstSpieler2(&c);
+            }
+            ASSERT_LE(p1, 1);
+            ASSERT_LE(p2, 1);
+            if (!t.spiel.FeldAktiv()) {
+                if (t.spiel.MatchVorbei()) break;
+                t.spiel.NextRound();
+            }
+        }
+    }
+}
