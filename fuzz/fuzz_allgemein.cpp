@@ -1,6 +1,7 @@
 // The general file of a level, read as a round start reads it.
 #include "files/UDatei.h"
 #include "fuzz/FuzzHilfen.h"
+#include "model/UAnsi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     TZaehlMeldungen m;
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     } else {
         INVARIANTE(m.Anzahl == 0);
         INVARIANTE(feld.Zellenzahl() >= 1 && feld.Zellenzahl() <= 65535);
-        INVARIANTE(feld.FeldDaten().Name.size() <= 40);  // 20 characters, at most 2 bytes each
+        INVARIANTE(Utf8Laenge(feld.FeldDaten().Name) <= 20);
     }
     return 0;
 }
