@@ -106,22 +106,6 @@ TEST(Computer, UmherlaufenMeidetExplosionUndGefahr) {
     EXPECT_EQ(Entscheidungen({"#x#..", "x1x..", "#x#.2"}), (std::set<int>{0}));
 }
 
-TEST(Computer, GeradeausLaeuftBisInSicherheit) {
-    TSpielZustand z;
-    z.Brett({"o.1..."});
-    TKnoten c = z.feld.KnotenBei(3);
-    EXPECT_TRUE(Geradeaus(z.feld, c, riRechts)) << "the neighbour right is safe";
-    EXPECT_FALSE(Geradeaus(z.feld, c, riLinks));
-    EXPECT_FALSE(Geradeaus(z.feld, c, riOben)) << "border";
-    // Bombs at both ends of a corridor: every cell on the way stays threatened.
-    z.Brett({"o.1..o"});
-    c = z.feld.KnotenBei(3);
-    EXPECT_FALSE(Geradeaus(z.feld, c, riRechts));
-    // From an unthreatened cell the first step counts as safety, threatened or not.
-    z.Brett({"1..o"});
-    EXPECT_TRUE(Geradeaus(z.feld, z.feld.KnotenBei(1), riRechts));
-}
-
 // ---- The computer in the match ----
 
 TEST(Computer, BeideComputerHandelnJedenTaktSpieler1Zuerst) {
