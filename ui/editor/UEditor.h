@@ -36,8 +36,6 @@ class TFrm_Editor : public QDialog, public IEditorFenster {
     void Feld_Erstellen(std::uint16_t einzelHoehe, std::uint16_t einzelBreite,
                         std::uint16_t spielHoehe, std::uint16_t spielBreite, std::uint32_t farbe);
 
-    TEditor& Regeln() { return editor_; }
-
     // IEditorFenster
     void FeldAufbauen() override;
     void FeldNeuZeichnen() override;

@@ -20,6 +20,7 @@
 
 #include "editor/UEditorFeldTest.h"
 #include "hilfen/TestHilfen.h"
+#include "ui/UBildOrdner.h"
 #include "ui/UDateiDialoge.h"
 #include "ui/UFenster.h"
 #include "ui/UProgrammDaten.h"
@@ -290,6 +291,13 @@ TEST_F(EditorFensterTest, BildHinzufuegenUndStandardBilder) {
     EXPECT_EQ(dialoge.gefragt.back().Filter, QStringLiteral("Bitmaps (*.bmp)"));
     EXPECT_EQ(p.Bilder.AnzahlBilder(kWasserbilder), 2u);
     EXPECT_EQ(Vorschau()->Zeilen(), 2);
+    // A path the image file could not keep whole is refused before anything is loaded.
+    dialoge.oeffnen = {"/" + std::string(300, 'x') + ".bmp"};
+    Kind<QToolButton>("SB_BmpLaden")->click();
+    EXPECT_EQ(meldungen.Eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
+    EXPECT_EQ(p.Bilder.AnzahlBilder(kWasserbilder), 2u);
+    meldungen.Leeren();
 
     // "Standart Bilder" asks first; Yes gives an empty level and the folder's pictures.
     Klick(2, 2);
@@ -437,6 +445,43 @@ TEST_F(EditorFensterTest, GroessenaenderungUeberDenEinstellungsdialog) {
     p.ModalZeigen = [](QDialog&) { return int(QDialog::Rejected); };
     Befehl("Btn_EditorEinstellungen")->trigger();
     EXPECT_EQ(p.Feld.FeldDaten().SpielBreite, 8);
+}
+
+TEST_F(EditorFensterTest, BilderordnerAusDemMenue) {
+    TFrm_BildOrdner bildOrdner(p);
+    fenster.BildOrdner = &bildOrdner;
+    BmpAnlegen(ordner.Pfad("neu/w1.bmp"), qRgb(1, 1, 1));
+    BmpAnlegen(ordner.Pfad("neu/w2.bmp"), qRgb(2, 2, 2));
+    ArtWaehlen(kAuswahlWasser);
+    Klick(1, 1);
+    p.ModalZeigen = [&](QDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("Ed_Wasser"))
+            ->setText(QString::fromStdString(ordner.Pfad("neu") + "/"));
+        return int(QDialog::Accepted);
+    };
+    Befehl("Btn_BilderOrdner")->trigger();
+    EXPECT_EQ(p.Bilder.AnzahlBilder(kWasserbilder), 2u);
+    EXPECT_EQ(Vorschau()->Zeilen(), 2);
+    EXPECT_EQ(Zelle(1, 1), (TZelle{zaWasser, 0, false}));  // the board stays
+    EXPECT_EQ(Pixel(Mitte(1, 1)), qRgb(1, 1, 1));
+}
+
+TEST_F(EditorFensterTest, BilderWerdenNurNachAenderungenSkaliert) {
+    TBildZwischenspeicher speicher(p.Bilder);
+    const QSize groesse(30, 20);
+    ASSERT_NE(speicher.Bild(0, kBlockbilder, groesse), nullptr);
+    speicher.Bild(5, kBlockbilder, groesse);  // beyond the end: the last picture
+    EXPECT_EQ(speicher.Bild(5, kBlockbilder, groesse)->size(), groesse);
+    speicher.Bild(0, kWasserbilder, groesse);
+    EXPECT_EQ(speicher.Skalierungen(), 1);
+    speicher.Bild(0, kWasserbilder, QSize(40, 40));
+    EXPECT_EQ(speicher.Skalierungen(), 2);
+    BmpAnlegen(ordner.Pfad("x/neu.bmp"), kSee);
+    p.Bilder.BildAnhaengen(ordner.Pfad("x/neu.bmp"), kBlockbilder);
+    EXPECT_EQ(speicher.Bild(2, kBlockbilder, QSize(40, 40))->toImage().pixel(0, 0), kSee);
+    EXPECT_EQ(speicher.Skalierungen(), 3);
+    p.Bilder.AlleFreigeben();
+    EXPECT_EQ(speicher.Bild(0, kBlockbilder, QSize(40, 40)), nullptr);
 }
 
 TEST(EditorEinstellungenFenster, BereicheBegrenzenUndStandardwerte) {
