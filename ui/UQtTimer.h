@@ -32,8 +32,8 @@ class TQtTimer : public QObject, public ITimer {
     std::uint32_t Intervall() const override { return intervall_; }
     const std::string& Name() const override { return name_; }
 
-    // For tests: the QTimer underneath runs.
-    bool LaeuftIntern() const { return timer_.isActive(); }
+    // For tests: the QTimer underneath.
+    const QTimer& Intern() const { return timer_; }
 
   private:
     void Ticken();

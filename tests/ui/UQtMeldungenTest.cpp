@@ -1,0 +1,70 @@
+#include "ui/UQtMeldungen.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+struct TGesehen {
+    QMessageBox::Icon Symbol = QMessageBox::NoIcon;
+    QString Text;
+    QStringList Knoepfe;
+};
+
+// Calls aufruf; the box it opens is looked at and the button with this text pressed.
+template <typename F>
+TGesehen Mit(const QString& knopf, F aufruf) {
+    auto gesehen = std::make_shared<TGesehen>();
+    QTimer::singleShot(0, [gesehen, knopf] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        gesehen->Symbol = box->icon();
+        gesehen->Text = box->text();
+        QAbstractButton* ziel = nullptr;
+        for (QAbstractButton* b : box->buttons()) {
+            gesehen->Knoepfe << b->text().remove('&');
+            if (b->text().remove('&') == knopf) ziel = b;
+        }
+        if (ziel) ziel->click();
+    });
+    aufruf();
+    return *gesehen;
+}
+
+}  // namespace
+
+TEST(UQtMeldungen, BoxtypenKnoepfeUndDeutscheTexte) {
+    ASSERT_TRUE(DeutscheUebersetzungLaden(*qApp));
+    TQtMeldungen m;
+
+    TGesehen g =
+        Mit("OK", [&] { m.Zeige(TBoxTyp::Information, "Diese Runde geht unendschieden aus!"); });
+    EXPECT_EQ(g.Symbol, QMessageBox::Information);
+    EXPECT_EQ(g.Text, QStringLiteral("Diese Runde geht unendschieden aus!"));
+    EXPECT_EQ(g.Knoepfe, QStringList{"OK"});
+
+    g = Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "Fehler"); });
+    EXPECT_EQ(g.Symbol, QMessageBox::Critical);
+
+    bool ja = false;
+    g = Mit("Ja", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "Soll sie überschrieben werden?"); });
+    EXPECT_TRUE(ja);
+    EXPECT_EQ(g.Symbol, QMessageBox::Warning);
+    EXPECT_TRUE(g.Knoepfe.contains("Ja") && g.Knoepfe.contains("Nein"))
+        << g.Knoepfe.join(",").toStdString();
+    g = Mit("Nein", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "?"); });
+    EXPECT_FALSE(ja);
+
+    TAntwort a = TAntwort::Ja;
+    g = Mit("Abbrechen", [&] {
+        a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "Wollen Sie das Feld speichern?");
+    });
+    EXPECT_EQ(a, TAntwort::Abbrechen);
+    EXPECT_EQ(g.Knoepfe.size(), 3);
+    g = Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
+    EXPECT_EQ(a, TAntwort::Nein);
+}

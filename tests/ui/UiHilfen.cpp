@@ -1,0 +1,87 @@
+#include "UiHilfen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QThread>
+#include <filesystem>
+
+namespace {
+
+std::string Naechste(std::deque<std::string>& d) {
+    if (d.empty()) return {};
+    std::string s = d.front();
+    d.pop_front();
+    return s;
+}
+
+void OrdnerKopieren(const QString& von, const QString& nach) {
+    QDir().mkpath(nach);
+    for (const QFileInfo& f : QDir(von).entryInfoList(QDir::Files))
+        QFile::copy(f.absoluteFilePath(), nach + "/" + f.fileName());
+}
+
+}  // namespace
+
+std::string TDialogSkript::Oeffnen(QWidget*, const TDateiWahl& w) {
+    Gefragt.push_back(w);
+    return Naechste(Dateien);
+}
+
+std::string TDialogSkript::Speichern(QWidget*, const TDateiWahl& w) {
+    Gefragt.push_back(w);
+    return Naechste(Dateien);
+}
+
+std::string TDialogSkript::Ordner(QWidget*, const QString&, const QString& start) {
+    OrdnerStart.push_back(start);
+    return Naechste(Ordnerwahl);
+}
+
+std::string Quellordner() {
+    // tests/ui/UiHilfen.cpp -> the repository
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().string() + "/";
+}
+
+void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
+    QImage bild(groesse, groesse, QImage::Format_RGB32);
+    bild.fill(farbe);
+    bild.save(QString::fromStdString(pfad), "BMP");
+}
+
+TUiUmgebung::TUiUmgebung() {
+    const QString quelle = QString::fromStdString(Quellordner());
+    const QString ziel = QString::fromStdString(Ordner.Ordner());
+    OrdnerKopieren(quelle + "Bilder/UnZerstoer", ziel + "Bilder/UnZerstoer");
+    OrdnerKopieren(quelle + "Bilder/Wasser", ziel + "Bilder/Wasser");
+    OrdnerKopieren(quelle + "Spielfelder", ziel + "Spielfelder");
+    QFile::copy(quelle + "Highscore.hsk", ziel + "Highscore.hsk");
+    Daten = std::make_unique<TProgrammDaten>(Meldungen, Dialoge, Ordner.Ordner(), 42);
+    Daten->ModalZeigen = [this](QDialog& d) {
+        Gezeigt.push_back(d.objectName());
+        if (Antworten.empty()) return int(QDialog::Rejected);
+        auto antwort = std::move(Antworten.front());
+        Antworten.pop_front();
+        return antwort(d);
+    };
+    Daten->WebseiteOeffnen = [](const QUrl&) {};
+}
+
+std::string TUiUmgebung::Level(const std::string& datei) const {
+    return Ordner.Pfad("Spielfelder/" + datei);
+}
+
+bool WarteBis(const std::function<bool()>& bedingung, int ms) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!bedingung()) {
+        if (uhr.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return true;
+}

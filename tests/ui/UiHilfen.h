@@ -1,0 +1,50 @@
+// Helpers for the window tests: a scripted file dialog, a program folder with the sample
+// pictures and levels, and a way to answer modal windows.
+#pragma once
+
+#include <QDialog>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hilfen/TestHilfen.h"
+#include "ui/UDateiDialoge.h"
+#include "ui/UProgrammDaten.h"
+
+class TDialogSkript : public IDateiDialoge {
+  public:
+    std::string Oeffnen(QWidget*, const TDateiWahl& w) override;
+    std::string Speichern(QWidget*, const TDateiWahl& w) override;
+    std::string Ordner(QWidget*, const QString&, const QString& start) override;
+
+    // Answers in order; an empty queue cancels.
+    std::deque<std::string> Dateien;
+    std::deque<std::string> Ordnerwahl;
+    std::vector<TDateiWahl> Gefragt;
+    std::vector<QString> OrdnerStart;
+};
+
+// The repository's own folder (for the shipped pictures and levels).
+std::string Quellordner();
+// A small bitmap of one colour.
+void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse = 8);
+
+// A program folder in a temporary folder, with the shipped image folders, sample levels and
+// empty highscore file, and the program state over it.
+struct TUiUmgebung {
+    TUiUmgebung();
+    TTestOrdner Ordner;
+    TMeldungsProtokoll Meldungen;
+    TDialogSkript Dialoge;
+    std::unique_ptr<TProgrammDaten> Daten;
+
+    std::string Level(const std::string& datei) const;
+    // Modal windows are answered by these, in order; each gets the window and returns its result.
+    // Without one, a window is cancelled.
+    std::deque<std::function<int(QDialog&)>> Antworten;
+    std::vector<QString> Gezeigt;  // object names of the windows shown modally
+};
+
+// Runs the event loop until the condition holds or the time is up; true when it held.
+bool WarteBis(const std::function<bool()>& bedingung, int ms);
