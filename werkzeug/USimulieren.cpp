@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "files/UBilderPointer.h"
+#include "files/UPfad.h"
 #include "files/UDatei.h"
 #include "files/UEinstellungenDatei.h"
 #include "files/UHighscore.h"
@@ -159,6 +160,9 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     TBombenListen bomben;
     TZufall zufall(o.Saat ? *o.Saat : SaatAusUhr());
     TBilderSets bilder(dateiFehler);
+    // The game's own picture folders, so levels find their pictures by name as in the game.
+    bilder.StandardOrdner(Programmordner());
+    bilder.BilderNeuLaden();
     TLevelDateien dateien(feld, bilder, dateiFehler);
     TLevelDateiQuelle quelle(dateien);
     THighscore highscore;

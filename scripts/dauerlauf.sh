@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Soak: N computer-against-computer matches (default 2000) on all sample levels with the
+# sanitizer build; stops at the first sanitizer report or failed match.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+anzahl=${1:-2000}
+bash scripts/abhaengigkeiten.sh
+KNALLFELD_BUILD=build-san KNALLFELD_TYP=Debug bash scripts/bauen.sh -DKNALLFELD_SANITIZE=ON \
+    >/dev/null
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+werkzeug=build-san/knallfeld-werkzeug
+levels=(build-san/Spielfelder/*.dat)
+[[ -e ${levels[0]} ]] || levels=(Spielfelder/*.dat)
+protokoll=$(mktemp)
+trap 'rm -f "$protokoll"' EXIT
+for ((i = 1; i <= anzahl; i++)); do
+    optionen=(--seed "$i" --runden 5 --schwierigkeit $((i % 5 + 1)) --max-sekunden 300)
+    ((i % 3 == 0)) && optionen+=(--zufall)
+    if ! "$werkzeug" simulieren "${optionen[@]}" "${levels[@]}" >"$protokoll" 2>&1; then
+        cat "$protokoll"
+        echo "Dauerlauf: Match $i gescheitert"
+        exit 1
+    fi
+    if grep -qE 'runtime error|Sanitizer' "$protokoll"; then
+        cat "$protokoll"
+        echo "Dauerlauf: Befund in Match $i"
+        exit 1
+    fi
+    ((i % 100 == 0)) && echo "Dauerlauf: $i Matches ohne Befund"
+done
+echo "Dauerlauf: $anzahl Matches ohne Befund"
