@@ -248,20 +248,34 @@ void TFrm_Spiel::SpielerSichtbarHalten() {
     const QSize sicht = Pn_Feld->viewport()->size();
     if (sicht.width() >= SG_Feld->width() && sicht.height() >= SG_Feld->height()) return;
     const TFeldDaten& g = p_.Feld.FeldDaten();
-    if (g.SpielBreite == 0) return;
-    QRect kasten;
+    std::array<QRect, 2> zelle;
     for (int s = 1; s <= 2; ++s) {
         const TGefunden f = p_.Feld.FindeSpieler(s);
         if (!f.Knoten) continue;
         const TPosition pos = p_.Feld.PositionVon(f.Index);
-        kasten = kasten.united(SG_Feld->ZellRechteck(pos.Spalte - 1, pos.Zeile - 1));
+        zelle[s - 1] = SG_Feld->ZellRechteck(pos.Spalte - 1, pos.Zeile - 1);
     }
-    if (kasten.isNull()) return;
-    const QPoint mitte = kasten.center();
-    // Margins that fit: both players with a cell around them, or else the middle between them.
-    const int mx = std::min(kasten.width() / 2 + g.EinzelBreite, sicht.width() / 2);
-    const int my = std::min(kasten.height() / 2 + g.EinzelHoehe, sicht.height() / 2);
-    Pn_Feld->ensureVisible(mitte.x(), mitte.y(), mx, my);
+    // The view follows the player who moved last, and shows both when they fit.
+    for (int i = 0; i < 2; ++i)
+        if (zelle[i] != letzteZelle_[i] && !zelle[i].isNull()) gefolgt_ = i;
+    letzteZelle_ = zelle;
+    const QRect beide = zelle[0].united(zelle[1]).adjusted(-g.EinzelBreite, -g.EinzelHoehe,
+                                                           g.EinzelBreite, g.EinzelHoehe);
+    const QRect ziel = beide.width() <= sicht.width() && beide.height() <= sicht.height()
+                           ? beide
+                           : zelle[gefolgt_].adjusted(-g.EinzelBreite, -g.EinzelHoehe,
+                                                      g.EinzelBreite, g.EinzelHoehe);
+    if (ziel.isNull()) return;
+    Pn_Feld->ensureVisible(ziel.center().x(), ziel.center().y(),
+                           std::min(ziel.width() / 2, sicht.width() / 2),
+                           std::min(ziel.height() / 2, sicht.height() / 2));
+}
+
+void TFrm_Spiel::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Only a shown scroll area knows its scroll range.
+    letzteZelle_ = {};
+    SpielerSichtbarHalten();
 }
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {

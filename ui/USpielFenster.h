@@ -61,6 +61,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // Keys that reach the window while the grid is disabled do nothing (no Esc, no default
     // button).
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
   private:
     QWidget* SpielerPanel(int spieler);
@@ -72,4 +73,6 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     TQtTimerFabrik timer_;
     TLevelDateiQuelle quelle_;
     std::unique_ptr<TSpiel> spiel_;
+    std::array<QRect, 2> letzteZelle_;
+    int gefolgt_ = 0;
 };
