@@ -8,7 +8,7 @@ namespace {
 
 TFeldFehler Pruefe(const std::vector<std::string>& zeilen) {
     TSpielfeld feld;
-    BrettAus(feld, zeilen);
+    BrettSetzen(feld, zeilen);
     return PruefeFeld(feld);
 }
 
@@ -16,7 +16,7 @@ TFeldFehler Pruefe(const std::vector<std::string>& zeilen) {
 
 TEST(FeldGueltig, NameZuerstDannRegelnInReihenfolge) {
     TSpielfeld feld;
-    BrettAus(feld, {"....", "...."});  // no start cells either
+    BrettSetzen(feld, {"....", "...."});  // no start cells either
     TMeldungsProtokoll m;
     EXPECT_FALSE(FeldGueltig("", feld, m));
     EXPECT_EQ(m.Texte(), std::vector<std::string>{kNameFehlt});
@@ -28,12 +28,12 @@ TEST(FeldGueltig, NameZuerstDannRegelnInReihenfolge) {
               "Das Spielfeld enthält Fehler! Es hat nicht jeder Spieler eine Startposition.");
 
     // Water beside a free cell wins over start cells without room.
-    BrettAus(feld, {"1#.~", "##..", "2#.."});
+    BrettSetzen(feld, {"1#.~", "##..", "2#.."});
     m.Leeren();
     EXPECT_FALSE(FeldGueltig("x", feld, m));
     EXPECT_EQ(m.Letzter(), "Das Spielfeld enthält Fehler! Überprüfen Sie bitte die Wasserfelder.");
 
-    BrettAus(feld, {"1...", "....", "...2"});
+    BrettSetzen(feld, {"1...", "....", "...2"});
     m.Leeren();
     EXPECT_TRUE(FeldGueltig("x", feld, m));
     EXPECT_TRUE(m.Eintraege.empty());
@@ -74,7 +74,7 @@ TEST(PruefeFeld, LaesstBrettUnveraendertUndSchafftRiesigeFelder) {
     std::vector<std::string> zeilen(65535, ".");
     zeilen[0] = "1";
     zeilen[65534] = "2";
-    BrettAus(feld, zeilen);
+    BrettSetzen(feld, zeilen);
     const auto vorher = feld.Zellen();
     EXPECT_EQ(PruefeFeld(feld), 0);
     EXPECT_EQ(feld.Zellen(), vorher);  // Neu marks cleared again

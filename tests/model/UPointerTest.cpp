@@ -74,7 +74,7 @@ TEST(Spielfeld, NachbarnUndRaender) {
 
 TEST(Spielfeld, Suchen) {
     TSpielfeld f;
-    BrettAus(f, {"#.##.###", ".#.+...."});  // free at 2, 5, 9, 11, ...
+    BrettSetzen(f, {"#.##.###", ".#.+...."});  // free at 2, 5, 9, 11, ...
     EXPECT_EQ(f.FreieZelle(3), f.KnotenBei(9));
     EXPECT_EQ(f.FreieZelle(0), f.ErsterKnoten());
     EXPECT_EQ(f.FreieZelle(99), nullptr);
