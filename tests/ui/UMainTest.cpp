@@ -1,0 +1,232 @@
+// Program start, the main menu's rules, and one match played from the menu with key events.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "UiHilfen.h"
+#include "files/URecords.h"
+#include "ui/UBildOrdner.h"
+#include "ui/UHighscoreAnzeige.h"
+#include "ui/UInfo.h"
+#include "ui/UMain.h"
+#include "ui/USpielEinstellungen.h"
+#include "ui/USpielFenster.h"
+#include "ui/USpielGitter.h"
+#include "ui/USteuerungEinstellungen.h"
+#include "ui/UTasteFenster.h"
+#include "ui/editor/UEditor.h"
+#include "ui/editor/UEditorEinstellungen.h"
+
+namespace {
+
+const std::string kBilderFehlen =
+    "Fehler beim Öffnen der Bilder. Spiel kann leider nicht gestartet werden.";
+
+struct MainTest : ::testing::Test {
+    TUiUmgebung u;
+    TProgrammDaten& p = *u.Daten;
+    std::unique_ptr<TProgramm> programm;
+    TFrm_Main* haupt = nullptr;
+
+    void SetUp() override {
+        programm = std::make_unique<TProgramm>(p);
+        haupt = programm->Fenster.Main;
+    }
+    // The settings dialog, answered: the levels added, then OK or Cancel.
+    void Einstellungen(const std::vector<std::string>& level, bool ok,
+                       std::function<void(TFrm_Spieleinstellungen&)> mehr = {}) {
+        u.Antworten.push_back([&, level, ok, mehr](QDialog& d) {
+            auto& dlg = static_cast<TFrm_Spieleinstellungen&>(d);
+            for (const auto& l : level) {
+                u.Dialoge.Dateien.push_back(u.Level(l));
+                dlg.AddLevel();
+            }
+            if (mehr) mehr(dlg);
+            if (ok)
+                dlg.Btn_OKClick();
+            else
+                dlg.AbbrechenClick();
+            return dlg.result();
+        });
+        haupt->Spieleinstellungen();
+    }
+    bool StartAn() const {
+        EXPECT_EQ(haupt->SB_SpielStarten->isEnabled(), haupt->Btn_Spielstarten->isEnabled());
+        return haupt->SB_SpielStarten->isEnabled();
+    }
+};
+
+void Druecke(QWidget* w, int taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QKeyEvent ueber(QEvent::ShortcutOverride, taste, mod);
+    QApplication::sendEvent(w, &ueber);
+    if (ueber.isAccepted()) {
+        QKeyEvent k(QEvent::KeyPress, taste, mod);
+        QApplication::sendEvent(w, &k);
+    }
+}
+
+}  // namespace
+
+TEST_F(MainTest, ProgrammstartUndHauptfenster) {
+    // Ten windows, the image sets loaded from the default folders, the highscore list read, and
+    // on a first start (an empty highscore file) not a single box.
+    const TFenster& f = programm->Fenster;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             f.Main, f.BildOrdner, f.Editor, f.Editoreinstellungen, f.Spieleinstellungen,
+             f.Steuerung, f.Spiel, f.Highscore, f.Taste, f.Info}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(p.Bilder.AnzahlBilder(1), 4u);
+    EXPECT_EQ(p.Bilder.AnzahlBilder(3), 2u);
+    EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
+    EXPECT_EQ(p.Feld.FeldDaten(), TFeldDaten{});
+
+    EXPECT_EQ(haupt->windowTitle(), "Knallfeld - Hauptmenü");
+    EXPECT_EQ(haupt->centralWidget()->size(), QSize(696, 454));
+    EXPECT_EQ(haupt->Im_Main->size(), QSize(400, 400));
+    EXPECT_FALSE(StartAn());
+    EXPECT_EQ(haupt->SB_SpielStarten->text(), "Spiel &starten");
+    EXPECT_EQ(haupt->SB_SpielEinstellungen->text(), "Ei&nstellungen");
+    EXPECT_EQ(haupt->SB_EditorEinstellungen->text(), "Einstell&ungen");
+    QStringList menues;
+    for (QAction* a : haupt->menuBar()->actions()) menues << a->text();
+    EXPECT_EQ(menues, (QStringList{"&Programm", "&Spiel", "&Editor", "&Highscore", "?"}));
+
+    // The homepage goes to the shell.
+    QUrl geoeffnet;
+    p.WebseiteOeffnen = [&](const QUrl& url) { geoeffnet = url; };
+    haupt->Btn_Homepage->trigger();
+    EXPECT_EQ(geoeffnet.host(), "www.example.org");
+}
+
+TEST_F(MainTest, SpielStartenNurMitLevelnNachOk) {
+    Einstellungen({"Arena.dat"}, false);
+    EXPECT_FALSE(StartAn());
+    Einstellungen({"Arena.dat"}, true);
+    EXPECT_TRUE(StartAn());
+    // Cancel leaves the commands as they were, even with the list emptied in the dialog.
+    Einstellungen({}, false, [](TFrm_Spieleinstellungen& d) {
+        d.LV_Level->selectAll();
+        d.SB_LoeschenClick();
+    });
+    EXPECT_TRUE(StartAn());
+    // OK with an empty list disables both.
+    Einstellungen({}, true, [](TFrm_Spieleinstellungen& d) {
+        d.LV_Level->selectAll();
+        d.SB_LoeschenClick();
+    });
+    EXPECT_FALSE(StartAn());
+}
+
+TEST_F(MainTest, OhneWasserbilderKeinSpiel) {
+    Einstellungen({"Arena.dat"}, true);
+    p.Bilder.Wasserbilderordner = u.Ordner.Pfad("leer/");
+    p.Bilder.BilderNeuLaden();
+    u.Gezeigt.clear();
+    haupt->Spielstarten();
+    haupt->Spielstarten();
+    EXPECT_EQ(u.Meldungen.Texte(), (std::vector<std::string>{kBilderFehlen, kBilderFehlen}));
+    EXPECT_TRUE(u.Gezeigt.empty());
+    EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
+}
+
+TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
+    haupt->show();
+    QApplication::setActiveWindow(haupt);
+    QWidget* ziel = haupt->centralWidget();
+    // Alt+N opens the game settings ("Ei&nstellungen").
+    u.Gezeigt.clear();
+    Druecke(ziel, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(u.Gezeigt, std::vector<QString>{"TFrm_Spieleinstellungen"});
+    // Alt+S belongs to the menu "&Spiel" while "Spiel &starten" is disabled ...
+    QKeyEvent ueber(QEvent::ShortcutOverride, Qt::Key_S, Qt::AltModifier);
+    QApplication::sendEvent(ziel, &ueber);
+    EXPECT_FALSE(ueber.isAccepted());
+    // ... and to the button once it is enabled.
+    haupt->SpielStartenAktivieren(true);
+    p.Bilder.AlleFreigeben();
+    Druecke(ziel, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(u.Meldungen.Letzter(), kBilderFehlen);
+    haupt->hide();
+}
+
+TEST_F(MainTest, EditorUndEditoreinstellungen) {
+    // The editor starts with the current geometry; its board is released afterwards.
+    u.Antworten.push_back([&](QDialog& d) {
+        EXPECT_EQ(&d, programm->Fenster.Editor);
+        EXPECT_EQ(p.Feld.AnzahlKnoten(), 320u);
+        return int(QDialog::Accepted);
+    });
+    haupt->EditorStarten();
+    EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
+    // Reading a level in the game settings replaces the geometry, the editor then takes it.
+    Einstellungen({"KleinesDuell.dat"}, true);
+    u.Antworten.push_back([&](QDialog&) {
+        EXPECT_EQ(p.Feld.AnzahlKnoten(), 99u);
+        return int(QDialog::Accepted);
+    });
+    haupt->EditorStarten();
+    EXPECT_EQ(p.Feld.FeldDaten().Name, "Kleines Duell");
+    // Editor settings: Cancel changes nothing.
+    const TFeldDaten vorher = p.Feld.FeldDaten();
+    haupt->EditorEinstellungen();
+    EXPECT_EQ(p.Feld.FeldDaten(), vorher);
+}
+
+TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
+    // Settings: one sample level, one round, a short fuse.
+    Einstellungen({"KleinesDuell.dat"}, true, [](TFrm_Spieleinstellungen& d) {
+        d.SE_PlatzExplo->setValue(500);
+        d.SE_Rundenanzahl->setValue(1);
+        d.Ed_Namen2->setText("Berta");
+    });
+    ASSERT_TRUE(StartAn());
+
+    TFrm_Spiel& spiel = *programm->Fenster.Spiel;
+    u.Antworten.push_back([&](QDialog& d) {
+        EXPECT_EQ(&d, &spiel);
+        d.show();
+        QApplication::setActiveWindow(&d);
+        EXPECT_EQ(QApplication::focusWidget(), spiel.SG_Feld);
+        EXPECT_EQ(spiel.Lb_SpielName->text(), "Kleines Duell");
+        EXPECT_EQ(spiel.SG_Feld->size(), QSize(49 * 11 + 3, 49 * 9 + 3));
+        // Player 1 steps right, lays a bomb and stays; player 2 walks up out of its corner.
+        for (int k : {Qt::Key_D, Qt::Key_E, Qt::Key_Up}) {
+            Druecke(QApplication::focusWidget(), k);
+            WarteBis([] { return false; }, 40);
+        }
+        EXPECT_EQ(p.Feld.KnotenBei(2)->Art, zaSpieler1Bombe);
+        EXPECT_TRUE(WarteBis([&] { return spiel.Spiel().MatchVorbei(); }, 5000));
+        d.close();
+        return int(QDialog::Rejected);
+    });
+    haupt->Spielstarten();
+    EXPECT_EQ(u.Meldungen.Letzter(), "Berta hat das Match gewonnen!");
+    // After the match the geometry is the default again and the board released.
+    TFeldDaten standard;
+    standard.Name = "Kleines Duell";
+    EXPECT_EQ(p.Feld.FeldDaten(), standard);
+    EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
+
+    // Both players are in the highscore window, the winner first.
+    u.Antworten.push_back([&](QDialog& d) {
+        auto& h = static_cast<TFrm_Highscore&>(d);
+        EXPECT_EQ(h.LV_Highscore->topLevelItemCount(), 2);
+        EXPECT_EQ(h.LV_Highscore->topLevelItem(0)->text(1), "Berta");
+        EXPECT_EQ(h.LV_Highscore->topLevelItem(0)->text(2), "100");
+        EXPECT_EQ(h.LV_Highscore->topLevelItem(1)->text(1), "Spieler 1");
+        return int(QDialog::Accepted);
+    });
+    haupt->Open_Highscore();
+    EXPECT_EQ(LiesBytes(p.HighscoreDatei()).size(), 2 * kGroesseHighscore);
+}
