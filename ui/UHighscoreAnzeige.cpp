@@ -50,7 +50,7 @@ TFrm_Highscore::TFrm_Highscore(TProgrammDaten& p) : p_(p) {
 }
 
 void TFrm_Highscore::FormCreate() {
-    HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreDatei());
+    HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreLesedatei());
 }
 
 void TFrm_Highscore::resizeEvent(QResizeEvent* e) {
@@ -80,6 +80,6 @@ void TFrm_Highscore::Btn_DeleteClick() {
     Btn_Delete->setEnabled(false);
     p_.Highscore.Leeren();
     if (HighscoreSpeichern(p_.Highscore, p_.Fehler, p_.HighscoreDatei()))
-        HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreDatei());
+        HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreLesedatei());
     ListeFuellen();
 }

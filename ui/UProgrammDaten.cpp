@@ -12,6 +12,8 @@ TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
       Bilder(Fehler),
       Level(Feld, Bilder, Fehler),
       Programmordner(std::move(programmordner)),
+      HighscoreOrt(HighscoreOrtWaehlen(OrdnerBeschreibbar(Programmordner), Programmordner,
+                                       BenutzerDatenordner())),
       ModalZeigen([](QDialog& d) { return d.exec(); }),
       // The result is ignored: a missing browser is not reported.
       WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}

@@ -14,6 +14,7 @@
 #include "model/USpielRecEinstellungen.h"
 #include "model/UZufall.h"
 #include "ui/UDateiDialoge.h"
+#include "ui/UHighscoreOrt.h"
 
 class QDialog;
 
@@ -38,7 +39,10 @@ class TProgrammDaten {
     TLevelDateien Level;
 
     const std::string Programmordner;
-    std::string HighscoreDatei() const { return HighscorePfad(Programmordner); }
+    // Next to the program, or in the user's data folder when the program folder is read-only.
+    THighscoreOrt HighscoreOrt;
+    std::string HighscoreDatei() const { return HighscoreOrt.SchreibDatei(); }
+    std::string HighscoreLesedatei() const { return HighscoreOrt.LeseDatei(); }
     std::string SpielfelderOrdner() const { return Programmordner + "Spielfelder/"; }
 
     // How a window is shown modally, and how a web address is opened; tests replace both.
