@@ -7,11 +7,13 @@
 #include "ui/UFensterHilfen.h"
 #include "ui/UMain.h"
 #include "ui/UProgrammDaten.h"
+#include "ui/UProgrammSymbol.h"
 #include "ui/UQtMeldungen.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Knallfeld"));
+    ProgrammSymbolSetzen(app);
     DeutscheUebersetzungLaden(app);
 
     TQtMeldungen meldungen;
