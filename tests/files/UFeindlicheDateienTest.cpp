@@ -168,3 +168,20 @@ TEST(FeindlicheDateien, GeometrieUndRiesenbitmap) {
                              "Fehler beim Laden eines Bildes! Bild ist nicht mehr vorhanden"});
     EXPECT_FALSE(b.IstGeladen(kBlockbilder));
 }
+
+TEST(FeindlicheDateien, NullzeichenImPfadBenenntKeineDatei) {
+    TTestOrdner o;
+    SchreibeBytes(o.Pfad("a"), {1, 2, 3});
+    static int warnungen = 0;
+    warnungen = 0;
+    const auto alt = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) { ++warnungen; });
+    const std::string pfad = o.Pfad("a") + std::string("\0b", 2);
+    EXPECT_FALSE(DateiExistiert(pfad));
+    TMeldungsProtokoll m;
+    TDateiFehler f(m);
+    TBilderSets b(f);
+    EXPECT_FALSE(b.BildAnhaengen(pfad, kBlockbilder));
+    qInstallMessageHandler(alt);
+    EXPECT_EQ(warnungen, 0);  // no raw toolkit warning reaches the player's terminal
+}
