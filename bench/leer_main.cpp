@@ -1,0 +1,39 @@
+// The yardstick for start-up time and memory: an empty Qt Widgets program, built like the game,
+// that shows one window and ends after its first paint, as the game does with
+// --nach-erstem-bild-beenden.
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class TNachErstemBild : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !gemalt_) {
+            gemalt_ = true;
+            // Queued, so that the children of the window are painted too.
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+  private:
+    bool gemalt_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget fenster;
+    fenster.resize(640, 480);
+    TNachErstemBild filter;
+    fenster.installEventFilter(&filter);
+    fenster.show();
+    return app.exec();
+}

@@ -1,0 +1,91 @@
+// Start-up time and peak memory of the game against an empty Qt Widgets program built the same
+// way. Both are started in turns, so that a busy machine slows both alike; the medians count.
+//
+//   prozess_bench LEER_PROGRAMM SPIEL_PROGRAMM LEVEL.dat [STARTS]
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct TLauf {
+    double Sekunden = 0;
+    long SpitzeKB = 0;  // peak resident memory
+};
+
+TLauf Starten(const std::vector<std::string>& aufruf) {
+    std::vector<char*> argv;
+    for (const std::string& a : aufruf) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        std::fprintf(stderr, "%s lässt sich nicht starten\n", argv[0]);
+        std::exit(1);
+    }
+    int status = 0;
+    rusage r{};
+    wait4(pid, &status, 0, &r);
+    TLauf l;
+    l.Sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    l.SpitzeKB = r.ru_maxrss;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s endete mit Status %d\n", argv[0], status);
+        std::exit(1);
+    }
+    return l;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void Budget(const char* name, double gemessen, double ziel, const char* einheit) {
+    std::printf("BUDGET %s: %.2f%s (target <=%.2f%s) %s\n", name, gemessen, einheit, ziel, einheit,
+                gemessen <= ziel ? "ok" : "MISSED");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "Aufruf: %s LEER_PROGRAMM SPIEL_PROGRAMM LEVEL.dat [STARTS]\n",
+                     argv[0]);
+        return 2;
+    }
+    const std::string leer = argv[1], spiel = argv[2], level = argv[3];
+    const int starts = argc > 4 ? std::max(1, std::atoi(argv[4])) : 15;
+    const std::string beenden = "--nach-erstem-bild-beenden";
+
+    // One start of each first, so that both find their libraries in the page cache.
+    Starten({leer});
+    Starten({spiel, beenden});
+
+    std::vector<double> zeitLeer, zeitSpiel, speicherLeer, speicherSpiel;
+    for (int i = 0; i < starts; ++i) {
+        zeitLeer.push_back(Starten({leer}).Sekunden);
+        zeitSpiel.push_back(Starten({spiel, beenden}).Sekunden);
+        speicherLeer.push_back(double(Starten({leer}).SpitzeKB));
+        speicherSpiel.push_back(double(Starten({spiel, "--spiel", level, beenden}).SpitzeKB));
+    }
+    const double tLeer = Median(zeitLeer), tSpiel = Median(zeitSpiel);
+    const double mLeer = Median(speicherLeer), mSpiel = Median(speicherSpiel);
+    std::fprintf(stderr, "start-up: empty program %.1f ms, game %.1f ms (medians of %d)\n",
+                 tLeer * 1000, tSpiel * 1000, starts);
+    std::fprintf(stderr, "memory: empty program %.1f MB, game with a match %.1f MB\n", mLeer / 1024,
+                 mSpiel / 1024);
+    Budget("startup", tSpiel / tLeer, 1.5, "x");
+    Budget("memory", mSpiel / mLeer, 1.5, "x");
+    return 0;
+}
