@@ -300,7 +300,9 @@ QImage Krankheit() {
 }
 
 QImage Titel() {
-    QImage b(400, 400, QImage::Format_ARGB32);
+    // Drawn in 400 x 400 units at twice the pixels, so that it stays sharp on high-density screens.
+    QImage b(800, 800, QImage::Format_ARGB32);
+    b.setDevicePixelRatio(2);
     QPainter p(&b);
     Glatt(p);
     QLinearGradient himmel(0, 0, 0, 400);

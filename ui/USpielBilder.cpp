@@ -23,7 +23,10 @@ const std::string& ExtraPfad(const TSpielRecEinstellungen& e, int extra) {
 }  // namespace
 
 QPixmap TSpielBilder::AufZelle(const QImage& bild) const {
-    return QPixmap::fromImage(bild.scaled(zelle_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap p = QPixmap::fromImage(
+        bild.scaled(zelle_ * dpr_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    p.setDevicePixelRatio(dpr_);
+    return p;
 }
 
 // As the first version composed a cell: an opaque 41 x 41 scratch picture in the board colour,
@@ -43,7 +46,16 @@ void TSpielBilder::RundeVorbereiten(const TSpielRecEinstellungen& e, QSize zelle
     spieler_[0] = TransparentMachen(BildOderEingebaut(e.Spieler1.Bild, TEingebaut::Spieler1));
     spieler_[1] = TransparentMachen(BildOderEingebaut(e.Spieler2.Bild, TEingebaut::Spieler2));
     for (int x = 0; x < 4; ++x) extras_[x] = BildOderEingebaut(ExtraPfad(e, x), ExtraBild(x));
+    Skalieren();
+}
 
+void TSpielBilder::Pixelverhaeltnis(qreal dpr) {
+    if (dpr <= 0 || dpr == dpr_) return;
+    dpr_ = dpr;
+    Skalieren();
+}
+
+void TSpielBilder::Skalieren() {
     explosion_ = MitHintergrund(EingebautesBild(TEingebaut::Explosion));
     bombe_ = MitHintergrund(EingebautesBild(TEingebaut::Bombe));
     tot_ = MitHintergrund(EingebautesBild(TEingebaut::Tot));

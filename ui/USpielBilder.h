@@ -18,6 +18,9 @@ class TSpielBilder {
     // Loads the player and extras pictures the settings name (falling back to the built-in ones)
     // and prepares every picture for cells of this size on this board colour.
     void RundeVorbereiten(const TSpielRecEinstellungen& e, QSize zelle, QColor farbe);
+    // The screen's device pixels per cell pixel; a change scales every picture again, so that a
+    // high-density screen gets pictures of its own resolution instead of enlarged ones.
+    void Pixelverhaeltnis(qreal dpr);
 
     // Unscaled, for the status panel: players 1 and 2, extras 0 Werfen .. 3 Krankheit.
     const QImage& Spielerbild(int spieler) const { return spieler_[spieler == 1 ? 0 : 1]; }
@@ -39,10 +42,12 @@ class TSpielBilder {
   private:
     QPixmap AufZelle(const QImage& bild) const;
     QPixmap MitHintergrund(const QImage& bild) const;
+    void Skalieren();
 
     const TBilderSets& bilder_;
     QSize zelle_{40, 40};
     QColor farbe_;
+    qreal dpr_ = 1.0;
     std::array<QImage, 2> spieler_;
     std::array<QImage, 4> extras_;
     QPixmap explosion_, bombe_, tot_;

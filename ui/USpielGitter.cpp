@@ -134,6 +134,7 @@ void TSpielGitter::paintEvent(QPaintEvent* e) {
     p.drawLine(alles.right() - 1, 1, alles.right() - 1, alles.bottom() - 1);
 
     if (feld_.AnzahlKnoten() == 0 || g_.SpielBreite == 0 || g_.SpielHoehe == 0) return;
+    bilder_.Pixelverhaeltnis(devicePixelRatioF());
     // Only the cells in the exposed part, so that a large scrolled board stays cheap.
     const int w = g_.EinzelBreite + 1, h = g_.EinzelHoehe + 1;
     const QRect r = e->rect();

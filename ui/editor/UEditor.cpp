@@ -253,10 +253,11 @@ void TFrm_Editor::SG_AuswahlDrawCell(QPainter& p, const QRect& r, int zeile) {
     const TZellenArt art = AktuelleArt();
     const QSize groesse(TAuswahlGitter::kZelle, TAuswahlGitter::kZelle);
     const QPixmap* bild = nullptr;
+    const qreal dpr = p.device()->devicePixelRatioF();
     if (art == zaZerstoerbar || art == zaUnzerstoerbar)
-        bild = vorschau_.Bild(std::uint16_t(zeile), kBlockbilder, groesse);
+        bild = vorschau_.Bild(std::uint16_t(zeile), kBlockbilder, groesse, dpr);
     else if (art == zaWasser)
-        bild = vorschau_.Bild(std::uint16_t(zeile), kWasserbilder, groesse);
+        bild = vorschau_.Bild(std::uint16_t(zeile), kWasserbilder, groesse, dpr);
     else
         p.fillRect(r, QtFarbe(p_.Feld.FeldDaten().Farbe));
     // An empty set leaves one empty row.

@@ -79,9 +79,9 @@ void TFeldGitter::paintEvent(QPaintEvent* e) {
             const TZelle c = feld_.ZelleBei(s, z);
             const QPixmap* bild = nullptr;
             if (c.Art == zaZerstoerbar || c.Art == zaUnzerstoerbar)
-                bild = bilder_.Bild(c.Bild, kBlockbilder, zelle);
+                bild = bilder_.Bild(c.Bild, kBlockbilder, zelle, devicePixelRatioF());
             else if (c.Art == zaWasser)
-                bild = bilder_.Bild(c.Bild, kWasserbilder, zelle);
+                bild = bilder_.Bild(c.Bild, kWasserbilder, zelle, devicePixelRatioF());
             // A block or water cell whose set is empty shows the field colour.
             if (bild)
                 p.drawPixmap(r.topLeft(), *bild);
