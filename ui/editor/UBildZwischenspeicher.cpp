@@ -4,8 +4,7 @@
 
 namespace {
 
-std::vector<QPixmap> Skaliert(const std::vector<TBildSatzEintrag>& satz, QSize groesse,
-                              qreal dpr) {
+std::vector<QPixmap> Skaliert(const std::vector<TBildSatzEintrag>& satz, QSize groesse, qreal dpr) {
     std::vector<QPixmap> bilder;
     bilder.reserve(satz.size());
     for (const auto& e : satz) {
@@ -28,8 +27,8 @@ void TBildZwischenspeicher::Pruefen(QSize groesse, qreal dpr) {
     ++skalierungen_;
 }
 
-const QPixmap* TBildZwischenspeicher::Bild(std::uint16_t bild, std::uint8_t bildArt,
-                                           QSize groesse, qreal dpr) {
+const QPixmap* TBildZwischenspeicher::Bild(std::uint16_t bild, std::uint8_t bildArt, QSize groesse,
+                                           qreal dpr) {
     Pruefen(groesse, dpr);
     const auto& satz = bildArt == kBlockbilder ? block_ : wasser_;
     if (satz.empty()) return nullptr;
