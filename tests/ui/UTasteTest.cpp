@@ -6,154 +6,78 @@
 
 namespace {
 
-std::uint16_t Code(int taste, Qt::KeyboardModifiers mod = Qt::NoModifier, quint32 scan = 0) {
-    QKeyEvent e(QEvent::KeyPress, taste, mod, scan, 0, 0);
-    return VirtuellerTastencode(e);
+// Qt key, modifiers, native scan code (0: none), expected virtual-key code.
+struct TFall {
+    int taste;
+    Qt::KeyboardModifiers mod;
+    quint32 scan;
+    int code;
+};
+
+void Pruefe(std::initializer_list<TFall> faelle) {
+    for (const TFall& f : faelle) {
+        const QKeyEvent e(QEvent::KeyPress, f.taste, f.mod, f.scan, 0, 0);
+        EXPECT_EQ(VirtuellerTastencode(e), f.code) << std::hex << f.taste << " scan " << f.scan;
+    }
 }
 
 }  // namespace
 
-TEST(UTaste, BuchstabenZiffernUndSteuertasten) {
-    EXPECT_EQ(Code(Qt::Key_W), 87);
-    EXPECT_EQ(Code(Qt::Key_A, Qt::ShiftModifier), 65);
-    EXPECT_EQ(Code(Qt::Key_Z), 90);
-    EXPECT_EQ(Code(Qt::Key_0), 48);
-    EXPECT_EQ(Code(Qt::Key_9), 57);
-    EXPECT_EQ(Code(Qt::Key_Space), 32);
-    EXPECT_EQ(Code(Qt::Key_Tab), 9);
-    EXPECT_EQ(Code(Qt::Key_Backtab, Qt::ShiftModifier), 9);
-    EXPECT_EQ(Code(Qt::Key_Return), 13);
-    EXPECT_EQ(Code(Qt::Key_Escape), 27);
-    EXPECT_EQ(Code(Qt::Key_Backspace), 8);
-    EXPECT_EQ(Code(Qt::Key_Pause), 19);
-    EXPECT_EQ(Code(Qt::Key_Insert), 45);
-    EXPECT_EQ(Code(Qt::Key_Delete), 46);
-    EXPECT_EQ(Code(Qt::Key_Home), 36);
-    EXPECT_EQ(Code(Qt::Key_End), 35);
-    EXPECT_EQ(Code(Qt::Key_PageUp), 33);
-    EXPECT_EQ(Code(Qt::Key_PageDown), 34);
-    EXPECT_EQ(Code(Qt::Key_Left), 37);
-    EXPECT_EQ(Code(Qt::Key_Up), 38);
-    EXPECT_EQ(Code(Qt::Key_Right), 39);
-    EXPECT_EQ(Code(Qt::Key_Down), 40);
-    EXPECT_EQ(Code(Qt::Key_F1), 112);
-    EXPECT_EQ(Code(Qt::Key_F12), 123);
-    EXPECT_EQ(Code(Qt::Key_Shift, Qt::ShiftModifier), 16);
-    EXPECT_EQ(Code(Qt::Key_Control, Qt::ControlModifier), 17);
-    EXPECT_EQ(Code(Qt::Key_AltGr), 17);
-    EXPECT_EQ(Code(Qt::Key_Alt, Qt::AltModifier), 18);
-    EXPECT_EQ(Code(Qt::Key_unknown), 0);
-}
-
-TEST(UTaste, ZiffernblockMitUndOhneNumLock) {
-    EXPECT_EQ(Code(Qt::Key_0, Qt::KeypadModifier), 96);
-    EXPECT_EQ(Code(Qt::Key_8, Qt::KeypadModifier), 104);
-    EXPECT_EQ(Code(Qt::Key_Asterisk, Qt::KeypadModifier), 106);
-    EXPECT_EQ(Code(Qt::Key_Plus, Qt::KeypadModifier), 107);
-    EXPECT_EQ(Code(Qt::Key_Minus, Qt::KeypadModifier), 109);
-    EXPECT_EQ(Code(Qt::Key_Comma, Qt::KeypadModifier), 110);
-    EXPECT_EQ(Code(Qt::Key_Slash, Qt::KeypadModifier), 111);
-    EXPECT_EQ(Code(Qt::Key_Enter, Qt::KeypadModifier), 13);
-    // NumLock off: the pad's keys are navigation keys, as on Windows.
-    EXPECT_EQ(Code(Qt::Key_Up, Qt::KeypadModifier), 38);
-    EXPECT_EQ(Code(Qt::Key_Insert, Qt::KeypadModifier), 45);
-    EXPECT_EQ(Code(Qt::Key_Clear, Qt::KeypadModifier), 12);
-    // The scan code of the pad must not turn it into a main-block key.
-    EXPECT_EQ(Code(Qt::Key_8, Qt::KeypadModifier, 80), 104);
-}
-
-TEST(UTaste, DeutscheSonderzeichenAuchMitUmschaltUndAltGr) {
-    EXPECT_EQ(Code(Qt::Key_Udiaeresis), 186);
-    EXPECT_EQ(Code(Qt::Key_Odiaeresis), 192);
-    EXPECT_EQ(Code(Qt::Key_Adiaeresis), 222);
-    EXPECT_EQ(Code(Qt::Key_ssharp), 219);
-    EXPECT_EQ(Code(Qt::Key_NumberSign), 191);
-    EXPECT_EQ(Code(Qt::Key_Plus), 187);
-    EXPECT_EQ(Code(Qt::Key_Comma), 188);
-    EXPECT_EQ(Code(Qt::Key_Minus), 189);
-    EXPECT_EQ(Code(Qt::Key_Period), 190);
-    EXPECT_EQ(Code(Qt::Key_Less), 226);
-    EXPECT_EQ(Code(Qt::Key_Dead_Acute), 221);
-    EXPECT_EQ(Code(Qt::Key_Dead_Circumflex), 220);
-    // Shift and AltGr change the character, not the key.
-    EXPECT_EQ(Code(Qt::Key_Asterisk, Qt::ShiftModifier), 187);
-    EXPECT_EQ(Code(Qt::Key_Semicolon, Qt::ShiftModifier), 188);
-    EXPECT_EQ(Code(Qt::Key_Underscore, Qt::ShiftModifier), 189);
-    EXPECT_EQ(Code(Qt::Key_Colon, Qt::ShiftModifier), 190);
-    EXPECT_EQ(Code(Qt::Key_Greater, Qt::ShiftModifier), 226);
-    EXPECT_EQ(Code(Qt::Key_Question, Qt::ShiftModifier), 219);
-    EXPECT_EQ(Code(Qt::Key_Exclam, Qt::ShiftModifier), '1');
-    EXPECT_EQ(Code(Qt::Key_Equal, Qt::ShiftModifier), '0');
-    EXPECT_EQ(Code(Qt::Key_At), 'Q');
-    EXPECT_EQ(Code(Qt::Key_BracketLeft), '8');
-}
-
-TEST(UTaste, ScanCodeGehtVorZeichenAberNichtVorBuchstaben) {
-    // A German keyboard under a US layout: the key right of "p" reports "[" but is "ü".
-    EXPECT_EQ(Code(Qt::Key_BracketLeft, Qt::NoModifier, 34), 186);
-    EXPECT_EQ(Code(Qt::Key_Apostrophe, Qt::NoModifier, 48), 222);
-    EXPECT_EQ(Code(Qt::Key_Less, Qt::NoModifier, 94), 226);
-    EXPECT_EQ(Code(Qt::Key_Exclam, Qt::ShiftModifier, 10), '1');
-    EXPECT_EQ(Code(Qt::Key_F5, Qt::NoModifier, 71), 116);
-    EXPECT_EQ(Code(Qt::Key_Space, Qt::NoModifier, 65), 32);
-    // Letters follow the layout: the key at scan code 29 is "y" under US, "z" under German.
-    EXPECT_EQ(Code(Qt::Key_Y, Qt::NoModifier, 29), 'Y');
-    // Right Ctrl and AltGr by scan code are Ctrl; the right Alt of a US layout stays Alt.
-    EXPECT_EQ(Code(Qt::Key_Control, Qt::ControlModifier, 105), 17);
-    EXPECT_EQ(Code(Qt::Key_AltGr, Qt::NoModifier, 108), 17);
-    EXPECT_EQ(Code(Qt::Key_Alt, Qt::AltModifier, 108), 18);
-    // An unknown scan code falls back to the character.
-    EXPECT_EQ(Code(Qt::Key_Plus, Qt::NoModifier, 250), 187);
+TEST(UTaste, QtTasteZuWindowsTastencode) {
+    using namespace Qt;
+    constexpr auto N = NoModifier, S = ShiftModifier, C = ControlModifier, A = AltModifier,
+                   K = KeypadModifier;
+    // clang-format off
+    // Letters (Shift does not change them), digits, control and navigation keys.
+    Pruefe({{Key_W, N, 0, 87}, {Key_A, S, 0, 65}, {Key_Z, N, 0, 90}, {Key_0, N, 0, 48},
+            {Key_9, N, 0, 57}, {Key_Space, N, 0, 32}, {Key_Tab, N, 0, 9}, {Key_Backtab, S, 0, 9},
+            {Key_Return, N, 0, 13}, {Key_Escape, N, 0, 27}, {Key_Backspace, N, 0, 8},
+            {Key_Pause, N, 0, 19}, {Key_Insert, N, 0, 45}, {Key_Delete, N, 0, 46},
+            {Key_Home, N, 0, 36}, {Key_End, N, 0, 35}, {Key_PageUp, N, 0, 33},
+            {Key_PageDown, N, 0, 34}, {Key_Left, N, 0, 37}, {Key_Up, N, 0, 38},
+            {Key_Right, N, 0, 39}, {Key_Down, N, 0, 40}, {Key_F1, N, 0, 112}, {Key_F12, N, 0, 123},
+            {Key_unknown, N, 0, 0}});
+    // Left and right Ctrl and AltGr are all Ctrl, as on Windows; the right Alt of a US layout
+    // stays Alt.
+    Pruefe({{Key_Shift, S, 0, 16}, {Key_Control, C, 0, 17}, {Key_Control, C, 105, 17},
+            {Key_AltGr, N, 0, 17}, {Key_AltGr, N, 108, 17}, {Key_Alt, A, 0, 18},
+            {Key_Alt, A, 108, 18}});
+    // Number pad with NumLock, and without it (navigation keys). Its scan code must not turn it
+    // into a main-block key.
+    Pruefe({{Key_0, K, 0, 96}, {Key_8, K, 0, 104}, {Key_8, K, 80, 104}, {Key_Asterisk, K, 0, 106},
+            {Key_Plus, K, 0, 107}, {Key_Minus, K, 0, 109}, {Key_Comma, K, 0, 110},
+            {Key_Slash, K, 0, 111}, {Key_Enter, K, 0, 13}, {Key_Up, K, 0, 38},
+            {Key_Insert, K, 0, 45}, {Key_Clear, K, 0, 12}});
+    // The German keys; Shift and AltGr change the character, not the key.
+    Pruefe({{Key_Udiaeresis, N, 0, 186}, {Key_Odiaeresis, N, 0, 192}, {Key_Adiaeresis, N, 0, 222},
+            {Key_ssharp, N, 0, 219}, {Key_NumberSign, N, 0, 191}, {Key_Plus, N, 0, 187},
+            {Key_Comma, N, 0, 188}, {Key_Minus, N, 0, 189}, {Key_Period, N, 0, 190},
+            {Key_Less, N, 0, 226}, {Key_Dead_Acute, N, 0, 221}, {Key_Dead_Circumflex, N, 0, 220},
+            {Key_Asterisk, S, 0, 187}, {Key_Semicolon, S, 0, 188}, {Key_Underscore, S, 0, 189},
+            {Key_Colon, S, 0, 190}, {Key_Greater, S, 0, 226}, {Key_Question, S, 0, 219},
+            {Key_Exclam, S, 0, '1'}, {Key_Equal, S, 0, '0'}, {Key_At, N, 0, 'Q'},
+            {Key_BracketLeft, N, 0, '8'}});
+    // The scan code wins over the character (a German keyboard under a US layout), but letters
+    // follow the layout; an unknown scan code falls back to the character.
+    Pruefe({{Key_BracketLeft, N, 34, 186}, {Key_Apostrophe, N, 48, 222}, {Key_Less, N, 94, 226},
+            {Key_Exclam, S, 10, '1'}, {Key_F5, N, 71, 116}, {Key_Space, N, 65, 32},
+            {Key_Y, N, 29, 'Y'}, {Key_Plus, N, 250, 187}});
+    // clang-format on
 }
 
 TEST(UTaste, TastenNameNachTabelle) {
-    EXPECT_EQ(TastenName(65), "a");
-    EXPECT_EQ(TastenName(97), "a");
-    EXPECT_EQ(TastenName(90), "z");
-    EXPECT_EQ(TastenName(122), "z");
-    EXPECT_EQ(TastenName(87), "w");
-    EXPECT_EQ(TastenName(119), "w");  // F8 shares the name of W
-    EXPECT_EQ(TastenName(8), "löschen");
-    EXPECT_EQ(TastenName(17), "Strg / Alt Gr");
-    EXPECT_EQ(TastenName(32), "Space");
-    EXPECT_EQ(TastenName(160), "Space");
-    EXPECT_EQ(TastenName(33), "1 / Seite nach oben");
-    EXPECT_EQ(TastenName(49), "1 / Seite nach oben");
-    EXPECT_EQ(TastenName(37), "5 / Pfeil nach links");
-    EXPECT_EQ(TastenName(38), "6 / Pfeil nach oben");
-    EXPECT_EQ(TastenName(123), "7 / Pfeil nach rechts");
-    EXPECT_EQ(TastenName(91), "8 / Pfeil nach unten");
-    EXPECT_EQ(TastenName(93), "9");
-    EXPECT_EQ(TastenName(126), "+");
-    EXPECT_EQ(TastenName(187), "+");
-    EXPECT_EQ(TastenName(61), "0");
-    EXPECT_EQ(TastenName(124), "<");
-    EXPECT_EQ(TastenName(92), "?");
-    EXPECT_EQ(TastenName(198), "-");
-    EXPECT_EQ(TastenName(96), "#");
-    EXPECT_EQ(TastenName(191), "#");
-    EXPECT_EQ(TastenName(186), "ü");
-    EXPECT_EQ(TastenName(192), "ö");
-    EXPECT_EQ(TastenName(219), "ß");
-    EXPECT_EQ(TastenName(221), "´");
-    EXPECT_EQ(TastenName(222), "ä");
-    EXPECT_EQ(TastenName(144), "Numlock");
-    // Codes without a name.
-    for (int c : {0,   7,   9,   12,  14,  15,  21,  26,  28,  31,  125, 127, 143, 145,
-                  159, 161, 185, 189, 193, 197, 199, 218, 220, 223, 226, 255, 256, 65535})
-        EXPECT_EQ(TastenName(std::uint16_t(c)), "") << c;
-}
-
-TEST(UTaste, StandardtastenUndNamenPassenZusammen) {
-    // The default keys of both players come out of the mapping as stored in the settings.
-    EXPECT_EQ(Code(Qt::Key_W), 0x57);
-    EXPECT_EQ(Code(Qt::Key_E), 0x45);
-    EXPECT_EQ(Code(Qt::Key_Up), 0x26);
-    EXPECT_EQ(Code(Qt::Key_Space), 0x20);
-    EXPECT_EQ(Code(Qt::Key_Control, Qt::ControlModifier), 0x11);
-    // Named German keys keep their names through the mapping.
-    EXPECT_EQ(TastenName(Code(Qt::Key_Udiaeresis)), "ü");
-    EXPECT_EQ(TastenName(Code(Qt::Key_NumberSign)), "#");
-    EXPECT_EQ(TastenName(Code(Qt::Key_Comma)), ",");
-    EXPECT_EQ(TastenName(Code(Qt::Key_Dead_Acute)), "´");
+    // clang-format off
+    const std::pair<int, const char*> namen[] = {
+        {65, "a"}, {97, "a"}, {90, "z"}, {122, "z"}, {87, "w"}, {119, "w"} /* F8 reads like W */,
+        {8, "löschen"}, {17, "Strg / Alt Gr"}, {32, "Space"}, {160, "Space"},
+        {33, "1 / Seite nach oben"}, {49, "1 / Seite nach oben"}, {37, "5 / Pfeil nach links"},
+        {38, "6 / Pfeil nach oben"}, {123, "7 / Pfeil nach rechts"}, {91, "8 / Pfeil nach unten"},
+        {93, "9"}, {126, "+"}, {187, "+"}, {188, ","}, {61, "0"}, {124, "<"}, {92, "?"},
+        {198, "-"}, {96, "#"}, {191, "#"}, {186, "ü"}, {192, "ö"}, {219, "ß"}, {221, "´"},
+        {222, "ä"}, {144, "Numlock"}};
+    // clang-format on
+    for (const auto& [code, name] : namen) EXPECT_EQ(TastenName(std::uint16_t(code)), name) << code;
+    for (int code : {0,   7,   9,   12,  14,  15,  21,  26,  28,  31,  125, 127, 143, 145,
+                     159, 161, 185, 189, 193, 197, 199, 218, 220, 223, 226, 255, 256, 65535})
+        EXPECT_EQ(TastenName(std::uint16_t(code)), "") << code;
 }
