@@ -1,69 +1,47 @@
-// Pictures on high-density screens: scaled to the screen's own pixels, not enlarged afterwards.
+// Pictures on high-density screens: scaled to the screen's own pixels, not enlarged afterwards,
+// and only when a set, the cell size or the screen changes.
 #include <gtest/gtest.h>
 
-#include "hilfen/TestHilfen.h"
+#include "UiHilfen.h"
 #include "model/USpielRecEinstellungen.h"
 #include "ui/USpielBilder.h"
 #include "ui/editor/UBildZwischenspeicher.h"
 
-namespace {
+TEST(Hochaufloesend, SpielUndEditorbilderInDenPixelnDesBildschirms) {
+    TTestOrdner o;
+    TMeldungsProtokoll m;
+    TDateiFehler fehler(m);
+    TBilderSets s(fehler);
+    BitmapAnlegen(o.Pfad("block.bmp"), qRgb(255, 0, 0), 40);
+    BitmapAnlegen(o.Pfad("wasser.bmp"), qRgb(0, 0, 255), 40);
+    s.BildAnhaengen(o.Pfad("block.bmp"), kBlockbilder);
+    s.BildAnhaengen(o.Pfad("wasser.bmp"), kWasserbilder);
 
-struct TBilderMitSatz {
-    TBilderMitSatz() : Fehler(Meldungen), Bilder(Fehler) {
-        BildAnlegen(Ordner.Pfad("block.bmp"), Qt::red);
-        BildAnlegen(Ordner.Pfad("wasser.bmp"), Qt::blue);
-        Bilder.BildAnhaengen(Ordner.Pfad("block.bmp"), kBlockbilder);
-        Bilder.BildAnhaengen(Ordner.Pfad("wasser.bmp"), kWasserbilder);
-    }
-    static void BildAnlegen(const std::string& pfad, Qt::GlobalColor farbe) {
-        QImage b(40, 40, QImage::Format_RGB32);
-        b.fill(farbe);
-        b.save(QString::fromStdString(pfad), "BMP");
-    }
-    TTestOrdner Ordner;
-    TMeldungsProtokoll Meldungen;
-    TDateiFehler Fehler;
-    TBilderSets Bilder;
-};
-
-}  // namespace
-
-TEST(Hochaufloesend, SpielbilderInDenPixelnDesBildschirms) {
-    TBilderMitSatz s;
-    TSpielBilder b(s.Bilder);
+    TSpielBilder b(s);
     b.RundeVorbereiten(TSpielRecEinstellungen{}, QSize(30, 20), Qt::darkGreen);
-    ASSERT_NE(b.Satzbild(0, kBlockbilder), nullptr);
     EXPECT_EQ(b.Satzbild(0, kBlockbilder)->size(), QSize(30, 20));
     const int skaliert = b.Skalierungen();
-
     b.Pixelverhaeltnis(2);
     for (const QPixmap* p :
          {&b.Spieler(1), &b.Bombe(), &b.Extra(3), b.Satzbild(0, kWasserbilder)}) {
         EXPECT_EQ(p->size(), QSize(60, 40));
-        EXPECT_EQ(p->devicePixelRatio(), 2.0);
-        // Drawn at the cell's size in the window's units.
-        EXPECT_EQ(p->deviceIndependentSize(), QSizeF(30, 20));
+        EXPECT_EQ(p->deviceIndependentSize(), QSizeF(30, 20));  // drawn at the cell's size
     }
-    EXPECT_EQ(b.Skalierungen(), skaliert + 1);
-    // The same ratio on every paint scales nothing again.
+    // The same ratio on every paint scales nothing again; a new round keeps the ratio.
     b.Pixelverhaeltnis(2);
     b.Satzbild(0, kBlockbilder);
     EXPECT_EQ(b.Skalierungen(), skaliert + 1);
-    // A new round keeps the screen's ratio.
     b.RundeVorbereiten(TSpielRecEinstellungen{}, QSize(40, 40), Qt::darkGreen);
     EXPECT_EQ(b.Bombe().size(), QSize(80, 80));
-}
 
-TEST(Hochaufloesend, EditorbilderInDenPixelnDesBildschirms) {
-    TBilderMitSatz s;
-    TBildZwischenspeicher z(s.Bilder);
-    const QPixmap* einfach = z.Bild(0, kBlockbilder, QSize(25, 25));
-    ASSERT_NE(einfach, nullptr);
-    EXPECT_EQ(einfach->size(), QSize(25, 25));
+    // The editor's cache: beyond the end the last picture; both sets scaled in one go.
+    TBildZwischenspeicher z(s);
+    EXPECT_EQ(z.Bild(5, kBlockbilder, QSize(25, 25))->size(), QSize(25, 25));
     const QPixmap* doppelt = z.Bild(0, kBlockbilder, QSize(25, 25), 2);
     EXPECT_EQ(doppelt->size(), QSize(50, 50));
     EXPECT_EQ(doppelt->devicePixelRatio(), 2.0);
-    EXPECT_EQ(z.Skalierungen(), 2);
     z.Bild(0, kWasserbilder, QSize(25, 25), 2);
     EXPECT_EQ(z.Skalierungen(), 2);
+    s.AlleFreigeben();
+    EXPECT_EQ(z.Bild(0, kBlockbilder, QSize(25, 25)), nullptr);
 }

@@ -11,9 +11,7 @@
 #include <QScrollArea>
 
 #include "UiHilfen.h"
-#include "files/URecords.h"
 #include "ui/UEingebauteBilder.h"
-#include "ui/UFensterHilfen.h"
 #include "ui/USpielGitter.h"
 
 namespace {
@@ -84,16 +82,14 @@ struct SpielFensterTest : ::testing::Test {
 }  // namespace
 
 TEST_F(SpielFensterTest, LayoutFormel) {
-    // The default board: a grid of 823 x 659 pixels.
+    // The default board: a grid of 823 x 659 pixels, the panel 10 px right of it.
     Geometrie(20, 16, 40, 40);
     EXPECT_EQ(f->SG_Feld->size(), QSize(823, 659));
     EXPECT_EQ(f->Pn_Feld->geometry(), QRect(10, 8, 823, 659));
-    EXPECT_EQ(f->GB_Spiel->x(), 10 + 823 + 10);
-    EXPECT_EQ(f->GB_Spieler->x(), 843);
-    EXPECT_EQ(f->Btn_Next->x(), 843);
+    for (QWidget* w : std::initializer_list<QWidget*>{f->GB_Spiel, f->GB_Spieler, f->Btn_Next})
+        EXPECT_EQ(w->x(), 843);
     EXPECT_EQ(f->Btn_Neustart->geometry().right(), f->GB_Spieler->geometry().right());
     EXPECT_EQ(f->size(), QSize(843 + 223 + 15, 8 + 659 + 40));
-
     // 10 x 5 cells of 30 x 20: the height follows the buttons, as the grid is shorter.
     Geometrie(10, 5, 30, 20);
     EXPECT_EQ(f->SG_Feld->size(), QSize(313, 108));
@@ -102,44 +98,25 @@ TEST_F(SpielFensterTest, LayoutFormel) {
     EXPECT_EQ(f->GB_Spiel->size(), QSize(223, 81));
     EXPECT_EQ(f->GB_Spieler->size(), QSize(223, 345));
     EXPECT_EQ(f->Btn_Next->size(), QSize(97, 25));
-
-    // 25 x 25 cells of 100: the window stays on the screen and the board scrolls; the grid itself
-    // keeps its size.
-    f->Bildschirmflaeche = [] { return QRect(0, 0, 1280, 1000); };
-    Geometrie(25, 25, 100, 100);
-    EXPECT_EQ(f->SG_Feld->size(), QSize(2528, 2528));
-    EXPECT_LE(f->width(), 1280);
-    EXPECT_LE(f->height(), 1000);
-    EXPECT_LT(f->Pn_Feld->width(), 2528);
-    EXPECT_EQ(f->GB_Spiel->x(), 10 + f->Pn_Feld->width() + 10);
 }
 
 TEST_F(SpielFensterTest, ZellenNachIhrerArt) {
     Geometrie(3, 3, 40, 40);
     const QRgb gruen = qRgb(0, 128, 0);
     EXPECT_EQ(Zelle(zaFrei).pixel(20, 20), gruen);
-    // Blocks by their picture number; beyond the set the last picture (fels, kiste, mauer,
-    // ziegel).
-    const QImage ziegel = Zelle(zaZerstoerbar, 3);
-    EXPECT_EQ(Zelle(zaUnzerstoerbar, 200), ziegel);
-    EXPECT_NE(Zelle(zaZerstoerbar, 1), ziegel);
+    // Blocks by their picture number; beyond the set the last picture.
+    EXPECT_EQ(Zelle(zaUnzerstoerbar, 200), Zelle(zaZerstoerbar, 3));
+    EXPECT_NE(Zelle(zaZerstoerbar, 1), Zelle(zaZerstoerbar, 3));
     EXPECT_NE(Zelle(zaWasser, 0).pixel(20, 20), gruen);
-
-    // A player on a bomb shows the bomb behind the player; beside the figure the bomb shows.
-    const QImage aufBombe = Zelle(zaSpieler1Bombe);
-    const QImage spieler = Zelle(zaSpieler1);
+    // A player on a bomb shows the bomb behind the player.
+    const QImage aufBombe = Zelle(zaSpieler1Bombe), spieler = Zelle(zaSpieler1);
     EXPECT_EQ(spieler.pixel(8, 30), gruen);
-    EXPECT_LT(qGray(aufBombe.pixel(8, 30)), 60);
-    EXPECT_EQ(aufBombe.pixel(20, 25), spieler.pixel(20, 25));
     EXPECT_EQ(Zelle(zaBombe).pixel(8, 30), aufBombe.pixel(8, 30));
-    // An explosion that hides an extra looks like any other.
+    EXPECT_EQ(aufBombe.pixel(20, 25), spieler.pixel(20, 25));
+    // An explosion that hides an extra looks like any other; unknown kinds draw nothing.
     EXPECT_EQ(Zelle(zaExplosionExtra), Zelle(zaExplosion));
     EXPECT_EQ(Zelle(zaSpieler2ExplosionExtra), Zelle(zaSpieler2Explosion));
-    EXPECT_NE(Zelle(zaTot), Zelle(zaFrei));
-    EXPECT_NE(Zelle(zaWerfen), Zelle(zaKrankheit));
-    // Unknown kinds draw nothing.
     EXPECT_EQ(Zelle(200).pixel(20, 20), qRgb(255, 0, 255));
-
     // An empty set (after a failed picture load) draws the board colour instead of crashing.
     p.Bilder.AlleFreigeben();
     EXPECT_EQ(Zelle(zaWasser).pixel(20, 20), gruen);
@@ -149,45 +126,34 @@ TEST_F(SpielFensterTest, ZellenNachIhrerArt) {
 TEST_F(SpielFensterTest, BilderEinmalProRundeSkaliert) {
     Geometrie(20, 16, 40, 40);
     for (int i = 1; i <= 320; ++i) p.Feld.SetzeZelleBei(i, i % 2 ? zaZerstoerbar : zaWasser, 0);
-    (void)f->SG_Feld->grab();
-    const int nachErstemBild = f->Bilder().Skalierungen();
-    EXPECT_EQ(nachErstemBild, 1);
     for (int i = 0; i < 5; ++i) (void)f->SG_Feld->grab();
-    EXPECT_EQ(f->Bilder().Skalierungen(), nachErstemBild);
-    // A new level's pictures or a new cell size scale again, once.
+    EXPECT_EQ(f->Bilder().Skalierungen(), 1);
+    // A new level's pictures scale again, once.
     p.Bilder.BilderNeuLaden();
     (void)f->SG_Feld->grab();
     (void)f->SG_Feld->grab();
-    EXPECT_EQ(f->Bilder().Skalierungen(), nachErstemBild + 1);
+    EXPECT_EQ(f->Bilder().Skalierungen(), 2);
 }
 
 TEST_F(SpielFensterTest, SpielerUndExtrabilderMitErsatz) {
-    const std::string eigenes = u.Ordner.Pfad("eigen.bmp");
+    // A missing player picture falls back to the built-in one, silently; a bitmap player is
+    // see-through where its bottom-left colour is.
+    const std::string eigenes = u.Ordner.Pfad("eigen.bmp"), figur = u.Ordner.Pfad("figur.bmp");
     BitmapAnlegen(eigenes, qRgb(10, 200, 30), 40);
-    TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-    e.Spieler1.Bild = "";                        // built-in
-    e.Spieler2.Bild = u.Ordner.Pfad("weg.bmp");  // missing: built-in, silently
-    e.BildMehrBomben = eigenes;
-    f->StatusAnzeigen("Test", e);
-    EXPECT_EQ(f->Bilder().Spielerbild(1).convertToFormat(QImage::Format_ARGB32),
-              EingebautesBild(TEingebaut::Spieler1).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_EQ(f->Bilder().Spielerbild(2).convertToFormat(QImage::Format_ARGB32),
-              EingebautesBild(TEingebaut::Spieler2).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_EQ(f->Bilder().Extrabild(1).pixel(3, 3), qRgb(10, 200, 30));
-    EXPECT_TRUE(u.Meldungen.Eintraege.empty());
-    EXPECT_EQ(f->Lb_SpielName->text(), "Test");
-    EXPECT_EQ(f->Lb_Runden_Anzeige3->text(), "3");
-    EXPECT_EQ(f->Lb_Name[0]->text(), "Spieler 1");
-
-    // A bitmap player's picture is see-through where its bottom-left colour is.
-    const std::string figur = u.Ordner.Pfad("figur.bmp");
     QImage b(40, 40, QImage::Format_RGB32);
     b.fill(qRgb(255, 0, 255));
     QPainter(&b).fillRect(10, 10, 20, 20, Qt::blue);
     b.save(QString::fromStdString(figur), "BMP");
+    TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
     e.Spieler1.Bild = figur;
+    e.Spieler2.Bild = u.Ordner.Pfad("weg.bmp");
+    e.BildMehrBomben = eigenes;
     Geometrie(3, 3, 40, 40);
     f->StatusAnzeigen("Test", e);
+    EXPECT_EQ(f->Bilder().Spielerbild(2).convertToFormat(QImage::Format_ARGB32),
+              EingebautesBild(TEingebaut::Spieler2).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(f->Bilder().Extrabild(1).pixel(3, 3), qRgb(10, 200, 30));
+    EXPECT_TRUE(u.Meldungen.Eintraege.empty());
     const QImage z = Zelle(zaSpieler1);
     EXPECT_EQ(z.pixel(2, 2), qRgb(0, 128, 0));
     EXPECT_EQ(z.pixel(20, 20), qRgb(0, 0, 255));
@@ -198,7 +164,6 @@ TEST_F(SpielFensterTest, TastenGehenNurAnDieSpieler) {
     ASSERT_EQ(QApplication::focusWidget(), f->SG_Feld);
     const TIndex start2 = SpielerIndex(2);  // bottom-right corner, 99 of 9 x 11
     EXPECT_EQ(start2, 99u);
-
     // Tab, Return, Escape and Ctrl neither move the focus, nor press a button, nor close.
     for (int k : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backtab})
         Taste(k);
@@ -207,21 +172,16 @@ TEST_F(SpielFensterTest, TastenGehenNurAnDieSpieler) {
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(f->Spiel().Runde(), 1);
     EXPECT_EQ(SpielerIndex(2), start2);
-
     // Arrows move player 2, also as auto-repeat; Space lays its bomb.
     Taste(Qt::Key_Left);
-    EXPECT_EQ(SpielerIndex(2), start2 - 1);
     Taste(Qt::Key_Left, Qt::NoModifier, true);
     EXPECT_EQ(SpielerIndex(2), start2 - 2);
     Taste(Qt::Key_Space);
     EXPECT_EQ(p.Feld.KnotenBei(start2 - 2)->Art, zaSpieler2Bombe);
     EXPECT_EQ(QApplication::focusWidget(), f->SG_Feld);
-    // Player 1 with its letters; a letter with Alt is still the letter, not a mnemonic.
-    EXPECT_EQ(SpielerIndex(1), 1u);
+    // A letter with Alt is still the letter, not a mnemonic.
     Taste(Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(SpielerIndex(1), 12u);
-    Taste(Qt::Key_W);
-    EXPECT_EQ(SpielerIndex(1), 1u);
     f->close();
 }
 
@@ -231,7 +191,6 @@ TEST_F(SpielFensterTest, RundeUndMatchEnde) {
     p.Einstellungen.EinstellungenSetzen(e);
     MatchAuf("KleinesDuell.dat", 500);
     EXPECT_FALSE(f->Btn_Next->isEnabled());
-    EXPECT_EQ(f->Lb_Runde_Anzeige->text(), "1");
     EXPECT_EQ(f->Lb_Runden_Anzeige3->text(), "2");
     // Player 1 lays a bomb and stays on it.
     Taste(Qt::Key_E);
@@ -251,60 +210,39 @@ TEST_F(SpielFensterTest, RundeUndMatchEnde) {
 
     f->Btn_Next->click();
     EXPECT_EQ(f->Lb_Runde_Anzeige->text(), "2");
-    EXPECT_TRUE(f->SG_Feld->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), f->SG_Feld);
     Taste(Qt::Key_E);
     ASSERT_TRUE(WarteBis([&] { return f->Spiel().MatchVorbei(); }, 5000));
     EXPECT_EQ(u.Meldungen.Letzter(), "Spieler 2 hat das Match gewonnen!");
     EXPECT_FALSE(f->Btn_Next->isEnabled());
-    // Both players are in the highscore file at once.
-    EXPECT_EQ(LiesBytes(p.HighscoreDatei()).size(), 2 * kGroesseHighscore);
-
-    // Neustart: round 1, no points.
+    // Neustart: round 1, no points; closing releases the board.
     f->Btn_Neustart->click();
     EXPECT_EQ(f->Lb_Runde_Anzeige->text(), "1");
     EXPECT_EQ(f->Lb_Punkte_Anzeige[1]->text(), "0");
-    // Closing releases the board.
     f->close();
     EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
 }
 
 TEST_F(SpielFensterTest, GrossesFeldRolltZuDenSpielern) {
-    // 25 x 25 cells of 100 pixels, both players near the bottom-right corner.
-    TFeldDaten g;
-    g.Name = "Riesig";
-    g.SpielBreite = g.SpielHoehe = 25;
-    g.EinzelBreite = g.EinzelHoehe = 100;
-    TBytes zellen;
-    for (int i = 1; i <= 625; ++i) {
-        const TZellenArt art = i == 25 * 20 + 21   ? zaSpieler1
-                               : i == 25 * 22 + 23 ? zaSpieler2
-                                                   : zaFrei;
-        const TBytes z = PackeZelle({art, 0, false});
-        zellen.insert(zellen.end(), z.begin(), z.end());
-    }
-    const std::string pfad = u.Ordner.Pfad("Spielfelder/Riesig.dat");
-    SchreibeBytes(pfad, zellen);
-    SchreibeBytes(pfad + ".all", PackeFeldDaten(g));
-    const TBytes bild = PackeBildEintrag({1, 1, "mauer.bmp"});
-    TBytes bilder = bild;
-    const TBytes wasser = PackeBildEintrag({3, 1, "wasser1.bmp"});
-    bilder.insert(bilder.end(), wasser.begin(), wasser.end());
-    SchreibeBytes(pfad + ".bild", bilder);
-
+    // 25 x 25 cells of 100 px, both players near the bottom-right corner: the grid keeps its
+    // size, the window stays on the screen and the board scrolls.
     f->Bildschirmflaeche = [] { return QRect(0, 0, 1280, 1000); };
+    Geometrie(25, 25, 100, 100);
+    p.Feld.SetzeZelleBei(25 * 20 + 21, zaSpieler1, 0);
+    p.Feld.SetzeZelleBei(25 * 22 + 23, zaSpieler2, 0);
+    ASSERT_FALSE(p.Level.LevelDateienAnlegen(u.Level("Riesig.dat")) || p.Level.LevelSpeichern());
     MatchAuf("Riesig.dat");
     EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
     EXPECT_EQ(f->SG_Feld->size(), QSize(2528, 2528));
     EXPECT_LE(f->width(), 1280);
+    EXPECT_LE(f->height(), 1000);
+    EXPECT_EQ(f->GB_Spiel->x(), 10 + f->Pn_Feld->width() + 10);
     auto sichtbarerTeil = [&] { return QRect(-f->SG_Feld->pos(), f->Pn_Feld->viewport()->size()); };
-    const QRect sichtbar = sichtbarerTeil();
-    EXPECT_TRUE(sichtbar.contains(f->SG_Feld->ZellRechteck(20, 20)))
-        << sichtbar.x() << "," << sichtbar.y();
-    EXPECT_TRUE(sichtbar.contains(f->SG_Feld->ZellRechteck(22, 22)));
+    EXPECT_TRUE(sichtbarerTeil().contains(f->SG_Feld->ZellRechteck(20, 20)));
+    EXPECT_TRUE(sichtbarerTeil().contains(f->SG_Feld->ZellRechteck(22, 22)));
     // Walking left keeps player 1 in view.
     for (int i = 0; i < 12; ++i) Taste(Qt::Key_A);
-    EXPECT_EQ(p.Feld.FindeSpieler(1).Index, TIndex(25 * 20 + 9));
+    EXPECT_EQ(SpielerIndex(1), TIndex(25 * 20 + 9));
     EXPECT_TRUE(sichtbarerTeil().intersects(f->SG_Feld->ZellRechteck(8, 20)));
     f->close();
 }
