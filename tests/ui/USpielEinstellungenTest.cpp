@@ -48,55 +48,38 @@ bool GleichesBild(const QImage& a, const QImage& b) {
 }  // namespace
 
 TEST_F(EinstellungenTest, ArbeitskopieBeiOkAbbrechenUndTitelleiste) {
-    dlg.DialogLaden();
-    // First opening: the defaults.
-    EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 3);
-    EXPECT_EQ(dlg.SE_PlatzExplo->value(), 2000);
-    EXPECT_EQ(dlg.SE_PlatzExplo->minimum(), 500);
-    EXPECT_EQ(dlg.Ed_Namen1->text(), "Spieler 1");
     const TSpielRecEinstellungen start = p.Einstellungen.EinstellungenHolen();
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie, start);
-
-    // Every control writes straight into the working copy, not into the record.
-    dlg.SE_Rundenanzahl->setValue(7);
-    dlg.Ed_Namen1->setText("Anna");
-    dlg.CB_Computer2->setChecked(true);
-    dlg.SE_Schwierigkeit->setValue(5);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Rundenanzahl, 7);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler1.Name, "Anna");
-    EXPECT_TRUE(p.Einstellungen.Arbeitskopie.Spieler2.Computer);
-    EXPECT_EQ(p.Einstellungen.EinstellungenHolen(), start);
-
-    // "&Abbrechen": the working copy is the record again.
-    LevelHinzufuegen(u.Level("Arena.dat"));
-    dlg.AbbrechenClick();
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie, start);
-    EXPECT_TRUE(p.Einstellungen.Levelliste().empty());
-    EXPECT_EQ(p.Einstellungen.LevelAnzahl, 0);
-
-    // The title bar acts the same, so abandoned edits never reach the next match.
-    dlg.DialogLaden();
-    dlg.show();
-    dlg.SE_Rundenanzahl->setValue(9);
-    LevelHinzufuegen(u.Level("Arena.dat"));
-    EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
-    dlg.close();
-    EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie, start);
-    EXPECT_EQ(p.Einstellungen.LevelAnzahl, 0);
-
+    TSpielRecEinstellungen& kopie = p.Einstellungen.Arbeitskopie;
+    // Each way out, after editing: the controls write into the working copy only.
+    for (const char* weg : {"Abbrechen", "Titelleiste", "OK"}) {
+        dlg.DialogLaden();
+        dlg.show();
+        EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 3) << weg;
+        dlg.SE_Rundenanzahl->setValue(7);
+        dlg.Ed_Namen1->setText("Anna");
+        dlg.CB_Computer2->setChecked(true);
+        LevelHinzufuegen(u.Level("Arena.dat"));
+        EXPECT_EQ(kopie.Rundenanzahl, 7);
+        EXPECT_EQ(kopie.Spieler1.Name, "Anna");
+        EXPECT_TRUE(kopie.Spieler2.Computer);
+        EXPECT_EQ(p.Einstellungen.EinstellungenHolen(), start);
+        EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
+        if (weg == std::string("OK")) break;
+        // "&Abbrechen" and the title bar: the working copy is the record again, so abandoned
+        // edits never reach the next match.
+        weg == std::string("Abbrechen") ? dlg.AbbrechenClick() : (void)dlg.close();
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(kopie, start) << weg;
+        EXPECT_TRUE(p.Einstellungen.Levelliste().empty());
+        EXPECT_EQ(p.Einstellungen.LevelAnzahl, 0);
+    }
     // OK commits the working copy and the list.
-    dlg.DialogLaden();
-    dlg.show();
-    dlg.SE_Rundenanzahl->setValue(5);
-    LevelHinzufuegen(u.Level("Arena.dat"));
     dlg.Btn_OKClick();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 5);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie, p.Einstellungen.EinstellungenHolen());
-    ASSERT_EQ(p.Einstellungen.Levelliste().size(), 1u);
-    EXPECT_EQ(p.Einstellungen.Levelliste()[0], u.Level("Arena.dat"));
+    EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 7);
+    EXPECT_EQ(kopie, p.Einstellungen.EinstellungenHolen());
+    EXPECT_EQ(p.Einstellungen.Levelliste(), std::vector<std::string>{u.Level("Arena.dat")});
     EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
 }
 
@@ -104,35 +87,23 @@ TEST_F(EinstellungenTest, Levelliste) {
     dlg.DialogLaden();
     LevelHinzufuegen(u.Level("Arena.dat"));
     ASSERT_EQ(Zeilen(), 1);
-    QTreeWidgetItem* z = dlg.LV_Level->topLevelItem(0);
-    EXPECT_EQ(z->text(0), "Arena");
-    EXPECT_EQ(z->text(1), "16 x 20");  // rows x columns
-    EXPECT_EQ(z->text(2), QString::fromStdString(u.Level("Arena.dat")));
-    // The chooser opens in the sample levels' folder.
-    ASSERT_FALSE(u.Dialoge.Gefragt.empty());
-    EXPECT_EQ(u.Dialoge.Gefragt.back().Titel, "Bitte wählen Sie ein Spielfeld");
+    const QTreeWidgetItem* z = dlg.LV_Level->topLevelItem(0);
+    EXPECT_EQ(z->text(0) + "|" + z->text(1) + "|" + z->text(2),
+              "Arena|16 x 20|" + QString::fromStdString(u.Level("Arena.dat")));  // rows x columns
     EXPECT_EQ(u.Dialoge.Gefragt.back().Ordner, QString::fromStdString(p.SpielfelderOrdner()));
     // Reading a level replaced the geometry: the editor opened next starts with it.
     EXPECT_EQ(p.Feld.FeldDaten().Name, "Arena");
-
-    // The same level twice, no duplicate check; then two more.
-    LevelHinzufuegen(u.Level("Arena.dat"));
+    LevelHinzufuegen(u.Level("Arena.dat"));  // no duplicate check
     LevelHinzufuegen(u.Level("KleinesDuell.dat"));
     LevelHinzufuegen(u.Level("Labyrinth.dat"));
-    EXPECT_EQ(dlg.LV_Level->topLevelItem(2)->text(1), "9 x 11");
-    EXPECT_EQ(Zeilen(), 4);
     EXPECT_EQ(p.Einstellungen.LevelAnzahl, 4);
 
-    // A missing level is reported and not listed; cancelling the chooser adds nothing.
+    // A missing level is reported and not listed.
     LevelHinzufuegen(u.Ordner.Pfad("fehlt.dat"));
     EXPECT_EQ(u.Meldungen.Letzter(), "Fehler beim Öffnen der AllgemeinDatei!");
-    dlg.AddLevel();
-    EXPECT_EQ(Zeilen(), 4);
-
     // A path longer than its 255-character field is refused instead of being stored cut off.
     u.Meldungen.Leeren();
-    const std::string lang = u.Ordner.Pfad(std::string(260, 'x') + ".dat");
-    LevelHinzufuegen(lang);
+    LevelHinzufuegen(u.Ordner.Pfad(std::string(260, 'x') + ".dat"));
     EXPECT_EQ(Zeilen(), 4);
     ASSERT_EQ(u.Meldungen.Eintraege.size(), 1u);
     EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
@@ -143,17 +114,12 @@ TEST_F(EinstellungenTest, Levelliste) {
     dlg.SB_LoeschenClick();
     EXPECT_EQ(Zeilen(), 1);
     EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
-
-    LevelHinzufuegen(u.Level("Arena.dat"));
     dlg.Btn_OKClick();
-    ASSERT_EQ(p.Einstellungen.Levelliste().size(), 2u);
-    EXPECT_EQ(p.Einstellungen.Levelliste()[1], u.Level("Arena.dat"));
-
     // Filling again: a level whose general file has gone drops out of the dialog only.
     QFile::remove(QString::fromStdString(u.Level("Arena.dat.all")));
     dlg.DialogLaden();
     EXPECT_EQ(Zeilen(), 0);
-    EXPECT_EQ(p.Einstellungen.Levelliste().size(), 2u);
+    EXPECT_EQ(p.Einstellungen.Levelliste().size(), 1u);
 }
 
 TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
@@ -162,7 +128,6 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
     dlg.SE_Rundenanzahl->setFocus();
     dlg.SE_Rundenanzahl->selectAll();
     QLineEdit* text = dlg.SE_Rundenanzahl->findChild<QLineEdit*>();
-    ASSERT_NE(text, nullptr);
     for (QChar c : QStringLiteral("150")) {
         QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(text, &k);
@@ -173,21 +138,17 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
     EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 100);
     EXPECT_EQ(p.Einstellungen.Arbeitskopie.Rundenanzahl, 100);
     // The other fields take no typing at all.
-    QLineEdit* fuse = dlg.SE_PlatzExplo->findChild<QLineEdit*>();
-    ASSERT_NE(fuse, nullptr);
-    EXPECT_TRUE(fuse->isReadOnly());
-    dlg.SE_PlatzExplo->stepUp();
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.PlatzExplo, 2010);
+    EXPECT_TRUE(dlg.SE_PlatzExplo->findChild<QLineEdit*>()->isReadOnly());
     dlg.hide();
 }
 
 TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
     const std::string held1 = u.Ordner.Pfad("a/held.bmp"), held2 = u.Ordner.Pfad("b/held.bmp");
-    const std::string Held = u.Ordner.Pfad("c/Held.bmp"), extra = u.Ordner.Pfad("x.bmp");
+    const std::string Held = u.Ordner.Pfad("c/Held.bmp");
     BitmapAnlegen(held1, qRgb(200, 0, 0));
     BitmapAnlegen(held2, qRgb(0, 200, 0));
     BitmapAnlegen(Held, qRgb(0, 0, 200));
-    BitmapAnlegen(extra, qRgb(9, 9, 9));
+    TSpielRecEinstellungen& kopie = p.Einstellungen.Arbeitskopie;
 
     // A picture that has gone shows the built-in one, and its path is cleared.
     TSpielRecEinstellungen r = p.Einstellungen.EinstellungenHolen();
@@ -195,74 +156,61 @@ TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
     r.BildKrankheit = u.Ordner.Pfad("weg.bmp");
     p.Einstellungen.EinstellungenSetzen(r);
     dlg.DialogLaden();
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler2.Bild, held2);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.BildKrankheit, "");
+    EXPECT_EQ(kopie.BildKrankheit, "");
     EXPECT_TRUE(GleichesBild(Bild(5), EingebautesBild(TEingebaut::Krankheit)));
-    EXPECT_TRUE(GleichesBild(Bild(0), EingebautesBild(TEingebaut::Spieler1)));
     EXPECT_EQ(Bild(1).pixel(0, 0), qRgb(0, 200, 0));
 
-    // Player 1 may not use a file of the same name as player 2's, whatever its folder.
-    u.Dialoge.Dateien.push_back(held1);
+    // Player 1 may not use a file of the same name as player 2's, whatever its folder; the
+    // comparison is case-sensitive.
+    u.Dialoge.Dateien = {held1, Held};
     dlg.SB_Bilder[0]->click();
     EXPECT_EQ(u.Meldungen.Letzter(), "Bild wird schon verwendet. Bitte ein anderes wählen!");
-    EXPECT_EQ(u.Meldungen.Eintraege.back().Typ, TBoxTyp::Warnung);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler1.Bild, "");
-    // The comparison is case-sensitive.
-    u.Dialoge.Dateien.push_back(Held);
+    EXPECT_EQ(kopie.Spieler1.Bild, "");
     dlg.SB_Bilder[0]->click();
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler1.Bild, Held);
+    EXPECT_EQ(kopie.Spieler1.Bild, Held);
     EXPECT_EQ(Bild(0).pixel(0, 0), qRgb(0, 0, 200));
-    EXPECT_EQ(u.Dialoge.Gefragt.back().Titel, "Bitte wählen Sie ein Bild aus");
-    EXPECT_TRUE(u.Dialoge.Gefragt.back().MitVorschau);
-
-    // The four extras may share one picture.
-    for (int nr = 2; nr < 6; ++nr) {
-        u.Dialoge.Dateien.push_back(extra);
-        dlg.SB_Bilder[nr]->click();
-    }
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.BildWerfen, extra);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.BildKrankheit, extra);
 
     // A file that is no bitmap, or a path too long for its field, is refused with a box.
     const std::string kaputt = u.Ordner.Pfad("kaputt.bmp");
-    SchreibeBytes(kaputt, {'n', 'i', 'x'});
-    u.Dialoge.Dateien.push_back(kaputt);
-    dlg.SB_Bilder[2]->click();
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.BildWerfen, extra);
-    EXPECT_EQ(u.Meldungen.Eintraege.back().Typ, TBoxTyp::Fehler);
     const std::string lang = u.Ordner.Pfad(std::string(250, 'y') + "/bild.bmp");
+    SchreibeBytes(kaputt, {'n', 'i', 'x'});
     BitmapAnlegen(lang, qRgb(1, 2, 3));
-    u.Dialoge.Dateien.push_back(lang);
+    u.Meldungen.Leeren();
+    u.Dialoge.Dateien = {kaputt, lang};
+    dlg.SB_Bilder[2]->click();
     dlg.SB_Bilder[3]->click();
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.BildMehrBomben, extra);
+    EXPECT_EQ(kopie.BildWerfen, "");
+    EXPECT_EQ(kopie.BildMehrBomben, "");
+    ASSERT_EQ(u.Meldungen.Eintraege.size(), 2u);
+    EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
+    EXPECT_EQ(u.Meldungen.Eintraege[1].Typ, TBoxTyp::Fehler);
     EXPECT_NE(u.Meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
+    // The four extras may share one picture.
+    u.Dialoge.Dateien = {held1, held1, held1, held1};
+    for (int nr = 2; nr < 6; ++nr) dlg.SB_Bilder[nr]->click();
+    EXPECT_EQ(kopie.BildWerfen, held1);
+    EXPECT_EQ(kopie.BildKrankheit, held1);
 }
 
 TEST_F(EinstellungenTest, SteuerungNurNachOk) {
     dlg.DialogLaden();
-    auto druecke = [this](std::uint16_t code) {
-        u.Antworten.push_back([code](QDialog& d) {
-            static_cast<TFrm_Taste&>(d).TastenDruck(code);
-            return int(QDialog::Accepted);
+    // The key window answers Q for player 1's up key; the control dialog then ends with ok.
+    auto steuern = [&](bool ok) {
+        u.Antworten.push_back([&, ok](QDialog&) {
+            EXPECT_EQ(steuerung.Knoepfe[0]->text(), "w");  // set up from the working copy
+            u.Antworten.push_back([](QDialog& d) {
+                static_cast<TFrm_Taste&>(d).TastenDruck('Q');
+                return int(QDialog::Accepted);
+            });
+            steuerung.Knoepfe[0]->click();
+            if (ok) steuerung.Btn_OKClick();
+            return int(ok ? QDialog::Accepted : QDialog::Rejected);
         });
+        dlg.SteuerungEinstellen();
     };
-    // Cancelled: nothing changes.
-    u.Antworten.push_back([&](QDialog&) {
-        druecke('Q');
-        steuerung.Knoepfe[0]->click();
-        return int(QDialog::Rejected);
-    });
-    dlg.SteuerungEinstellen();
+    steuern(false);
     EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler1.TasteOben, 'W');
-    // OK: all twelve keys come back into the working copy.
-    u.Antworten.push_back([&](QDialog&) {
-        EXPECT_EQ(steuerung.Knoepfe[0]->text(), "w");  // set up again from the working copy
-        druecke('Q');
-        steuerung.Knoepfe[0]->click();
-        steuerung.Btn_OKClick();
-        return int(QDialog::Accepted);
-    });
-    dlg.SteuerungEinstellen();
+    steuern(true);
     EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler1.TasteOben, 'Q');
     EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler2.TasteWerfen, 17);
     EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Spieler1.TasteOben, 'W');
@@ -275,27 +223,21 @@ TEST_F(EinstellungenTest, SpeichernUndLaden) {
     dlg.DateiSpeichern();
     EXPECT_EQ(u.Meldungen.Letzter(), "Bitte wählen sie mindestens ein Level aus!");
     EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 3);
-
     // Saving commits first, so a later Cancel keeps the saved values.
     LevelHinzufuegen(u.Level("Arena.dat"));
     const std::string datei = u.Ordner.Pfad("Turnier.sps");
     u.Dialoge.Dateien.push_back(datei);
     dlg.DateiSpeichern();
     EXPECT_EQ(u.Dialoge.Gefragt.back().Titel, "Spiel-Einstellungen speichern");
-    EXPECT_EQ(LiesBytes(datei).size(), 1634u);
     EXPECT_EQ(LiesBytes(datei + ".lev").size(), 256u);
     dlg.AbbrechenClick();
     EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 8);
-    EXPECT_EQ(p.Einstellungen.Levelliste().size(), 1u);
-
     // Loading replaces record and list and shows them again.
     p.Einstellungen.StandardEinstellungen();
     p.Einstellungen.LevellisteLoeschen();
     dlg.DialogLaden();
-    EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 3);
     u.Dialoge.Dateien.push_back(datei);
     dlg.DateiLaden();
-    EXPECT_EQ(u.Dialoge.Gefragt.back().Titel, "Spiel-Einstellungen laden");
     EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 8);
     EXPECT_EQ(Zeilen(), 1);
 }
