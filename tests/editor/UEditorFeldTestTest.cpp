@@ -4,72 +4,56 @@
 #include "hilfen/Brett.h"
 #include "hilfen/TestHilfen.h"
 
-namespace {
-
-TFeldFehler Pruefe(const std::vector<std::string>& zeilen) {
-    TSpielfeld feld;
-    BrettSetzen(feld, zeilen);
-    return PruefeFeld(feld);
-}
-
-}  // namespace
-
 TEST(FeldGueltig, NameZuerstDannRegelnInReihenfolge) {
     TSpielfeld feld;
-    BrettSetzen(feld, {"....", "...."});  // no start cells either
     TMeldungsProtokoll m;
-    EXPECT_FALSE(FeldGueltig("", feld, m));
-    EXPECT_EQ(m.Texte(), std::vector<std::string>{kNameFehlt});
+    const std::string fehler = "Das Spielfeld enthält Fehler! ";
+    // No start cells either; blanks count as a name; water beside a free cell wins over start
+    // cells without room.
+    const std::tuple<std::string, std::vector<std::string>, std::string> faelle[] = {
+        {"", {"....", "...."}, kNameFehlt},
+        {" ", {"....", "...."}, fehler + "Es hat nicht jeder Spieler eine Startposition."},
+        {"x", {"1#.~", "##..", "2#.."}, fehler + "Überprüfen Sie bitte die Wasserfelder."},
+        {"x", {"1...", "....", "...2"}, ""},
+    };
+    for (const auto& [name, zeilen, text] : faelle) {
+        BrettSetzen(feld, zeilen);
+        m.Leeren();
+        EXPECT_EQ(FeldGueltig(name, feld, m), text.empty());
+        EXPECT_EQ(m.Texte(), std::vector<std::string>(!text.empty(), text));
+    }
+    FeldGueltig("", feld, m);
     EXPECT_EQ(m.Eintraege[0].Typ, TBoxTyp::Warnung);
-
-    m.Leeren();
-    EXPECT_FALSE(FeldGueltig(" ", feld, m));  // blanks count as a name
-    EXPECT_EQ(m.Letzter(),
-              "Das Spielfeld enthält Fehler! Es hat nicht jeder Spieler eine Startposition.");
-
-    // Water beside a free cell wins over start cells without room.
-    BrettSetzen(feld, {"1#.~", "##..", "2#.."});
-    m.Leeren();
-    EXPECT_FALSE(FeldGueltig("x", feld, m));
-    EXPECT_EQ(m.Letzter(), "Das Spielfeld enthält Fehler! Überprüfen Sie bitte die Wasserfelder.");
-
-    BrettSetzen(feld, {"1...", "....", "...2"});
-    m.Leeren();
-    EXPECT_TRUE(FeldGueltig("x", feld, m));
-    EXPECT_TRUE(m.Eintraege.empty());
 }
 
-TEST(PruefeFeld, Wasserregel) {
-    // Corner water enclosed by water and blocks; the border encloses too.
-    EXPECT_EQ(Pruefe({"~~+...", "#+....", "1....2"}), 0);
-    EXPECT_EQ(Pruefe({"~.....", "#.....", "1....2"}), 2);
-    // A start cell beside water is not enclosing.
-    EXPECT_EQ(Pruefe({"~1....", "+.....", ".....2"}), 2);
-}
-
-TEST(PruefeFeld, Startfreiheit) {
-    // Corridor one cell high: three free cells to the right suffice, two do not.
-    EXPECT_EQ(Pruefe({"######", "#1...#", "##+###", "2....."}), 0);
-    EXPECT_EQ(Pruefe({"#####", "#1..#", "##+##", "2...."}), 3);
-    // One free cell to the right with a free cell above it.
-    EXPECT_EQ(Pruefe({"##.#", "#1.#", "##+#", "2..."}), 0);
-    // Free only above and to the right: the step up finds the start cell's right neighbour.
-    EXPECT_EQ(Pruefe({"#.##", "#1.#", "##+#", "2..."}), 0);
-    // Player 2 boxed in.
-    EXPECT_EQ(Pruefe({"1...", "....", "##+#", "#2+#"}), 4);
-}
-
-TEST(PruefeFeld, Wegsuche) {
-    // Only destructible blocks between them.
-    EXPECT_EQ(Pruefe({"1..+..2", "...+...", "...+..."}), 0);
-    EXPECT_EQ(Pruefe({"1..#..2", "...#...", "...#..."}), 5);
-    EXPECT_EQ(Pruefe({"1.+~+.2", "..+~+..", "..+~+.."}), 5);
-    // Side by side: found at the first step.
-    EXPECT_EQ(Pruefe({"12..", "....", "...."}), 0);
-}
-
-TEST(PruefeFeld, LaesstBrettUnveraendertUndSchafftRiesigeFelder) {
+TEST(PruefeFeld, RegelnUndGrenzfaelle) {
+    const std::pair<std::vector<std::string>, TFeldFehler> faelle[] = {
+        // Corner water enclosed by water and blocks; the border encloses too. A start cell
+        // beside water is not enclosing.
+        {{"~~+...", "#+....", "1....2"}, 0},
+        {{"~.....", "#.....", "1....2"}, 2},
+        {{"~1....", "+.....", ".....2"}, 2},
+        // Corridor one cell high: three free cells to the right suffice, two do not.
+        {{"######", "#1...#", "##+###", "2....."}, 0},
+        {{"#####", "#1..#", "##+##", "2...."}, 3},
+        // Sideways: one free cell to the right with a free cell above it; free only above and
+        // to the right (the step up finds the start cell's right neighbour); player 2 boxed in.
+        {{"##.#", "#1.#", "##+#", "2..."}, 0},
+        {{"#.##", "#1.#", "##+#", "2..."}, 0},
+        {{"1...", "....", "##+#", "#2+#"}, 4},
+        // The path goes through destructible blocks, not through indestructible ones or water;
+        // side by side it is found at the first step.
+        {{"1..+..2", "...+...", "...+..."}, 0},
+        {{"1..#..2", "...#...", "...#..."}, 5},
+        {{"1.+~+.2", "..+~+..", "..+~+.."}, 5},
+        {{"12..", "....", "...."}, 0},
+    };
     TSpielfeld feld;
+    for (const auto& [zeilen, fehler] : faelle) {
+        BrettSetzen(feld, zeilen);
+        EXPECT_EQ(PruefeFeld(feld), fehler) << zeilen[0] << " " << zeilen[1];
+    }
+
     // A one-cell-wide snake over 65 535 cells: recursion would need that many frames.
     std::vector<std::string> zeilen(65535, ".");
     zeilen[0] = "1";

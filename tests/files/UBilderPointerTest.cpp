@@ -32,133 +32,76 @@ struct BilderTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(BilderTest, OrdnerWirdNachNamenGeladenUndNummeriert) {
+TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     const std::string o = ordner.Pfad("block") + "/";
-    BmpAnlegen(o + "c.bmp", qRgb(0, 0, 3));
+    BmpAnlegen(o + "e.bmp", qRgb(0, 0, 2));
     BmpAnlegen(o + "a.bmp", qRgb(0, 0, 1));
-    BmpAnlegen(o + "b.bmp", qRgb(0, 0, 2));
-    SchreibeBytes(o + "notiz.txt", {'x'});
-    QDir().mkpath(QString::fromStdString(o + "ordner.bmp"));  // a folder, not a picture
-
-    const auto vorher = bilder.Stand();
-    bilder.OrdnerLaden(o, kBlockbilder);
-
-    ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 3u);
-    EXPECT_EQ(bilder.AnzahlBilder(kWasserbilder), 0u);
-    EXPECT_GT(bilder.Stand(), vorher);
-    const auto& satz = bilder.Satz(kBlockbilder);
-    for (std::uint16_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(satz[i].Daten.Nummer, i + 1);
-        EXPECT_EQ(satz[i].Daten.BildArt, kBlockbilder);
-    }
-    EXPECT_EQ(satz[0].Daten.Pfad, o + "a.bmp");
-    EXPECT_EQ(satz[2].Daten.Pfad, o + "c.bmp");
-    EXPECT_TRUE(meldungen.Eintraege.empty());
-
-    // Cell picture numbers are 0-based: Bild 0 is the first, Bild 2 the third, Bild 7 falls back.
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(1, kBlockbilder)), qRgb(0, 0, 1));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(3, kBlockbilder)), qRgb(0, 0, 3));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 3));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(0, kBlockbilder)), qRgb(0, 0, 1));
-    EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
-    EXPECT_FALSE(bilder.IstGeladen(kWasserbilder));
-}
-
-TEST_F(BilderTest, KeineGueltigeBitmapWirdWieEineFehlendeAbgelehnt) {
-    const std::string o = ordner.Pfad("block") + "/";
-    BmpAnlegen(o + "a.bmp");
     SchreibeBytes(o + "b.bmp", {'k', 'e', 'i', 'n', ' ', 'b', 'i', 'l', 'd'});
     QImage png(2, 2, QImage::Format_RGB32);
     png.fill(Qt::blue);
-    ASSERT_TRUE(png.save(QString::fromStdString(o + "c.bmp"), "PNG"));  // wrong contents
-    // A header claiming an enormous picture must be refused, not allocated.
+    ASSERT_TRUE(png.save(QString::fromStdString(o + "c.bmp"), "PNG"));
+    // A header claiming 65 536 x 65 536 pixels must be refused, not allocated.
     std::vector<unsigned char> riesig = {'B', 'M', 0x36, 0, 0, 0, 0, 0, 0, 0, 0x36, 0, 0, 0,  40,
                                          0,   0,   0,    0, 0, 1, 0, 0, 0, 1, 0,    1, 0, 24, 0};
     riesig.resize(0x36 + 16, 0);
     SchreibeBytes(o + "d.bmp", riesig);
-    BmpAnlegen(o + "e.bmp");
+    SchreibeBytes(o + "notiz.txt", {'x'});
+    QDir().mkpath(QString::fromStdString(o + "ordner.bmp"));
 
+    const auto vorher = bilder.Stand();
     bilder.OrdnerLaden(o, kBlockbilder);
-
-    ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 2u);
-    EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten.Pfad, o + "e.bmp");
-    EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten.Nummer, 2);
+    EXPECT_GT(bilder.Stand(), vorher);
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(3, kBildFehlt));
     EXPECT_EQ(meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
+    ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 2u);
+    EXPECT_EQ(bilder.Satz(kBlockbilder)[0].Daten, (TBildEintrag{kBlockbilder, 1, o + "a.bmp"}));
+    EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten, (TBildEintrag{kBlockbilder, 2, o + "e.bmp"}));
+    // 1-based; 0 and beyond the end fall back to the first and the last; an empty set has none.
+    EXPECT_EQ(FarbeVon(bilder.BildHolen(0, kBlockbilder)), qRgb(0, 0, 1));
+    EXPECT_EQ(FarbeVon(bilder.BildHolen(2, kBlockbilder)), qRgb(0, 0, 2));
+    EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 2));
+    EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
 
     meldungen.Leeren();
     EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder));
     EXPECT_FALSE(bilder.BildAnhaengen(o + "fehlt.bmp", kWasserbilder));
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(2, kBildFehlt));
-    EXPECT_EQ(bilder.AnzahlBilder(kWasserbilder), 0u);
+    EXPECT_FALSE(bilder.IstGeladen(kWasserbilder));
     EXPECT_FALSE(BitmapLesbar(o + "c.bmp"));
     EXPECT_TRUE(BitmapLesbar(o + "a.bmp"));
 }
 
 TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {
-    const std::string a = ordner.Pfad("a.bmp"), d = ordner.Pfad("woanders/d.bmp");
+    const std::string a = ordner.Pfad("x/a.bmp"), d = ordner.Pfad("woanders/d.bmp");
     BmpAnlegen(a);
     BmpAnlegen(d);
     ASSERT_TRUE(bilder.BildAnhaengen(a, kBlockbilder));
-    ASSERT_TRUE(bilder.BildAnhaengen(a, kBlockbilder));
     ASSERT_TRUE(bilder.BildAnhaengen(d, kBlockbilder));
-    EXPECT_EQ(bilder.Satz(kBlockbilder)[2].Daten, (TBildEintrag{kBlockbilder, 3, d}));
+    EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten, (TBildEintrag{kBlockbilder, 2, d}));
+    // "Already used" compares the file name only, also in a Windows path.
+    EXPECT_TRUE(bilder.SchonBenutzt("/ganz/anderswo/a.bmp", kBlockbilder));
+    EXPECT_TRUE(bilder.SchonBenutzt("C:\\Spiel\\Bilder\\a.bmp", kBlockbilder));
+    EXPECT_FALSE(bilder.SchonBenutzt("/x/A.bmp", kBlockbilder));
+    EXPECT_FALSE(bilder.SchonBenutzt("/x/a.bmp", kWasserbilder));
 
     // A stored entry keeps its number; any kind but 1 belongs to the water set.
     ASSERT_TRUE(bilder.EintragAusDatei({3, 17, d}));
     ASSERT_TRUE(bilder.EintragAusDatei({2, 5, a}));
     EXPECT_EQ(bilder.Satz(kWasserbilder)[0].Daten, (TBildEintrag{3, 17, d}));
     EXPECT_EQ(bilder.AnzahlBilder(kWasserbilder), 2u);
-
     const auto vorher = bilder.Stand();
     bilder.AlleFreigeben();
     EXPECT_GT(bilder.Stand(), vorher);
     EXPECT_EQ(bilder.AnzahlBilder(kBlockbilder) + bilder.AnzahlBilder(kWasserbilder), 0u);
-}
 
-TEST_F(BilderTest, LangerPfadWirdZeichenweiseGekuerzt) {
-    // 70 folders of four two-byte characters each: far beyond 255 characters.
+    // A path far beyond 255 characters is cut between characters, never inside one.
     std::string pfad = ordner.Ordner();
     for (int i = 0; i < 70; ++i) pfad += "äöüß/";
     pfad += "bild.bmp";
     BmpAnlegen(pfad);
     ASSERT_TRUE(bilder.BildAnhaengen(pfad, kWasserbilder));
     const std::string& gespeichert = bilder.Satz(kWasserbilder)[0].Daten.Pfad;
-    EXPECT_EQ(Utf8Laenge(gespeichert), 255u);
     EXPECT_EQ(gespeichert, Utf8Kuerzen(pfad, 255));
-    EXPECT_EQ(Utf8NachAnsi(gespeichert).find('?'), std::string::npos);  // no split character
-}
-
-TEST_F(BilderTest, SchonBenutztVergleichtNurDenDateinamen) {
-    const std::string a = ordner.Pfad("x/a.bmp");
-    BmpAnlegen(a);
-    ASSERT_TRUE(bilder.BildAnhaengen(a, kBlockbilder));
-    EXPECT_TRUE(bilder.SchonBenutzt("/ganz/anderswo/a.bmp", kBlockbilder));
-    EXPECT_TRUE(bilder.SchonBenutzt("C:\\Spiel\\Bilder\\a.bmp", kBlockbilder));
-    EXPECT_FALSE(bilder.SchonBenutzt("/x/A.bmp", kBlockbilder));
-    EXPECT_FALSE(bilder.SchonBenutzt("/x/a.bmp", kWasserbilder));
-    EXPECT_FALSE(bilder.SchonBenutzt("/x/aa.bmp", kBlockbilder));
-}
-
-TEST_F(BilderTest, StandardOrdnerUndNeuLaden) {
-    const std::string prog = ordner.Ordner();
-    bilder.StandardOrdner(prog);
-    EXPECT_EQ(bilder.Blockbilderordner, prog + "Bilder/UnZerstoer/");
-    EXPECT_EQ(bilder.Wasserbilderordner, prog + "Bilder/Wasser/");
-    EXPECT_EQ(bilder.Ordner(kBlockbilder), bilder.Blockbilderordner);
-    EXPECT_EQ(bilder.Ordner(kWasserbilder), bilder.Wasserbilderordner);
-
-    BmpAnlegen(bilder.Blockbilderordner + "m1.bmp");
-    BmpAnlegen(bilder.Blockbilderordner + "m2.bmp");
-    BmpAnlegen(bilder.Wasserbilderordner + "w.bmp");
-    BmpAnlegen(ordner.Pfad("extra.bmp"));
-    ASSERT_TRUE(bilder.BildAnhaengen(ordner.Pfad("extra.bmp"), kBlockbilder));
-
-    bilder.BilderNeuLaden();
-    EXPECT_EQ(bilder.AnzahlBilder(kBlockbilder), 2u);
-    EXPECT_EQ(bilder.AnzahlBilder(kWasserbilder), 1u);
-    EXPECT_EQ(bilder.Satz(kWasserbilder)[0].Daten.Nummer, 1);
-
-    EXPECT_EQ(ImOrdner("/a", "b.bmp"), "/a/b.bmp");
-    EXPECT_EQ(ImOrdner("/a/", "b.bmp"), "/a/b.bmp");
+    EXPECT_EQ(Utf8Laenge(gespeichert), 255u);
+    EXPECT_EQ(Utf8NachAnsi(gespeichert).find('?'), std::string::npos);
 }

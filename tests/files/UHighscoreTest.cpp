@@ -1,19 +1,24 @@
 #include "files/UHighscore.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
 
-#include "files/UTypDatei.h"
 #include "hilfen/TestHilfen.h"
 
 namespace {
-
-using TRoh = std::vector<unsigned char>;
 
 // Names and points in list order.
 std::vector<std::string> Reihe(const THighscore& h) {
     std::vector<std::string> r;
     for (const auto& e : h.Liste()) r.push_back(e.Name + ":" + std::to_string(e.Punkte));
+    return r;
+}
+
+std::vector<unsigned char> Datei(std::initializer_list<THighscoreEintrag> eintraege) {
+    std::vector<unsigned char> r;
+    for (const auto& e : eintraege) {
+        const TBytes satz = PackeHighscore(e);
+        r.insert(r.end(), satz.begin(), satz.end());
+    }
     return r;
 }
 
@@ -23,133 +28,37 @@ THighscore Liste(std::initializer_list<THighscoreEintrag> eintraege) {
     return h;
 }
 
-TRoh Satz(const std::string& name, std::uint16_t punkte) {
-    TRoh r(24, 0);
-    r[0] = static_cast<unsigned char>(name.size());
-    std::copy(name.begin(), name.end(), r.begin() + 1);
-    r[22] = punkte & 0xFF;
-    r[23] = punkte >> 8;
-    return r;
-}
-
-struct HighscoreTest : ::testing::Test {
-    TTestOrdner ordner;
-    TMeldungsProtokoll meldungen;
-    TDateiFehler fehler{meldungen};
-    std::string pfad = HighscorePfad(ordner.Ordner());
-};
-
 }  // namespace
 
 TEST(Highscore, GleichstaendeInDerMitteDavorAmEndeDanach) {
-    EXPECT_EQ(Reihe(Liste({{"a", 300}, {"b", 100}, {"neu", 200}})),
-              (std::vector<std::string>{"a:300", "neu:200", "b:100"}));
-    EXPECT_EQ(Reihe(Liste({{"a", 100}, {"neu", 100}})),
-              (std::vector<std::string>{"a:100", "neu:100"}));
-    EXPECT_EQ(Reihe(Liste({{"a", 100}, {"neu", 150}})),
-              (std::vector<std::string>{"neu:150", "a:100"}));
-
-    THighscore h = Liste({{"a", 300}, {"b", 100}, {"c", 50}});
-    h.EintragEinfuegen({"neu", 100});
-    EXPECT_EQ(Reihe(h), (std::vector<std::string>{"a:300", "neu:100", "b:100", "c:50"}));
-    h.EintragEinfuegen({"letzter", 50});
-    h.EintragEinfuegen({"null", 0});
-    h.EintragEinfuegen({"oben", 400});
-    EXPECT_EQ(Reihe(h), (std::vector<std::string>{"oben:400", "a:300", "neu:100", "b:100", "c:50",
-                                                  "letzter:50", "null:0"}));
+    const std::pair<THighscore, std::vector<std::string>> faelle[] = {
+        {Liste({{"a", 300}, {"b", 100}, {"neu", 200}}), {"a:300", "neu:200", "b:100"}},
+        {Liste({{"a", 100}, {"neu", 100}}), {"a:100", "neu:100"}},
+        {Liste({{"a", 100}, {"neu", 150}}), {"neu:150", "a:100"}},
+        {Liste({{"a", 300}, {"b", 100}, {"c", 50}, {"neu", 100}}),
+         {"a:300", "neu:100", "b:100", "c:50"}},
+        {Liste({{"a", 300}, {"b", 100}, {"c", 50}, {"neu", 50}}),
+         {"a:300", "b:100", "c:50", "neu:50"}},
+        {Liste({{"a", 300}, {"b", 0}, {"oben", 400}}), {"oben:400", "a:300", "b:0"}},
+    };
+    for (const auto& [liste, reihe] : faelle) EXPECT_EQ(Reihe(liste), reihe);
 }
 
-TEST_F(HighscoreTest, SpeichernUndLadenBehaltenDieReihenfolge) {
+TEST(Highscore, SpeichernUndLadenBehaltenDieReihenfolge) {
+    TTestOrdner ordner;
+    TMeldungsProtokoll meldungen;
+    TDateiFehler fehler{meldungen};
+    const std::string pfad = HighscorePfad(ordner.Ordner());
     EXPECT_EQ(pfad, ordner.Ordner() + "Highscore.hsk");
-    const THighscore h = Liste({{"Zoë ★", 100}, {"b", 300}, {"c", 100}});
-    ASSERT_FALSE(HighscoreSpeichern(h, fehler, pfad));
-    TRoh erwartet = Satz("b", 300);
-    for (const TRoh& s : {Satz("Zo\xEB ?", 100), Satz("c", 100)})
-        erwartet.insert(erwartet.end(), s.begin(), s.end());
-    EXPECT_EQ(LiesBytes(pfad), erwartet);
-
+    ASSERT_FALSE(HighscoreSpeichern(Liste({{"Zoë ★", 100}, {"b", 300}, {"c", 100}}), fehler, pfad));
+    EXPECT_EQ(LiesBytes(pfad), Datei({{"b", 300}, {"Zoë ?", 100}, {"c", 100}}));
     THighscore geladen;
     HighscoreLaden(geladen, fehler, pfad);
     EXPECT_EQ(Reihe(geladen), (std::vector<std::string>{"b:300", "Zoë ?:100", "c:100"}));
-    EXPECT_TRUE(meldungen.Eintraege.empty());
-
-    // Deleting writes an empty file, which loads without a message.
-    ASSERT_FALSE(HighscoreSpeichern(THighscore{}, fehler, pfad));
-    EXPECT_EQ(LiesBytes(pfad).size(), 0u);
-    HighscoreLaden(geladen, fehler, pfad);
-    EXPECT_TRUE(geladen.Liste().empty());
-    EXPECT_TRUE(meldungen.Eintraege.empty());
 
     // A file out of order is sorted while it is read.
-    TRoh unsortiert = Satz("x", 5);
-    const TRoh y = Satz("y", 50);
-    unsortiert.insert(unsortiert.end(), y.begin(), y.end());
-    SchreibeBytes(pfad, unsortiert);
+    SchreibeBytes(pfad, Datei({{"x", 5}, {"y", 50}, {"z", 5}}));
     HighscoreLaden(geladen, fehler, pfad);
-    EXPECT_EQ(Reihe(geladen), (std::vector<std::string>{"y:50", "x:5"}));
-}
-
-TEST_F(HighscoreTest, LadefehlerLassenDieListeStehen) {
-    THighscore h = Liste({{"alt", 7}});
-    HighscoreLaden(h, fehler, pfad);
-    EXPECT_EQ(meldungen.Texte(),
-              std::vector<std::string>{"Fehler: Die Highscore-Datei ist nicht vorhanden!"});
-
-    meldungen.Leeren();
-    SchreibeBytes(pfad, TRoh(25, 0));
-    HighscoreLaden(h, fehler, pfad);
-    EXPECT_EQ(meldungen.Texte(),
-              std::vector<std::string>{"Fehler: Grösse der Highscore-Datei stimmt nicht!"});
-
-    meldungen.Leeren();
-    QFile::remove(QString::fromStdString(pfad));
-    QDir().mkpath(QString::fromStdString(pfad));
-    HighscoreLaden(h, fehler, pfad);
-    EXPECT_EQ(meldungen.Texte(),
-              std::vector<std::string>{"Fehler: Die Highscore-Datei ist nicht vorhanden!"});
-    EXPECT_EQ(Reihe(h), std::vector<std::string>{"alt:7"});
-
-    meldungen.Leeren();
-    EXPECT_TRUE(HighscoreSpeichern(h, fehler, pfad));
-    EXPECT_EQ(meldungen.Texte(),
-              std::vector<std::string>{"Fehler beim Öffnen der Highscore-Datei!"});
-}
-
-TEST_F(HighscoreTest, GescheitertesSpeichernBehaeltDieAlteDatei) {
-    const THighscore h = Liste({{"a", 3}, {"b", 2}, {"c", 1}});
-    ASSERT_FALSE(HighscoreSpeichern(Liste({{"alt", 1}}), fehler, pfad));
-    const TRoh alt = LiesBytes(pfad);
-
-    {
-        // The second record fails: one message, and the old file stays as it was.
-        TTypDatei::SchreibStoerung = [n = 0]() mutable { return ++n == 2; };
-        EXPECT_TRUE(HighscoreSpeichern(h, fehler, pfad));
-        TTypDatei::SchreibStoerung = nullptr;
-    }
-    EXPECT_EQ(
-        meldungen.Texte(),
-        std::vector<std::string>{"Fehler beim Speichern eines Datensatzes der Highscore-Datei!"});
-    EXPECT_EQ(LiesBytes(pfad), alt);
-
-    meldungen.Leeren();
-    TTypDatei::SchreibStoerung = [n = 0]() mutable { return ++n == 4; };
-    EXPECT_TRUE(HighscoreSpeichern(h, fehler, pfad));
-    TTypDatei::SchreibStoerung = nullptr;
-    EXPECT_EQ(meldungen.Texte(),
-              std::vector<std::string>{"Fehler beim Schließen der Highscore-Datei!"});
-    EXPECT_EQ(LiesBytes(pfad), alt);
-
-    // Read-only: declining keeps the file, unlocking clears only the owner's write bit.
-    meldungen.Leeren();
-    SchreibschutzSetzen(pfad, true);
-    meldungen.Antworten = {TAntwort::Nein};
-    EXPECT_TRUE(HighscoreSpeichern(h, fehler, pfad));
-    EXPECT_EQ(meldungen.Texte(),
-              std::vector<std::string>{
-                  "Highscore-Datei ist schreibgeschützt! Soll der Schreibschutz entfernt werden?"});
-    EXPECT_EQ(LiesBytes(pfad), alt);
-    EXPECT_FALSE(HighscoreSpeichern(h, fehler, pfad));
-    EXPECT_FALSE(IstSchreibgeschuetzt(pfad));
-    EXPECT_EQ(LiesBytes(pfad).size(), 72u);
-    EXPECT_EQ(LiesBytes(pfad)[0], 1);  // first record: the highest score, "a"
+    EXPECT_EQ(Reihe(geladen), (std::vector<std::string>{"y:50", "x:5", "z:5"}));
+    EXPECT_TRUE(meldungen.Eintraege.empty());
 }

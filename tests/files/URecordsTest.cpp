@@ -1,114 +1,98 @@
 #include "files/URecords.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
+
+using namespace std::literals;
 
 namespace {
 
 using TRoh = std::vector<std::uint8_t>;
 
-void Text(TRoh& r, std::size_t ofs, const std::string& ansi) {
-    r[ofs] = static_cast<std::uint8_t>(ansi.size());
-    std::copy(ansi.begin(), ansi.end(), r.begin() + ofs + 1);
+// r with the given raw pieces written at their offsets.
+TRoh Mit(TRoh r, std::initializer_list<std::pair<std::size_t, std::string_view>> teile) {
+    for (auto [ofs, b] : teile) std::copy(b.begin(), b.end(), r.begin() + ofs);
+    return r;
 }
 
-void Bytes(TRoh& r, std::size_t ofs, std::initializer_list<std::uint8_t> b) {
-    std::copy(b.begin(), b.end(), r.begin() + ofs);
+struct TFall {
+    std::string Art;
+    TRoh Gepackt, Soll;
+    bool ZurueckGleich;
+};
+
+template <class T, class P, class E>
+TFall Fall(std::string art, const T& wert, P packe, E entpacke, TRoh soll) {
+    const bool zurueck = entpacke(soll.data()) == wert;
+    return {art, packe(wert), std::move(soll), zurueck};
 }
+
+const auto kStandard =
+    Mit(TRoh(1634), {{0, "W\0S\0A\0D\0E\0R\0"sv},
+                     {12, "\x09Spieler 1"sv},
+                     {298, "\x26\0\x28\0\x25\0\x27\0\x20\0\x11\0"sv},
+                     {310, "\x09Spieler 2"sv},
+                     {596, "\x03\x00\xD0\x07\x0A\x00\xD0\x07\xD0\x07\x1E\x32\x03"sv}});
 
 }  // namespace
 
-TEST(Records, ZelleUndFeldDaten) {
-    EXPECT_EQ(PackeZelle({zaWasser, 0x1234, true}), (TRoh{0x03, 0, 0x34, 0x12, 0x01, 0}));
-    // Padding is ignored and any non-zero byte is true.
-    const TRoh zelle{0x13, 0xAA, 0xFF, 0xFF, 0x02, 0xBB};
-    EXPECT_EQ(EntpackeZelle(zelle.data()), (TZelle{19, 0xFFFF, true}));
+TEST(Records, GoldeneBytesAllerSechsArten) {
+    TSpielRecEinstellungen e = StandardRecord();
+    e.Spieler1.MehrBomben = e.Spieler1.Krank = true;
+    e.Spieler2.Bild = "/bilder/spieler2.bmp";
+    e.Spieler2.Computer = e.Spieler2.Werfen = e.Spieler2.Unverwundbar = true;
+    e.Spieler2.Reserviert = 7;
+    e.Spieler2.Punkte = 0x1234;
+    e.Rundenanzahl = 100;
+    e.LevelZufall = true;
+    e.BildWerfen = "w", e.BildMehrBomben = "m", e.BildUnverwundbar = "u", e.BildKrankheit = "k";
+    const TRoh geaendert = Mit(kStandard, {{289, "\0\0\0\x01\0\x01"sv},
+                                           {298 + 33, "\x14/bilder/spieler2.bmp"sv},
+                                           {298 + 289, "\x01\x07\x01\0\x01\0\0\x34\x12"sv},
+                                           {596, "\x64\x01"sv},
+                                           {609, "\x01w"sv},
+                                           {865, "\x01m"sv},
+                                           {1121, "\x01u"sv},
+                                           {1377, "\x01k"sv}});
+    const TFall faelle[] = {
+        Fall("Zelle", TZelle{zaWasser, 0x1234, true}, PackeZelle, EntpackeZelle,
+             Mit(TRoh(6), {{0, "\x03\0\x34\x12\x01"sv}})),
+        Fall("FeldDaten", TFeldDaten{"Arena Ä", 25, 16, 40, 10, clGruen}, PackeFeldDaten,
+             EntpackeFeldDaten,
+             Mit(TRoh(36), {{0,
+                             "\x07"
+                             "Arena \xC4"sv},
+                            {22, "\x19\0\x10\0\x28\0\x0A\0\0\0\0\x80"sv}})),
+        Fall("BildEintrag", TBildEintrag{3, 0x0107, "C:\\Bilder\\w.bmp"}, PackeBildEintrag,
+             EntpackeBildEintrag,
+             Mit(TRoh(260), {{0,
+                              "\x03\0\x07\x01\x0F"
+                              "C:\\Bilder\\w.bmp"sv}})),
+        Fall("LevelPfad", "/home/spieler/München.dat"s, PackeLevelPfad, EntpackeLevelPfad,
+             Mit(TRoh(256), {{0, "\x19/home/spieler/M\xFCnchen.dat"sv}})),
+        Fall("Highscore", THighscoreEintrag{"Zoë ?", 400}, PackeHighscore, EntpackeHighscore,
+             Mit(TRoh(24), {{0, "\x05Zo\xEB ?"sv}, {22, "\x90\x01"sv}})),
+        Fall("Einstellungen", StandardRecord(), PackeEinstellungen, EntpackeEinstellungen,
+             kStandard),
+        Fall("Einstellungen geaendert", e, PackeEinstellungen, EntpackeEinstellungen, geaendert),
+    };
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.Art);
+        EXPECT_EQ(f.Gepackt, f.Soll);
+        EXPECT_TRUE(f.ZurueckGleich);
+    }
 
-    TRoh feld(36, 0);
-    Text(feld, 0, "Arena \xC4");
-    Bytes(feld, 22, {0x19, 0x00, 0x10, 0x00, 0x28, 0x00, 0x0A, 0x00});
-    Bytes(feld, 32, {0x00, 0x80, 0x00, 0x00});
-    const TFeldDaten d{"Arena Ä", 25, 16, 40, 10, clGruen};
-    EXPECT_EQ(PackeFeldDaten(d), feld);
-    feld[21] = 0x77;
-    feld[30] = 0x77;
-    EXPECT_EQ(EntpackeFeldDaten(feld.data()), d);
-
-    // A name beyond the capacity is cut; a length byte beyond it reads as the capacity.
-    EXPECT_EQ(PackeFeldDaten({"abcdefghijklmnopqrstuvwxyz", 1, 1, 1, 1, 0})[0], 20);
-    feld[0] = 200;
-    EXPECT_EQ(EntpackeFeldDaten(feld.data()).Name.size(),
-              std::string("Arena \xC3\x84").size() + 13);
-}
-
-TEST(Records, BildEintragLevelPfadUndHighscore) {
-    TRoh bild(260, 0);
-    Bytes(bild, 0, {0x03, 0x00, 0x07, 0x01});
-    Text(bild, 4, "C:\\Bilder\\Wasser\\w.bmp");
-    const TBildEintrag e{3, 0x0107, "C:\\Bilder\\Wasser\\w.bmp"};
-    EXPECT_EQ(PackeBildEintrag(e), bild);
-    EXPECT_EQ(EntpackeBildEintrag(bild.data()), e);
-
-    TRoh pfad(256, 0);
-    Text(pfad, 0,
-         "/home/spieler/Levels/M\xFC"
-         "nchen.dat");
-    EXPECT_EQ(PackeLevelPfad("/home/spieler/Levels/München.dat"), pfad);
-    EXPECT_EQ(EntpackeLevelPfad(pfad.data()), "/home/spieler/Levels/München.dat");
-    const TRoh lang = PackeLevelPfad(std::string(300, 'x'));
-    EXPECT_EQ(lang[0], 255);
-    EXPECT_EQ(lang[255], 'x');
-
-    TRoh hs(24, 0);
-    Text(hs, 0, "Zo\xEB ?");
-    Bytes(hs, 22, {0x90, 0x01});
-    // A character the ANSI code page lacks is stored as "?".
-    EXPECT_EQ(PackeHighscore({"Zoë ★", 400}), hs);
-    EXPECT_EQ(EntpackeHighscore(hs.data()), (THighscoreEintrag{"Zoë ?", 400}));
-}
-
-TEST(Records, StandardEinstellungenBytegenau) {
-    TRoh r(1634, 0);
-    Bytes(r, 0, {0x57, 0, 0x53, 0, 0x41, 0, 0x44, 0, 0x45, 0, 0x52, 0});
-    Text(r, 12, "Spieler 1");
-    Bytes(r, 298, {0x26, 0, 0x28, 0, 0x25, 0, 0x27, 0, 0x20, 0, 0x11, 0});
-    Text(r, 298 + 12, "Spieler 2");
-    Bytes(r, 596, {0x03, 0x00, 0xD0, 0x07, 0x0A, 0x00, 0xD0, 0x07, 0xD0, 0x07, 0x1E, 0x32, 0x03});
-    EXPECT_EQ(PackeEinstellungen(StandardRecord()), r);
-    EXPECT_EQ(EntpackeEinstellungen(r.data()), StandardRecord());
-}
-
-TEST(Records, EinstellungenJedesFeldAnSeinerStelle) {
-    TRoh r(1634, 0);
-    Text(r, 298 + 33, "/bilder/spieler2.bmp");
-    Bytes(r, 298 + 289, {1, 7, 1, 0, 1, 0, 0xEE, 0x34, 0x12});
-    Bytes(r, 289, {0, 0, 0, 1, 0, 5});
-    Bytes(r, 596, {100, 9});
-    Text(r, 609, "w");
-    Text(r, 865, "m");
-    Text(r, 1121, "u");
-    Text(r, 1377, "k");
-    r[1633] = 0x99;
-
-    const TSpielRecEinstellungen e = EntpackeEinstellungen(r.data());
-    EXPECT_EQ(e.Spieler2.Bild, "/bilder/spieler2.bmp");
-    EXPECT_TRUE(e.Spieler2.Computer);
-    EXPECT_EQ(e.Spieler2.Reserviert, 7);
-    EXPECT_TRUE(e.Spieler2.Werfen);
-    EXPECT_FALSE(e.Spieler2.MehrBomben);
-    EXPECT_TRUE(e.Spieler2.Unverwundbar);
-    EXPECT_FALSE(e.Spieler2.Krank);
-    EXPECT_EQ(e.Spieler2.Punkte, 0x1234);
-    EXPECT_TRUE(e.Spieler1.MehrBomben);
-    EXPECT_TRUE(e.Spieler1.Krank);  // any non-zero byte
-    EXPECT_EQ(e.Rundenanzahl, 100);
-    EXPECT_TRUE(e.LevelZufall);
-    EXPECT_EQ(e.BildWerfen + e.BildMehrBomben + e.BildUnverwundbar + e.BildKrankheit, "wmuk");
-
-    // Written back, the padding bytes are 0 and booleans 1.
-    TRoh zurueck = r;
-    zurueck[298 + 295] = 0;
-    zurueck[1633] = 0;
-    zurueck[294] = 1;
-    zurueck[597] = 1;
-    EXPECT_EQ(PackeEinstellungen(e), zurueck);
+    // A character the code page lacks is stored as "?"; text beyond the capacity is cut.
+    EXPECT_EQ(PackeHighscore({"Zoë ★", 400}), faelle[4].Soll);
+    TRoh lang = PackeFeldDaten({std::string(26, 'a'), 1, 1, 1, 1, 0});
+    EXPECT_EQ(lang[0], 20);
+    EXPECT_EQ(PackeLevelPfad(std::string(300, 'x'))[0], 255);
+    // Reading tolerates padding, any non-zero boolean and a length byte beyond the capacity.
+    lang[0] = 200;
+    EXPECT_EQ(EntpackeFeldDaten(lang.data()).Name, std::string(20, 'a'));
+    EXPECT_EQ(EntpackeZelle(TRoh{0x13, 0xAA, 0xFF, 0xFF, 0x02, 0xBB}.data()),
+              (TZelle{19, 0xFFFF, true}));
+    const TRoh fremd =
+        Mit(geaendert, {{294, "\x05"sv}, {597, "\x09"sv}, {593, "\xEE"sv}, {1633, "\x99"sv}});
+    EXPECT_EQ(EntpackeEinstellungen(fremd.data()), e);
 }
