@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -76,7 +75,7 @@ void Druecke(QWidget* w, int taste, Qt::KeyboardModifiers mod = Qt::NoModifier) 
 
 }  // namespace
 
-TEST_F(MainTest, ProgrammstartUndHauptfenster) {
+TEST_F(MainTest, ProgrammstartUndSpielStarten) {
     // Ten windows, the image sets loaded from the default folders, the highscore list read, and
     // on a first start (an empty highscore file) not a single box.
     const TFenster& f = programm->Fenster;
@@ -91,44 +90,23 @@ TEST_F(MainTest, ProgrammstartUndHauptfenster) {
     EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
     EXPECT_EQ(p.Feld.FeldDaten(), TFeldDaten{});
 
-    EXPECT_EQ(haupt->windowTitle(), "Knallfeld - Hauptmenü");
-    EXPECT_EQ(haupt->centralWidget()->size(), QSize(696, 454));
-    EXPECT_EQ(haupt->Im_Main->size(), QSize(400, 400));
+    // "Spiel starten" only with levels, after OK; Cancel leaves it as it was, even with the list
+    // emptied in the dialog.
     EXPECT_FALSE(StartAn());
-    EXPECT_EQ(haupt->SB_SpielStarten->text(), "Spiel &starten");
-    EXPECT_EQ(haupt->SB_SpielEinstellungen->text(), "Ei&nstellungen");
-    EXPECT_EQ(haupt->SB_EditorEinstellungen->text(), "Einstell&ungen");
-    QStringList menues;
-    for (QAction* a : haupt->menuBar()->actions()) menues << a->text();
-    EXPECT_EQ(menues, (QStringList{"&Programm", "&Spiel", "&Editor", "&Highscore", "?"}));
-
-    // The homepage goes to the shell.
-    QUrl geoeffnet;
-    p.WebseiteOeffnen = [&](const QUrl& url) { geoeffnet = url; };
-    haupt->Btn_Homepage->trigger();
-    EXPECT_EQ(geoeffnet.host(), "www.example.org");
-}
-
-TEST_F(MainTest, SpielStartenNurMitLevelnNachOk) {
     Einstellungen({"Arena.dat"}, false);
     EXPECT_FALSE(StartAn());
     Einstellungen({"Arena.dat"}, true);
     EXPECT_TRUE(StartAn());
-    // Cancel leaves the commands as they were, even with the list emptied in the dialog.
-    Einstellungen({}, false, [](TFrm_Spieleinstellungen& d) {
+    const auto leeren = [](TFrm_Spieleinstellungen& d) {
         d.LV_Level->selectAll();
         d.SB_LoeschenClick();
-    });
+    };
+    Einstellungen({}, false, leeren);
     EXPECT_TRUE(StartAn());
-    // OK with an empty list disables both.
-    Einstellungen({}, true, [](TFrm_Spieleinstellungen& d) {
-        d.LV_Level->selectAll();
-        d.SB_LoeschenClick();
-    });
+    Einstellungen({}, true, leeren);
     EXPECT_FALSE(StartAn());
-}
 
-TEST_F(MainTest, OhneWasserbilderKeinSpiel) {
+    // Without water pictures no match starts, each time with the error and no window.
     Einstellungen({"Arena.dat"}, true);
     p.Bilder.Wasserbilderordner = u.Ordner.Pfad("leer/");
     p.Bilder.BilderNeuLaden();
@@ -136,8 +114,8 @@ TEST_F(MainTest, OhneWasserbilderKeinSpiel) {
     haupt->Spielstarten();
     haupt->Spielstarten();
     EXPECT_EQ(u.Meldungen.Texte(), (std::vector<std::string>{kBilderFehlen, kBilderFehlen}));
-    EXPECT_TRUE(u.Gezeigt.empty());
     EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
+    EXPECT_TRUE(u.Gezeigt.empty());
 }
 
 TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
@@ -160,27 +138,20 @@ TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
     haupt->hide();
 }
 
-TEST_F(MainTest, EditorUndEditoreinstellungen) {
-    // The editor starts with the current geometry; its board is released afterwards.
-    u.Antworten.push_back([&](QDialog& d) {
-        EXPECT_EQ(&d, programm->Fenster.Editor);
-        EXPECT_EQ(p.Feld.AnzahlKnoten(), 320u);
-        return int(QDialog::Accepted);
-    });
-    haupt->EditorStarten();
-    EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
-    // Reading a level in the game settings replaces the geometry, the editor then takes it.
-    Einstellungen({"KleinesDuell.dat"}, true);
-    u.Antworten.push_back([&](QDialog&) {
-        EXPECT_EQ(p.Feld.AnzahlKnoten(), 99u);
-        return int(QDialog::Accepted);
-    });
-    haupt->EditorStarten();
+TEST_F(MainTest, EditorNimmtDieAktuelleGeometrie) {
+    // The editor starts with the current geometry (a level read in the game settings replaces
+    // it); its board is released afterwards.
+    for (auto [level, knoten] : {std::pair{"", 320u}, {"KleinesDuell.dat", 99u}}) {
+        if (*level) Einstellungen({level}, true);
+        u.Antworten.push_back([&, knoten = knoten](QDialog& d) {
+            EXPECT_EQ(&d, programm->Fenster.Editor);
+            EXPECT_EQ(p.Feld.AnzahlKnoten(), knoten);
+            return int(QDialog::Accepted);
+        });
+        haupt->EditorStarten();
+        EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
+    }
     EXPECT_EQ(p.Feld.FeldDaten().Name, "Kleines Duell");
-    // Editor settings: Cancel changes nothing.
-    const TFeldDaten vorher = p.Feld.FeldDaten();
-    haupt->EditorEinstellungen();
-    EXPECT_EQ(p.Feld.FeldDaten(), vorher);
 }
 
 TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
@@ -220,11 +191,11 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
 
     // Both players are in the highscore window, the winner first.
     u.Antworten.push_back([&](QDialog& d) {
-        auto& h = static_cast<TFrm_Highscore&>(d);
-        EXPECT_EQ(h.LV_Highscore->topLevelItemCount(), 2);
-        EXPECT_EQ(h.LV_Highscore->topLevelItem(0)->text(1), "Berta");
-        EXPECT_EQ(h.LV_Highscore->topLevelItem(0)->text(2), "100");
-        EXPECT_EQ(h.LV_Highscore->topLevelItem(1)->text(1), "Spieler 1");
+        auto* liste = static_cast<TFrm_Highscore&>(d).LV_Highscore;
+        EXPECT_EQ(liste->topLevelItemCount(), 2);
+        EXPECT_EQ(liste->topLevelItem(0)->text(1) + " " + liste->topLevelItem(0)->text(2),
+                  "Berta 100");
+        EXPECT_EQ(liste->topLevelItem(1)->text(1), "Spieler 1");
         return int(QDialog::Accepted);
     });
     haupt->Open_Highscore();
