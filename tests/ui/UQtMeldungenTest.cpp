@@ -40,31 +40,24 @@ TGesehen Mit(const QString& knopf, F aufruf) {
 TEST(UQtMeldungen, BoxtypenKnoepfeUndDeutscheTexte) {
     ASSERT_TRUE(DeutscheUebersetzungLaden(*qApp));
     TQtMeldungen m;
-
-    TGesehen g =
-        Mit("OK", [&] { m.Zeige(TBoxTyp::Information, "Diese Runde geht unendschieden aus!"); });
+    TGesehen g = Mit("OK", [&] { m.Zeige(TBoxTyp::Information, "Unendschieden!"); });
     EXPECT_EQ(g.Symbol, QMessageBox::Information);
-    EXPECT_EQ(g.Text, QStringLiteral("Diese Runde geht unendschieden aus!"));
+    EXPECT_EQ(g.Text, QStringLiteral("Unendschieden!"));
     EXPECT_EQ(g.Knoepfe, QStringList{"OK"});
-
-    g = Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "Fehler"); });
-    EXPECT_EQ(g.Symbol, QMessageBox::Critical);
+    EXPECT_EQ(Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "?"); }).Symbol, QMessageBox::Critical);
 
     bool ja = false;
-    g = Mit("Ja", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "Soll sie überschrieben werden?"); });
+    g = Mit("Ja", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "Überschreiben?"); });
     EXPECT_TRUE(ja);
     EXPECT_EQ(g.Symbol, QMessageBox::Warning);
-    EXPECT_TRUE(g.Knoepfe.contains("Ja") && g.Knoepfe.contains("Nein"))
-        << g.Knoepfe.join(",").toStdString();
-    g = Mit("Nein", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "?"); });
+    EXPECT_EQ(g.Knoepfe.size(), 2);
+    Mit("Nein", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "?"); });
     EXPECT_FALSE(ja);
 
     TAntwort a = TAntwort::Ja;
-    g = Mit("Abbrechen", [&] {
-        a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "Wollen Sie das Feld speichern?");
-    });
+    g = Mit("Abbrechen", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
     EXPECT_EQ(a, TAntwort::Abbrechen);
     EXPECT_EQ(g.Knoepfe.size(), 3);
-    g = Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
+    Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
     EXPECT_EQ(a, TAntwort::Nein);
 }

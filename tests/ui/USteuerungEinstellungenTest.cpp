@@ -27,13 +27,16 @@ struct SteuerungTest : ::testing::Test {
         fenster.Steuerung = &st;
         st.Einrichten(Standardtasten(1), Standardtasten(2));
     }
-    // Clicks the key button of a slot and "presses" the key in the capture window.
-    void Waehle(int slot, std::uint16_t code) {
+    // Clicks the key button of a slot and "presses" the key in the capture window; the message
+    // it caused, if any.
+    std::string Waehle(int slot, std::uint16_t code) {
+        u.Meldungen.Leeren();
         u.Antworten.push_back([code](QDialog& d) {
             static_cast<TFrm_Taste&>(d).TastenDruck(code);
             return int(QDialog::Accepted);
         });
         st.Knoepfe[slot]->click();
+        return u.Meldungen.Letzter();
     }
     QString Text(int slot) const { return st.Knoepfe[slot]->text(); }
 };
@@ -41,47 +44,29 @@ struct SteuerungTest : ::testing::Test {
 }  // namespace
 
 TEST_F(SteuerungTest, KonfliktregelUndNamen) {
-    EXPECT_EQ(Text(Oben), "w");
-    EXPECT_EQ(Text(Legen), "e");
-    // W is player 1's up key: refused for down.
-    Waehle(Unten, 'W');
-    EXPECT_EQ(u.Meldungen.Letzter(), kBenutzt);
+    // W is player 1's up key: refused for down, accepted again on up; player 2's Space is
+    // refused as well.
+    EXPECT_EQ(Waehle(Unten, 'W'), kBenutzt);
     EXPECT_EQ(Text(Unten), "s");
-    EXPECT_EQ(st.Arbeitstasten(1)[Unten], 'S');
-    // W again on up, which shows "w", is accepted.
-    u.Meldungen.Leeren();
-    Waehle(Oben, 'W');
-    EXPECT_TRUE(u.Meldungen.Eintraege.empty());
-    EXPECT_EQ(st.Arbeitstasten(1)[Oben], 'W');
-    // A key of player 2 is refused for player 1 as well.
-    Waehle(Links, 32);
-    EXPECT_EQ(u.Meldungen.Letzter(), kBenutzt);
-    EXPECT_EQ(st.Arbeitstasten(1)[Links], 'A');
-
+    EXPECT_EQ(Waehle(Oben, 'W'), "");
+    EXPECT_EQ(Waehle(Links, 32), kBenutzt);
+    EXPECT_EQ(st.Arbeitstasten(1), Standardtasten(1));
     // Player 2: arrow left (on "left") refused for "up"; Tab accepted with an empty caption.
     st.CB_Spieler->setCurrentText("Spieler 2");
     EXPECT_EQ(Text(Oben), "6 / Pfeil nach oben");
-    u.Meldungen.Leeren();
-    Waehle(Oben, 37);
-    EXPECT_EQ(u.Meldungen.Letzter(), kBenutzt);
-    Waehle(Oben, 9);
+    EXPECT_EQ(Waehle(Oben, 37), kBenutzt);
+    EXPECT_EQ(Waehle(Oben, 9), "");
     EXPECT_EQ(Text(Oben), "");
     EXPECT_EQ(st.Arbeitstasten(2)[Oben], 9);
-
-    // Names shared by codes: F8 is "w" like W; free, so accepted for player 2's throw slot, and
-    // then W on that button passes as well because the caption already reads "w".
-    Waehle(Werfen, 119);
+    // Names shared by codes: F8 reads "w" like W and is free; then W on that button passes as
+    // well because the caption already reads "w".
+    EXPECT_EQ(Waehle(Werfen, 119), "");
     EXPECT_EQ(Text(Werfen), "w");
-    u.Meldungen.Leeren();
-    Waehle(Werfen, 'W');
-    EXPECT_TRUE(u.Meldungen.Eintraege.empty());
+    EXPECT_EQ(Waehle(Werfen, 'W'), "");
     EXPECT_EQ(st.Arbeitstasten(2)[Werfen], 'W');
-    EXPECT_EQ(st.Arbeitstasten(1)[Oben], 'W');
-
     // Any other text in the combo: keys are captured but stored nowhere.
     const auto vorher1 = st.Arbeitstasten(1), vorher2 = st.Arbeitstasten(2);
     st.CB_Spieler->setEditText("Spieler 3");
-    EXPECT_EQ(Text(Oben), "");  // the buttons stay as they were
     Waehle(Unten, 'Q');
     EXPECT_EQ(st.Arbeitstasten(1), vorher1);
     EXPECT_EQ(st.Arbeitstasten(2), vorher2);
@@ -89,15 +74,10 @@ TEST_F(SteuerungTest, KonfliktregelUndNamen) {
 
 TEST_F(SteuerungTest, StandardwerteOkUndAbbrechen) {
     Waehle(Oben, 'Q');
-    EXPECT_EQ(Text(Oben), "q");
-    // Not taken over before OK.
-    EXPECT_EQ(st.Ergebnis(1)[Oben], 'W');
+    EXPECT_EQ(st.Ergebnis(1)[Oben], 'W');  // not taken over before OK
     st.ButtonReset();
     EXPECT_EQ(Text(Oben), "w");
     EXPECT_EQ(st.Arbeitstasten(1), Standardtasten(1));
-    EXPECT_EQ(st.Arbeitstasten(2), Standardtasten(2));
-    EXPECT_EQ(st.Ergebnis(1), Standardtasten(1));
-
     Waehle(Oben, 'Q');
     st.Btn_OKClick();
     EXPECT_EQ(st.Ergebnis(1)[Oben], 'Q');
@@ -109,16 +89,12 @@ TEST_F(SteuerungTest, StandardwerteOkUndAbbrechen) {
 
 TEST(TFrm_Taste, JedeTasteZaehltAuchTabUndEsc) {
     TFrm_Taste t;
-    EXPECT_EQ(t.Taste(), 0);
-    EXPECT_TRUE(t.testAttribute(Qt::WA_WState_Hidden));
-    for (auto [qtTaste, mod, code] : std::vector<std::tuple<int, Qt::KeyboardModifiers, int>>{
-             {Qt::Key_Tab, Qt::NoModifier, 9},
-             {Qt::Key_Escape, Qt::NoModifier, 27},
-             {Qt::Key_Control, Qt::ControlModifier, 17},
-             {Qt::Key_Return, Qt::NoModifier, 13},
-             {Qt::Key_Odiaeresis, Qt::NoModifier, 192}}) {
+    for (auto [qtTaste, code] : {std::pair{Qt::Key_Tab, 9},
+                                 {Qt::Key_Escape, 27},
+                                 {Qt::Key_Return, 13},
+                                 {Qt::Key_Odiaeresis, 192}}) {
         t.show();
-        QKeyEvent druck(QEvent::KeyPress, qtTaste, mod);
+        QKeyEvent druck(QEvent::KeyPress, qtTaste, Qt::NoModifier);
         QApplication::sendEvent(&t, &druck);
         EXPECT_EQ(t.Taste(), code);
         EXPECT_FALSE(t.isVisible());
