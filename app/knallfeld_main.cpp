@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "files/UPfad.h"
 #include "model/UZufall.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-// For measuring start-up time and memory: ends the program once the window has been painted.
+// For measuring start-up time and memory: ends the program once its window has been painted.
 class TNachErstemBild : public QObject {
   public:
     using QObject::QObject;
@@ -24,8 +26,12 @@ class TNachErstemBild : public QObject {
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Paint && !gemalt_) {
             gemalt_ = true;
-            // Queued, so that the children of the window are painted too.
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // Queued, so that the children of the window are painted too; then at once, without
+            // tearing down, so that a measured time ends with the picture.
+            QTimer::singleShot(0, qApp, [] {
+                std::fflush(nullptr);
+                std::_Exit(0);
+            });
         }
         return QObject::eventFilter(o, e);
     }

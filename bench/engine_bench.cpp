@@ -1,5 +1,6 @@
 // How much faster than real time the match engine runs computer-against-computer matches in
 // simulated time, on a level of the usual size and on the largest square level.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -110,15 +111,25 @@ double Zeigen(const char* name, int breite, int hoehe, int runden, int matches) 
     return faktor;
 }
 
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
 }  // namespace
 
 int main() {
-    const double klein = Zeigen("normal", 20, 16, 10, 20);
+    // The same matches five times; the median holds on a busy machine.
+    std::vector<double> faktoren;
+    for (int i = 0; i < 5; ++i) faktoren.push_back(Zeigen("normal", 20, 16, 10, 20));
+    const double klein = Median(faktoren);
     const double gross = Zeigen("riesig", 255, 255, 2, 2);
     const double zellen = (255.0 * 255.0) / (20.0 * 16.0);
     std::printf("Verhältnis normal/riesig: %.1f (Zellenverhältnis %.1f)\n", klein / gross, zellen);
     std::printf(
         "Ziel normal >= 10000-fach: %s; riesig fällt höchstens um das Zellenverhältnis: %s\n",
         klein >= 10000 ? "ja" : "nein", klein / gross <= zellen ? "ja" : "nein");
+    std::printf("BUDGET engine-speed: %.0fx (target >=10000x) %s\n", klein,
+                klein >= 10000 ? "ok" : "MISSED");
     return 0;
 }
