@@ -2,11 +2,22 @@
 #pragma once
 
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "hilfen/Brett.h"
 #include "match/USpielDaten.h"
+
+using Zeilen = std::vector<std::string>;
+
+// A board written in one string, rows separated by '|'.
+inline Zeilen Z(const std::string& s) {
+    Zeilen z;
+    std::stringstream rest(s);
+    for (std::string zeile; std::getline(rest, zeile, '|');) z.push_back(zeile);
+    return z;
+}
 
 // The model's shared state, owned here, for the rule tests.
 struct TSpielZustand {
@@ -18,19 +29,15 @@ struct TSpielZustand {
     TSpielDaten d{feld, einst, bomben, zufall};
 
     // A new board starts without bombs and explosions.
-    void Brett(const std::vector<std::string>& zeilen) {
+    void Brett(const Zeilen& zeilen) {
         BrettSetzen(feld, zeilen);
         bomben.ListenFreigeben();
     }
-    std::vector<std::string> Brett() const { return BrettLesen(feld); }
+    Zeilen Brett() const { return BrettLesen(feld); }
     TSpielRecEinstellungen E() const { return einst.EinstellungenHolen(); }
     void Aendern(const std::function<void(TSpielRecEinstellungen&)>& f) {
         TSpielRecEinstellungen e = einst.EinstellungenHolen();
         f(e);
         einst.EinstellungenSetzen(e);
-    }
-    TIndex Index(int zeile0, int spalte0) const {
-        return feld.IndexVon(static_cast<std::uint32_t>(spalte0),
-                             static_cast<std::uint32_t>(zeile0));
     }
 };

@@ -4,100 +4,59 @@
 
 #include "tests/match/MatchHilfen.h"
 
-using Zeilen = std::vector<std::string>;
-
-TEST(SpielerAktion, SchrittLaesstDieRichtigeArtZurueck) {
-    TSpielZustand z;
-    // Each player kind leaves its own kind behind: free, bomb, explosion, hidden extra.
-    const std::pair<char, char> faelle[] = {{'1', '.'}, {'P', 'o'}, {'e', 'x'}, {'E', 'X'}};
-    for (auto [vorher, nachher] : faelle) {
-        z.Brett({std::string(1, vorher) + "."});
-        const TSchritt s = Bewegen(z.d, 1, riRechts);
-        EXPECT_TRUE(s.Bewegt);
-        EXPECT_EQ(s.Getroffen, 0);
-        EXPECT_EQ(z.Brett(), (Zeilen{std::string(1, nachher) + "1"})) << vorher;
+TEST(SpielerAktion, SchritteUndWasSieZuruecklassen) {
+    struct TFall {
+        std::string vorher;
+        int spieler;
+        TRichtung r;
+        bool unverwundbar;
+        std::string nachher;  // empty: blocked
+        TGetroffen getroffen;
+    };
+    // clang-format off
+    const TFall faelle[] = {
+        // Each player kind leaves its own kind behind: free, bomb, explosion, hidden extra.
+        {"1.", 1, riRechts, false, ".1", 0}, {"P.", 1, riRechts, false, "o1", 0},
+        {"e.", 1, riRechts, false, "x1", 0}, {"E.", 1, riRechts, false, "X1", 0},
+        {".Q", 2, riLinks, false, "2o", 0}, {"1m2", 1, riRechts, false, ".12", 0},
+        // Into an explosion: killed, or kind 6/7/10/11 when invulnerable.
+        {"1x2", 2, riLinks, false, "1t.", 2}, {"1Xx2", 1, riRechts, false, ".tx2", 1},
+        {"1xX2", 1, riRechts, true, ".eX2", 0}, {".eX2", 1, riRechts, true, ".xE2", 0},
+        {".xE2", 1, riLinks, true, ".eX2", 0}, {"1Xx2", 2, riLinks, true, "1Xf.", 0},
+        {"1Xf.", 2, riLinks, true, "1Fx.", 0},
+        // Blocked: water, blocks, killed players, bombs, players, the border, the row ends.
+        {".~.|#1+|.t.", 1, riOben, false, "", 0}, {".~.|#1+|.t.", 1, riLinks, false, "", 0},
+        {".~.|#1+|.t.", 1, riRechts, false, "", 0}, {".~.|#1+|.t.", 1, riUnten, false, "", 0},
+        {"1o", 1, riRechts, false, "", 0}, {".xE2", 1, riRechts, true, "", 0},
+        {"....|2..1", 2, riLinks, false, "", 0}, {"....|2..1", 1, riRechts, false, "", 0},
+        {"....|2..1", 1, riUnten, false, "", 0}, {"1.", 2, riRechts, false, "", 0},
+    };
+    // clang-format on
+    for (const TFall& f : faelle) {
+        TSpielZustand z;
+        z.Aendern(
+            [&](TSpielRecEinstellungen& e) { e.Spieler(f.spieler).Unverwundbar = f.unverwundbar; });
+        z.Brett(Z(f.vorher));
+        const TSchritt s = Bewegen(z.d, f.spieler, f.r);
+        EXPECT_EQ(s.Bewegt, !f.nachher.empty()) << f.vorher << " " << f.spieler;
+        EXPECT_EQ(s.Getroffen, f.getroffen) << f.vorher;
+        EXPECT_EQ(z.Brett(), Z(f.nachher.empty() ? f.vorher : f.nachher))
+            << f.vorher << " " << f.spieler;
     }
-    z.Brett({".Q"});
-    EXPECT_TRUE(Bewegen(z.d, 2, riLinks).Bewegt);
-    EXPECT_EQ(z.Brett(), (Zeilen{"2o"}));
-}
-
-TEST(SpielerAktion, BlockierteSchritteAendernNichts) {
-    TSpielZustand z;
-    const Zeilen brett = {"..~..", "o#1+2", "..t.."};
-    z.Brett(brett);
-    for (TRichtung r : {riOben, riLinks, riRechts, riUnten}) {
-        EXPECT_FALSE(Bewegen(z.d, 1, r).Bewegt);
-        EXPECT_EQ(z.Brett(), brett);
-    }
-    // Left of a first-column cell lies the end of the row above: not a neighbour.
-    z.Brett({"....", "2..1"});
-    EXPECT_FALSE(Bewegen(z.d, 2, riLinks).Bewegt);
-    EXPECT_FALSE(Bewegen(z.d, 1, riRechts).Bewegt);
-    EXPECT_FALSE(Bewegen(z.d, 1, riUnten).Bewegt);
-    EXPECT_EQ(z.Brett(), (Zeilen{"....", "2..1"}));
-    // A player that is not on the board does not move.
-    z.Brett({"1."});
-    EXPECT_FALSE(Bewegen(z.d, 2, riRechts).Bewegt);
-}
-
-TEST(SpielerAktion, SchrittInExplosionToetetOderSchuetztUnverwundbare) {
-    TSpielZustand z;
-    z.Brett({"1x2"});
-    TSchritt s = Bewegen(z.d, 2, riLinks);
-    EXPECT_TRUE(s.Bewegt);
-    EXPECT_EQ(s.Getroffen, 2);
-    EXPECT_EQ(z.Brett(), (Zeilen{"1t."}));
-
-    z.Aendern([](TSpielRecEinstellungen& e) { e.Spieler1.Unverwundbar = true; });
-    z.Brett({"1xX2"});
-    s = Bewegen(z.d, 1, riRechts);
-    EXPECT_EQ(s.Getroffen, 0);
-    EXPECT_EQ(z.Brett(), (Zeilen{".eX2"}));
-    Bewegen(z.d, 1, riRechts);
-    EXPECT_EQ(z.Brett(), (Zeilen{".xE2"})) << "the hidden extra stays hidden behind the player";
-    EXPECT_FALSE(Bewegen(z.d, 1, riRechts).Bewegt);
-    Bewegen(z.d, 1, riLinks);
-    EXPECT_EQ(z.Brett(), (Zeilen{".eX2"}));
-
-    z.Aendern([](TSpielRecEinstellungen& e) { e.Spieler2.Unverwundbar = true; });
-    z.Brett({"1Xx2"});
-    Bewegen(z.d, 2, riLinks);
-    Bewegen(z.d, 2, riLinks);
-    EXPECT_EQ(z.Brett(), (Zeilen{"1Fx."}));
-}
-
-TEST(SpielerAktion, ExtraAufsammeln) {
-    TSpielZustand z;
-    z.Brett({"1mwuk2"});
-    TAufgesammelt alle;
-    for (int i = 0; i < 4; ++i) {
-        TSchritt s = Bewegen(z.d, 1, riRechts);
-        EXPECT_TRUE(s.Bewegt);
-        EXPECT_TRUE(s.Aufgesammelt.Irgendeins());
-        for (int k = 0; k < 4; ++k) alle[k] = alle[k] || s.Aufgesammelt[k];
-    }
-    EXPECT_EQ(z.Brett(), (Zeilen{"....12"}));
-    EXPECT_TRUE(alle.Werfen && alle.MehrBomben && alle.Unverwundbar && alle.Krank);
-    const auto e = z.E();
-    EXPECT_TRUE(e.Spieler1.Werfen && e.Spieler1.MehrBomben && e.Spieler1.Unverwundbar &&
-                e.Spieler1.Krank);
-    EXPECT_FALSE(e.Spieler2.Werfen || e.Spieler2.MehrBomben || e.Spieler2.Unverwundbar ||
-                 e.Spieler2.Krank);
 }
 
 TEST(SpielerAktion, BombeLegenNurAufEigenerFreierZelle) {
     TSpielZustand z;
-    z.Brett({"..", ".2", "1."});
+    z.Brett(Z("..|.2|1."));
     EXPECT_TRUE(BombeLegen(z.d, zaSpieler2));
-    EXPECT_EQ(z.Brett(), (Zeilen{"..", ".Q", "1."}));
+    EXPECT_EQ(z.Brett(), Z("..|.Q|1."));
     ASSERT_EQ(z.bomben.Bombenliste().size(), 1u);
-    EXPECT_EQ(z.bomben.Bombenliste()[0].Position, (TPosition{2, 2}));
-    EXPECT_EQ(z.bomben.Bombenliste()[0].Spieler, 2);
-    EXPECT_EQ(z.bomben.Bombenliste()[0].Zaehler, 0);
-    // Standing on the bomb: no second bomb on the same cell.
-    EXPECT_FALSE(BombeLegen(z.d, zaSpieler2));
+    const TBombe& b = z.bomben.Bombenliste()[0];
+    EXPECT_EQ(b.Position, (TPosition{2, 2}));
+    EXPECT_EQ(b.Spieler, 2);
+    EXPECT_EQ(b.Zaehler, 0);
+    EXPECT_FALSE(BombeLegen(z.d, zaSpieler2)) << "one bomb per cell";
     z.Brett({"e2"});
-    EXPECT_FALSE(BombeLegen(z.d, zaSpieler1));
+    EXPECT_FALSE(BombeLegen(z.d, zaSpieler1)) << "not from inside an explosion";
     EXPECT_TRUE(z.bomben.KeineBomben());
 }

@@ -4,89 +4,55 @@
 
 #include "tests/match/MatchHilfen.h"
 
-using Zeilen = std::vector<std::string>;
-
 namespace {
 
 // The plain rule: walk the whole board in order, every old water cell floods its neighbours.
-TGetroffen WasserSchlicht(TSpielfeld& feld, bool& geaendert) {
+// 'fliesst': something was flooded or drowned, which is what WasserKannFliessen foresees.
+TGetroffen WasserSchlicht(TSpielfeld& feld, bool& geaendert, bool& fliesst) {
     TGetroffen g = 0;
     for (TIndex i = 1; i <= feld.AnzahlKnoten(); ++i)
         if (feld.KnotenBei(i)->Art == zaWasser) feld.KnotenBei(i)->Neu = false;
     for (TIndex i = 1; i <= feld.AnzahlKnoten(); ++i) {
         TKnoten z = feld.KnotenBei(i);
-        if (z->Art != zaWasser || z->Neu) continue;
-        for (TRichtung r = riOben; r <= riUnten; ++r) {
-            if (!HatNachbar(feld.FeldDaten(), i, r)) continue;
-            TKnoten n = feld.Nachbar(z, r);
+        for (TRichtung r = riOben; r <= riUnten && z->Art == zaWasser && !z->Neu; ++r) {
+            TKnoten n = HatNachbar(feld.FeldDaten(), i, r) ? feld.Nachbar(z, r) : nullptr;
             if (!n) continue;
+            geaendert = true;
             if (n->Art == zaFrei) {
                 *n = TZelle{zaWasser, z->Bild, true};
             } else if (n->Art == zaSpieler1 || n->Art == zaSpieler2) {
                 g += n->Art == zaSpieler1 ? 1 : 2;
                 TSpielfeld::SetzeZelle(n, zaTot, 0);
+            } else {
+                continue;
             }
-            geaendert = true;
+            fliesst = true;
         }
     }
     return g;
 }
 
-bool KannFliessenSchlicht(TSpielfeld& feld) {
-    for (TIndex i = 1; i <= feld.AnzahlKnoten(); ++i) {
-        TKnoten z = feld.KnotenBei(i);
-        if (z->Art != zaWasser) continue;
-        for (TRichtung r = riOben; r <= riUnten; ++r) {
-            if (!HatNachbar(feld.FeldDaten(), i, r)) continue;
-            TKnoten n = feld.Nachbar(z, r);
-            if (n && (n->Art == zaFrei || n->Art == zaSpieler1 || n->Art == zaSpieler2))
-                return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
-TEST(Wasser, EinSchrittEinFeldJeRichtung) {
-    TSpielZustand z;
-    z.Brett({".....", ".....", "..~..", ".....", "....."});
-    z.feld.KnotenBei(z.Index(2, 2))->Bild = 4;
-    TWasserausbreitung w;
-    bool geaendert = false;
-    EXPECT_EQ(w.WasserAusbreiten(z.feld, geaendert), 0);
-    EXPECT_TRUE(geaendert);
-    EXPECT_EQ(z.Brett(), (Zeilen{".....", "..~..", ".~~~.", "..~..", "....."}));
-    const TZelle neu = *z.feld.KnotenBei(z.Index(1, 2));
-    EXPECT_EQ(neu.Bild, 4);
-    EXPECT_TRUE(neu.Neu);
-    EXPECT_FALSE(z.feld.KnotenBei(z.Index(2, 2))->Neu);
-    w.WasserAusbreiten(z.feld, geaendert);
-    EXPECT_EQ(z.Brett(), (Zeilen{"..~..", ".~~~.", "~~~~~", ".~~~.", "..~.."}));
-    EXPECT_FALSE(z.feld.KnotenBei(z.Index(1, 2))->Neu) << "last step's mark is cleared";
-    EXPECT_TRUE(z.feld.KnotenBei(z.Index(0, 2))->Neu);
-}
-
-TEST(Wasser, ErtrinkenUndWasDasWasserNichtBetritt) {
+TEST(Wasser, EinSchrittErtraenktUndFlutetNurFreieZellen) {
     TSpielZustand z;
     z.Aendern([](TSpielRecEinstellungen& e) {
-        e.Spieler1.Unverwundbar = true;
-        e.Spieler2.Unverwundbar = true;
+        e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = true;
     });
     // Invulnerable or not, a player on a plain cell drowns; on a bomb or in an explosion it is
-    // safe.
-    z.Brett({"1~2", "P~Q", "e~x", "m~o", "+~#", "t~E"});
+    // safe. Water flooded in this step does not flood on before the next.
+    z.Brett(Z("1~2|P~Q|e~x|m~o|+~#|t~E|~.."));
     TWasserausbreitung w;
     bool geaendert = false;
     EXPECT_EQ(w.WasserAusbreiten(z.feld, geaendert), 3);
-    EXPECT_EQ(z.Brett(), (Zeilen{"t~t", "P~Q", "e~x", "m~o", "+~#", "t~E"}));
-
+    EXPECT_TRUE(geaendert);
+    EXPECT_EQ(z.Brett(), Z("t~t|P~Q|e~x|m~o|+~#|t~E|~~."));
     // A water cell in the first column does not flood the last cell of the row above.
-    z.Brett({"##.", "~##"});
+    z.Brett(Z("##.|~##"));
     w.Zuruecksetzen();
     EXPECT_FALSE(w.WasserKannFliessen(z.feld));
     w.WasserAusbreiten(z.feld, geaendert);
-    EXPECT_EQ(z.Brett(), (Zeilen{"##.", "~##"}));
+    EXPECT_EQ(z.Brett(), Z("##.|~##"));
 }
 
 TEST(Wasser, RandVerfolgungGleichtDemVollenDurchlauf) {
@@ -104,26 +70,28 @@ TEST(Wasser, RandVerfolgungGleichtDemVollenDurchlauf) {
         TSpielfeld a, r;
         BrettSetzen(a, zeilen);
         BrettSetzen(r, zeilen);
-        // Loaded cells may carry the mark.
-        for (TIndex i = 1; i <= a.AnzahlKnoten(); ++i)
-            if (zufall.Zufall(5) == 0) a.KnotenBei(i)->Neu = r.KnotenBei(i)->Neu = true;
-        for (TIndex i = 1; i <= a.AnzahlKnoten(); ++i)
+        for (TIndex i = 1; i <= a.AnzahlKnoten(); ++i) {
+            // Loaded cells may carry the mark; pictures differ.
+            a.KnotenBei(i)->Neu = r.KnotenBei(i)->Neu = zufall.Zufall(5) == 0;
             a.KnotenBei(i)->Bild = r.KnotenBei(i)->Bild = static_cast<std::uint16_t>(i % 7);
+        }
         TWasserausbreitung w;
         for (int schritt = 0; schritt < 12; ++schritt) {
-            ASSERT_EQ(w.WasserKannFliessen(a), KannFliessenSchlicht(r)) << saat;
-            bool ga = false, gr = false;
-            ASSERT_EQ(w.WasserAusbreiten(a, ga), WasserSchlicht(r, gr)) << saat;
+            const bool kann = w.WasserKannFliessen(a);
+            bool ga = false, gr = false, fliesst = false;
+            ASSERT_EQ(w.WasserAusbreiten(a, ga), WasserSchlicht(r, gr, fliesst)) << saat;
+            ASSERT_EQ(kann, fliesst) << saat;
             ASSERT_EQ(ga, gr) << saat;
             ASSERT_EQ(a.Zellen(), r.Zellen()) << saat << " step " << schritt;
             // Open a few blocks, as receding explosions do.
-            for (TIndex i = 1; i <= a.AnzahlKnoten(); ++i)
-                if ((a.KnotenBei(i)->Art == zaZerstoerbar || a.KnotenBei(i)->Art == zaBombe ||
-                     a.KnotenBei(i)->Art == zaMehrBomben) &&
+            for (TIndex i = 1; i <= a.AnzahlKnoten(); ++i) {
+                const TZellenArt art = a.KnotenBei(i)->Art;
+                if ((art == zaZerstoerbar || art == zaBombe || art == zaMehrBomben) &&
                     zufall.Zufall(4) == 0) {
                     TSpielfeld::LeereZelle(a.KnotenBei(i));
                     TSpielfeld::LeereZelle(r.KnotenBei(i));
                 }
+            }
         }
     }
 }
