@@ -60,3 +60,20 @@ TEST(SpielerAktion, BombeLegenNurAufEigenerFreierZelle) {
     EXPECT_FALSE(BombeLegen(z.d, zaSpieler1)) << "not from inside an explosion";
     EXPECT_TRUE(z.bomben.KeineBomben());
 }
+
+TEST(SpielerAktion, GemerkteOrteAntwortenWieDieSuche) {
+    // Player 1 twice: the first cell steps behind the second, which is first in board order now.
+    const std::pair<std::string, TRichtung> faelle[] = {
+        {"11.|...", riUnten}, {"1..|.2.", riRechts}, {"1x.|..2", riRechts}, {"...|2.1", riOben}};
+    for (const auto& [brett, r] : faelle) {
+        TSpielZustand z;
+        TSpielerOrte orte;
+        z.d.Orte = &orte;
+        z.Brett(Z(brett));
+        Bewegen(z.d, 1, r);
+        for (int p = 1; p <= 2; ++p) {
+            const TGefunden a = SpielerFinden(z.d, p), b = z.feld.FindeSpieler(p);
+            EXPECT_TRUE(a.Knoten == b.Knoten && a.Index == b.Index) << brett << " " << p;
+        }
+    }
+}
