@@ -17,7 +17,7 @@ using TPunkte = std::array<std::uint16_t, 2>;
 struct TAnsichtProtokoll : ISpielAnsicht {
     void FensterEinrichten(const TFeldDaten&) override {}
     void StatusAnzeigen(const std::string&, const TSpielRecEinstellungen&) override {}
-    void RundeAnzeigen(std::uint8_t r) override { Runde = r; }
+    void RundeAnzeigen(std::uint8_t) override {}
     void PunkteAnzeigen(std::uint16_t a, std::uint16_t b) override { Punkte = {a, b}; }
     void ExtraAnzeigen(int p, int x, bool an) override { Extras[p - 1][x] = an; }
     void RestsekundenAnzeigen(int p, std::uint16_t s) override { Sekunden[p - 1] = s; }
@@ -27,7 +27,6 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     void FensterZentrieren() override {}
 
     TPunkte Punkte{}, Sekunden{};
-    int Runde = 0;
     std::array<std::array<bool, 4>, 2> Extras{};
     bool Naechste = false, FeldAn = false;
 };
@@ -79,14 +78,8 @@ struct TSpielTest {
         }
     }
     void Bis(std::uint64_t t) { uhr.LaufeBis(t); }
-    bool EinTimerLaeuft() {
-        bool an = spiel.Timer_Bombe().Eingeschaltet() || spiel.Timer_Explo().Eingeschaltet() ||
-                  spiel.Timer_Wasser().Eingeschaltet() || spiel.Timer_KI().Eingeschaltet();
-        for (int p = 1; p <= 2; ++p)
-            an = an || spiel.Timer_Unverwund(p).Eingeschaltet() ||
-                 spiel.Timer_Krank(p).Eingeschaltet() || spiel.Timer_Spieler(p).Eingeschaltet();
-        return an;
-    }
+    // No timer is on (with an interval that ticks).
+    bool AllesSteht() const { return !uhr.NaechsteFaelligkeit(); }
     Zeilen Brett() const { return z.Brett(); }
     char Zelle(int zeile0, int spalte0) const { return z.Brett()[zeile0][spalte0]; }
     std::uint16_t Punkte(int p) const { return z.E().Spieler(p).Punkte; }

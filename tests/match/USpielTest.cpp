@@ -54,7 +54,7 @@ TEST(Spiel, RundeMitBombenZeitenUndRundenende) {
     EXPECT_EQ(t.ansicht.Punkte, (TPunkte{100, 0}));
     EXPECT_EQ(t.meldungen.Texte(), (Zeilen{"Spieler 1 hat die letzte Runde gewonnen!"}));
     EXPECT_TRUE(t.ansicht.Naechste && !t.ansicht.FeldAn);
-    EXPECT_FALSE(t.EinTimerLaeuft());
+    EXPECT_TRUE(t.AllesSteht());
     t.Tasten({{10000, D}});  // nothing moves between rounds
     EXPECT_EQ(t.Brett(), ende);
 }
@@ -158,7 +158,7 @@ TEST(Spiel, LevelreihenfolgeUndRundenstart) {
     EXPECT_EQ(t.ansicht.Extras, (std::array<std::array<bool, 4>, 2>{}));
     // More rounds than levels: the last level again.
     Weiter(t);
-    EXPECT_EQ(t.ansicht.Runde, 3);
+    EXPECT_EQ(t.spiel.Runde(), 3);
     EXPECT_EQ(Zellendateien(t.level), (Zeilen{"eins", "zwei", "zwei"}));
     EXPECT_EQ(Zeilen(t.level.Gelesen.begin(), t.level.Gelesen.begin() + 3),
               (Zeilen{"eins.all", "eins", "eins.bild"}));
@@ -217,7 +217,7 @@ TEST(Spiel, NeustartUndLevelDerNichtLaedt) {
     u.z.einst.LevelAnhaengen("kurz");
     u.z.einst.LevelAnzahl = 1;
     EXPECT_FALSE(u.Starten());
-    EXPECT_FALSE(u.EinTimerLaeuft() || u.ansicht.FeldAn);
+    EXPECT_TRUE(u.AllesSteht() && !u.ansicht.FeldAn);
 }
 
 TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {

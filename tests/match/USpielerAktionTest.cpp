@@ -62,7 +62,8 @@ TEST(SpielerAktion, BombeLegenNurAufEigenerFreierZelle) {
 }
 
 TEST(SpielerAktion, GemerkteOrteAntwortenWieDieSuche) {
-    // Player 1 twice: the first cell steps behind the second, which is first in board order now.
+    // First player 1 twice: the first cell steps behind the second, which is then the first in
+    // board order; then plain steps and a killing one.
     const std::pair<std::string, TRichtung> faelle[] = {
         {"11.|...", riUnten}, {"1..|.2.", riRechts}, {"1x.|..2", riRechts}, {"...|2.1", riOben}};
     for (const auto& [brett, r] : faelle) {
