@@ -317,8 +317,9 @@ TEST(Spiel, ZufallsspielHaeltBombenUndSpielerorteStimmig) {
             const auto& l = t.z.bomben.Bombenliste();
             std::size_t bomben = 0;
             for (TIndex i = 1; i <= t.z.feld.AnzahlKnoten(); ++i) {
+                if (!HatBombe(t.z.feld.KnotenBei(i))) continue;
+                ++bomben;
                 const TPosition pos = t.z.feld.PositionVon(i);
-                if (!HatBombe(t.z.feld.KnotenBei(i)) || ++bomben == 0) continue;
                 ASSERT_EQ(1, std::count_if(l.begin(), l.end(),
                                            [&](const TBombe& b) { return b.Position == pos; }));
             }
