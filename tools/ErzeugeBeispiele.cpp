@@ -299,10 +299,11 @@ QImage Krankheit() {
     return b;
 }
 
-QImage Titel() {
-    // Drawn in 400 x 400 units at twice the pixels, so that it stays sharp on high-density screens.
-    QImage b(800, 800, QImage::Format_ARGB32);
-    b.setDevicePixelRatio(2);
+QImage Titel(int faktor) {
+    // Drawn in 400 x 400 units, at twice the pixels for high-density screens; the game decodes only
+    // the one its screen needs, as decoding the large one costs more than the rest of the start.
+    QImage b(400 * faktor, 400 * faktor, QImage::Format_ARGB32);
+    b.setDevicePixelRatio(faktor);
     QPainter p(&b);
     Glatt(p);
     QLinearGradient himmel(0, 0, 0, 400);
@@ -710,7 +711,8 @@ int main(int argc, char** argv) {
     Speichern(MehrBomben(), "resources/bilder/mehrbomben.png", "PNG");
     Speichern(Unverwundbar(), "resources/bilder/unverwundbar.png", "PNG");
     Speichern(Krankheit(), "resources/bilder/krankheit.png", "PNG");
-    Speichern(Titel(), "resources/bilder/titel.png", "PNG");
+    Speichern(Titel(1), "resources/bilder/titel.png", "PNG");
+    Speichern(Titel(2), "resources/bilder/titel@2x.png", "PNG");
 
     Speichern(Fels(), "Bilder/UnZerstoer/fels.bmp", "BMP");
     Speichern(Kiste(), "Bilder/UnZerstoer/kiste.bmp", "BMP");

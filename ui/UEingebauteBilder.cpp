@@ -1,5 +1,9 @@
 #include "ui/UEingebauteBilder.h"
 
+#include <QGuiApplication>
+#include <QPixmapCache>
+#include <algorithm>
+
 #include "files/UBilderPointer.h"
 
 namespace {
@@ -49,6 +53,27 @@ QImage EingebautesBild(TEingebaut b) {
         bild = QImage(40, 40, QImage::Format_ARGB32);
         bild.fill(Qt::magenta);
     }
+    return bild;
+}
+
+QPixmap Titelbild() {
+    static const QString schluessel = QStringLiteral("knallfeld-titel");
+    QPixmap bild;
+    if (QPixmapCache::find(schluessel, &bild)) return bild;
+    // The large picture takes four times as long to decode, a good part of the start; only a
+    // high-density screen needs it.
+    const qreal verhaeltnis = qApp ? std::max<qreal>(1, qApp->devicePixelRatio()) : 1;
+    QImage b;
+    if (verhaeltnis > 1) {
+        RessourcenEinbinden();
+        b.load(QStringLiteral(":/bilder/titel@2x.png"));
+    }
+    if (b.isNull()) b = EingebautesBild(TEingebaut::Titel);
+    const QSize pixel = (QSizeF(kTitelGroesse, kTitelGroesse) * verhaeltnis).toSize();
+    if (b.size() != pixel) b = b.scaled(pixel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    b.setDevicePixelRatio(verhaeltnis);
+    bild = QPixmap::fromImage(std::move(b));
+    QPixmapCache::insert(schluessel, bild);
     return bild;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <string>
 
 enum class TEingebaut {
@@ -18,6 +19,11 @@ enum class TEingebaut {
 };
 
 QImage EingebautesBild(TEingebaut b);
+// The title picture for the main menu and the info window: decoded once and shared, in the screen's
+// own pixels for kTitelGroesse x kTitelGroesse units, so that a label of that size shows it
+// without a scaled copy of its own.
+inline constexpr int kTitelGroesse = 400;
+QPixmap Titelbild();
 // The built-in player picture (spieler 1 or 2) and extras picture (0 Werfen .. 3 Krankheit).
 TEingebaut SpielerBild(int spieler);
 TEingebaut ExtraBild(int extra);

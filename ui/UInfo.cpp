@@ -34,7 +34,7 @@ TFrm_Info::TFrm_Info(TProgrammDaten& p) : p_(p) {
     Im_Main->setObjectName(QStringLiteral("Im_Main"));
     Im_Main->setGeometry(8, 12, 217, 205);
     Im_Main->setScaledContents(true);
-    Im_Main->setPixmap(QPixmap::fromImage(EingebautesBild(TEingebaut::Titel)));
+    Im_Main->setPixmap(Titelbild());
 
     Lb_Ueberschrift = new QLabel(QStringLiteral("Knallfeld"), this);
     Lb_Ueberschrift->setObjectName(QStringLiteral("Lb_Ueberschrift"));

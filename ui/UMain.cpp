@@ -84,9 +84,8 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
 
     Im_Main = new QLabel(flaeche);
     Im_Main->setObjectName(QStringLiteral("Im_Main"));
-    Im_Main->setGeometry(16, 27, 400, 400);
-    Im_Main->setScaledContents(true);
-    Im_Main->setPixmap(QPixmap::fromImage(EingebautesBild(TEingebaut::Titel)));
+    Im_Main->setGeometry(16, 27, kTitelGroesse, kTitelGroesse);
+    Im_Main->setPixmap(Titelbild());
 
     auto* gbEditor = new QGroupBox(QStringLiteral("Editor"), flaeche);
     gbEditor->setObjectName(QStringLiteral("GB_Editor"));
