@@ -10,7 +10,6 @@
 #include <QTreeWidget>
 
 #include "UiHilfen.h"
-#include "files/URecords.h"
 #include "ui/UBildOrdner.h"
 #include "ui/UHighscoreAnzeige.h"
 #include "ui/UInfo.h"

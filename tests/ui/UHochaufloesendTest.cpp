@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "UiHilfen.h"
-#include "model/USpielRecEinstellungen.h"
 #include "ui/USpielBilder.h"
 #include "ui/editor/UBildZwischenspeicher.h"
 

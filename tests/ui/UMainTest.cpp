@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>

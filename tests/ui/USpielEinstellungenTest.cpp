@@ -13,7 +13,6 @@
 #include <QTreeWidget>
 
 #include "UiHilfen.h"
-#include "files/UEinstellungenDatei.h"
 #include "ui/UEingebauteBilder.h"
 #include "ui/USteuerungEinstellungen.h"
 #include "ui/UTasteFenster.h"
