@@ -137,22 +137,6 @@ TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
     haupt->hide();
 }
 
-TEST_F(MainTest, EditorNimmtDieAktuelleGeometrie) {
-    // The editor starts with the current geometry (a level read in the game settings replaces
-    // it); its board is released afterwards.
-    for (auto [level, knoten] : {std::pair{"", 320u}, {"KleinesDuell.dat", 99u}}) {
-        if (*level) Einstellungen({level}, true);
-        u.Antworten.push_back([&, knoten = knoten](QDialog& d) {
-            EXPECT_EQ(&d, programm->Fenster.Editor);
-            EXPECT_EQ(p.Feld.AnzahlKnoten(), knoten);
-            return int(QDialog::Accepted);
-        });
-        haupt->EditorStarten();
-        EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
-    }
-    EXPECT_EQ(p.Feld.FeldDaten().Name, "Kleines Duell");
-}
-
 TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
     // Settings: one sample level, one round, a short fuse.
     Einstellungen({"KleinesDuell.dat"}, true, [](TFrm_Spieleinstellungen& d) {

@@ -130,16 +130,8 @@ TEST_F(EditorFensterTest, MalenUndZeichnen) {
     Maus(QEvent::MouseMove, 4, 3, Qt::NoButton);
     for (int s = 0; s <= 3; ++s) EXPECT_EQ(Zelle(s, 3).Art, zaUnzerstoerbar) << s;
     EXPECT_EQ(Zelle(4, 3).Art, zaFrei);
-    // Arrow keys paint each newly current cell, with the start cell of the chosen player.
-    ArtWaehlen(kAuswahlStart);
-    Kind<QRadioButton>("RB_Spieler2")->setChecked(true);
-    Taste(Qt::Key_Up);
-    EXPECT_EQ(Zelle(3, 2).Art, zaSpieler2);
-    Befehl("Undo")->trigger();
-    EXPECT_EQ(Zelle(3, 2).Art, zaFrei);
     ArtWaehlen(kAuswahlWasser);
     Klick(0, 0);
-    Kind<QRadioButton>("RB_Spieler1")->setChecked(true);
     ArtWaehlen(kAuswahlStart);
     Klick(5, 4);
 
