@@ -92,9 +92,8 @@ TEST_F(EinstellungenTest, Levelliste) {
     EXPECT_EQ(u.Dialoge.Gefragt.back().Ordner, QString::fromStdString(p.SpielfelderOrdner()));
     // Reading a level replaced the geometry: the editor opened next starts with it.
     EXPECT_EQ(p.Feld.FeldDaten().Name, "Arena");
-    LevelHinzufuegen(u.Level("Arena.dat"));  // no duplicate check
-    LevelHinzufuegen(u.Level("KleinesDuell.dat"));
-    LevelHinzufuegen(u.Level("Labyrinth.dat"));
+    for (const char* l : {"Arena.dat", "KleinesDuell.dat", "Labyrinth.dat"})  // no duplicate check
+        LevelHinzufuegen(u.Level(l));
     EXPECT_EQ(p.Einstellungen.LevelAnzahl, 4);
 
     // A missing level is reported and not listed.

@@ -24,6 +24,11 @@ void OrdnerKopieren(const QString& von, const QString& nach) {
         QFile::copy(f.absoluteFilePath(), nach + "/" + f.fileName());
 }
 
+// The repository's own folder, for the shipped pictures and levels.
+std::string Quellordner() {
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().string() + "/";
+}
+
 }  // namespace
 
 std::string TDialogSkript::Oeffnen(QWidget*, const TDateiWahl& w) {
@@ -31,19 +36,13 @@ std::string TDialogSkript::Oeffnen(QWidget*, const TDateiWahl& w) {
     return Naechste(Dateien);
 }
 
-std::string TDialogSkript::Speichern(QWidget*, const TDateiWahl& w) {
-    Gefragt.push_back(w);
-    return Naechste(Dateien);
+std::string TDialogSkript::Speichern(QWidget* eltern, const TDateiWahl& w) {
+    return Oeffnen(eltern, w);
 }
 
 std::string TDialogSkript::Ordner(QWidget*, const QString&, const QString& start) {
     OrdnerStart.push_back(start);
     return Naechste(Ordnerwahl);
-}
-
-std::string Quellordner() {
-    // tests/ui/UiHilfen.cpp -> the repository
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path().string() + "/";
 }
 
 void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse) {

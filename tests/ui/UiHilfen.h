@@ -25,8 +25,6 @@ class TDialogSkript : public IDateiDialoge {
     std::vector<QString> OrdnerStart;
 };
 
-// The repository's own folder (for the shipped pictures and levels).
-std::string Quellordner();
 // A small bitmap of one colour.
 void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse = 8);
 
