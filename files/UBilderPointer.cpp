@@ -81,11 +81,14 @@ bool TBilderSets::EintragAnlegen(std::uint8_t bildArt, std::uint16_t nummer,
 
 void TBilderSets::OrdnerLaden(const std::string& ordner, std::uint8_t bildArt) {
     QDir dir(QtPfad(ordner));
-    // Sorted by name so that every system lists the same pictures in the same order.
-    const QStringList namen = dir.entryList({"*.bmp"}, QDir::Files | QDir::Hidden, QDir::Name);
+    // Sorted by name so that every system lists the same pictures in the same order. The suffix is
+    // compared here: a name filter would bring in the whole regular expression engine.
+    const QStringList namen = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     std::uint16_t nummer = 1;
     for (const QString& name : namen)
-        if (EintragAnlegen(bildArt, nummer, ImOrdner(ordner, name.toStdString()))) ++nummer;
+        if (name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) &&
+            EintragAnlegen(bildArt, nummer, ImOrdner(ordner, name.toStdString())))
+            ++nummer;
 }
 
 void TBilderSets::BilderNeuLaden() {

@@ -36,6 +36,7 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     const std::string o = ordner.Pfad("block") + "/";
     BmpAnlegen(o + "e.bmp", qRgb(0, 0, 2));
     BmpAnlegen(o + "a.bmp", qRgb(0, 0, 1));
+    BmpAnlegen(o + "f.BMP", qRgb(0, 0, 3));  // the suffix in any case
     SchreibeBytes(o + "b.bmp", {'k', 'e', 'i', 'n', ' ', 'b', 'i', 'l', 'd'});
     QImage png(2, 2, QImage::Format_RGB32);
     png.fill(Qt::blue);
@@ -53,13 +54,14 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     EXPECT_GT(bilder.Stand(), vorher);
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(3, kBildFehlt));
     EXPECT_EQ(meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
-    ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 2u);
+    ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 3u);
     EXPECT_EQ(bilder.Satz(kBlockbilder)[0].Daten, (TBildEintrag{kBlockbilder, 1, o + "a.bmp"}));
     EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten, (TBildEintrag{kBlockbilder, 2, o + "e.bmp"}));
+    EXPECT_EQ(bilder.Satz(kBlockbilder)[2].Daten, (TBildEintrag{kBlockbilder, 3, o + "f.BMP"}));
     // 1-based; 0 and beyond the end fall back to the first and the last; an empty set has none.
     EXPECT_EQ(FarbeVon(bilder.BildHolen(0, kBlockbilder)), qRgb(0, 0, 1));
     EXPECT_EQ(FarbeVon(bilder.BildHolen(2, kBlockbilder)), qRgb(0, 0, 2));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 2));
+    EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 3));
     EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
 
     meldungen.Leeren();
