@@ -7,6 +7,12 @@
 #include "model/UAnsi.h"
 #include "model/UMeldungen.h"
 
+void TextFarbe(QWidget* w, const QColor& farbe) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    w->setPalette(p);
+}
+
 void ZentriereAufBildschirm(QWidget* w) {
     QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     if (!schirm) return;

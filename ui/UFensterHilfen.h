@@ -30,6 +30,10 @@ std::string PfadZuLangText(const std::string& pfad);
 inline QColor FarbeVon(std::uint32_t bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
+// The colour of a label's text, set in its palette: a style sheet would bring in Qt's whole style
+// sheet machinery for one colour.
+void TextFarbe(QWidget* w, const QColor& farbe);
+
 inline std::uint32_t FarbwertVon(const QColor& c) {
     return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) |
            (std::uint32_t(c.blue()) << 16);

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "ui/UEingebauteBilder.h"
+#include "ui/UFensterHilfen.h"
 #include "ui/UProgrammDaten.h"
 
 namespace {
@@ -56,7 +57,7 @@ TFrm_Info::TFrm_Info(TProgrammDaten& p) : p_(p) {
     QFont link = Arial(13);
     link.setUnderline(true);
     Lb_Homepage->setFont(link);
-    Lb_Homepage->setStyleSheet(QStringLiteral("color: blue;"));
+    TextFarbe(Lb_Homepage, Qt::blue);
     Lb_Homepage->setCursor(Qt::PointingHandCursor);
     Lb_Homepage->setGeometry(248, 130, 225, 20);
     Lb_Homepage->installEventFilter(this);

@@ -107,7 +107,7 @@ TFrm_Spieleinstellungen::TFrm_Spieleinstellungen(TProgrammDaten& p, TFenster& fe
         QFont f = lb->font();
         f.setBold(true);
         lb->setFont(f);
-        lb->setStyleSheet(s == 0 ? QStringLiteral("color: blue;") : QStringLiteral("color: red;"));
+        TextFarbe(lb, s == 0 ? Qt::blue : Qt::red);
         sg->addWidget(lb, s * 2, 0);
         sg->addWidget(namen[s], s * 2, 1);
         sg->addWidget(BildKnopf(s, s == 0 ? "SB_Spieler1" : "SB_Spieler2",

@@ -126,8 +126,7 @@ QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
 
     QLabel* wer = Label(pn, spieler == 1 ? QStringLiteral("Eins:") : QStringLiteral("Zwei:"),
                         QStringLiteral("Lb_Spieler") + n, 8, 8, 0, true);
-    wer->setStyleSheet(spieler == 1 ? QStringLiteral("color: blue;")
-                                    : QStringLiteral("color: red;"));
+    TextFarbe(wer, spieler == 1 ? Qt::blue : Qt::red);
     Lb_Name[i] = Label(pn, QString(), QStringLiteral("Lb_Spieler%1_Name").arg(spieler), 52, 8, 129);
     Label(pn, QStringLiteral("Punkte:"),
           spieler == 1 ? QStringLiteral("Lb_Punkt1") : QStringLiteral("Lb_Punkte2"), 8, 34);
