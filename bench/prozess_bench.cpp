@@ -1,5 +1,5 @@
 // Start-up time and peak memory of the game against an empty Qt Widgets program built the same
-// way. Both are started in turns, so that a busy machine slows both alike; the medians count.
+// way. They are started in turns, so that a busy machine slows all alike.
 //
 //   prozess_bench LEER_PROGRAMM SPIEL_PROGRAMM LEVEL.dat [STARTS]
 #include <spawn.h>
@@ -51,6 +51,10 @@ double Median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+double Kleinster(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
+
 void Budget(const char* name, double gemessen, double ziel, const char* einheit) {
     std::printf("BUDGET %s: %.2f%s (target <=%.2f%s) %s\n", name, gemessen, einheit, ziel, einheit,
                 gemessen <= ziel ? "ok" : "MISSED");
@@ -84,17 +88,20 @@ int main(int argc, char** argv) {
         zeitSpiel.push_back(Starten({spiel, beenden}).Sekunden);
         speicherSpiel.push_back(double(Starten({spiel, "--spiel", level, beenden}).SpitzeKB));
     }
-    const double tLeer = Median(zeitLeer), tText = Median(zeitText), tSpiel = Median(zeitSpiel);
+    // The fastest start of each: a busy machine only ever adds to it.
+    const double tLeer = Kleinster(zeitLeer), tText = Kleinster(zeitText);
+    const double tSpiel = Kleinster(zeitSpiel);
     const double mLeer = Median(speicherLeer), mText = Median(speicherText);
     const double mSpiel = Median(speicherSpiel);
     std::fprintf(stderr,
-                 "start-up to the first picture (medians of %d): empty window %.1f ms, "
+                 "start-up to the first picture (fastest of %d): empty window %.1f ms, "
                  "with one line of text %.1f ms (%.2fx), game %.1f ms\n",
                  starts, tLeer * 1000, tText * 1000, tText / tLeer, tSpiel * 1000);
-    std::fprintf(stderr,
-                 "peak memory: empty window %.1f MB, with one line of text %.1f MB (%.2fx), game "
-                 "with a match %.1f MB\n",
-                 mLeer / 1024, mText / 1024, mText / mLeer, mSpiel / 1024);
+    std::fprintf(
+        stderr,
+        "peak memory (medians): empty window %.1f MB, with one line of text %.1f MB (%.2fx), game "
+        "with a match %.1f MB\n",
+        mLeer / 1024, mText / 1024, mText / mLeer, mSpiel / 1024);
     Budget("startup", tSpiel / tLeer, 1.5, "x");
     Budget("memory", mSpiel / mLeer, 1.5, "x");
     return 0;
