@@ -5,6 +5,9 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <chrono>
@@ -22,6 +25,13 @@ struct TLauf {
     long SpitzeKB = 0;  // peak resident memory
 };
 
+volatile pid_t laufendesKind = 0;
+
+// A program that never paints (a message box waiting for an answer, say) must not hang the run.
+void Abbrechen(int) {
+    if (laufendesKind > 0) kill(laufendesKind, SIGKILL);
+}
+
 TLauf Starten(const std::vector<std::string>& aufruf) {
     std::vector<char*> argv;
     for (const std::string& a : aufruf) argv.push_back(const_cast<char*>(a.c_str()));
@@ -32,9 +42,13 @@ TLauf Starten(const std::vector<std::string>& aufruf) {
         std::fprintf(stderr, "%s lässt sich nicht starten\n", argv[0]);
         std::exit(1);
     }
+    laufendesKind = pid;
+    alarm(60);
     int status = 0;
     rusage r{};
     wait4(pid, &status, 0, &r);
+    alarm(0);
+    laufendesKind = 0;
     TLauf l;
     l.Sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     l.SpitzeKB = r.ru_maxrss;
@@ -71,6 +85,10 @@ int main(int argc, char** argv) {
     const std::string leer = argv[1], spiel = argv[2], level = argv[3];
     const int starts = argc > 4 ? std::max(1, std::atoi(argv[4])) : 15;
     const std::string beenden = "--nach-erstem-bild-beenden";
+    struct sigaction abbruch {};
+    abbruch.sa_handler = Abbrechen;
+    abbruch.sa_flags = SA_RESTART;
+    sigaction(SIGALRM, &abbruch, nullptr);
 
     // One start of each first, so that both find their libraries in the page cache.
     Starten({leer});
