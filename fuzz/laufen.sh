@@ -35,6 +35,8 @@ done
 ziele=("$@")
 ((${#ziele[@]})) || ziele=(allgemein zellen bilder einstellungen levelliste highscore bmp)
 export QT_QPA_PLATFORM=offscreen
+# Every input is written to a scratch file; in memory that is several times faster than on disk.
+[[ -d /dev/shm && -w /dev/shm ]] && export TMPDIR=/dev/shm
 for ziel in "${ziele[@]}"; do
     mkdir -p "$korpus/$ziel"
     echo "== fuzz_$ziel ($sekunden s)"
