@@ -2,45 +2,17 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 
 #include "files/UPfad.h"
 #include "model/UZufall.h"
 #include "ui/UDateiDialoge.h"
 #include "ui/UFensterHilfen.h"
 #include "ui/UMain.h"
+#include "ui/UNachErstemBild.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/UProgrammSymbol.h"
 #include "ui/UQtMeldungen.h"
 #include "ui/USpielFenster.h"
-
-namespace {
-
-// For measuring start-up time and memory: ends the program once its window has been painted.
-class TNachErstemBild : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && !gemalt_) {
-            gemalt_ = true;
-            // Queued, so that the children of the window are painted too; then at once, without
-            // tearing down, so that a measured time ends with the picture.
-            QTimer::singleShot(0, qApp, [] {
-                std::fflush(nullptr);
-                std::_Exit(0);
-            });
-        }
-        return QObject::eventFilter(o, e);
-    }
-
-  private:
-    bool gemalt_ = false;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
