@@ -1,6 +1,7 @@
 #include "ui/UFensterHilfen.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,4 +36,12 @@ bool PfadPasst(const std::string& pfad, IMeldungen& m) {
     if (Utf8Laenge(pfad) <= 255) return true;
     m.Zeige(TBoxTyp::Fehler, PfadZuLangText(pfad));
     return false;
+}
+
+QPushButton* Knopf(QWidget* eltern, const QString& text, const char* name, QRect r) {
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QLatin1String(name));
+    k->setGeometry(r);
+    k->setAutoDefault(false);
+    return k;
 }

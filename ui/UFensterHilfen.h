@@ -1,11 +1,15 @@
 // Small helpers shared by the windows.
 #pragma once
 
+#include <QColor>
+#include <QRect>
 #include <QString>
+#include <cstdint>
 #include <string>
 
 class QWidget;
 class QDialog;
+class QPushButton;
 class IMeldungen;
 
 inline QString QText(const std::string& s) {
@@ -23,8 +27,9 @@ void ZentriereAufBildschirm(QWidget* w);
 bool PfadPasst(const std::string& pfad, IMeldungen& m);
 std::string PfadZuLangText(const std::string& pfad);
 
-#include <QColor>
-#include <cstdint>
+// A push button with its name at a fixed place; never a default button, so Enter in an edit
+// field presses nothing.
+QPushButton* Knopf(QWidget* eltern, const QString& text, const char* name, QRect r);
 
 // Colours are stored as 0x00BBGGRR.
 inline QColor FarbeVon(std::uint32_t bgr) {

@@ -49,15 +49,6 @@ constexpr int kRahmenHoehe = 40;
 const QString kDateiFilter = QStringLiteral("Editordateien (*.dat)");
 const QString kBildFilter = QStringLiteral("Bitmaps (*.bmp)");
 
-QPushButton* Knopf(QWidget* eltern, const QString& text, const char* name, QRect r) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    k->setGeometry(r);
-    // Enter in the name box must not press a button.
-    k->setAutoDefault(false);
-    return k;
-}
-
 QGroupBox* Gruppe(QWidget* eltern, const QString& titel, const char* name, int y, int hoehe) {
     auto* g = new QGroupBox(titel, eltern);
     g->setObjectName(QLatin1String(name));

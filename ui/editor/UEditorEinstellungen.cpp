@@ -28,14 +28,6 @@ QSpinBox* Drehfeld(QWidget* gruppe, const char* name, const QString& text, int y
     return feld;
 }
 
-QPushButton* Knopf(QWidget* eltern, const QString& text, const char* name, QRect r) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QLatin1String(name));
-    k->setGeometry(r);
-    k->setAutoDefault(false);
-    return k;
-}
-
 }  // namespace
 
 TFrm_Editoreinstellungen::TFrm_Editoreinstellungen(QWidget* parent) : QDialog(parent) {
