@@ -16,27 +16,24 @@ TFrm_BildOrdner::TFrm_BildOrdner(TProgrammDaten& p) : p_(p) {
                    Qt::WindowCloseButtonHint);
     setFixedSize(535, 170);
 
-    auto* lb1 = new QLabel(QStringLiteral("(Un-) Zerstörbare Bilder:"), this);
-    lb1->setObjectName(QStringLiteral("Lb_UnZerstoer"));
-    lb1->setGeometry(16, 14, 300, 18);
-    Ed_UnZerstoer = new QLineEdit(this);
-    Ed_UnZerstoer->setObjectName(QStringLiteral("Ed_UnZerstoer"));
-    Ed_UnZerstoer->setReadOnly(true);
-    Ed_UnZerstoer->setGeometry(16, 34, 465, 25);
-    SB_UnZerstoerbar = new QToolButton(this);
-    SB_UnZerstoerbar->setObjectName(QStringLiteral("SB_UnZerstoerbar"));
-    SB_UnZerstoerbar->setGeometry(490, 33, 27, 27);
-
-    auto* lb2 = new QLabel(QStringLiteral("Wasser Bilder:"), this);
-    lb2->setObjectName(QStringLiteral("Lb_Wasser"));
-    lb2->setGeometry(16, 70, 300, 18);
-    Ed_Wasser = new QLineEdit(this);
-    Ed_Wasser->setObjectName(QStringLiteral("Ed_Wasser"));
-    Ed_Wasser->setReadOnly(true);
-    Ed_Wasser->setGeometry(16, 90, 465, 25);
-    SB_Wasser = new QToolButton(this);
-    SB_Wasser->setObjectName(QStringLiteral("SB_Wasser"));
-    SB_Wasser->setGeometry(490, 89, 27, 27);
+    // One row per image set: caption, read-only folder box, folder button.
+    auto zeile = [this](const QString& text, const char* label, const char* feld, const char* knopf,
+                        int oben, QLineEdit*& ed, QToolButton*& sb) {
+        auto* lb = new QLabel(text, this);
+        lb->setObjectName(QLatin1String(label));
+        lb->setGeometry(16, oben, 300, 18);
+        ed = new QLineEdit(this);
+        ed->setObjectName(QLatin1String(feld));
+        ed->setReadOnly(true);
+        ed->setGeometry(16, oben + 20, 465, 25);
+        sb = new QToolButton(this);
+        sb->setObjectName(QLatin1String(knopf));
+        sb->setGeometry(490, oben + 19, 27, 27);
+    };
+    zeile(QStringLiteral("(Un-) Zerstörbare Bilder:"), "Lb_UnZerstoer", "Ed_UnZerstoer",
+          "SB_UnZerstoerbar", 14, Ed_UnZerstoer, SB_UnZerstoerbar);
+    zeile(QStringLiteral("Wasser Bilder:"), "Lb_Wasser", "Ed_Wasser", "SB_Wasser", 70, Ed_Wasser,
+          SB_Wasser);
 
     for (QToolButton* b : {SB_UnZerstoerbar, SB_Wasser}) {
         b->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
