@@ -51,11 +51,14 @@ TFrm_BildOrdner::TFrm_BildOrdner(TProgrammDaten& p) : p_(p) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate();
+    OrdnerAnzeigen();
 }
 
-void TFrm_BildOrdner::FormCreate() {
-    p_.Bilder.StandardOrdner(p_.Programmordner);
+void TFrm_BildOrdner::Programmstart(TProgrammDaten& p) {
+    p.Bilder.StandardOrdner(p.Programmordner);
+}
+
+void TFrm_BildOrdner::OrdnerAnzeigen() {
     Ed_UnZerstoer->setText(QText(p_.Bilder.Blockbilderordner));
     Ed_Wasser->setText(QText(p_.Bilder.Wasserbilderordner));
 }

@@ -11,6 +11,9 @@ class TFrm_BildOrdner : public QDialog {
     Q_OBJECT
   public:
     explicit TFrm_BildOrdner(TProgrammDaten& p);
+    // What the window's creation does to the program: the standard image folders. Runs at
+    // program start, before the window itself is first needed.
+    static void Programmstart(TProgrammDaten& p);
 
     // Remembers the folders, shows the window modally and, on OK, reloads both image sets from
     // the folders chosen. Any other way out puts the old folders back. True for OK.
@@ -24,7 +27,7 @@ class TFrm_BildOrdner : public QDialog {
     void OrdnerAuswahl(QToolButton* sender);
 
   private:
-    void FormCreate();
+    void OrdnerAnzeigen();
     void Set_TempOrdner();
 
     TProgrammDaten& p_;

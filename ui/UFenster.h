@@ -1,5 +1,8 @@
-// The ten windows of the program, each created once at start and kept until the end.
+// The ten windows of the program. Each lives from its first use to the end of the program and is
+// never created anew; what a window's creation does to the program's state runs at start.
 #pragma once
+
+#include <functional>
 
 class TFrm_Main;
 class TFrm_BildOrdner;
@@ -12,16 +15,42 @@ class TFrm_Highscore;
 class TFrm_Taste;
 class TFrm_Info;
 
-// Windows find each other here; a window created later than its user is looked up when used.
+// One window, built on first use: building the controls of nine hidden windows would double the
+// time to the first picture of the main menu and the memory of a match.
+template <class T>
+class TFensterPlatz {
+  public:
+    void Bauplan(std::function<T*()> bauen) { bauen_ = std::move(bauen); }
+    // Tests put windows of their own in place.
+    TFensterPlatz& operator=(T* fenster) {
+        fenster_ = fenster;
+        return *this;
+    }
+
+    T* Holen() {
+        if (!fenster_ && bauen_) fenster_ = bauen_();
+        return fenster_;
+    }
+    T* operator->() { return Holen(); }
+    T& operator*() { return *Holen(); }
+    operator T*() { return Holen(); }
+    bool Gebaut() const { return fenster_ != nullptr; }
+
+  private:
+    T* fenster_ = nullptr;
+    std::function<T*()> bauen_;
+};
+
+// Windows find each other here.
 struct TFenster {
-    TFrm_Main* Main = nullptr;
-    TFrm_BildOrdner* BildOrdner = nullptr;
-    TFrm_Editor* Editor = nullptr;
-    TFrm_Editoreinstellungen* Editoreinstellungen = nullptr;
-    TFrm_Spieleinstellungen* Spieleinstellungen = nullptr;
-    TFrm_Steuerung* Steuerung = nullptr;
-    TFrm_Spiel* Spiel = nullptr;
-    TFrm_Highscore* Highscore = nullptr;
-    TFrm_Taste* Taste = nullptr;
-    TFrm_Info* Info = nullptr;
+    TFensterPlatz<TFrm_Main> Main;
+    TFensterPlatz<TFrm_BildOrdner> BildOrdner;
+    TFensterPlatz<TFrm_Editor> Editor;
+    TFensterPlatz<TFrm_Editoreinstellungen> Editoreinstellungen;
+    TFensterPlatz<TFrm_Spieleinstellungen> Spieleinstellungen;
+    TFensterPlatz<TFrm_Steuerung> Steuerung;
+    TFensterPlatz<TFrm_Spiel> Spiel;
+    TFensterPlatz<TFrm_Highscore> Highscore;
+    TFensterPlatz<TFrm_Taste> Taste;
+    TFensterPlatz<TFrm_Info> Info;
 };

@@ -46,11 +46,10 @@ TFrm_Highscore::TFrm_Highscore(TProgrammDaten& p) : p_(p) {
     connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
 
     resize(360, 400);
-    FormCreate();
 }
 
-void TFrm_Highscore::FormCreate() {
-    HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreLesedatei());
+void TFrm_Highscore::Programmstart(TProgrammDaten& p) {
+    HighscoreLaden(p.Highscore, p.Fehler, p.HighscoreLesedatei());
 }
 
 void TFrm_Highscore::resizeEvent(QResizeEvent* e) {

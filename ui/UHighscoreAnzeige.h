@@ -11,6 +11,10 @@ class TFrm_Highscore : public QDialog {
     Q_OBJECT
   public:
     explicit TFrm_Highscore(TProgrammDaten& p);
+    // What the window's creation does to the program: the highscore list is loaded. Runs at
+    // program start; building the window later must not reload it, or entries that could not
+    // be saved would be lost.
+    static void Programmstart(TProgrammDaten& p);
 
     // Fills the list view from the highscore list.
     void ListeFuellen();
@@ -24,7 +28,5 @@ class TFrm_Highscore : public QDialog {
     void resizeEvent(QResizeEvent* e) override;
 
   private:
-    void FormCreate();
-
     TProgrammDaten& p_;
 };

@@ -214,6 +214,19 @@ void TFrm_Main::Open_Homepage() {
 
 // ---- Program start ----
 
+namespace {
+
+// The window is built from these arguments on first use and owned by besitz.
+template <class T, class... A>
+void Bauen(TFensterPlatz<T>& platz, std::unique_ptr<T>& besitz, A&... argumente) {
+    platz.Bauplan([b = &besitz, ... a = &argumente] {
+        *b = std::make_unique<T>(*a...);
+        return b->get();
+    });
+}
+
+}  // namespace
+
 struct TProgramm::TBesitz {
     std::unique_ptr<TFrm_Main> Main;
     std::unique_ptr<TFrm_BildOrdner> BildOrdner;
@@ -229,28 +242,23 @@ struct TProgramm::TBesitz {
 
 TProgramm::TProgramm(TProgrammDaten& p) : besitz_(std::make_unique<TBesitz>()) {
     TBesitz& b = *besitz_;
-    // In this order: the image folder window sets the folders that the editor's creation loads
-    // the image sets from; the highscore window's creation loads the highscore list.
     b.Main = std::make_unique<TFrm_Main>(p, Fenster);
     Fenster.Main = b.Main.get();
-    b.BildOrdner = std::make_unique<TFrm_BildOrdner>(p);
-    Fenster.BildOrdner = b.BildOrdner.get();
-    b.Editor = std::make_unique<TFrm_Editor>(p, Fenster);
-    Fenster.Editor = b.Editor.get();
-    b.Editoreinstellungen = std::make_unique<TFrm_Editoreinstellungen>();
-    Fenster.Editoreinstellungen = b.Editoreinstellungen.get();
-    b.Spieleinstellungen = std::make_unique<TFrm_Spieleinstellungen>(p, Fenster);
-    Fenster.Spieleinstellungen = b.Spieleinstellungen.get();
-    b.Steuerung = std::make_unique<TFrm_Steuerung>(p, Fenster);
-    Fenster.Steuerung = b.Steuerung.get();
-    b.Spiel = std::make_unique<TFrm_Spiel>(p);
-    Fenster.Spiel = b.Spiel.get();
-    b.Highscore = std::make_unique<TFrm_Highscore>(p);
-    Fenster.Highscore = b.Highscore.get();
-    b.Taste = std::make_unique<TFrm_Taste>();
-    Fenster.Taste = b.Taste.get();
-    b.Info = std::make_unique<TFrm_Info>(p);
-    Fenster.Info = b.Info.get();
+    // The rest are built when first used; what their creation does to the program's state runs
+    // now, in the order of creation: the image folders are set before the image sets are loaded
+    // from them, then the highscore list is loaded.
+    TFrm_BildOrdner::Programmstart(p);
+    TFrm_Editor::Programmstart(p);
+    TFrm_Highscore::Programmstart(p);
+    Bauen(Fenster.BildOrdner, b.BildOrdner, p);
+    Bauen(Fenster.Editor, b.Editor, p, Fenster);
+    Bauen(Fenster.Editoreinstellungen, b.Editoreinstellungen);
+    Bauen(Fenster.Spieleinstellungen, b.Spieleinstellungen, p, Fenster);
+    Bauen(Fenster.Steuerung, b.Steuerung, p, Fenster);
+    Bauen(Fenster.Spiel, b.Spiel, p);
+    Bauen(Fenster.Highscore, b.Highscore, p);
+    Bauen(Fenster.Taste, b.Taste);
+    Bauen(Fenster.Info, b.Info, p);
 }
 
 TProgramm::~TProgramm() {

@@ -46,10 +46,13 @@ class TFrm_Main : public QMainWindow {
     TFenster& fenster_;
 };
 
-// Creates the ten windows hidden, in the order of the program start, and owns them.
+// Creates the main window, runs the start-up part of the other windows, builds them on first use
+// and owns them.
 class TProgramm {
   public:
     explicit TProgramm(TProgrammDaten& p);
+    TProgramm(const TProgramm&) = delete;
+    TProgramm& operator=(const TProgramm&) = delete;
     ~TProgramm();
     TFenster Fenster;
 

@@ -17,7 +17,8 @@
 TEST(TFrm_Highscore, FuellenLoeschenUndFehlschlag) {
     TUiUmgebung u;
     TProgrammDaten& p = *u.Daten;
-    // Created with an empty file: no message, nothing to delete.
+    // Started with an empty file: no message, nothing to delete.
+    TFrm_Highscore::Programmstart(p);
     TFrm_Highscore h(p);
     EXPECT_TRUE(u.Meldungen.Eintraege.empty());
     EXPECT_FALSE(h.Btn_Delete->isEnabled());
@@ -64,6 +65,7 @@ TEST(TFrm_Highscore, FuellenLoeschenUndFehlschlag) {
 TEST(TFrm_BildOrdner, OkLaedtNeuAbbrechenStelltWiederHer) {
     TUiUmgebung u;
     TProgrammDaten& p = *u.Daten;
+    TFrm_BildOrdner::Programmstart(p);
     TFrm_BildOrdner b(p);
     const std::string wasser = p.Programmordner + "Bilder/Wasser/", neu = u.Ordner.Pfad("Meer");
     EXPECT_EQ(b.Ed_Wasser->text().toStdString(), wasser);

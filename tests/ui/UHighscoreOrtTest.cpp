@@ -51,6 +51,7 @@ TEST(HighscoreOrt, ErsteSpeicherungImDatenordnerDannLiestUndLoeschtDasFensterSie
     p.HighscoreOrt = HighscoreOrtWaehlen(false, o.Programm(), o.Daten());
     // Before the first save the shipped empty file is read, quietly, and nothing is created.
     EXPECT_EQ(p.HighscoreLesedatei(), o.Programm() + "Highscore.hsk");
+    TFrm_Highscore::Programmstart(p);
     TFrm_Highscore(p).ListeFuellen();
     EXPECT_TRUE(u.Meldungen.Eintraege.empty());
     EXPECT_FALSE(QDir(QString::fromStdString(o.Daten())).exists());
@@ -63,6 +64,7 @@ TEST(HighscoreOrt, ErsteSpeicherungImDatenordnerDannLiestUndLoeschtDasFensterSie
     // From now on the user's own list is the one read, and the one deleted.
     ASSERT_EQ(p.HighscoreLesedatei(), o.Daten() + "Highscore.hsk");
     p.Highscore.Leeren();
+    TFrm_Highscore::Programmstart(p);
     TFrm_Highscore g(p);
     g.ListeFuellen();
     EXPECT_EQ(g.LV_Highscore->topLevelItem(0)->text(1), "Anna");

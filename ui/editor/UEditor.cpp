@@ -91,8 +91,11 @@ TFrm_Editor::TFrm_Editor(TProgrammDaten& p, TFenster& fenster, QWidget* parent)
     MenueAnlegen();
     WerkzeugeAnlegen();
     BefehleAktualisieren();
-    p_.Bilder.BilderNeuLaden();
     FeldAufbauen();
+}
+
+void TFrm_Editor::Programmstart(TProgrammDaten& p) {
+    p.Bilder.BilderNeuLaden();
 }
 
 TFrm_Editor::~TFrm_Editor() = default;

@@ -27,9 +27,12 @@ struct TFenster;
 class TFrm_Editor : public QDialog, public IEditorFenster {
     Q_OBJECT
   public:
-    // The creation step loads both image sets from the current image folders. The image folder
-    // window and the editor settings dialog are looked up in fenster when they are needed.
+    // The image folder window and the editor settings dialog are looked up in fenster when
+    // they are needed.
     TFrm_Editor(TProgrammDaten& p, TFenster& fenster, QWidget* parent = nullptr);
+    // What the window's creation does to the program: both image sets are loaded from the
+    // current image folders. Runs at program start.
+    static void Programmstart(TProgrammDaten& p);
     ~TFrm_Editor() override;
 
     // A new, all-free level of this geometry; lays out the window for it.

@@ -39,6 +39,7 @@ struct EditorFensterTest : ::testing::Test {
         BitmapAnlegen(ordner.Pfad("Bilder/UnZerstoer/b_kiste.bmp"), kKiste);
         BitmapAnlegen(ordner.Pfad("Bilder/Wasser/see.bmp"), kSee);
         p.Bilder.StandardOrdner(ordner.Ordner());
+        TFrm_Editor::Programmstart(p);
         ed = std::make_unique<TFrm_Editor>(p, fenster);
         ed->Feld_Erstellen(40, 40, 5, 6, clGruen);
     }
