@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 // Outside any namespace, as Qt's resource macro needs.
 static void SymbolEinbinden() {
@@ -10,10 +12,14 @@ static void SymbolEinbinden() {
 
 void ProgrammSymbolSetzen(QApplication& app) {
     SymbolEinbinden();
-    // The built-in pictures also serve a game that was never installed.
+    // The built-in pictures also serve a game that was never installed. Sizes up to 64 pixels
+    // suit title bars and task bars; an installed game's desktop entry names the larger ones.
+    // Decoded as PNG by name: letting Qt guess the format would load every image plugin.
     QIcon symbol;
-    for (const char* groesse : {"16", "32", "48", "256"})
-        symbol.addFile(QStringLiteral(":/symbol/%1.png").arg(QLatin1String(groesse)));
+    for (const char* groesse : {"16", "32", "48", "64"}) {
+        const QImage bild(QStringLiteral(":/symbol/%1.png").arg(QLatin1String(groesse)), "PNG");
+        if (!bild.isNull()) symbol.addPixmap(QPixmap::fromImage(bild));
+    }
     app.setWindowIcon(symbol);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 }
