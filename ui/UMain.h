@@ -1,4 +1,4 @@
-// The main menu, and the program start that creates every window once.
+// The main menu, and the program start that owns every window.
 #pragma once
 
 #include <QMainWindow>
