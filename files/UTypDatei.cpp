@@ -5,7 +5,9 @@
 std::function<bool()> TTypDatei::SchreibStoerung;
 
 namespace {
-bool Gestoert() { return TTypDatei::SchreibStoerung && TTypDatei::SchreibStoerung(); }
+bool Gestoert() {
+    return TTypDatei::SchreibStoerung && TTypDatei::SchreibStoerung();
+}
 }  // namespace
 
 bool TTypDatei::OeffnenLesen(const std::string& pfad, const std::string& art) {
@@ -17,17 +19,21 @@ bool TTypDatei::OeffnenLesen(const std::string& pfad, const std::string& art) {
 
 bool TTypDatei::Lesen(TBytes& satz, const std::string& art) {
     satz.assign(groesse_, 0);
-    if (!lesen_ ||
-        lesen_->read(reinterpret_cast<char*>(satz.data()), static_cast<qint64>(groesse_)) !=
-            static_cast<qint64>(groesse_))
+    if (!lesen_ || lesen_->read(reinterpret_cast<char*>(satz.data()),
+                                static_cast<qint64>(groesse_)) != static_cast<qint64>(groesse_))
         return fehler_.LeseFehler(art);
     return false;
 }
 
-bool TTypDatei::AmEnde() const { return !lesen_ || lesen_->atEnd(); }
+bool TTypDatei::AmEnde() const {
+    return !lesen_ || lesen_->atEnd();
+}
 
 bool TTypDatei::Anlegen(const std::string& pfad, const std::string& art) {
     schreiben_ = std::make_unique<QSaveFile>(QtPfad(pfad));
+    // A file the user may write in a folder they may not: written in place, as no temporary
+    // file can be made beside it.
+    schreiben_->setDirectWriteFallback(true);
     abgebrochen_ = false;
     if (schreiben_->open(QIODevice::WriteOnly)) return false;
     schreiben_.reset();
@@ -54,7 +60,9 @@ bool TTypDatei::Schliessen(const std::string& art) {
     }
     if (schreiben_) {
         const bool schonGemeldet = abgebrochen_;
-        if (!schonGemeldet && Gestoert()) schreiben_->cancelWriting();
+        // Records are buffered; a full disk may only show when they are flushed, and the commit
+        // would not notice it and replace the old file by an empty one.
+        if (!schonGemeldet && (Gestoert() || !schreiben_->flush())) schreiben_->cancelWriting();
         fehler = !schreiben_->commit();
         schreiben_.reset();
         // The failed write has been reported; the old file stays and needs no second box.

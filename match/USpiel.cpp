@@ -108,6 +108,7 @@ void TSpiel::NeuesMatch() {
     runde_ = 1;
     ansicht_.RundeAnzeigen(runde_);
     matchVorbei_ = false;
+    highscoreFehler_ = false;
     ergebnis_ = 0;
 }
 
@@ -136,6 +137,9 @@ bool TSpiel::RundeLaden() {
         TimerIntervalleSetzen(e);
         feld.ErzeugeFeld(feld.Zellenzahl());
         RundenZustandSetzen();
+        // The computer waits for a level that has loaded: an error box's event loop would
+        // otherwise let it play a round nobody sees.
+        timerKI_->Ausschalten();
         ok = !level_.ZellenLesen(p, feld.Zellenzahl()) && !level_.BilderLesen(p + ".bild");
         FeldGeaendert();
     }
@@ -219,7 +223,7 @@ void TSpiel::MatchEnde() {
     highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler2.Name, 20), e.Spieler2.Punkte});
     if (!highscorepfad_.empty()) {
         TDateiFehler fehler(meldungen_);
-        HighscoreSpeichern(highscore_, fehler, highscorepfad_);
+        highscoreFehler_ = HighscoreSpeichern(highscore_, fehler, highscorepfad_);
     }
     matchVorbei_ = true;
 }

@@ -83,6 +83,8 @@ class TSpiel {
     // The last round's result: 0 while it runs or when it was abandoned.
     TGetroffen LetztesErgebnis() const { return ergebnis_; }
     bool MatchVorbei() const { return matchVorbei_; }
+    // The match end could not save the highscore list (reported already).
+    bool HighscoreFehler() const { return highscoreFehler_; }
 
     ITimer& Timer_Bombe() { return *timerBombe_; }
     ITimer& Timer_Explo() { return *timerExplo_; }
@@ -118,6 +120,7 @@ class TSpiel {
     bool feldAktiv_ = false;
     bool rundeLaeuft_ = false;
     bool matchVorbei_ = false;
+    bool highscoreFehler_ = false;
     TGetroffen ergebnis_ = 0;
 };
 

@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "files/UBilderPointer.h"
-#include "files/UPfad.h"
 #include "files/UDatei.h"
 #include "files/UEinstellungenDatei.h"
 #include "files/UHighscore.h"
+#include "files/UPfad.h"
 #include "match/ULevelQuelle.h"
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
@@ -228,5 +228,5 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wandStart).count(), 1e-6);
     aus << "Spielzeit: " << Dezimal(simuliert, 1) << " s simuliert in " << Dezimal(wand, 3)
         << " s (" << Dezimal(simuliert / wand, 0) << "-fach Echtzeit)\n";
-    return 0;
+    return spiel.HighscoreFehler() ? kDateiFehler : 0;
 }

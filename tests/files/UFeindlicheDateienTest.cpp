@@ -1,4 +1,8 @@
 // Every loader and every saver against hostile situations: the message and what is left on disk.
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "files/DateiWelt.h"
 
 using FeindlicheDateien = TDateiWelt;
@@ -103,6 +107,66 @@ TEST_F(FeindlicheDateien, JederSpeichererBehaeltDieAlteDatei) {
     }
     // No temporary files are left behind.
     EXPECT_EQ(QDir(QString::fromStdString(o.Ordner())).entryList(QDir::Files).size(), 8);
+}
+
+TEST_F(FeindlicheDateien, DateigrenzeBehaeltJedeAlteDatei) {
+    // The system refuses the bytes themselves (buffered writes only fail when flushed).
+    const std::string zu = "Fehler beim Schließen der ";
+    const std::pair<char, std::string> faelle[] = {
+        {'L', zu + "Felddatei!\n"},
+        {'E', zu + "Konfig-Datei!\n" + zu + "Level-Datei!\n"},
+        {'H', zu + "Highscore-Datei!\n"},
+    };
+    for (const auto& [wer, texte] : faelle) {
+        for (unsigned long grenze : {0ul, 30ul}) {
+            const std::string antwort = ImKind(Dateigrenze(grenze), [&, wer = wer] {
+                std::string s = Lauf(wer) ? "" : "ohne Fehler\n";
+                for (const auto& t : m.Texte()) s += t + "\n";
+                return s;
+            });
+            EXPECT_EQ(antwort, texte) << wer << grenze;
+            for (const auto& [name, bytes] : alt) EXPECT_EQ(LiesBytes(o.Pfad(name)), bytes) << name;
+        }
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(o.Ordner())).entryList(QDir::Files).size(), 8);
+}
+
+TEST_F(FeindlicheDateien, VollesDateisystemBehaeltDieHighscore) {
+    const std::string platte = o.Pfad("platte"), h = platte + "/h.hsk";
+    QDir().mkpath(QString::fromStdString(platte));
+    if (mount("tmpfs", platte.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "tmpfs needs root";
+    SchreibeBytes(h, alt["h.hsk"]);
+    {
+        QFile fuell(QString::fromStdString(platte + "/fuell"));
+        ASSERT_TRUE(fuell.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray kb(1024, 'x');
+        while (fuell.write(kb) > 0) {
+        }
+    }
+    EXPECT_TRUE(HighscoreSpeichern(hs, f, h));
+    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Fehler beim Schließen der Highscore-Datei!"});
+    EXPECT_EQ(LiesBytes(h), alt["h.hsk"]);
+    umount2(platte.c_str(), MNT_DETACH);
+}
+
+TEST_F(FeindlicheDateien, DateiImFremdenOrdnerWirdAnOrtUndStelleGeschrieben) {
+    // The file may be written, its folder not: no temporary file can be made beside it.
+    ASSERT_FALSE(HighscoreSpeichern(hs, f, o.Pfad("neu.hsk")));
+    const std::string ordner = o.Pfad("fremd"), h = ordner + "/h.hsk";
+    SchreibeBytes(h, alt["h.hsk"]);
+    chmod(o.Ordner().c_str(), 0755);
+    chmod(h.c_str(), 0666);
+    chmod(ordner.c_str(), 0555);
+    // Root may write anywhere, so the child becomes somebody else.
+    const auto fremd = [] {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
+    };
+    EXPECT_EQ(ImKind(fremd, [&] { return HighscoreSpeichern(hs, f, h) ? m.Letzter() : "ok"; }),
+              "ok");
+    EXPECT_EQ(LiesBytes(h), LiesBytes(o.Pfad("neu.hsk")));
+    EXPECT_EQ(QDir(QString::fromStdString(ordner)).entryList(QDir::Files).size(), 1);
+    chmod(ordner.c_str(), 0755);
 }
 
 TEST_F(FeindlicheDateien, LeereUndRiesigeFelderBehaltenDasAlte) {

@@ -1,8 +1,12 @@
 #include "hilfen/TestHilfen.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -58,4 +62,35 @@ void SchreibschutzSetzen(const std::string& pfad, bool an) {
     else
         rechte |= QFileDevice::WriteOwner;
     QFile::setPermissions(p, rechte);
+}
+
+std::string ImKind(const std::function<void()>& vorher, const std::function<std::string()>& f) {
+    int rohr[2];
+    if (pipe(rohr) != 0) return "<Kind gescheitert>";
+    const pid_t kind = fork();
+    if (kind == 0) {
+        close(rohr[0]);
+        vorher();
+        const std::string antwort = f();
+        const bool ganz = write(rohr[1], antwort.data(), antwort.size()) == ssize_t(antwort.size());
+        _exit(ganz ? 0 : 1);
+    }
+    close(rohr[1]);
+    std::string antwort;
+    char puffer[4096];
+    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) antwort.append(puffer, n);
+    close(rohr[0]);
+    int status = 0;
+    if (kind < 0 || waitpid(kind, &status, 0) != kind || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return "<Kind gescheitert>";
+    return antwort;
+}
+
+std::function<void()> Dateigrenze(unsigned long bytes) {
+    return [bytes] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit grenze{bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    };
 }

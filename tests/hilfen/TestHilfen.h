@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,3 +45,10 @@ class TTestOrdner {
 void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> LiesBytes(const std::string& pfad);
 void SchreibschutzSetzen(const std::string& pfad, bool an);
+
+// Runs f in a child process, after `vorher` (limits, another user) has run there, and returns
+// what f returned; "<Kind gescheitert>" when the child died or never answered.
+std::string ImKind(const std::function<void()>& vorher, const std::function<std::string()>& f);
+// A child whose files may not grow beyond `bytes` (SIGXFSZ ignored): every write beyond fails
+// with EFBIG, as it would on a full disk.
+std::function<void()> Dateigrenze(unsigned long bytes);

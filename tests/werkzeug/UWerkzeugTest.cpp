@@ -214,6 +214,15 @@ TEST(Werkzeug, SimulierenAbbruchHighscoreUndEinstellungsdatei) {
     THighscore h;
     HighscoreLaden(h, df, hsk);
     EXPECT_EQ(h.Liste().size(), 4u);
+    // On a disk that takes no byte the old list stays and the failure is the exit status.
+    const auto vorher = LiesBytes(hsk);
+    EXPECT_EQ(ImKind(Dateigrenze(0),
+                     [&] {
+                         const TLauf v = lauf("1");
+                         return std::to_string(v.Status) + " " + v.Fehler;
+                     }),
+              "10 Fehler beim Schließen der Highscore-Datei!\n");
+    EXPECT_EQ(LiesBytes(hsk), vorher);
 
     // Settings file with human players and four rounds; its level list names the arena.
     TSpielRecEinstellungen e = StandardRecord();
