@@ -216,6 +216,22 @@ TEST(Spiel, NeustartUndLevelDerNichtLaedt) {
     u.level.Hinzufuegen("kurz", g, {TZelle{zaSpieler1}});
     u.z.einst.LevelAnhaengen("kurz");
     u.z.einst.LevelAnzahl = 1;
+    // While its error box is open (its event loop runs the timers), nothing ticks either.
+    struct TMitFehlerbox : ILevelQuelle {
+        TSpielTest& t;
+        bool TimerLiefen = false;
+        explicit TMitFehlerbox(TSpielTest& s) : t(s) {}
+        bool AllgemeinLesen(const std::string& p) override { return t.level.AllgemeinLesen(p); }
+        bool ZellenLesen(const std::string& p, std::uint32_t n) override {
+            const bool fehler = t.level.ZellenLesen(p, n);
+            TimerLiefen = TimerLiefen || !t.AllesSteht();
+            return fehler;
+        }
+        bool BilderLesen(const std::string& p) override { return t.level.BilderLesen(p); }
+    } box(u);
+    TSpiel mitBox{{u.z.d, box, u.highscore, "", u.meldungen, u.ansicht, u.uhr}};
+    EXPECT_FALSE(mitBox.MatchStarten());
+    EXPECT_FALSE(box.TimerLiefen);
     EXPECT_FALSE(u.Starten());
     EXPECT_TRUE(u.AllesSteht() && !u.ansicht.FeldAn);
 }
