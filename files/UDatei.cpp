@@ -14,6 +14,8 @@ const std::string kBilderdatei = "Bilderdatei";
 
 // Indices and counts are 16-bit; a bigger level lies outside what the game can address.
 constexpr std::uint32_t kMaxZellen = 65535;
+// The largest cell in pixels, as the editor's settings allow.
+constexpr std::uint16_t kMaxZellgroesse = 100;
 
 // Creates a missing file, or opens an existing one for appending: the old contents stay until
 // the save commits its replacement.
@@ -112,8 +114,11 @@ bool TLevelDateien::AllgemeinLesen(const std::string& pfad) {
     if (d.Lesen(satz, kAllgemeinDatei)) return true;
     const TFeldDaten daten = EntpackeFeldDaten(satz.data());
     // An empty board or one beyond 16-bit indices would break every caller; keep the old one.
+    // Cells beyond what the editor makes would scale every picture to an impossible size.
+    const auto zelleGut = [](std::uint16_t n) { return n >= 1 && n <= kMaxZellgroesse; };
     if (daten.SpielBreite == 0 || daten.SpielHoehe == 0 ||
-        std::uint32_t(daten.SpielBreite) * daten.SpielHoehe > kMaxZellen)
+        std::uint32_t(daten.SpielBreite) * daten.SpielHoehe > kMaxZellen ||
+        !zelleGut(daten.EinzelBreite) || !zelleGut(daten.EinzelHoehe))
         return fehler_.GroesseFehler(kAllgemeinDatei);
     feld_.SetzeFeldDaten(daten);
     return d.Schliessen(kAllgemeinDatei);

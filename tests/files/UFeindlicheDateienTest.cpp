@@ -170,15 +170,20 @@ TEST_F(FeindlicheDateien, DateiImFremdenOrdnerWirdAnOrtUndStelleGeschrieben) {
 }
 
 TEST_F(FeindlicheDateien, LeereUndRiesigeFelderBehaltenDasAlte) {
-    // Up to 65 535 cells, the most 16-bit indices address.
-    for (auto [breite, hoehe, gut] : {std::tuple{200, 200, true},
-                                      {300, 300, false},
-                                      {0, 16, false},
-                                      {20, 0, false},
-                                      {65535, 1, true}}) {
+    // Up to 65 535 cells, the most 16-bit indices address, of 1 to 100 pixels each way.
+    for (auto [breite, hoehe, zb, zh, gut] : {std::tuple{200, 200, 1, 1, true},
+                                              {300, 300, 1, 1, false},
+                                              {0, 16, 1, 1, false},
+                                              {20, 0, 1, 1, false},
+                                              {65535, 1, 1, 1, true},
+                                              {4, 3, 100, 100, true},
+                                              {4, 3, 0, 40, false},
+                                              {4, 3, 40, 0, false},
+                                              {4, 3, 101, 40, false},
+                                              {4, 3, 40, 65535, false}}) {
         const auto vorher = feld.FeldDaten();
-        const TBytes bytes =
-            PackeFeldDaten({"", std::uint16_t(breite), std::uint16_t(hoehe), 1, 1, 0});
+        const TBytes bytes = PackeFeldDaten({"", std::uint16_t(breite), std::uint16_t(hoehe),
+                                             std::uint16_t(zb), std::uint16_t(zh), 0});
         SchreibeBytes(o.Pfad("g.all"), {bytes.begin(), bytes.end()});
         m.Leeren();
         EXPECT_EQ(level.AllgemeinLesen(o.Pfad("g.all")), !gut) << breite << "x" << hoehe;
