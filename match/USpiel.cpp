@@ -79,7 +79,8 @@ void TSpiel::AlleTimerAnhalten() {
     }
 }
 
-void TSpiel::TimerIntervalleSetzen(const TSpielRecEinstellungen& e) {
+void TSpiel::TimerIntervalleSetzen(const TSpielRecEinstellungen& roh) {
+    const TSpielRecEinstellungen e = IntervalleBegrenzt(roh);
     timerBombe_->SetzeIntervall(e.PlatzExplo / 5);
     timerExplo_->SetzeIntervall(e.ExploDauer / 5);
     timerWasser_->SetzeIntervall(e.WasserGeschwindigkeit);
@@ -175,6 +176,9 @@ void TSpiel::RundenZustandSetzen() {
         for (int x = 0; x < 4; ++x) ansicht_.ExtraAnzeigen(p, x, false);
     }
     einst.EinstellungenSetzen(e);
+    for (int p = 1; p <= 2; ++p)
+        for (int n = 1; n <= 6; ++n) tastenAmStart_[Nr(p)][n - 1] = e.Spieler(p).Taste(n);
+    tastenGemerkt_ = true;
     AlleTimerAnhalten();
     if (e.Spieler1.Computer || e.Spieler2.Computer) timerKI_->Einschalten();
     belegt_ = {false, false};
@@ -189,6 +193,13 @@ void TSpiel::RundenZustandSetzen() {
 
 void TSpiel::RundeAnhalten() {
     AlleTimerAnhalten();
+    // The disease swaps keys for the running round only; the dialogs and files never see it.
+    if (tastenGemerkt_) {
+        TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+        for (int p = 1; p <= 2; ++p)
+            for (int n = 1; n <= 6; ++n) e.Spieler(p).Taste(n) = tastenAmStart_[Nr(p)][n - 1];
+        daten_.Einstellungen.EinstellungenSetzen(e);
+    }
     rundeLaeuft_ = false;
     naechsteRunde_ = true;
     ansicht_.NaechsteRundeAktivieren(true);

@@ -121,6 +121,9 @@ class TSpiel {
     bool rundeLaeuft_ = false;
     bool matchVorbei_ = false;
     bool highscoreFehler_ = false;
+    // The keys as the round started, before the disease swapped any.
+    std::array<std::array<std::uint16_t, 6>, 2> tastenAmStart_{};
+    bool tastenGemerkt_ = false;
     TGetroffen ergebnis_ = 0;
 };
 

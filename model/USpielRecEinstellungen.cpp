@@ -58,3 +58,12 @@ bool TEinstellungen::LevelHolen(std::uint32_t n, std::string& pfad) const {
     pfad = levelliste_[std::min<std::size_t>(n, levelliste_.size()) - 1];
     return true;
 }
+
+TSpielRecEinstellungen IntervalleBegrenzt(TSpielRecEinstellungen e) {
+    const auto k = [](std::uint16_t& v, TBereich b) { v = std::clamp(v, b.Min, b.Max); };
+    k(e.PlatzExplo, kBereichPlatzExplo);
+    k(e.ExploDauer, kBereichExploDauer);
+    k(e.WasserGeschwindigkeit, kBereichWasser);
+    k(e.SpielerVerzoegerung, kBereichVerzoegerung);
+    return e;
+}

@@ -58,6 +58,15 @@ struct TSpielRecEinstellungen {
 
 TSpielRecEinstellungen StandardRecord();
 
+// The range of each interval field of the settings dialog. A hand-made file may hold anything,
+// and 0 ms or a few ms would freeze a round, so the match uses each clamped to its range.
+struct TBereich {
+    std::uint16_t Min, Max;
+};
+inline constexpr TBereich kBereichPlatzExplo{500, 60000}, kBereichExploDauer{500, 60000},
+    kBereichWasser{10, 60000}, kBereichVerzoegerung{1, 1000};
+TSpielRecEinstellungen IntervalleBegrenzt(TSpielRecEinstellungen e);
+
 // Owns the one global record, the working copy of the settings dialog and the level list.
 class TEinstellungen {
   public:

@@ -132,9 +132,11 @@ TFrm_Spieleinstellungen::TFrm_Spieleinstellungen(TProgrammDaten& p, TFenster& fe
     // Timings.
     QGroupBox* zeiten = Gruppe(QStringLiteral("Zeitintervalle"), "GB_Zeitintervalle");
     auto* zg = new QGridLayout(zeiten);
-    SE_PlatzExplo = Feld(new TPfeilFeld, "SE_PlatzExplo", 500, 60000, 10);
-    SE_Explo = Feld(new TPfeilFeld, "SE_Explo", 500, 60000, 10);
-    SE_WasserGeschwindigkeit = Feld(new TPfeilFeld, "SE_WasserGeschwindigkeit", 10, 60000, 10);
+    SE_PlatzExplo =
+        Feld(new TPfeilFeld, "SE_PlatzExplo", kBereichPlatzExplo.Min, kBereichPlatzExplo.Max, 10);
+    SE_Explo = Feld(new TPfeilFeld, "SE_Explo", kBereichExploDauer.Min, kBereichExploDauer.Max, 10);
+    SE_WasserGeschwindigkeit = Feld(new TPfeilFeld, "SE_WasserGeschwindigkeit", kBereichWasser.Min,
+                                    kBereichWasser.Max, 10);
     Zeile(zg, 0, QStringLiteral("Platzierung -> Explosion"), SE_PlatzExplo, QStringLiteral("ms"));
     Zeile(zg, 1, QStringLiteral("Explosion der Bombe"), SE_Explo, QStringLiteral("ms"));
     Zeile(zg, 2, QStringLiteral("Wassergeschwindigkeit:"), SE_WasserGeschwindigkeit,
@@ -143,7 +145,8 @@ TFrm_Spieleinstellungen::TFrm_Spieleinstellungen(TProgrammDaten& p, TFenster& fe
 
     QGroupBox* tempo = Gruppe(QStringLiteral("Spielgeschwindigkeit"), "GB_Spielgeschwindigkeit");
     auto* tg = new QGridLayout(tempo);
-    SE_Spielergeschwindigkeit = Feld(new TPfeilFeld, "SE_Spielergeschwindigkeit", 1, 1000, 1);
+    SE_Spielergeschwindigkeit = Feld(new TPfeilFeld, "SE_Spielergeschwindigkeit",
+                                     kBereichVerzoegerung.Min, kBereichVerzoegerung.Max, 1);
     Zeile(tg, 0, QStringLiteral("Verzögerung der Spielfiguren:"), SE_Spielergeschwindigkeit,
           QStringLiteral("ms"));
     links->addWidget(tempo);
@@ -302,7 +305,8 @@ void TFrm_Spieleinstellungen::LevelAnzahlSetzen() {
 }
 
 void TFrm_Spieleinstellungen::DialogLaden() {
-    TSpielRecEinstellungen l = p_.Einstellungen.EinstellungenHolen();
+    // Shown, and taken on OK, as the match would use them.
+    TSpielRecEinstellungen l = IntervalleBegrenzt(p_.Einstellungen.EinstellungenHolen());
     SE_Rundenanzahl->setValue(l.Rundenanzahl);
     CB_LevelZufall->setChecked(l.LevelZufall);
     SE_PlatzExplo->setValue(l.PlatzExplo);

@@ -291,10 +291,41 @@ TEST(Spiel, KrankheitVertauschtTastenBeiJedemTick) {
     ASSERT_GT(naechster, tick + 20) << "choose another seed";
     t.Tasten({{tick + 9, W}, {tick + 19, A}});  // now "W" moves down and "A" right
     EXPECT_EQ(t.Zelle(1, 4), '1');
+    // A round that ends with the keys swapped leaves the configured keys in the settings.
+    TSpielTest u(3);
+    ASSERT_TRUE(u.Starten(".....|..1k.|.....|....2"));
+    u.Taste(D);
+    u.Bis(tick);
+    ASSERT_EQ(u.z.E().Spieler1.TasteOben, S);
+    u.spiel.RundenEnde(2);
+    const auto v = u.z.E().Spieler1;
+    EXPECT_EQ((std::array{v.TasteOben, v.TasteUnten, v.TasteLinks, v.TasteRechts}),
+              (std::array{W, S, A, D}));
     t.Bis(naechster);  // normal again at the following tick; player 2 is healthy
     const auto n = t.z.E();
     EXPECT_EQ((std::array{n.Spieler1.TasteOben, n.Spieler1.TasteLinks, n.Spieler2.TasteOben}),
               (std::array{W, A, Hoch}));
+}
+
+TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
+    TSpielTest t;
+    ASSERT_TRUE(t.Starten("1.......|.......2", [](auto& e) {
+        e.SpielerVerzoegerung = 0;
+        e.PlatzExplo = 4;
+        e.ExploDauer = 1;
+        e.WasserGeschwindigkeit = 0;
+    }));
+    EXPECT_EQ(t.spiel.Timer_Wasser().Intervall(), 10u);
+    // The lock lasts 1 ms; the fuse and the blast 500 ms each.
+    t.Tasten({{0, E}, {1, D}, {2, D}, {3, D}});
+    EXPECT_EQ(t.Brett(), Z("o..1....|.......2"));
+    t.Bis(499);
+    EXPECT_EQ(t.Zelle(0, 0), 'o');
+    t.Bis(500);
+    EXPECT_EQ(t.Brett(), Z("xxx1....|x......2"));
+    t.Bis(1000);
+    EXPECT_EQ(t.Brett(), Z("...1....|.......2"));
+    EXPECT_EQ(t.z.E().SpielerVerzoegerung, 0) << "the record itself is left as it was";
 }
 
 TEST(Spiel, KITimerIntervall) {

@@ -138,6 +138,21 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
     // The other fields take no typing at all.
     EXPECT_TRUE(dlg.SE_PlatzExplo->findChild<QLineEdit*>()->isReadOnly());
     dlg.hide();
+
+    // Intervals out of range (a hand-made file) are shown and taken on OK as the match uses them.
+    TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
+    e.PlatzExplo = 3;
+    e.ExploDauer = 65535;
+    e.WasserGeschwindigkeit = 0;
+    e.SpielerVerzoegerung = 0;
+    p.Einstellungen.EinstellungenSetzen(e);
+    dlg.DialogLaden();
+    EXPECT_EQ(
+        (std::array{dlg.SE_PlatzExplo->value(), dlg.SE_Explo->value(),
+                    dlg.SE_WasserGeschwindigkeit->value(), dlg.SE_Spielergeschwindigkeit->value()}),
+        (std::array{500, 60000, 10, 1}));
+    dlg.Btn_OKClick();
+    EXPECT_EQ(p.Einstellungen.EinstellungenHolen().SpielerVerzoegerung, 1);
 }
 
 TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
