@@ -1,5 +1,6 @@
 #include "files/UHighscore.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "files/UTypDatei.h"
@@ -20,6 +21,12 @@ void THighscore::EintragEinfuegen(const THighscoreEintrag& e) {
         // After an equal last entry, so a re-read file keeps its order.
         liste_.push_back(e);
     }
+}
+
+void THighscore::EintragEinlesen(const THighscoreEintrag& e) {
+    const auto it = std::find_if(liste_.begin(), liste_.end(),
+                                 [&](const THighscoreEintrag& x) { return x.Punkte < e.Punkte; });
+    liste_.insert(it, e);
 }
 
 std::string HighscorePfad(const std::string& programmordner) {
@@ -55,7 +62,7 @@ void HighscoreLaden(THighscore& h, TDateiFehler& fehler, const std::string& pfad
     TBytes satz;
     while (!d.AmEnde()) {
         if (d.Lesen(satz, kHighscoreDatei)) return;
-        neu.EintragEinfuegen(EntpackeHighscore(satz.data()));
+        neu.EintragEinlesen(EntpackeHighscore(satz.data()));
     }
     h = std::move(neu);
     d.Schliessen(kHighscoreDatei);

@@ -8,12 +8,16 @@
 #include "files/URecords.h"
 
 class THighscore {
-public:
+  public:
+    // A new result: ahead of equal entries (except after an equal last one).
     void EintragEinfuegen(const THighscoreEintrag& e);
+    // A record read from the file: after every entry with the same or more points, so a list
+    // read back is the list written, ties included.
+    void EintragEinlesen(const THighscoreEintrag& e);
     void Leeren() { liste_.clear(); }
     const std::list<THighscoreEintrag>& Liste() const { return liste_; }
 
-private:
+  private:
     std::list<THighscoreEintrag> liste_;
 };
 

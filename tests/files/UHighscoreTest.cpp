@@ -41,13 +41,16 @@ TEST(Highscore, UnsortierteDateiWirdBeimLesenSortiert) {
     const std::string pfad = HighscorePfad(ordner.Ordner());
     EXPECT_EQ(pfad, ordner.Ordner() + "Highscore.hsk");
     std::vector<unsigned char> datei;
-    for (const THighscoreEintrag& e : {THighscoreEintrag{"x", 5}, {"y", 50}, {"z", 5}}) {
+    // Ties keep their order in the file, however many.
+    for (const THighscoreEintrag& e :
+         {THighscoreEintrag{"x", 5}, {"y", 50}, {"z", 5}, {"a", 7}, {"b", 7}, {"c", 7}, {"w", 5}}) {
         const TBytes satz = PackeHighscore(e);
         datei.insert(datei.end(), satz.begin(), satz.end());
     }
     SchreibeBytes(pfad, datei);
     THighscore h;
     HighscoreLaden(h, fehler, pfad);
-    EXPECT_EQ(Reihe(h), (std::vector<std::string>{"y:50", "x:5", "z:5"}));
+    EXPECT_EQ(Reihe(h),
+              (std::vector<std::string>{"y:50", "a:7", "b:7", "c:7", "x:5", "z:5", "w:5"}));
     EXPECT_TRUE(meldungen.Eintraege.empty());
 }
