@@ -45,6 +45,9 @@ TFrm_Steuerung::TFrm_Steuerung(TProgrammDaten& p, TFenster& fenster) : p_(p), fe
     CB_Spieler = new QComboBox(this);
     CB_Spieler->setObjectName(QStringLiteral("CB_Spieler"));
     CB_Spieler->setEditable(true);
+    // Typed text stays as typed: no completion to an item's name, no new item on Enter.
+    CB_Spieler->setCompleter(nullptr);
+    CB_Spieler->setInsertPolicy(QComboBox::NoInsert);
     CB_Spieler->addItems({QStringLiteral("Spieler 1"), QStringLiteral("Spieler 2")});
     CB_Spieler->setCurrentIndex(0);
     CB_Spieler->setGeometry(16, 14, 160, 25);
