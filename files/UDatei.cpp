@@ -1,6 +1,7 @@
 #include "files/UDatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "files/UPfad.h"
@@ -29,7 +30,9 @@ bool Anlegbar(const std::string& pfad) {
 // Where the picture of a stored entry is now: its own path, or else the same file name in the
 // current folder of its set (levels moved between machines); empty when it is in neither.
 std::string BildFinden(const TBildEintrag& e, const TBilderSets& bilder) {
-    if (BitmapLesbar(e.Pfad)) return e.Pfad;
+    // Only a full path is taken as it stands: a bare name would depend on the working folder,
+    // where any file of that name could stand in for the game's picture.
+    if (QFileInfo(QtPfad(e.Pfad)).isAbsolute() && BitmapLesbar(e.Pfad)) return e.Pfad;
     const std::string name = Dateiname(e.Pfad);
     if (name.empty()) return {};
     const std::string imOrdner = ImOrdner(bilder.Ordner(e.BildArt), name);

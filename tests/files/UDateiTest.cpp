@@ -114,15 +114,20 @@ TEST_F(LevelDateien, BilderAusDemOrdnerDesSatzes) {
     EXPECT_EQ(LiesBytes(o.Pfad("a.dat.bild")),
               Verbunden({PackeBildEintrag({1, 1, neu + "b.bmp"})}));
 
-    // A Windows path with backslashes, and a stored path that holds no bitmap any more.
+    // A Windows path with backslashes, a stored path that holds no bitmap any more, and a bare
+    // name, which a picture in the working folder must not capture.
     SchreibeBytes(o.Pfad("kaputt/b.bmp"), {'n', 'i', 'x'});
+    QFile::copy(QString::fromStdString(o.Pfad("c.bmp")), QString::fromStdString(o.Pfad("b.bmp")));
+    const QString arbeit = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(o.Ordner()));
     for (const std::string& p :
-         {"C:\\Spiele\\Knallfeld\\Bilder\\Wasser\\b.bmp"s, o.Pfad("kaputt/b.bmp")}) {
+         {"C:\\Spiele\\Knallfeld\\Bilder\\Wasser\\b.bmp"s, o.Pfad("kaputt/b.bmp"), "b.bmp"s}) {
         SchreibeBytes(o.Pfad("a.dat.bild"), Verbunden({PackeBildEintrag({3, 4, p})}));
         ASSERT_FALSE(level.BilderLesen(o.Pfad("a.dat.bild")));
         EXPECT_EQ(bilder.AnzahlBilder(kBlockbilder), 0u);
         EXPECT_EQ(bilder.Satz(kWasserbilder).at(0).Daten, (TBildEintrag{3, 4, neu + "b.bmp"}));
     }
+    QDir::setCurrent(arbeit);
     EXPECT_TRUE(m.Eintraege.empty());
 }
 
