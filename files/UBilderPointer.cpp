@@ -85,8 +85,10 @@ void TBilderSets::OrdnerLaden(const std::string& ordner, std::uint8_t bildArt) {
     // compared here: a name filter would bring in the whole regular expression engine.
     const QStringList namen = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     std::uint16_t nummer = 1;
+    // A name the image file cannot hold would be saved as another file's name: left out.
     for (const QString& name : namen)
         if (name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) &&
+            NichtSpeicherbaresZeichen(name.toStdString()).empty() &&
             EintragAnlegen(bildArt, nummer, ImOrdner(ordner, name.toStdString())))
             ++nummer;
 }

@@ -70,6 +70,16 @@ std::string Utf8NachAnsi(std::string_view utf8) {
     return s;
 }
 
+std::string NichtSpeicherbaresZeichen(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
+        const long c = Dekodiere(utf8, i);
+        if (c < 0 || AnsiVon(static_cast<char32_t>(c)) < 0)
+            return std::string(utf8.substr(start, i - start));
+    }
+    return {};
+}
+
 std::size_t Utf8Laenge(std::string_view utf8) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size();) {

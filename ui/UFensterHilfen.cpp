@@ -1,8 +1,10 @@
 #include "ui/UFensterHilfen.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QValidator>
 #include <QWidget>
 
 #include "model/UAnsi.h"
@@ -32,10 +34,36 @@ std::string PfadZuLangText(const std::string& pfad) {
            "Datei mit kürzerem Pfad.";
 }
 
+bool PfadZeichenPassen(const std::string& pfad, IMeldungen& m) {
+    const std::string zeichen = NichtSpeicherbaresZeichen(pfad);
+    if (zeichen.empty()) return true;
+    m.Zeige(TBoxTyp::Fehler, "Der Pfad " + pfad + " enthält das Zeichen \"" + zeichen +
+                                 "\", das nicht gespeichert werden kann. Bitte wählen Sie eine "
+                                 "Datei oder einen Ordner ohne dieses Zeichen.");
+    return false;
+}
+
 bool PfadPasst(const std::string& pfad, IMeldungen& m) {
+    if (!PfadZeichenPassen(pfad, m)) return false;
     if (Utf8Laenge(pfad) <= 255) return true;
     m.Zeige(TBoxTyp::Fehler, PfadZuLangText(pfad));
     return false;
+}
+
+namespace {
+
+class TAnsiPruefer final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& text, int&) const override {
+        return NichtSpeicherbaresZeichen(text.toStdString()).empty() ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
+void NurSpeicherbareZeichen(QLineEdit* ed) {
+    ed->setValidator(new TAnsiPruefer(ed));
 }
 
 QPushButton* Knopf(QWidget* eltern, const QString& text, const char* name, QRect r) {

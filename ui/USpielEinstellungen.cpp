@@ -101,6 +101,7 @@ TFrm_Spieleinstellungen::TFrm_Spieleinstellungen(TProgrammDaten& p, TFenster& fe
     for (int s = 0; s < 2; ++s) {
         namen[s]->setObjectName(s == 0 ? QStringLiteral("Ed_Namen1") : QStringLiteral("Ed_Namen2"));
         namen[s]->setMaxLength(20);
+        NurSpeicherbareZeichen(namen[s]);
         computer[s]->setObjectName(s == 0 ? QStringLiteral("CB_Computer1")
                                           : QStringLiteral("CB_Computer2"));
         auto* lb = new QLabel(s == 0 ? QStringLiteral("Eins:") : QStringLiteral("Zwei:"));

@@ -36,7 +36,8 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     const std::string o = ordner.Pfad("block") + "/";
     BmpAnlegen(o + "e.bmp", qRgb(0, 0, 2));
     BmpAnlegen(o + "a.bmp", qRgb(0, 0, 1));
-    BmpAnlegen(o + "f.BMP", qRgb(0, 0, 3));  // the suffix in any case
+    BmpAnlegen(o + "f.BMP", qRgb(0, 0, 3));       // the suffix in any case
+    BmpAnlegen(o + "źdźbło.bmp", qRgb(0, 0, 4));  // would be saved as another name
     SchreibeBytes(o + "b.bmp", {'k', 'e', 'i', 'n', ' ', 'b', 'i', 'l', 'd'});
     QImage png(2, 2, QImage::Format_RGB32);
     png.fill(Qt::blue);

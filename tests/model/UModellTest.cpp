@@ -82,4 +82,9 @@ TEST(Ansi, UmwandlungBeideRichtungen) {
     for (int b = 1; b < 256; ++b) alle += static_cast<char>(b);
     EXPECT_EQ(Utf8NachAnsi(AnsiNachUtf8(alle)), alle);
     EXPECT_EQ(Utf8Kuerzen("Müller", 2), "Mü");
+    // The first character that cannot be stored, named for the message.
+    EXPECT_EQ(NichtSpeicherbaresZeichen("Zoë €uro ŠŽ"), "");
+    EXPECT_EQ(NichtSpeicherbaresZeichen("ódź €uro"), "ź");
+    EXPECT_EQ(NichtSpeicherbaresZeichen("/home/Łódź/a.dat"), "Ł");
+    EXPECT_EQ(NichtSpeicherbaresZeichen("a\xFF" "b"), "\xFF");
 }

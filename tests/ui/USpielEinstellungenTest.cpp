@@ -106,6 +106,14 @@ TEST_F(EinstellungenTest, Levelliste) {
     ASSERT_EQ(u.Meldungen.Eintraege.size(), 1u);
     EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
     EXPECT_NE(u.Meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
+    // So is a path with a character the level list cannot hold, named in the message.
+    const std::string lodz = u.Ordner.Pfad("Łódź/a.dat");
+    LevelHinzufuegen(lodz);
+    EXPECT_EQ(Zeilen(), 4);
+    EXPECT_EQ(u.Meldungen.Letzter(),
+              "Der Pfad " + lodz +
+                  " enthält das Zeichen \"Ł\", das nicht gespeichert werden kann. Bitte wählen "
+                  "Sie eine Datei oder einen Ordner ohne dieses Zeichen.");
 
     // Deleting three selected rows removes all three.
     for (int i = 1; i < 4; ++i) dlg.LV_Level->topLevelItem(i)->setSelected(true);
@@ -135,6 +143,11 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
     dlg.SE_Rundenanzahl->interpretText();
     EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 100);
     EXPECT_EQ(p.Einstellungen.Arbeitskopie.Rundenanzahl, 100);
+    // A name takes only characters the settings file can store.
+    dlg.Ed_Namen2->clear();
+    for (const QString& teil : {QStringLiteral("ód"), QStringLiteral("ź"), QStringLiteral(" €uro")})
+        dlg.Ed_Namen2->insert(teil);
+    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler2.Name, "ód €uro");
     // The other fields take no typing at all.
     EXPECT_TRUE(dlg.SE_PlatzExplo->findChild<QLineEdit*>()->isReadOnly());
     dlg.hide();

@@ -156,6 +156,7 @@ void TFrm_Editor::WerkzeugeAnlegen() {
     edName_->setObjectName(QStringLiteral("Ed_Spielfeldname"));
     edName_->setGeometry(10, 20, 170, 22);
     edName_->setMaxLength(int(kNameLaenge));
+    NurSpeicherbareZeichen(edName_);
 
     gbAuswahl_ = Gruppe(this, QStringLiteral("Auswahl"), "GB_Auswahl", kObenAuswahl, 250);
     cbArt_ = new QComboBox(gbAuswahl_);
@@ -348,7 +349,10 @@ std::optional<std::string> TFrm_Editor::SpeichernDialog() {
     w.Endung = QStringLiteral("dat");
     // The level files ask about overwriting themselves.
     w.UeberschreibenFragen = false;
-    return Gewaehlt(p_.Dialoge.Speichern(this, w));
+    const std::string pfad = p_.Dialoge.Speichern(this, w);
+    // A level saved under such a path could never join a level list.
+    if (pfad.empty() || !PfadZeichenPassen(pfad, p_.Meldungen)) return std::nullopt;
+    return pfad;
 }
 
 std::optional<std::string> TFrm_Editor::BildDialog() {

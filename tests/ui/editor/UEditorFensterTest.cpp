@@ -165,7 +165,20 @@ TEST_F(EditorFensterTest, SpeichernUnterUndOeffnen) {
     Klick(5, 4);
     ArtWaehlen(kAuswahlZerstoerbar, 1);
     Klick(2, 2);
-    Kind<QLineEdit>("Ed_Spielfeldname")->setText(QStringLiteral("Kistenlager"));
+    // Typed or pasted, the name takes only what the general file can store.
+    QLineEdit* name = Kind<QLineEdit>("Ed_Spielfeldname");
+    name->clear();
+    for (const QString& teil : {QStringLiteral("Kisten"), QStringLiteral("ł"),
+                                QStringLiteral("lager€"), QStringLiteral("日本")})
+        name->insert(teil);
+    EXPECT_EQ(name->text(), QStringLiteral("Kistenlager€"));
+    name->setText(QStringLiteral("Kistenlager"));
+    // A save path the level list could not hold later is refused, and nothing is written.
+    const std::string lodz = ordner.Pfad("Łódź.dat");
+    dialoge.Dateien = {lodz};
+    Befehl("SpeichernUnter")->trigger();
+    EXPECT_NE(meldungen.Letzter().find("das Zeichen \"Ł\""), std::string::npos);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(lodz)));
     const std::string pfad = ordner.Pfad("kisten.dat");
     dialoge.Dateien = {pfad};
     Befehl("SpeichernUnter")->trigger();
