@@ -92,6 +92,14 @@ bool TEditor::FeldGueltigHier() {
     return false;
 }
 
+bool TEditor::SpeicherbarHier() {
+    if (!FeldGueltigHier()) return false;
+    // An empty picture file is one no round and no editor can open again.
+    if (bilder_.AnzahlBilder(kBlockbilder) + bilder_.AnzahlBilder(kWasserbilder) > 0) return true;
+    fehler_.Meldungen().Zeige(TBoxTyp::Fehler, kKeineBilder);
+    return false;
+}
+
 void TEditor::Btn_FeldTestClick() {
     if (FeldGueltigHier()) fehler_.Meldungen().Zeige(TBoxTyp::Information, kFeldOK);
 }
@@ -166,7 +174,7 @@ void TEditor::Feld_Oeffnen() {
 }
 
 bool TEditor::Feld_SpeichernUnter() {
-    if (!FeldGueltigHier()) return false;
+    if (!SpeicherbarHier()) return false;
     const auto p = fenster_.SpeichernDialog();
     if (!p) return false;
     if (level_.LevelSpeichernUnter(*p)) return false;
@@ -176,7 +184,7 @@ bool TEditor::Feld_SpeichernUnter() {
 
 bool TEditor::Feld_Speichern() {
     if (!speichernAktiv_) return false;
-    if (!FeldGueltigHier()) return false;
+    if (!SpeicherbarHier()) return false;
     TFeldDaten d = feld_.HoleFeldDaten();
     d.Name = Utf8Kuerzen(fenster_.Name(), kNameLaenge);
     feld_.SetzeFeldDaten(d);

@@ -21,6 +21,9 @@ inline const std::string kAuswahlWasser = "Wasser";
 inline const std::string kAuswahlStart = "Spieler-Startfelder";
 
 inline const std::string kFrageSpeichern = "Wollen Sie das Feld speichern?";
+inline const std::string kKeineBilder =
+    "Das Feld kann nicht gespeichert werden, da keine Bilder geladen sind. Bitte wählen Sie unter "
+    "\"Bilderordner\" Ordner mit Bildern aus.";
 inline const std::string kFrageGroesse =
     "Sie haben die Größe der Feldes geändert. Soll das alte gelöscht werden?";
 inline const std::string kFrageStandardBilder =
@@ -102,6 +105,8 @@ class TEditor {
 
   private:
     bool FeldGueltigHier();
+    // The check, and a picture to store: true when a save may go ahead.
+    bool SpeicherbarHier();
     void SpeichernSetzen(bool an);
     void UndoSetzen(bool an);
 

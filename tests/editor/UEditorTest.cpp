@@ -1,6 +1,7 @@
 #include "editor/UEditor.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QImage>
 #include <deque>
 
@@ -157,6 +158,18 @@ TEST_F(EditorTest, SpeichernErstNachSpeichernUnter) {
     EXPECT_FALSE(editor.Feld_Speichern());
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{kNameFehlt});
     EXPECT_EQ(fenster.fokussiert, 1);
+
+    // Without any picture the picture file would be empty and could not be read again.
+    fenster.name = "Arena";
+    bilder.AlleFreigeben();
+    meldungen.Leeren();
+    const auto vorher = LiesBytes(pfad + ".bild");
+    EXPECT_FALSE(editor.Feld_Speichern());
+    fenster.speichern = {ordner.Pfad("neu.dat")};
+    EXPECT_FALSE(editor.Feld_SpeichernUnter());
+    EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(2, kKeineBilder));
+    EXPECT_EQ(LiesBytes(pfad + ".bild"), vorher);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(ordner.Pfad("neu.dat"))));
 
     // Reset: an empty level, no binding, the undo step survives.
     editor.Btn_ResetClick();
