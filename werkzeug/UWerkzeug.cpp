@@ -23,7 +23,8 @@ const char* const kHilfe =
     "Aufruf: knallfeld-werkzeug BEFEHL [ARGUMENTE]\n"
     "\n"
     "Befehle:\n"
-    "  pruefen LEVEL.dat          prüft ein Spielfeld wie \"Feld testen\" im Editor\n"
+    "  pruefen LEVEL.dat          liest ein Spielfeld wie eine Runde und prüft es wie\n"
+    "                             \"Feld testen\" im Editor\n"
     "  zeigen LEVEL.dat           zeigt ein Spielfeld als Text\n"
     "  highscore [DATEI]          zeigt die Highscore-Liste\n"
     "  einstellungen DATEI.sps    zeigt alle Felder einer Einstellungsdatei\n"
@@ -34,8 +35,9 @@ const char* const kHilfe =
 const std::map<std::string, std::string> kBefehlsHilfe = {
     {"pruefen",
      "Aufruf: knallfeld-werkzeug pruefen LEVEL.dat\n"
-     "Liest die Allgemein- und die Felddatei eines Spielfeldes wie zu Beginn einer Runde und\n"
-     "prüft das Spielfeld wie \"Feld testen\"; der gespeicherte Name gilt als Spielfeldname.\n"
+     "Liest die Allgemein-, die Feld- und die Bilderdatei eines Spielfeldes wie zu Beginn einer\n"
+     "Runde (fehlende Bilder werden gemeldet, wie im Spiel) und prüft das Spielfeld wie\n"
+     "\"Feld testen\"; der gespeicherte Name gilt als Spielfeldname.\n"
      "Gibt die Meldung der ersten verletzten Regel aus oder \"Das Spielfeld ist OK!\".\n"
      "Rückgabewert: 0 gültig; 1 bis 5 der Fehlercode der Prüfung; 6 der Name fehlt;\n"
      "10 eine Datei konnte nicht gelesen werden.\n"},
@@ -88,6 +90,11 @@ struct TLevelUmgebung {
 int Pruefen(const std::string& pfad, std::ostream& aus, std::ostream& fehler) {
     TLevelUmgebung u(fehler);
     if (!FeldLesen(u.feld, u.dateien, pfad)) return kDateiFehler;
+    // The picture file as a round reads it, against the game's own image folders: a broken
+    // file fails, missing pictures are reported and the round would go on.
+    u.bilder.StandardOrdner(Programmordner());
+    u.bilder.BilderNeuLaden();
+    if (u.dateien.BilderLesen(pfad + ".bild")) return kDateiFehler;
     if (u.feld.FeldDaten().Name.empty()) {
         aus << kNameFehlt << '\n';
         return 6;

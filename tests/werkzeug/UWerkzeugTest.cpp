@@ -1,6 +1,7 @@
 #include "werkzeug/UWerkzeug.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QImage>
 #include <set>
 #include <sstream>
@@ -77,6 +78,19 @@ TEST(Werkzeug, PruefenGibtRegelUndStatus) {
         EXPECT_EQ(r.Status, status);
         EXPECT_EQ(r.Aus, text + "\n");
     }
+    // The picture file is read as a round reads it: a moved picture is reported and the check
+    // goes on; a broken picture file is a file error.
+    const std::string l = LevelSchreiben(o, "l.dat", "Grün", {"1...", "....", "...2"});
+    QFile::remove(QString::fromStdString(o.Pfad("block.bmp")));
+    auto r = Lauf({"pruefen", l});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Fehler,
+              "Fehler: Es sind Bilder des gespeicherten Feldes gelöscht/verschoben worden! Das "
+              "Feld könnte anderes aussehen.\n");
+    SchreibeBytes(l + ".bild", {});
+    r = Lauf({"pruefen", l});
+    EXPECT_EQ(r.Status, 10);
+    EXPECT_EQ(r.Fehler, "Fehler: Grösse der Bilder-Datei stimmt nicht!\n");
 }
 
 TEST(Werkzeug, ZeigenHighscoreUndEinstellungen) {
