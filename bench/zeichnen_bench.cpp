@@ -160,21 +160,23 @@ void Budget(const char* name, double gemessen, double ziel) {
     std::fflush(stdout);
 }
 
-// One full paint of the board against one blit of a picture of the board's size.
-void MalenMessen(TUmgebung& u, const char* name, int mal) {
+// One full paint of the board against one blit of a picture of the board's size (or of the
+// size given: the whole screen).
+void MalenMessen(TUmgebung& u, const char* name, int mal, QSize blitGroesse = {}) {
     TSpielGitter* gitter = u.Fenster->SG_Feld;
     QImage ziel(gitter->size(), QImage::Format_RGB32);
     auto malen = [&] { gitter->render(&ziel, QPoint(), QRegion(), QWidget::RenderFlags()); };
     malen();
-    const QImage vorlage = ziel.copy();
-    QImage blitZiel(ziel.size(), ziel.format());
+    const QImage vorlage = blitGroesse.isValid() ? ziel.scaled(blitGroesse) : ziel.copy();
+    QImage blitZiel(vorlage.size(), ziel.format());
     auto blit = [&] {
         QPainter p(&blitZiel);
         p.drawImage(0, 0, vorlage);
     };
     const TVergleich v = Vergleichen(malen, blit, mal, 15);
-    std::fprintf(stderr, "%s: %d x %d, paint %.3f ms, blit %.3f ms\n", name, ziel.width(),
-                 ziel.height(), v.Arbeit * 1e3, v.Massstab * 1e3);
+    std::fprintf(stderr, "%s: %d x %d, paint %.3f ms, blit of %d x %d %.3f ms\n", name,
+                 ziel.width(), ziel.height(), v.Arbeit * 1e3, vorlage.width(), vorlage.height(),
+                 v.Massstab * 1e3);
     Budget(name, v.Verhaeltnis(), 4.0);
 }
 
@@ -230,6 +232,15 @@ int main(int argc, char** argv) {
     // The usual board from the sample levels: 20 x 16 cells of 40 pixels.
     u.MatchAuf(ordner + "Spielfelder/Arena.dat");
     MalenMessen(u, "paint-default", 20);
+
+    // The same board in a window the player made 3840 x 2160 (a full screen): cells scaled.
+    u.Fenster->resize(3840, 2160);
+    u.Gemalt();
+    if (!u.Fenster->EigeneGroesse() || u.Fenster->SG_Feld->Zelle().width() <= 40) {
+        std::fprintf(stderr, "Das Feld wurde nicht vergrößert\n");
+        return 1;
+    }
+    MalenMessen(u, "paint-fullscreen", 10, QSize(3840, 2160));
 
     // The largest board the window shows in full size: 25 x 25 cells of 100 pixels.
     u.MatchAuf(u.LevelAnlegen(temp.path(), "Gross.dat", 25, 25, 100));

@@ -55,6 +55,13 @@ void TSpielBilder::Pixelverhaeltnis(qreal dpr) {
     Skalieren();
 }
 
+void TSpielBilder::Zellgroesse(QSize zelle) {
+    if (zelle.isEmpty() || zelle == zelle_) return;
+    zelle_ = zelle;
+    // Before the first round there is nothing to scale yet.
+    if (!spieler_[0].isNull()) Skalieren();
+}
+
 void TSpielBilder::Skalieren() {
     explosion_ = MitHintergrund(EingebautesBild(TEingebaut::Explosion));
     bombe_ = MitHintergrund(EingebautesBild(TEingebaut::Bombe));

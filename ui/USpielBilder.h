@@ -21,6 +21,9 @@ class TSpielBilder {
     // The screen's device pixels per cell pixel; a change scales every picture again, so that a
     // high-density screen gets pictures of its own resolution instead of enlarged ones.
     void Pixelverhaeltnis(qreal dpr);
+    // Another cell size for the same round (a resized window): every picture scaled once more.
+    void Zellgroesse(QSize zelle);
+    QSize Zelle() const { return zelle_; }
 
     // Unscaled, for the status panel: players 1 and 2, extras 0 Werfen .. 3 Krankheit.
     const QImage& Spielerbild(int spieler) const { return spieler_[spieler == 1 ? 0 : 1]; }

@@ -1,5 +1,6 @@
 #include "ui/USpielFenster.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -9,11 +10,15 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
+#include <cmath>
 
+#include "ui/UFeldMassstab.h"
 #include "ui/UFensterHilfen.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/USpielGitter.h"
+#include "ui/UTaste.h"
 
 namespace {
 
@@ -24,6 +29,9 @@ constexpr int kSpielerOben = 97, kSpielerHoehe = 345;
 constexpr int kPanelBreite = 223;
 constexpr int kKnopfOben = 450, kKnopfBreite = 97, kKnopfHoehe = 25;
 constexpr int kTempOben = 480;
+constexpr int kMinBreite = kFeldLinks + 100 + 10 + kPanelBreite + 15;
+
+constexpr std::uint16_t vkEscape = 0x1B, vkF11 = 0x7A;
 
 // The icons from the left: Mehr Bomben, Werfen, Unverwundbar, Krankheit.
 constexpr int kIconPlatz[4] = {1, 0, 2, 3};
@@ -59,6 +67,9 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.
     Pn_Feld->setFrameShape(QFrame::NoFrame);
     Pn_Feld->setFocusPolicy(Qt::NoFocus);
     Pn_Feld->setWidgetResizable(false);
+    // A scaled board smaller than its area stands in the middle, on the board colour.
+    Pn_Feld->setAlignment(Qt::AlignCenter);
+    Pn_Feld->viewport()->setAutoFillBackground(true);
     Pn_Feld->move(kFeldLinks, kFeldOben);
     SG_Feld = new TSpielGitter(p_.Feld, bilder_);
     Pn_Feld->setWidget(SG_Feld);
@@ -89,21 +100,44 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.
     Btn_Neustart = new QPushButton(QStringLiteral("Neustart"), this);
     Btn_Neustart->setObjectName(QStringLiteral("Btn_Neustart"));
     Btn_Neustart->resize(kKnopfBreite, kKnopfHoehe);
+    Btn_Vollbild = new QPushButton(this);
+    Btn_Vollbild->setObjectName(QStringLiteral("Btn_Vollbild"));
+    Btn_Vollbild->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
+    Btn_Vollbild->setToolTip(QStringLiteral("Vollbild (F11)"));
+    Btn_Vollbild->resize(kKnopfHoehe, kKnopfHoehe);
     // The keyboard belongs to the board: the buttons are for the mouse only.
-    for (QPushButton* b : {Btn_Next, Btn_Neustart}) {
+    for (QPushButton* b : {Btn_Next, Btn_Neustart, Btn_Vollbild}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
     }
+    A_Vollbild = new QAction(QStringLiteral("Vollbild\tF11"), this);
+    A_Vollbild->setObjectName(QStringLiteral("A_Vollbild"));
+    A_Vollbild->setCheckable(true);
+    addAction(A_Vollbild);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(A_Vollbild, &QAction::triggered, this, [this] { VollbildUmschalten(); });
+    connect(Btn_Vollbild, &QPushButton::clicked, this, [this] { VollbildUmschalten(); });
 
     Im_Temp = new QLabel(this);
     Im_Temp->setObjectName(QStringLiteral("Im_Temp"));
     Im_Temp->resize(41, 41);
     Im_Temp->hide();
 
+    panel_.Merken(GB_Spiel, {0, kSpielOben});
+    panel_.Merken(GB_Spieler, {0, kSpielerOben});
+    panel_.Merken(Btn_Next, {0, kKnopfOben});
+    // In the middle of the gap between the two buttons.
+    panel_.Merken(Btn_Vollbild,
+                  {kKnopfBreite + (kPanelBreite - 2 * kKnopfBreite - kKnopfHoehe) / 2, kKnopfOben});
+    panel_.Merken(Btn_Neustart, {kPanelBreite - kKnopfBreite, kKnopfOben});
+    panel_.Merken(Im_Temp, {0, kTempOben});
+
     spiel_ = std::make_unique<TSpiel>(
         TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, quelle_,
                        p_.Highscore, p_.HighscoreDatei(), p_.Meldungen, *this, timer_});
-    SG_Feld->TasteGedrueckt = [this](std::uint16_t k) { spiel_->SpielerTasteDrucken(k); };
+    SG_Feld->TasteGedrueckt = [this](std::uint16_t k) {
+        if (!FensterTaste(k)) spiel_->SpielerTasteDrucken(k);
+    };
     connect(Btn_Next, &QPushButton::clicked, this, [this] { spiel_->NextRound(); });
     connect(Btn_Neustart, &QPushButton::clicked, this, [this] { spiel_->Neustart(); });
 
@@ -162,6 +196,9 @@ QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
 }
 
 bool TFrm_Spiel::MatchStarten() {
+    // A size the player chose lasts one match.
+    setWindowState(Qt::WindowNoState);
+    eigeneGroesse_ = false;
     return spiel_->MatchStarten();
 }
 
@@ -175,25 +212,84 @@ void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
         std::max(200, schirm.width() - rahmenBreite - kFeldLinks - 10 - kPanelBreite - 15);
     const int maxHoehe = std::max(200, schirm.height() - rahmenHoehe - kFeldOben - 40);
     const QSize sicht(std::min(gitter.width(), maxBreite), std::min(gitter.height(), maxHoehe));
-    const bool rollen = sicht != gitter;
+    sicht_ = sicht;
+    QPalette farbe = Pn_Feld->viewport()->palette();
+    farbe.setColor(QPalette::Window, FarbeVon(g.Farbe));
+    Pn_Feld->viewport()->setPalette(farbe);
+
+    const int breite = kFeldLinks + sicht.width() + 10 + kPanelBreite + 15;
+    const int hoehe = std::max(kFeldOben + sicht.height() + 40, kKnopfOben + kKnopfHoehe + 40);
+    berechnet_ = QSize(breite, hoehe);
+    setMinimumSize(std::min(breite, kMinBreite), kKnopfOben + kKnopfHoehe + 40);
+    if (!eigeneGroesse_) {
+        wirAendern_ = true;
+        resize(berechnet_);
+        wirAendern_ = false;
+    }
+    Anordnen();
+}
+
+void TFrm_Spiel::Anordnen() {
+    const TFeldDaten& g = SG_Feld->Geometrie();
+    bool rollen;
+    if (!eigeneGroesse_) {
+        // The computed size: the board's own cells, the panel as designed.
+        SG_Feld->Zellgroesse(QSize(g.EinzelBreite, g.EinzelHoehe));
+        rollen = sicht_ != SG_Feld->size();
+        Pn_Feld->setGeometry(QRect(QPoint(kFeldLinks, kFeldOben), sicht_));
+        panel_.Anwenden(1.0, QPoint(kFeldLinks + sicht_.width() + 10, 0));
+    } else {
+        const double f = PanelFaktor(size());
+        const int panelX = width() - int(std::lround((kPanelBreite + 15) * f));
+        panel_.Anwenden(f, QPoint(panelX, 0));
+        const QRect flaeche(kFeldLinks, kFeldOben, std::max(1, panelX - 10 - kFeldLinks),
+                            std::max(1, height() - 2 * kFeldOben));
+        const TFeldMassstab m = FeldMassstab(flaeche.size(), g);
+        SG_Feld->Zellgroesse(m.Zelle);
+        rollen = m.Rollen;
+        Pn_Feld->setGeometry(flaeche);
+    }
     Pn_Feld->setHorizontalScrollBarPolicy(rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     Pn_Feld->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    Pn_Feld->setGeometry(kFeldLinks, kFeldOben, sicht.width(), sicht.height());
+}
 
-    const int x = kFeldLinks + sicht.width() + 10;
-    GB_Spiel->move(x, kSpielOben);
-    GB_Spieler->move(x, kSpielerOben);
-    Btn_Next->move(x, kKnopfOben);
-    Im_Temp->move(x, kTempOben);
-    Btn_Neustart->move(GB_Spieler->x() + GB_Spieler->width() - Btn_Neustart->width(), kKnopfOben);
-    const int breite = GB_Spiel->x() + GB_Spiel->width() + 15;
-    const int hoehe = std::max(kFeldOben + sicht.height() + 40, kKnopfOben + kKnopfHoehe + 40);
-    setFixedSize(breite, hoehe);
+void TFrm_Spiel::VollbildUmschalten() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+bool TFrm_Spiel::FensterTaste(std::uint16_t taste) {
+    if (taste != vkF11 && !(taste == vkEscape && isFullScreen())) return false;
+    const TSpielRecEinstellungen e = p_.Einstellungen.EinstellungenHolen();
+    for (int s = 1; s <= 2; ++s)
+        for (int n = 1; n <= 6; ++n)
+            if (e.Spieler(s).Taste(n) == taste) return false;
+    if (taste == vkF11)
+        VollbildUmschalten();
+    else
+        showNormal();
+    return true;
+}
+
+void TFrm_Spiel::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    if (!wirAendern_ && isVisible() && size() != berechnet_) eigeneGroesse_ = true;
+    Anordnen();
+}
+
+void TFrm_Spiel::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    A_Vollbild->setChecked(isFullScreen());
+    if (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)) eigeneGroesse_ = true;
 }
 
 void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) {
     const TFeldDaten& g = p_.Feld.FeldDaten();
-    bilder_.RundeVorbereiten(e, QSize(g.EinzelBreite, g.EinzelHoehe), FarbeVon(g.Farbe));
+    // At the size the grid draws its cells now (the window may be scaled).
+    bilder_.RundeVorbereiten(e, SG_Feld->Zelle(), FarbeVon(g.Farbe));
     Lb_Runden_Anzeige3->setText(QString::number(e.Rundenanzahl));
     Lb_SpielName->setText(QText(levelname));
     for (int s = 1; s <= 2; ++s) {
@@ -238,7 +334,7 @@ void TFrm_Spiel::FeldNeuZeichnen() {
 }
 
 void TFrm_Spiel::FensterZentrieren() {
-    ZentriereAufBildschirm(this);
+    if (!eigeneGroesse_) ZentriereAufBildschirm(this);
     SG_Feld->setFocus(Qt::OtherFocusReason);
     SpielerSichtbarHalten();
 }
@@ -283,5 +379,6 @@ void TFrm_Spiel::closeEvent(QCloseEvent* e) {
 }
 
 void TFrm_Spiel::keyPressEvent(QKeyEvent* e) {
+    FensterTaste(VirtuellerTastencode(*e));
     e->accept();
 }

@@ -9,9 +9,11 @@
 #include "match/ULevelQuelle.h"
 #include "match/USpiel.h"
 #include "match/USpielAnsicht.h"
+#include "ui/UMitwachsen.h"
 #include "ui/UQtTimer.h"
 #include "ui/USpielBilder.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -50,8 +52,17 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // Per player, by the engine's extras numbers: 0 Werfen, 1 Mehr Bomben, 2 Unverwundbar,
     // 3 Krankheit.
     std::array<std::array<QLabel*, 4>, 2> Im_Extras{};
-    QPushButton *Btn_Next, *Btn_Neustart;
+    QPushButton *Btn_Next, *Btn_Neustart, *Btn_Vollbild;
     QLabel* Im_Temp;
+    QAction* A_Vollbild;
+
+    // Full screen on or off (F11, the context menu, the button by "Neustart").
+    void VollbildUmschalten();
+    // The player has given the window another size: kept for the rest of the match, the board
+    // and the status panel fill it.
+    bool EigeneGroesse() const { return eigeneGroesse_; }
+    // Lays the window out for its present size.
+    void Anordnen();
 
     // The screen area the window must fit in; tests set their own.
     std::function<QRect()> Bildschirmflaeche;
@@ -62,9 +73,13 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // button).
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
   private:
     QWidget* SpielerPanel(int spieler);
+    // F11 and Esc act on the window unless a player has them as a key. True when taken.
+    bool FensterTaste(std::uint16_t taste);
     // Keeps both players in view when the board is larger than the screen allows.
     void SpielerSichtbarHalten();
 
@@ -75,4 +90,9 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     std::unique_ptr<TSpiel> spiel_;
     std::array<QRect, 2> letzteZelle_;
     int gefolgt_ = 0;
+    TMitwachsen panel_;
+    QSize berechnet_;  // the size computed for the round's level
+    QSize sicht_;      // the board's view at that size
+    bool eigeneGroesse_ = false;
+    bool wirAendern_ = false;  // our own resize, not the player's
 };

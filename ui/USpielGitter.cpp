@@ -23,18 +23,28 @@ TSpielGitter::TSpielGitter(TSpielfeld& feld, TSpielBilder& bilder, QWidget* elte
 }
 
 QSize TSpielGitter::Groesse(const TFeldDaten& g) {
-    return {(g.EinzelBreite + 1) * g.SpielBreite + 3, (g.EinzelHoehe + 1) * g.SpielHoehe + 3};
+    return Groesse(g, QSize(g.EinzelBreite, g.EinzelHoehe));
+}
+
+QSize TSpielGitter::Groesse(const TFeldDaten& g, QSize zelle) {
+    return {(zelle.width() + 1) * g.SpielBreite + 3, (zelle.height() + 1) * g.SpielHoehe + 3};
 }
 
 void TSpielGitter::Einrichten(const TFeldDaten& g) {
     g_ = g;
-    setFixedSize(Groesse(g));
+    Zellgroesse(QSize(g.EinzelBreite, g.EinzelHoehe));
+}
+
+void TSpielGitter::Zellgroesse(QSize zelle) {
+    zelle_ = zelle;
+    setFixedSize(Groesse(g_, zelle));
+    bilder_.Zellgroesse(zelle);
     update();
 }
 
 QRect TSpielGitter::ZellRechteck(int spalte, int zeile) const {
-    return {kRahmen + spalte * (g_.EinzelBreite + 1), kRahmen + zeile * (g_.EinzelHoehe + 1),
-            g_.EinzelBreite, g_.EinzelHoehe};
+    return {kRahmen + spalte * (zelle_.width() + 1), kRahmen + zeile * (zelle_.height() + 1),
+            zelle_.width(), zelle_.height()};
 }
 
 bool TSpielGitter::event(QEvent* e) {
@@ -136,7 +146,7 @@ void TSpielGitter::paintEvent(QPaintEvent* e) {
     if (feld_.AnzahlKnoten() == 0 || g_.SpielBreite == 0 || g_.SpielHoehe == 0) return;
     bilder_.Pixelverhaeltnis(devicePixelRatioF());
     // Only the cells in the exposed part, so that a large scrolled board stays cheap.
-    const int w = g_.EinzelBreite + 1, h = g_.EinzelHoehe + 1;
+    const int w = zelle_.width() + 1, h = zelle_.height() + 1;
     const QRect r = e->rect();
     const int s0 = std::max(0, (r.left() - kRahmen) / w);
     const int s1 = std::min<int>(g_.SpielBreite - 1, (r.right() - kRahmen) / w);

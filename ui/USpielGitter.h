@@ -17,8 +17,13 @@ class TSpielGitter : public QWidget {
 
     // (w + 1) x B + 3 by (h + 1) x H + 3: a line between cells and a two-pixel frame.
     static QSize Groesse(const TFeldDaten& g);
+    static QSize Groesse(const TFeldDaten& g, QSize zelle);
     // Takes the geometry's size, colour and cell size.
     void Einrichten(const TFeldDaten& g);
+    // Draws the cells at another size (a resized window); the pictures follow, scaled once.
+    void Zellgroesse(QSize zelle);
+    QSize Zelle() const { return zelle_; }
+    const TFeldDaten& Geometrie() const { return g_; }
     QRect ZellRechteck(int spalte, int zeile) const;
 
     // Called with the virtual-key code of every key press, auto-repeat included.
@@ -35,4 +40,5 @@ class TSpielGitter : public QWidget {
     TSpielfeld& feld_;
     TSpielBilder& bilder_;
     TFeldDaten g_;
+    QSize zelle_;
 };

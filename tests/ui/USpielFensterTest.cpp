@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <cmath>
 
 #include "UiHilfen.h"
 #include "ui/UEingebauteBilder.h"
+#include "ui/UFeldMassstab.h"
 #include "ui/USpielGitter.h"
 
 namespace {
@@ -227,5 +229,93 @@ TEST_F(SpielFensterTest, GrossesFeldRolltZuDenSpielern) {
     for (int i = 0; i < 12; ++i) Taste(Qt::Key_A);
     EXPECT_EQ(SpielerIndex(1), TIndex(25 * 20 + 9));
     EXPECT_TRUE(sichtbarerTeil().intersects(f->SG_Feld->ZellRechteck(8, 20)));
+    f->close();
+}
+
+TEST(FeldMassstab, SeitenverhaeltnisEinpassenUndKleinsteZelle) {
+    const auto m = [](QSize flaeche, std::uint16_t b, std::uint16_t h, std::uint16_t zb,
+                      std::uint16_t zh) {
+        return FeldMassstab(flaeche, TFeldDaten{"", b, h, zb, zh});
+    };
+    // The default board in its own area keeps its cells; on 3840 x 2160 the height limits.
+    EXPECT_EQ(m({823, 659}, 20, 16, 40, 40).Zelle, QSize(40, 40));
+    EXPECT_EQ(m({822, 659}, 20, 16, 40, 40).Zelle, QSize(39, 39));
+    EXPECT_EQ(m({3500, 2144}, 20, 16, 40, 40).Zelle, QSize(132, 132));
+    // Wide cells stay twice as wide as high; the width limits here.
+    EXPECT_EQ(m({1000, 2000}, 10, 10, 40, 20).Zelle, QSize(98, 49));
+    // Cells of 8 pixels are still drawn; below, the board keeps its own cells and scrolls.
+    const TFeldMassstab acht = m({(8 + 1) * 100 + 3, 2000}, 100, 10, 40, 40);
+    EXPECT_EQ(acht.Zelle, QSize(8, 8));
+    EXPECT_FALSE(acht.Rollen);
+    const TFeldMassstab klein = m({(8 + 1) * 100 + 2, 2000}, 100, 10, 40, 40);
+    EXPECT_EQ(klein.Zelle, QSize(40, 40));
+    EXPECT_TRUE(klein.Rollen);
+    // The status panel grows with the height while it takes at most a third of the width.
+    EXPECT_EQ(PanelFaktor({1081, 515}), 1.0);
+    EXPECT_DOUBLE_EQ(PanelFaktor({3000, 1030}), 2.0);
+    EXPECT_DOUBLE_EQ(PanelFaktor({3 * 248 * 3 / 2, 5000}), 1.5);
+    EXPECT_EQ(PanelFaktor({20000, 20000}), 4.0);
+}
+
+TEST_F(SpielFensterTest, GroesseDesSpielersGiltBisZumMatchende) {
+    MatchAuf("Arena.dat");
+    const QSize berechnet(843 + 223 + 15, 8 + 659 + 40);
+    ASSERT_EQ(f->size(), berechnet);
+    EXPECT_FALSE(f->EigeneGroesse());
+    // The player doubles the window: cells grow keeping their aspect, the board stands in the
+    // middle of its area, the panel grows with the height.
+    f->resize(2000, 1400);
+    ASSERT_TRUE(f->EigeneGroesse());
+    const double faktor = PanelFaktor({2000, 1400});
+    const int panelX = 2000 - int(std::lround(238 * faktor));
+    EXPECT_EQ(f->GB_Spiel->x(), panelX);
+    EXPECT_EQ(f->GB_Spiel->width(), int(std::lround(223 * faktor)));
+    EXPECT_GT(f->Lb_SpielName->font().pointSizeF(), f->font().pointSizeF());
+    EXPECT_EQ(f->Pn_Feld->geometry(), QRect(10, 8, panelX - 20, 1384));
+    const QSize zelle = f->SG_Feld->Zelle();
+    EXPECT_EQ(zelle, FeldMassstab(f->Pn_Feld->size(), p.Feld.FeldDaten()).Zelle);
+    EXPECT_GT(zelle.width(), 40);
+    const QRect gitter = f->SG_Feld->geometry();
+    EXPECT_LE(std::abs(gitter.center().x() - f->Pn_Feld->width() / 2), 1);
+    EXPECT_LE(std::abs(gitter.center().y() - f->Pn_Feld->height() / 2), 1);
+    // The pictures are scaled to the new cells once, not at every paint.
+    EXPECT_EQ(f->Bilder().Spieler(1).size(), zelle);
+    const int skaliert = f->Bilder().Skalierungen();
+    (void)f->SG_Feld->grab();
+    (void)f->SG_Feld->grab();
+    EXPECT_EQ(f->Bilder().Skalierungen(), skaliert + 1);
+    // The next round keeps the player's size; a new match opens at the computed one.
+    f->Spiel().RundenEnde(2);
+    f->Btn_Next->click();
+    EXPECT_EQ(f->size(), QSize(2000, 1400));
+    EXPECT_EQ(f->SG_Feld->Zelle(), zelle);
+    f->close();
+    ASSERT_TRUE(f->MatchStarten());
+    EXPECT_FALSE(f->EigeneGroesse());
+    EXPECT_EQ(f->size(), berechnet);
+    EXPECT_EQ(f->SG_Feld->Zelle(), QSize(40, 40));
+    EXPECT_EQ(f->GB_Spiel->geometry(), QRect(843, 8, 223, 81));
+}
+
+TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
+    MatchAuf("KleinesDuell.dat");
+    Taste(Qt::Key_F11);
+    EXPECT_TRUE(f->isFullScreen());
+    EXPECT_TRUE(f->A_Vollbild->isChecked());
+    EXPECT_TRUE(f->EigeneGroesse());
+    Taste(Qt::Key_Escape);
+    EXPECT_FALSE(f->isFullScreen());
+    f->Btn_Vollbild->click();
+    EXPECT_TRUE(f->isFullScreen());
+    // A player whose key is Escape (or F11) keeps it: the window does not take it.
+    TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
+    e.Spieler2.TasteLinks = 0x1B;
+    p.Einstellungen.EinstellungenSetzen(e);
+    const TIndex start2 = SpielerIndex(2);
+    Taste(Qt::Key_Escape);
+    EXPECT_TRUE(f->isFullScreen());
+    EXPECT_EQ(SpielerIndex(2), start2 - 1);
+    f->A_Vollbild->trigger();
+    EXPECT_FALSE(f->isFullScreen());
     f->close();
 }

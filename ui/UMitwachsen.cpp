@@ -1,0 +1,29 @@
+#include "ui/UMitwachsen.h"
+
+#include <cmath>
+
+void TMitwachsen::Merken(QWidget* w, QPoint platz) {
+    const auto merken = [this](QWidget* x, QRect r, bool oben) {
+        teile_.push_back({x, r, x->font().pointSizeF(), x->font().pixelSize(), oben});
+    };
+    merken(w, QRect(platz, w->size()), true);
+    for (QWidget* k : w->findChildren<QWidget*>()) merken(k, k->geometry(), false);
+}
+
+void TMitwachsen::Anwenden(double faktor, QPoint ursprung) {
+    const auto mal = [faktor](int v) { return int(std::lround(v * faktor)); };
+    for (const TTeil& t : teile_) {
+        if (!t.W) continue;
+        const QRect& r = t.Entwurf;
+        const QPoint ort = QPoint(mal(r.x()), mal(r.y())) + (t.Oben ? ursprung : QPoint());
+        t.W->setGeometry(QRect(ort, QSize(mal(r.width()), mal(r.height()))));
+        if (faktor == faktor_) continue;
+        QFont f = t.W->font();
+        if (t.Punkte > 0)
+            f.setPointSizeF(t.Punkte * faktor);
+        else if (t.Pixel > 0)
+            f.setPixelSize(mal(t.Pixel));
+        t.W->setFont(f);
+    }
+    faktor_ = faktor;
+}
