@@ -18,9 +18,9 @@ bool NachbarBombe(TSpielDaten& d, TZellenArt art, TRichtung& richtung) {
     return gefunden;
 }
 
-void BombeWerfen(TSpielDaten& d, TZellenArt art) {
+bool BombeWerfen(TSpielDaten& d, TZellenArt art) {
     TRichtung r = riOben;
-    if (!NachbarBombe(d, art, r)) return;
+    if (!NachbarBombe(d, art, r)) return false;
     const TGefunden ich = SpielerFinden(d, SpielerVon(art));
     const TIndex bombenIndex = d.Feld.Verschiebe(ich.Index, 2, r);
     const TPosition alt = d.Feld.PositionVon(bombenIndex);
@@ -29,6 +29,7 @@ void BombeWerfen(TSpielDaten& d, TZellenArt art) {
     const TKnoten ziel = d.Feld.FreieZelle(d.Zufall.Zufall(n) + 1);
     d.Bomben.BombeVersetzen(d.Feld.PositionVon(d.Feld.IndexVonKnoten(ziel)), alt);
     TSpielfeld::SetzeZelle(ziel, zaBombe, 0);
+    return true;
 }
 
 bool Treffer(TZellenArt art, const TSpielRecEinstellungen& e, TGetroffen& g) {
@@ -97,6 +98,7 @@ void ExplosionsArm(TSpielDaten& d, const TSpielRecEinstellungen& e, TKnoten zell
                 TSpielfeld::SetzeZelle(zelle, zaSpieler2Explosion, 0);
                 break;
             case zaZerstoerbar:
+                ++d.Zerstoert;
                 TSpielfeld::SetzeZelle(
                     zelle, ExtraErscheint(d.Zufall, e) ? zaExplosionExtra : zaExplosion, 0);
                 return;
@@ -117,6 +119,7 @@ void ExplosionsArm(TSpielDaten& d, const TSpielRecEinstellungen& e, TKnoten zell
 void ExtraFreilegen(TSpielDaten& d, TKnoten zelle, TAufgesammeltBeide& a) {
     const TZellenArt extra = ZufallsExtra(d.Zufall);
     if (zelle->Art == zaExplosionExtra) {
+        ++d.Freigelegt;
         TSpielfeld::SetzeZelle(zelle, extra, 0);
         return;
     }

@@ -8,7 +8,8 @@
 bool NachbarBombe(TSpielDaten& d, TZellenArt art, TRichtung& richtung);
 
 // Throws a bomb lying next to the player to a random free cell; it keeps owner and count.
-void BombeWerfen(TSpielDaten& d, TZellenArt art);
+// True when there was one to throw.
+bool BombeWerfen(TSpielDaten& d, TZellenArt art);
 
 // A plain player or a player on a bomb is hit unless invulnerable; adds 1 or 2 to g.
 bool Treffer(TZellenArt art, const TSpielRecEinstellungen& e, TGetroffen& g);

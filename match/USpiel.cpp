@@ -211,6 +211,7 @@ void TSpiel::RundenEnde(TGetroffen r) {
     // One round ends once, even when a second event of the same handler kills again.
     if (!rundeLaeuft_) return;
     RundeAnhalten();
+    ansicht_.Klang(r == 3 ? TKlang::RundeUnentschieden : TKlang::RundeGewonnen);
     TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
     if (r == 1) e.Spieler2.Punkte = Plus(e.Spieler2.Punkte, 100);
     if (r == 2) e.Spieler1.Punkte = Plus(e.Spieler1.Punkte, 100);
@@ -229,6 +230,7 @@ void TSpiel::RundenEnde(TGetroffen r) {
 
 void TSpiel::MatchEnde() {
     const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    if (e.Spieler1.Punkte != e.Spieler2.Punkte) ansicht_.Klang(TKlang::MatchGewonnen);
     Meldung(MatchText(e));
     highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler1.Name, 20), e.Spieler1.Punkte});
     highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler2.Name, 20), e.Spieler2.Punkte});
@@ -297,16 +299,26 @@ void TSpiel::TasteVerarbeiten(std::uint16_t k, int p, const TSpielRecEinstellung
         schritt(riRechts);
     } else if (k == s.TasteBombe) {
         if (daten_.Bomben.DarfBombeLegen(daten_.Einstellungen.EinstellungenHolen(), p)) {
-            BombeLegen(daten_, SpielerArt(p));
+            if (BombeLegen(daten_, SpielerArt(p))) ansicht_.Klang(TKlang::BombeGelegt);
             timerBombe_->Einschalten();
         } else if (k == s.TasteWerfen && s.Werfen) {
-            BombeWerfen(daten_, SpielerArt(p));
+            Werfen(p);
         }
     } else if (k == s.TasteWerfen) {
-        if (s.Werfen) BombeWerfen(daten_, SpielerArt(p));
+        if (s.Werfen) Werfen(p);
     }
     ansicht_.FeldNeuZeichnen();
-    if (g != 0) RundenEnde(g);
+    if (g != 0) {
+        ansicht_.Klang(TKlang::SpielerGetroffen);
+        RundenEnde(g);
+    }
+}
+
+void TSpiel::Werfen(int p) {
+    if (!BombeWerfen(daten_, SpielerArt(p))) return;
+    // The bomb lands at once; its sound starts a little later on its own.
+    ansicht_.Klang(TKlang::BombeGeworfen);
+    ansicht_.Klang(TKlang::BombeGelandet);
 }
 
 void TSpiel::Verzoegerung(int spieler) {
@@ -320,7 +332,10 @@ void TSpiel::BombeTimer() {
     TBombenListen& b = daten_.Bomben;
     b.Weiterzaehlen(true);
     TGetroffen g = 0;
+    const std::uint32_t zerstoert = daten_.Zerstoert;
+    bool knall = false;
     while (b.BombeFaellig() && g == 0) {
+        knall = true;
         const TPosition pos = b.ErstePosition(true);
         const TIndex index = daten_.Feld.IndexVon(pos.Spalte - 1u, pos.Zeile - 1u);
         const std::uint8_t besitzer = b.ErsterSpieler();
@@ -331,12 +346,19 @@ void TSpiel::BombeTimer() {
         if (b.KeineBomben()) timerBombe_->Ausschalten();
         ansicht_.FeldNeuZeichnen();
     }
-    if (g != 0) RundenEnde(g);
+    // Bombs going off in one beat sound once.
+    if (knall) ansicht_.Klang(TKlang::Explosion);
+    if (daten_.Zerstoert != zerstoert) ansicht_.Klang(TKlang::BlockZerstoert);
+    if (g != 0) {
+        ansicht_.Klang(TKlang::SpielerGetroffen);
+        RundenEnde(g);
+    }
 }
 
 void TSpiel::ExploTimer() {
     TBombenListen& b = daten_.Bomben;
     b.Weiterzaehlen(false);
+    const std::uint32_t freigelegt = daten_.Freigelegt;
     while (timerExplo_->Eingeschaltet() && b.ExplosionFaellig()) {
         TAufgesammeltBeide a;
         Zurueckweichen(daten_, a);
@@ -347,13 +369,20 @@ void TSpiel::ExploTimer() {
         if (WasserKannFliessen()) timerWasser_->Einschalten();
         ansicht_.FeldNeuZeichnen();
     }
+    if (daten_.Freigelegt != freigelegt) ansicht_.Klang(TKlang::ExtraFreigelegt);
 }
 
 void TSpiel::WasserTimer() {
     bool geaendert = false;
     const TGetroffen g = WasserAusbreiten(geaendert);
-    if (geaendert) ansicht_.FeldNeuZeichnen();
-    if (g != 0) RundenEnde(g);
+    if (geaendert) {
+        ansicht_.FeldNeuZeichnen();
+        ansicht_.Klang(TKlang::WasserSteigt);
+    }
+    if (g != 0) {
+        ansicht_.Klang(TKlang::SpielerErtrunken);
+        RundenEnde(g);
+    }
 }
 
 // ---- Extras ----
@@ -363,14 +392,17 @@ void TSpiel::StatusNachAufsammeln(const TAufgesammelt& a, int p) {
     TSpielerEinstellungen& s = e.Spieler(p);
     const std::size_t i = Nr(p);
     if (a.MehrBomben) {
+        ansicht_.Klang(TKlang::ExtraMehrBomben);
         ansicht_.ExtraAnzeigen(p, 1, true);
         s.Punkte = Plus(s.Punkte, 20);
     }
     if (a.Werfen) {
+        ansicht_.Klang(TKlang::ExtraWerfen);
         ansicht_.ExtraAnzeigen(p, 0, true);
         s.Punkte = Plus(s.Punkte, 20);
     }
     if (a.Unverwundbar) {
+        ansicht_.Klang(TKlang::ExtraUnverwundbar);
         restsekunden_[i] = Plus(restsekunden_[i], e.Unverwundbarkeit);
         ansicht_.RestsekundenAnzeigen(p, restsekunden_[i]);
         timerUnverwund_[i]->Einschalten();
@@ -378,6 +410,7 @@ void TSpiel::StatusNachAufsammeln(const TAufgesammelt& a, int p) {
         s.Punkte = Plus(s.Punkte, 20);
     }
     if (a.Krank) {
+        ansicht_.Klang(TKlang::ExtraKrankheit);
         timerKrank_[i]->Einschalten();
         ansicht_.ExtraAnzeigen(p, 3, true);
         s.Punkte = Plus(s.Punkte, 20);
@@ -394,6 +427,8 @@ void TSpiel::Unverwundbar(int p) {
     if (restsekunden_[i] > 0) {
         --restsekunden_[i];
         ansicht_.RestsekundenAnzeigen(p, restsekunden_[i]);
+        if (restsekunden_[i] >= 1 && restsekunden_[i] <= 3)
+            ansicht_.Klang(TKlang::UnverwundbarEndet);
     } else {
         timerUnverwund_[i]->Ausschalten();
         ansicht_.ExtraAnzeigen(p, 2, false);
@@ -410,6 +445,7 @@ void TSpiel::Krankheit(int p) {
         timerKrank_[Nr(p)]->SetzeIntervall(daten_.Zufall.Zufall(5000));
         std::swap(s.TasteOben, s.TasteUnten);
         std::swap(s.TasteLinks, s.TasteRechts);
+        ansicht_.Klang(TKlang::TastenVertauscht);
     }
     daten_.Einstellungen.EinstellungenSetzen(e);
 }

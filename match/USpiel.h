@@ -100,6 +100,8 @@ class TSpiel {
     void AlleTimerAnhalten();
     void TimerIntervalleSetzen(const TSpielRecEinstellungen& e);
     void Meldung(const std::string& text);
+    // Throws player p's bomb, if one lies next to it.
+    void Werfen(int p);
 
     TSpielDaten daten_;
     ILevelQuelle& level_;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "match/UKlang.h"
 #include "model/USpielRecEinstellungen.h"
 #include "model/UTyp.h"
 
@@ -25,10 +26,12 @@ class ISpielAnsicht {
     virtual void FeldNeuZeichnen() = 0;
     // Centre the window and give the keyboard to the board.
     virtual void FensterZentrieren() = 0;
+    // Something to hear happened now.
+    virtual void Klang(TKlang) {}
 };
 
 // For a match nobody watches.
-class TKeineAnsicht final : public ISpielAnsicht {
+class TKeineAnsicht : public ISpielAnsicht {
   public:
     void FensterEinrichten(const TFeldDaten&) override {}
     void StatusAnzeigen(const std::string&, const TSpielRecEinstellungen&) override {}

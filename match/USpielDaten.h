@@ -13,6 +13,8 @@ struct TSpielDaten {
     TBombenListen& Bomben;
     TZufall& Zufall;
     TSpielerOrte* Orte = nullptr;  // optional: remembers the players' cells
+    // Counted for the sounds: blocks blasted and extras uncovered so far.
+    std::uint32_t Zerstoert = 0, Freigelegt = 0;
 };
 
 // FindeSpieler, through the remembered cells when there are any.

@@ -32,6 +32,8 @@ const char* const kSimulierenHilfe =
     "                             (Vorgabe 600; die Runde zählt nicht, das Match geht weiter)\n"
     "  --highscore DATEI          trägt beide Spieler am Ende in diese Highscore-Datei ein\n"
     "                             (ohne die Option wird keine Highscore-Datei berührt)\n"
+    "  --klaenge                  gibt jedes Geräusch mit seiner simulierten Zeit aus\n"
+    "                             (\"12.450 s Explosion\")\n"
     "\n"
     "Ausgabe: je Runde \"Runde N (LEVELNAME): MELDUNG\" oder \"abgebrochen\", dann die\n"
     "Match-Meldung, \"Punkte: P1 : P2\" und die Spielzeit. Gleicher Startwert und gleiche\n"
@@ -51,6 +53,7 @@ struct TOptionen {
     std::optional<unsigned long long> Saat;
     unsigned long long MaxSekunden = 600;
     std::string Highscore;
+    bool Klaenge = false;
     std::vector<std::string> Level;
 };
 
@@ -102,6 +105,8 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
             o.MaxSekunden = *t;
         } else if (a == "--zufall") {
             o.Zufall = true;
+        } else if (a == "--klaenge") {
+            o.Klaenge = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return "Unbekannte Option: " + a;
         } else {
@@ -132,6 +137,25 @@ class TSimMeldungen : public IMeldungen {
 
   private:
     TKonsolenMeldungen konsole_;
+};
+
+// Every sound of the match with its simulated time, for level authors and tests.
+class TKlangZeilen final : public TKeineAnsicht {
+  public:
+    TKlangZeilen(std::ostream* aus, const TSimUhr& uhr) : aus_(aus), uhr_(uhr) {}
+    void Klang(TKlang k) override {
+        if (!aus_) return;
+        const std::uint64_t t = uhr_.Jetzt();
+        char zeit[32];
+        std::snprintf(zeit, sizeof zeit, "%llu.%03llu s ",
+                      static_cast<unsigned long long>(t / 1000),
+                      static_cast<unsigned long long>(t % 1000));
+        *aus_ << zeit << KlangName(k) << '\n';
+    }
+
+  private:
+    std::ostream* aus_;
+    const TSimUhr& uhr_;
 };
 
 std::string Dezimal(double wert, int stellen) {
@@ -193,8 +217,8 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     }
 
     TSimMeldungen meldungen(fehler);
-    TKeineAnsicht ansicht;
     TSimUhr uhr;
+    TKlangZeilen ansicht(o.Klaenge ? &aus : nullptr, uhr);
     TSpiel spiel(
         {{feld, einst, bomben, zufall}, quelle, highscore, o.Highscore, meldungen, ansicht, uhr});
     if (!spiel.MatchStarten()) return kDateiFehler;

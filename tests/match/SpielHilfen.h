@@ -1,6 +1,7 @@
 // A whole match on levels held in memory, a simulated clock and a view that keeps what it was told.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <string>
@@ -25,7 +26,18 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     void FeldAktivieren(bool an) override { FeldAn = an; }
     void FeldNeuZeichnen() override {}
     void FensterZentrieren() override {}
+    void Klang(TKlang k) override { Klaenge.push_back({Uhr ? Uhr->Jetzt() : 0, k}); }
 
+    // The sounds with their simulated times; those of one kind only.
+    std::vector<std::pair<std::uint64_t, TKlang>> Nur(std::initializer_list<TKlang> arten) const {
+        std::vector<std::pair<std::uint64_t, TKlang>> v;
+        for (const auto& k : Klaenge)
+            if (std::find(arten.begin(), arten.end(), k.second) != arten.end()) v.push_back(k);
+        return v;
+    }
+
+    const TSimUhr* Uhr = nullptr;
+    std::vector<std::pair<std::uint64_t, TKlang>> Klaenge;
     TPunkte Punkte{}, Sekunden{};
     std::array<std::array<bool, 4>, 2> Extras{};
     bool Naechste = false, FeldAn = false;
@@ -38,7 +50,10 @@ inline constexpr std::uint16_t Hoch = 0x26, Runter = 0x28, Links = 0x25, Rechts 
 }  // namespace taste
 
 struct TSpielTest {
-    explicit TSpielTest(std::uint64_t saat = 7) : z(saat) { z.einst.Arbeitskopie = z.E(); }
+    explicit TSpielTest(std::uint64_t saat = 7) : z(saat) {
+        z.einst.Arbeitskopie = z.E();
+        ansicht.Uhr = &uhr;
+    }
 
     TSpielZustand z;
     TSpeicherLevel level{z.feld};

@@ -133,6 +133,10 @@ TEST(Spiel, MatchendeNachPunkten) {
              {THighscoreEintrag{"Anna", punkte[0]}, {"Ein sehr langer Spie", punkte[1]}})
             EXPECT_EQ(std::count(l.begin(), l.end(), e), 1) << text;
         EXPECT_FALSE(t.ansicht.Naechste);
+        // A winner of the match is heard after the round's sound; a draw has none of its own.
+        const bool sieger = punkte[0] != punkte[1];
+        EXPECT_EQ(t.ansicht.Nur({TKlang::MatchGewonnen}).size(), sieger ? 1u : 0u);
+        EXPECT_EQ(t.ansicht.Nur({TKlang::RundeGewonnen, TKlang::RundeUnentschieden}).size(), 1u);
         t.spiel.NextRound();  // the button is disabled
         EXPECT_EQ(t.spiel.Runde(), 1);
     }
@@ -253,6 +257,14 @@ TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
     t.Bis(61000);
     EXPECT_FALSE(t.z.E().Spieler1.Unverwundbar || t.ansicht.Extras[0][2] ||
                  t.spiel.Timer_Unverwund(1).Eingeschaltet());
+    // Heard: each pickup, and a warning in each of the last three seconds.
+    using enum TKlang;
+    EXPECT_EQ(t.ansicht.Nur({ExtraUnverwundbar, UnverwundbarEndet}),
+              (std::vector<std::pair<std::uint64_t, TKlang>>{{0, ExtraUnverwundbar},
+                                                             {20000, ExtraUnverwundbar},
+                                                             {57000, UnverwundbarEndet},
+                                                             {58000, UnverwundbarEndet},
+                                                             {59000, UnverwundbarEndet}}));
 }
 
 TEST(Spiel, WasserSteigtErstNachDerErstenExplosionUndErtraenkt) {
@@ -272,6 +284,51 @@ TEST(Spiel, WasserSteigtErstNachDerErstenExplosionUndErtraenkt) {
     t.Bis(22000);
     EXPECT_EQ(t.Brett()[0], "~~~~t");
     EXPECT_EQ(t.meldungen.Letzter(), "Spieler 2 hat die letzte Runde gewonnen!");
+    // One quiet sound per water step, then the drowning ends the round.
+    using enum TKlang;
+    EXPECT_EQ(t.ansicht.Nur({WasserSteigt, SpielerErtrunken, SpielerGetroffen, RundeGewonnen}),
+              (std::vector<std::pair<std::uint64_t, TKlang>>{{16000, WasserSteigt},
+                                                             {18000, WasserSteigt},
+                                                             {20000, WasserSteigt},
+                                                             {22000, WasserSteigt},
+                                                             {22000, SpielerErtrunken},
+                                                             {22000, RundeGewonnen}}));
+}
+
+TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
+    using enum TKlang;
+    using TKlaenge = std::vector<std::pair<std::uint64_t, TKlang>>;
+    TSpielTest t;
+    ASSERT_TRUE(
+        t.Starten("1.+.....|........|........|.......2", [](auto& e) { e.ExtraProzent = 100; }));
+    // Both lay a bomb at 0 and step aside: one beat, one explosion sound, one for the block.
+    t.Tasten({{0, E}, {0, Leer}, {10, S}, {10, Hoch}, {20, D}, {20, Links}});
+    t.Bis(4000);  // the blast recedes and uncovers the extra
+    EXPECT_NE(std::string("wmuk").find(t.Zelle(0, 2)), std::string::npos);
+    t.Tasten({{4010, W}, {4020, D}});  // player 1 takes it
+    int extra = 0;
+    while (extra < 4 && !t.ansicht.Extras[0][extra]) ++extra;
+    ASSERT_LT(extra, 4);
+    const TKlang aufgesammelt[4] = {ExtraWerfen, ExtraMehrBomben, ExtraUnverwundbar,
+                                    ExtraKrankheit};
+    EXPECT_EQ(t.ansicht.Klaenge, (TKlaenge{{0, BombeGelegt},
+                                           {0, BombeGelegt},
+                                           {2000, Explosion},
+                                           {2000, BlockZerstoert},
+                                           {4000, ExtraFreigelegt},
+                                           {4020, aufgesammelt[extra]}}));
+
+    // A throw is heard twice at once (the landing sound starts late by itself); a bomb that
+    // cannot be laid or thrown is silent.
+    TSpielTest u;
+    ASSERT_TRUE(u.Starten("1w.....|.......|......2"));
+    u.Tasten({{0, D}, {10, E}, {20, E}, {30, A}, {40, R}, {50, R}});
+    EXPECT_EQ(
+        u.ansicht.Klaenge,
+        (TKlaenge{{0, ExtraWerfen}, {10, BombeGelegt}, {40, BombeGeworfen}, {40, BombeGelandet}}));
+    u.ansicht.Klaenge.clear();
+    u.spiel.RundenEnde(3);
+    EXPECT_EQ(u.ansicht.Klaenge, (TKlaenge{{50, RundeUnentschieden}}));
 }
 
 TEST(Spiel, KrankheitVertauschtTastenBeiJedemTick) {
@@ -284,6 +341,8 @@ TEST(Spiel, KrankheitVertauschtTastenBeiJedemTick) {
     t.Tasten({{tick - 1, W}});
     EXPECT_EQ(t.Zelle(0, 3), '1') << "keys still normal";
     t.Bis(tick);
+    EXPECT_EQ(t.ansicht.Nur({TKlang::TastenVertauscht}),
+              (std::vector<std::pair<std::uint64_t, TKlang>>{{tick, TKlang::TastenVertauscht}}));
     const auto s = t.z.E().Spieler1;
     EXPECT_EQ((std::array{s.TasteOben, s.TasteUnten, s.TasteLinks, s.TasteRechts, s.TasteBombe}),
               (std::array{S, W, D, A, E}));

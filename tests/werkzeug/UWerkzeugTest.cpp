@@ -11,6 +11,7 @@
 #include "files/URecords.h"
 #include "hilfen/Brett.h"
 #include "hilfen/TestHilfen.h"
+#include "match/UKlang.h"
 
 namespace {
 
@@ -200,6 +201,30 @@ TEST(Werkzeug, SimulierenMatchZeilenUndWiederholbarkeit) {
     ASSERT_EQ(b.size(), z.size());
     for (int i = 0; i < 5; ++i) EXPECT_EQ(b[i], z[i]);
     EXPECT_EQ(b[5].substr(0, b[5].find(" simuliert")), z[5].substr(0, z[5].find(" simuliert")));
+
+    // With --klaenge the same match, and each sound with its simulated time, in time order.
+    auto mitKlaengen = args;
+    mitKlaengen.push_back("--klaenge");
+    std::set<std::string> namen;
+    for (int i = 0; i < kKlangAnzahl; ++i) namen.insert(KlangName(TKlang(i)));
+    std::vector<std::string> ohne, gehoert;
+    unsigned long zuletzt = 0;
+    for (const std::string& zeile : Lauf(mitKlaengen).Zeilen()) {
+        unsigned long sek = 0, ms = 0;
+        int ende = 0;
+        if (std::sscanf(zeile.c_str(), "%lu.%3lu s %n", &sek, &ms, &ende) != 2 || ende == 0 ||
+            zeile[zeile.find('.') + 4] != ' ') {
+            ohne.push_back(zeile);
+            continue;
+        }
+        EXPECT_GE(sek * 1000 + ms, zuletzt) << zeile;
+        zuletzt = sek * 1000 + ms;
+        gehoert.push_back(zeile.substr(std::size_t(ende)));
+        EXPECT_TRUE(namen.contains(gehoert.back())) << zeile;
+    }
+    ASSERT_EQ(ohne.size(), z.size());
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(ohne[i], z[i]);
+    EXPECT_GT(std::count(gehoert.begin(), gehoert.end(), "Explosion"), 0);
 }
 
 TEST(Werkzeug, SimulierenAbbruchHighscoreUndEinstellungsdatei) {
