@@ -2,8 +2,11 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 #include "files/UPfad.h"
+#include "klang/UKlangAusgabe.h"
 #include "model/UZufall.h"
 #include "ui/UDateiDialoge.h"
 #include "ui/UFensterHilfen.h"
@@ -13,6 +16,29 @@
 #include "ui/UProgrammSymbol.h"
 #include "ui/UQtMeldungen.h"
 #include "ui/USpielFenster.h"
+#include "ui/UTonWahl.h"
+
+namespace {
+
+// "--klang-protokoll": every sound the game plays, with the wall-clock time in milliseconds, on
+// standard error, so that a recording of the sound server can be checked against it.
+class TKlangProtokoll final : public IKlaenge {
+  public:
+    explicit TKlangProtokoll(IKlaenge& weiter) : weiter_(weiter) {}
+    void Einstellen(bool an, int lautstaerke) override { weiter_.Einstellen(an, lautstaerke); }
+    void Spielen(TKlang k) override {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::system_clock::now().time_since_epoch())
+                            .count();
+        std::fprintf(stderr, "Klang %lld %s\n", static_cast<long long>(ms), KlangName(k).c_str());
+        weiter_.Spielen(k);
+    }
+
+  private:
+    IKlaenge& weiter_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,6 +51,15 @@ int main(int argc, char** argv) {
     // The random source is seeded once, from the clock; the geometry and the settings start
     // with their defaults in their owners.
     TProgrammDaten daten(meldungen, dialoge, Programmordner(), SaatAusUhr());
+    // Nothing of the sound is loaded before the first sound of a match.
+    TKlangAusgabe klaenge(Programmordner() + "Klaenge/");
+    TKlangProtokoll protokoll(klaenge);
+    const QStringList argumente = QApplication::arguments();
+    daten.Klaenge = argumente.contains(QStringLiteral("--klang-protokoll"))
+                        ? static_cast<IKlaenge*>(&protokoll)
+                        : &klaenge;
+    daten.Ton = TonWahlLesen();
+    daten.TonAnwenden();
     TProgramm programm(daten);
 
     TFrm_Main& haupt = *programm.Fenster.Main;
@@ -32,13 +67,18 @@ int main(int argc, char** argv) {
     ZentriereAufBildschirm(&haupt);
     haupt.show();
 
-    // Options for the benchmarks only: "--spiel LEVEL.dat" opens a match on that level at once,
+    // Options for the benchmarks and checks only: "--spiel LEVEL.dat" opens a match on that
+    // level at once ("--computer": both players steered by the computer),
     // "--nach-erstem-bild-beenden" ends the program after the first paint of its window.
-    const QStringList argumente = QApplication::arguments();
     const qsizetype spiel = argumente.indexOf(QStringLiteral("--spiel"));
     QWidget* erstesBild = &haupt;
     if (spiel > 0 && spiel + 1 < argumente.size()) {
         const std::string level = StdText(QFileInfo(argumente[spiel + 1]).absoluteFilePath());
+        if (argumente.contains(QStringLiteral("--computer"))) {
+            TSpielRecEinstellungen e = daten.Einstellungen.EinstellungenHolen();
+            e.Spieler1.Computer = e.Spieler2.Computer = true;
+            daten.Einstellungen.EinstellungenSetzen(e);
+        }
         daten.Einstellungen.Arbeitskopie = daten.Einstellungen.EinstellungenHolen();
         daten.Einstellungen.LevelAnhaengen(level);
         daten.Einstellungen.LevelAnzahl = 1;

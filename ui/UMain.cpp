@@ -15,6 +15,7 @@
 #include "ui/UFensterHilfen.h"
 #include "ui/UHighscoreAnzeige.h"
 #include "ui/UInfo.h"
+#include "ui/ULautstaerke.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/USpielEinstellungen.h"
 #include "ui/USpielFenster.h"
@@ -58,6 +59,13 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     QMenuBar* mm = menuBar();
     mm->setObjectName(QStringLiteral("MM_Main"));
     QMenu* programm = mm->addMenu(QStringLiteral("&Programm"));
+    A_Ton = Befehl(programm, QStringLiteral("Ton"), "A_Ton");
+    A_Ton->setCheckable(true);
+    A_Ton->setChecked(p_.Ton.An);
+    connect(A_Ton, &QAction::toggled, this, &TFrm_Main::TonUmschalten);
+    A_Lautstaerke = Befehl(programm, QStringLiteral("Lautstärke..."), "A_Lautstaerke");
+    connect(A_Lautstaerke, &QAction::triggered, this, &TFrm_Main::LautstaerkeEinstellen);
+    programm->addSeparator();
     Btn_Beenden = Befehl(programm, QStringLiteral("Beenden"), "Btn_Beenden");
     QMenu* spiel = mm->addMenu(QStringLiteral("&Spiel"));
     Btn_Spielstarten = Befehl(spiel, QStringLiteral("Spiel starten"), "Btn_Spielstarten");
@@ -127,6 +135,22 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     SpielStartenAktivieren(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     qApp->installEventFilter(this);
+}
+
+void TFrm_Main::TonUmschalten(bool an) {
+    p_.Ton.An = an;
+    p_.TonAnwenden();
+    TonWahlSpeichern(p_.Ton);
+}
+
+void TFrm_Main::LautstaerkeEinstellen() {
+    TFrm_Lautstaerke d(p_.Ton.Lautstaerke, p_.Klaenge, this);
+    if (p_.ModalZeigen(d) == QDialog::Accepted) {
+        p_.Ton.Lautstaerke = d.Lautstaerke();
+        TonWahlSpeichern(p_.Ton);
+    }
+    // Trying the slider changed the sound; back to the choice now in force.
+    p_.TonAnwenden();
 }
 
 void TFrm_Main::SpielStartenAktivieren(bool an) {

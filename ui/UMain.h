@@ -24,6 +24,9 @@ class TFrm_Main : public QMainWindow {
     void Btn_InfoClick();
     void Beenden();
     void Open_Homepage();
+    // "Ton" and "Lautstärke...": applied at once and kept for the next start.
+    void TonUmschalten(bool an);
+    void LautstaerkeEinstellen();
 
     // Both "Spiel starten" commands change together.
     void SpielStartenAktivieren(bool an);
@@ -31,6 +34,7 @@ class TFrm_Main : public QMainWindow {
     QLabel* Im_Main;
     QToolButton *SB_EditorStarten, *SB_EditorEinstellungen, *SB_SpielStarten,
         *SB_SpielEinstellungen, *SB_Highscore, *SB_Beenden;
+    QAction *A_Ton, *A_Lautstaerke;
     QAction *Btn_Beenden, *Btn_Spielstarten, *Btn_Spieleinstellungen, *Btn_Editorstarten,
         *Btn_Editoreinstellungen, *Highscore, *Btn_Homepage, *Btn_Info;
 

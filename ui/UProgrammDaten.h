@@ -9,12 +9,14 @@
 #include "files/UDatei.h"
 #include "files/UDateiFehler.h"
 #include "files/UHighscore.h"
+#include "klang/UKlaenge.h"
 #include "model/UBombenPointer.h"
 #include "model/UPointer.h"
 #include "model/USpielRecEinstellungen.h"
 #include "model/UZufall.h"
 #include "ui/UDateiDialoge.h"
 #include "ui/UHighscoreOrt.h"
+#include "ui/UTonWahl.h"
 
 class QDialog;
 
@@ -44,6 +46,13 @@ class TProgrammDaten {
     std::string HighscoreDatei() const { return HighscoreOrt.SchreibDatei(); }
     std::string HighscoreLesedatei() const { return HighscoreOrt.LeseDatei(); }
     std::string SpielfelderOrdner() const { return Programmordner + "Spielfelder/"; }
+
+    // The sound, when the program has one, and the player's choice for it.
+    IKlaenge* Klaenge = nullptr;
+    TTonWahl Ton;
+    void TonAnwenden() {
+        if (Klaenge) Klaenge->Einstellen(Ton.An, Ton.Lautstaerke);
+    }
 
     // How a window is shown modally, and how a web address is opened; tests replace both.
     std::function<int(QDialog&)> ModalZeigen;

@@ -339,6 +339,10 @@ void TFrm_Spiel::FensterZentrieren() {
     SpielerSichtbarHalten();
 }
 
+void TFrm_Spiel::Klang(TKlang k) {
+    if (p_.Klaenge) p_.Klaenge->Spielen(k);
+}
+
 void TFrm_Spiel::SpielerSichtbarHalten() {
     const QSize sicht = Pn_Feld->viewport()->size();
     if (sicht.width() >= SG_Feld->width() && sicht.height() >= SG_Feld->height()) return;

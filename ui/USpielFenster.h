@@ -43,6 +43,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void FeldAktivieren(bool an) override;
     void FeldNeuZeichnen() override;
     void FensterZentrieren() override;
+    void Klang(TKlang k) override;
 
     TSpielGitter* SG_Feld;
     QScrollArea* Pn_Feld;

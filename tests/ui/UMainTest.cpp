@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -15,6 +16,7 @@
 #include "ui/UBildOrdner.h"
 #include "ui/UHighscoreAnzeige.h"
 #include "ui/UInfo.h"
+#include "ui/ULautstaerke.h"
 #include "ui/UMain.h"
 #include "ui/USpielEinstellungen.h"
 #include "ui/USpielFenster.h"
@@ -25,6 +27,14 @@
 #include "ui/editor/UEditorEinstellungen.h"
 
 namespace {
+
+// The sound as the windows use it: what was played and how it was set.
+struct TKlangLog : IKlaenge {
+    void Einstellen(bool an, int lautstaerke) override { Stand = {an, lautstaerke}; }
+    void Spielen(TKlang k) override { Gespielt.push_back(k); }
+    std::pair<bool, int> Stand{true, -1};
+    std::vector<TKlang> Gespielt;
+};
 
 const std::string kBilderFehlen =
     "Fehler beim Öffnen der Bilder. Spiel kann leider nicht gestartet werden.";
@@ -178,8 +188,15 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
         d.close();
         return int(QDialog::Rejected);
     });
+    TKlangLog klang;
+    p.Klaenge = &klang;
     haupt->Spielstarten();
     EXPECT_EQ(u.Meldungen.Letzter(), "Berta hat das Match gewonnen!");
+    // The match window passes its sounds on: the bomb, its blast, a block, the hit, the end.
+    using enum TKlang;
+    EXPECT_EQ(klang.Gespielt,
+              (std::vector<TKlang>{BombeGelegt, Explosion, BlockZerstoert, SpielerGetroffen,
+                                   RundeGewonnen, MatchGewonnen}));
     // After the match the geometry is the default again and the board released.
     TFeldDaten standard;
     standard.Name = "Kleines Duell";
@@ -197,4 +214,32 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
     });
     haupt->Open_Highscore();
     EXPECT_EQ(LiesBytes(p.HighscoreDatei()).size(), 2 * kGroesseHighscore);
+}
+
+TEST_F(MainTest, TonUndLautstaerkeBleibenFuerDenNaechstenStart) {
+    TKlangLog klang;
+    p.Klaenge = &klang;
+    TonWahlSpeichern({});
+    haupt->A_Ton->trigger();  // off
+    EXPECT_EQ(klang.Stand, (std::pair{false, 80}));
+    EXPECT_FALSE(TonWahlLesen().An);
+    // The volume dialog: cancelled it changes nothing, with OK the slider's value holds.
+    for (const bool ok : {false, true}) {
+        u.Antworten.push_back([ok](QDialog& d) {
+            static_cast<TFrm_Lautstaerke&>(d).SL_Lautstaerke->setValue(30);
+            EXPECT_EQ(static_cast<TFrm_Lautstaerke&>(d).Lb_Wert->text(), "30 %");
+            return int(ok ? QDialog::Accepted : QDialog::Rejected);
+        });
+        haupt->A_Lautstaerke->trigger();
+        EXPECT_EQ(TonWahlLesen().Lautstaerke, ok ? 30 : 80);
+        EXPECT_EQ(klang.Stand, (std::pair{false, ok ? 30 : 80}));
+    }
+    haupt->A_Ton->trigger();  // on again
+    EXPECT_EQ(TonWahlLesen().An, true);
+    EXPECT_EQ(klang.Stand, (std::pair{true, 30}));
+    // A new program start reads the choice: the menu shows it.
+    TonWahlSpeichern({false, 55});
+    u.Daten->Ton = TonWahlLesen();
+    TProgramm neu(p);
+    EXPECT_FALSE(neu.Fenster.Main->A_Ton->isChecked());
 }

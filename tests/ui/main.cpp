@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The player's preferences (QSettings) of a test run go to a folder of its own.
+    QTemporaryDir vorlieben;
+    qputenv("XDG_CONFIG_HOME", vorlieben.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

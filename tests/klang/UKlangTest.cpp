@@ -1,0 +1,72 @@
+// Mixing overlapping sounds, and the SDL output with a device, without one and with bad files.
+#include "klang/UKlangAusgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "hilfen/TestHilfen.h"
+
+TEST(Mischer, UeberlagertBegrenztUndGibtDieAeltesteStimmeAuf) {
+    const TProben a = {1000, 2000, 3000}, b = {30000, 30000}, c = {-30000, -30000, -30000, -30000};
+    TMischer m;
+    m.Hinzufuegen(&a);
+    m.Hinzufuegen(&b);
+    std::int16_t aus[4];
+    m.Mischen(aus, 2, 100);
+    // Overlapping sounds add up; the sum stops at the 16-bit limit instead of wrapping.
+    EXPECT_EQ(std::vector(aus, aus + 2), (std::vector<std::int16_t>{31000, 32000}));
+    EXPECT_EQ(m.Aktiv(), 1);  // b has ended
+    m.Hinzufuegen(&c);
+    m.Mischen(aus, 4, 50);  // half the slider: a quarter of the amplitude
+    EXPECT_EQ(std::vector(aus, aus + 4), (std::vector<std::int16_t>{-6750, -7500, -7500, -7500}));
+    EXPECT_EQ(m.Aktiv(), 0);
+    m.Mischen(aus, 4, 100);
+    EXPECT_EQ(std::vector(aus, aus + 4), (std::vector<std::int16_t>{0, 0, 0, 0}));
+    // Seventeen at once: the first one started gives way to the last.
+    std::vector<TProben> viele(17);
+    for (int i = 0; i < 17; ++i) viele[std::size_t(i)] = TProben(2, std::int16_t(1 << (i % 15)));
+    for (const TProben& p : viele) m.Hinzufuegen(&p);
+    EXPECT_EQ(m.Aktiv(), TMischer::kStimmen);
+    m.Mischen(aus, 1, 100);
+    int summe = 0;
+    for (int i = 1; i < 17; ++i) summe += 1 << (i % 15);
+    EXPECT_EQ(aus[0], std::int16_t(std::min(summe, 32767)));
+}
+
+TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
+    // SDL's dummy driver stands for a device: every file is read, a broken one is left out.
+    TTestOrdner o;
+    std::filesystem::copy(KNALLFELD_KLAENGE, o.Ordner());
+    SchreibeBytes(o.Pfad("explosion.wav"), {'R', 'I', 'F', 'F', 0, 0});
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    {
+        TKlangAusgabe a(o.Ordner());
+        a.Spielen(TKlang::Explosion);
+        ASSERT_TRUE(a.WartenBisBereit());
+        EXPECT_EQ(a.Geladen(), kKlangAnzahl - 1);
+        a.Spielen(TKlang::Explosion);  // no sound, no crash
+        a.Spielen(TKlang::BombeGelegt);
+    }
+    // Switched off: not even SDL is loaded for it.
+    {
+        TKlangAusgabe a(o.Ordner());
+        a.Einstellen(false, 80);
+        a.Spielen(TKlang::Explosion);
+        EXPECT_FALSE(a.WartenBisBereit());
+    }
+    // No device at all: silent, one line on standard error, and no second one.
+    setenv("SDL_AUDIODRIVER", "keiner", 1);
+    testing::internal::CaptureStderr();
+    {
+        TKlangAusgabe a(o.Ordner());
+        a.Spielen(TKlang::Explosion);
+        EXPECT_FALSE(a.WartenBisBereit());
+        a.Spielen(TKlang::Explosion);
+    }
+    const std::string fehler = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fehler.starts_with("Knallfeld: kein Ton (")) << fehler;
+    EXPECT_EQ(std::count(fehler.begin(), fehler.end(), '\n'), 1) << fehler;
+    unsetenv("SDL_AUDIODRIVER");
+}
