@@ -2,6 +2,17 @@
 
 #include <algorithm>
 
+std::int16_t Begrenzt(std::int64_t x) {
+    // Above the knee the level bends towards full scale instead of being cut off: several loud
+    // sounds at once get louder without the harsh edges of clipping.
+    constexpr std::int64_t knie = 24576, rest = 32767 - knie;
+    const std::int64_t betrag = x < 0 ? -x : x;
+    if (betrag <= knie) return std::int16_t(x);
+    const std::int64_t ueber = betrag - knie;
+    const std::int64_t y = knie + ueber * rest / (ueber + rest);
+    return std::int16_t(x < 0 ? -y : y);
+}
+
 void TMischer::Hinzufuegen(const TProben* klang) {
     if (!klang || klang->empty()) return;
     TStimme* frei = &stimmen_[0];
@@ -30,8 +41,7 @@ void TMischer::Mischen(std::int16_t* aus, int n, int lautstaerke) {
         s.Pos += k;
         if (s.Pos >= s.Daten->size()) s = {};
     }
-    for (std::size_t i = 0; i < summe.size(); ++i)
-        aus[i] = std::int16_t(std::clamp<std::int64_t>(summe[i] * faktor / 10000, -32768, 32767));
+    for (std::size_t i = 0; i < summe.size(); ++i) aus[i] = Begrenzt(summe[i] * faktor / 10000);
 }
 
 int TMischer::Aktiv() const {

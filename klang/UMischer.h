@@ -8,6 +8,10 @@
 
 using TProben = std::vector<std::int16_t>;
 
+// A mixed sample in the 16-bit range: unchanged up to three quarters of full scale, softly
+// limited above.
+std::int16_t Begrenzt(std::int64_t x);
+
 class TMischer {
   public:
     static constexpr int kStimmen = 16;
@@ -16,7 +20,7 @@ class TMischer {
     // must outlive their playing.
     void Hinzufuegen(const TProben* klang);
     // Fills `n` samples: the sum of all voices, scaled by the volume (0 to 100, felt roughly
-    // linearly), limited to the 16-bit range. Finished voices fall silent.
+    // linearly), softly limited to the 16-bit range. Finished voices fall silent.
     void Mischen(std::int16_t* aus, int n, int lautstaerke);
     int Aktiv() const;
 

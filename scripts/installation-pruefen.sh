@@ -21,6 +21,7 @@ pruefe test -x "$programm/knallfeld-werkzeug"
 pruefe test -d "$programm/Bilder/UnZerstoer"
 pruefe test -d "$programm/Bilder/Wasser"
 pruefe test -f "$programm/Spielfelder/Arena.dat"
+pruefe test -f "$programm/Klaenge/explosion.wav"
 pruefe test -f "$programm/Highscore.hsk"
 for p in knallfeld knallfeld-werkzeug; do
     pruefe test "$(readlink "$prefix/bin/$p")" = "../lib/knallfeld/$p"

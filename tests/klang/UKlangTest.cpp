@@ -15,8 +15,17 @@ TEST(Mischer, UeberlagertBegrenztUndGibtDieAeltesteStimmeAuf) {
     m.Hinzufuegen(&b);
     std::int16_t aus[4];
     m.Mischen(aus, 2, 100);
-    // Overlapping sounds add up; the sum stops at the 16-bit limit instead of wrapping.
-    EXPECT_EQ(std::vector(aus, aus + 2), (std::vector<std::int16_t>{31000, 32000}));
+    // Overlapping sounds add up; above three quarters of full scale the sum bends softly
+    // towards the limit instead of wrapping or being cut off.
+    EXPECT_EQ(std::vector(aus, aus + 2),
+              (std::vector<std::int16_t>{Begrenzt(31000), Begrenzt(32000)}));
+    EXPECT_EQ(Begrenzt(24576), 24576);
+    EXPECT_EQ(Begrenzt(-24576), -24576);
+    EXPECT_GT(Begrenzt(24600), 24576);
+    EXPECT_LT(Begrenzt(31000), Begrenzt(32000));
+    EXPECT_EQ(Begrenzt(32767), 24576 + 8191 / 2);  // full scale is bent down by half the rest
+    EXPECT_LT(Begrenzt(1000000), 32767);
+    EXPECT_EQ(Begrenzt(-1000000), -Begrenzt(1000000));
     EXPECT_EQ(m.Aktiv(), 1);  // b has ended
     m.Hinzufuegen(&c);
     m.Mischen(aus, 4, 50);  // half the slider: a quarter of the amplitude
@@ -32,7 +41,7 @@ TEST(Mischer, UeberlagertBegrenztUndGibtDieAeltesteStimmeAuf) {
     m.Mischen(aus, 1, 100);
     int summe = 0;
     for (int i = 1; i < 17; ++i) summe += 1 << (i % 15);
-    EXPECT_EQ(aus[0], std::int16_t(std::min(summe, 32767)));
+    EXPECT_EQ(aus[0], Begrenzt(summe));
 }
 
 TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
