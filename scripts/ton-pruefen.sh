@@ -69,11 +69,18 @@ lautester() {
         awk -v von="$1" -v bis="$2" 'NR > 2 && $1 * 1000 >= von && $1 * 1000 < bis {
             v = $2 < 0 ? -$2 : $2; if (v > m) m = v } END { printf "%.3f\n", m + 0 }'
 }
+# Where the explosion starts in the recording: the event's delay to the sound server.
+beginn() {
+    sox -t raw -r $rate -e signed -b 16 -c 1 "$arbeit/aufnahme.raw" -t dat - 2>/dev/null |
+        awk -v von="$1" 'NR > 2 && $1 * 1000 >= von && ($2 > 0.02 || $2 < -0.02) {
+            printf "%d\n", $1 * 1000; exit }'
+}
 still=$(lautester 0 $((erster - anfang - 20)))
 laut=$(lautester $((knall - anfang)) $((knall - anfang + 150)))
 echo "recording: $((proben * 1000 / rate)) ms; first sound at $((erster - anfang)) ms," \
      "first explosion at $((knall - anfang)) ms"
 echo "loudest before the first sound: $still; loudest within 150 ms of the explosion: $laut"
+echo "the explosion is heard $(( $(beginn $((knall - anfang - 20))) - (knall - anfang) )) ms after its event"
 if awk -v s="$still" -v l="$laut" 'BEGIN { exit !(s < 0.02 && l > 0.1) }'; then
     echo "ton-pruefen: ok"
 else
