@@ -16,7 +16,6 @@
 #include "ui/UProgrammSymbol.h"
 #include "ui/UQtMeldungen.h"
 #include "ui/USpielFenster.h"
-#include "ui/UTonWahl.h"
 
 namespace {
 
@@ -58,8 +57,6 @@ int main(int argc, char** argv) {
     daten.Klaenge = argumente.contains(QStringLiteral("--klang-protokoll"))
                         ? static_cast<IKlaenge*>(&protokoll)
                         : &klaenge;
-    daten.Ton = TonWahlLesen();
-    daten.TonAnwenden();
     TProgramm programm(daten);
 
     TFrm_Main& haupt = *programm.Fenster.Main;

@@ -61,8 +61,9 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     QMenu* programm = mm->addMenu(QStringLiteral("&Programm"));
     A_Ton = Befehl(programm, QStringLiteral("Ton"), "A_Ton");
     A_Ton->setCheckable(true);
-    A_Ton->setChecked(p_.Ton.An);
-    connect(A_Ton, &QAction::toggled, this, &TFrm_Main::TonUmschalten);
+    // The preference is read when the menu first opens, not at start-up.
+    connect(programm, &QMenu::aboutToShow, this, [this] { A_Ton->setChecked(p_.Ton().An); });
+    connect(A_Ton, &QAction::triggered, this, &TFrm_Main::TonUmschalten);
     A_Lautstaerke = Befehl(programm, QStringLiteral("Lautstärke..."), "A_Lautstaerke");
     connect(A_Lautstaerke, &QAction::triggered, this, &TFrm_Main::LautstaerkeEinstellen);
     programm->addSeparator();
@@ -137,17 +138,18 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     qApp->installEventFilter(this);
 }
 
-void TFrm_Main::TonUmschalten(bool an) {
-    p_.Ton.An = an;
+void TFrm_Main::TonUmschalten() {
+    p_.Ton().An = !p_.Ton().An;
+    A_Ton->setChecked(p_.Ton().An);
     p_.TonAnwenden();
-    TonWahlSpeichern(p_.Ton);
+    TonWahlSpeichern(p_.Ton());
 }
 
 void TFrm_Main::LautstaerkeEinstellen() {
-    TFrm_Lautstaerke d(p_.Ton.Lautstaerke, p_.Klaenge, this);
+    TFrm_Lautstaerke d(p_.Ton().Lautstaerke, p_.Klaenge, this);
     if (p_.ModalZeigen(d) == QDialog::Accepted) {
-        p_.Ton.Lautstaerke = d.Lautstaerke();
-        TonWahlSpeichern(p_.Ton);
+        p_.Ton().Lautstaerke = d.Lautstaerke();
+        TonWahlSpeichern(p_.Ton());
     }
     // Trying the slider changed the sound; back to the choice now in force.
     p_.TonAnwenden();

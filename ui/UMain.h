@@ -25,7 +25,7 @@ class TFrm_Main : public QMainWindow {
     void Beenden();
     void Open_Homepage();
     // "Ton" and "Lautstärke...": applied at once and kept for the next start.
-    void TonUmschalten(bool an);
+    void TonUmschalten();
     void LautstaerkeEinstellen();
 
     // Both "Spiel starten" commands change together.

@@ -3,6 +3,7 @@
 
 #include <QUrl>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "files/UBilderPointer.h"
@@ -47,14 +48,28 @@ class TProgrammDaten {
     std::string HighscoreLesedatei() const { return HighscoreOrt.LeseDatei(); }
     std::string SpielfelderOrdner() const { return Programmordner + "Spielfelder/"; }
 
-    // The sound, when the program has one, and the player's choice for it.
+    // The sound, when the program has one, and the player's choice for it, read from the
+    // preferences when first needed rather than at start-up.
     IKlaenge* Klaenge = nullptr;
-    TTonWahl Ton;
+    TTonWahl& Ton() {
+        if (!ton_) ton_ = TonWahlLesen();
+        return *ton_;
+    }
     void TonAnwenden() {
-        if (Klaenge) Klaenge->Einstellen(Ton.An, Ton.Lautstaerke);
+        if (Klaenge) Klaenge->Einstellen(Ton().An, Ton().Lautstaerke);
+    }
+    // Plays a sound; the first one brings the player's choice in (a match without a sound reads
+    // no preferences).
+    void KlangSpielen(TKlang k) {
+        if (!Klaenge) return;
+        if (!ton_) TonAnwenden();
+        Klaenge->Spielen(k);
     }
 
     // How a window is shown modally, and how a web address is opened; tests replace both.
     std::function<int(QDialog&)> ModalZeigen;
     std::function<void(const QUrl&)> WebseiteOeffnen;
+
+  private:
+    std::optional<TTonWahl> ton_;
 };

@@ -340,7 +340,7 @@ void TFrm_Spiel::FensterZentrieren() {
 }
 
 void TFrm_Spiel::Klang(TKlang k) {
-    if (p_.Klaenge) p_.Klaenge->Spielen(k);
+    p_.KlangSpielen(k);
 }
 
 void TFrm_Spiel::SpielerSichtbarHalten() {

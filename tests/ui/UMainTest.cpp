@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -237,9 +238,12 @@ TEST_F(MainTest, TonUndLautstaerkeBleibenFuerDenNaechstenStart) {
     haupt->A_Ton->trigger();  // on again
     EXPECT_EQ(TonWahlLesen().An, true);
     EXPECT_EQ(klang.Stand, (std::pair{true, 30}));
-    // A new program start reads the choice: the menu shows it.
+    // Another program reads the choice when its menu first opens.
     TonWahlSpeichern({false, 55});
-    u.Daten->Ton = TonWahlLesen();
-    TProgramm neu(p);
-    EXPECT_FALSE(neu.Fenster.Main->A_Ton->isChecked());
+    TUiUmgebung andere;
+    TProgramm neu(*andere.Daten);
+    QAction* ton = neu.Fenster.Main->A_Ton;
+    emit qobject_cast<QMenu*>(ton->parent())->aboutToShow();
+    EXPECT_FALSE(ton->isChecked());
+    EXPECT_EQ(andere.Daten->Ton().Lautstaerke, 55);
 }
