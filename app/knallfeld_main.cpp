@@ -12,6 +12,7 @@
 #include "ui/UFensterHilfen.h"
 #include "ui/UMain.h"
 #include "ui/UNachErstemBild.h"
+#include "ui/UPadSteuerung.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/UProgrammSymbol.h"
 #include "ui/UQtMeldungen.h"
@@ -57,6 +58,9 @@ int main(int argc, char** argv) {
     daten.Klaenge = argumente.contains(QStringLiteral("--klang-protokoll"))
                         ? static_cast<IKlaenge*>(&protokoll)
                         : &klaenge;
+    // Pads are read while a match or the key capture listens; SDL only once a joystick is there.
+    TPadSteuerung pads(daten);
+    daten.PadSteuerung = &pads;
     TProgramm programm(daten);
 
     TFrm_Main& haupt = *programm.Fenster.Main;

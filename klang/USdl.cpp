@@ -36,7 +36,24 @@ void Laden() {
         Holen(b, sdl.UnlockAudioDevice, "SDL_UnlockAudioDevice") &&
         Holen(b, sdl.RWFromFile, "SDL_RWFromFile") && Holen(b, sdl.LoadWAV_RW, "SDL_LoadWAV_RW") &&
         Holen(b, sdl.FreeWAV, "SDL_FreeWAV") && Holen(b, sdl.BuildAudioCVT, "SDL_BuildAudioCVT") &&
-        Holen(b, sdl.ConvertAudio, "SDL_ConvertAudio");
+        Holen(b, sdl.ConvertAudio, "SDL_ConvertAudio") &&
+        Holen(b, sdl.NumJoysticks, "SDL_NumJoysticks") &&
+        Holen(b, sdl.IsGameController, "SDL_IsGameController") &&
+        Holen(b, sdl.JoystickGetDeviceInstanceID, "SDL_JoystickGetDeviceInstanceID") &&
+        Holen(b, sdl.GameControllerOpen, "SDL_GameControllerOpen") &&
+        Holen(b, sdl.GameControllerClose, "SDL_GameControllerClose") &&
+        Holen(b, sdl.GameControllerGetAttached, "SDL_GameControllerGetAttached") &&
+        Holen(b, sdl.GameControllerGetButton, "SDL_GameControllerGetButton") &&
+        Holen(b, sdl.GameControllerGetAxis, "SDL_GameControllerGetAxis") &&
+        Holen(b, sdl.GameControllerGetJoystick, "SDL_GameControllerGetJoystick") &&
+        Holen(b, sdl.JoystickInstanceID, "SDL_JoystickInstanceID") &&
+        Holen(b, sdl.GameControllerUpdate, "SDL_GameControllerUpdate") &&
+        Holen(b, sdl.JoystickOpen, "SDL_JoystickOpen") &&
+        Holen(b, sdl.JoystickClose, "SDL_JoystickClose") &&
+        Holen(b, sdl.JoystickAttachVirtual, "SDL_JoystickAttachVirtual") &&
+        Holen(b, sdl.JoystickDetachVirtual, "SDL_JoystickDetachVirtual") &&
+        Holen(b, sdl.JoystickSetVirtualButton, "SDL_JoystickSetVirtualButton") &&
+        Holen(b, sdl.JoystickSetVirtualAxis, "SDL_JoystickSetVirtualAxis");
     // The library stays loaded to the end of the program: its threads may still run.
     if (alle) ergebnis = &sdl;
 }

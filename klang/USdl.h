@@ -1,5 +1,5 @@
-// SDL2, loaded on first use. Linked directly it would load its twenty libraries (X11, Wayland,
-// PulseAudio, ALSA, ...) at every start of the game, sound or not.
+// SDL2 (audio and game controllers), loaded on first use. Linked directly it would load its twenty
+// libraries (X11, Wayland, PulseAudio, ALSA, ...) at every start of the game, sound or not.
 #pragma once
 
 #include <SDL.h>
@@ -21,6 +21,23 @@ struct TSdl {
     decltype(&SDL_FreeWAV) FreeWAV;
     decltype(&SDL_BuildAudioCVT) BuildAudioCVT;
     decltype(&SDL_ConvertAudio) ConvertAudio;
+    decltype(&SDL_NumJoysticks) NumJoysticks;
+    decltype(&SDL_IsGameController) IsGameController;
+    decltype(&SDL_JoystickGetDeviceInstanceID) JoystickGetDeviceInstanceID;
+    decltype(&SDL_GameControllerOpen) GameControllerOpen;
+    decltype(&SDL_GameControllerClose) GameControllerClose;
+    decltype(&SDL_GameControllerGetAttached) GameControllerGetAttached;
+    decltype(&SDL_GameControllerGetButton) GameControllerGetButton;
+    decltype(&SDL_GameControllerGetAxis) GameControllerGetAxis;
+    decltype(&SDL_GameControllerGetJoystick) GameControllerGetJoystick;
+    decltype(&SDL_JoystickInstanceID) JoystickInstanceID;
+    decltype(&SDL_GameControllerUpdate) GameControllerUpdate;
+    decltype(&SDL_JoystickOpen) JoystickOpen;
+    decltype(&SDL_JoystickClose) JoystickClose;
+    decltype(&SDL_JoystickAttachVirtual) JoystickAttachVirtual;
+    decltype(&SDL_JoystickDetachVirtual) JoystickDetachVirtual;
+    decltype(&SDL_JoystickSetVirtualButton) JoystickSetVirtualButton;
+    decltype(&SDL_JoystickSetVirtualAxis) JoystickSetVirtualAxis;
 };
 
 // The library's functions, or nullptr with the reason in `fehler` when it cannot be loaded.

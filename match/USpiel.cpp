@@ -275,6 +275,12 @@ void TSpiel::SpielerTasteDrucken(std::uint16_t taste) {
     if (spieler) TasteVerarbeiten(taste, spieler, e, false);
 }
 
+void TSpiel::SpielerAktion(int spieler, int slot) {
+    if (!tastenGemerkt_ || slot < 0 || slot > 5) return;
+    const std::uint16_t k = tastenAmStart_[Nr(spieler)][std::size_t(slot)];
+    if (k != 0) SpielerTasteDrucken(k);
+}
+
 void TSpiel::TasteVerarbeiten(std::uint16_t k, int p, const TSpielRecEinstellungen& e,
                               bool vomComputer) {
     if (!rundeLaeuft_) return;

@@ -49,6 +49,9 @@ class TSpiel {
 
     // Input.
     void SpielerTasteDrucken(std::uint16_t taste);
+    // An action (slot 0..5) from another input device: taken as the key configured for it, so
+    // the same lock, the computer's control and the disease's swap apply as to the keyboard.
+    void SpielerAktion(int spieler, int slot);
     void TasteVerarbeiten(std::uint16_t taste, int spieler, const TSpielRecEinstellungen& e,
                           bool vomComputer);
 

@@ -17,9 +17,11 @@
 #include "model/UZufall.h"
 #include "ui/UDateiDialoge.h"
 #include "ui/UHighscoreOrt.h"
+#include "ui/UPadWahl.h"
 #include "ui/UTonWahl.h"
 
 class QDialog;
+class TPadSteuerung;
 
 class TProgrammDaten {
   public:
@@ -66,10 +68,19 @@ class TProgrammDaten {
         Klaenge->Spielen(k);
     }
 
+    // The game controllers, when the program reads them, and the players' pad bindings (read
+    // from the preferences when first needed).
+    TPadSteuerung* PadSteuerung = nullptr;
+    TPadBelegung& Pads() {
+        if (!pads_) pads_ = PadBelegungLesen();
+        return *pads_;
+    }
+
     // How a window is shown modally, and how a web address is opened; tests replace both.
     std::function<int(QDialog&)> ModalZeigen;
     std::function<void(const QUrl&)> WebseiteOeffnen;
 
   private:
     std::optional<TTonWahl> ton_;
+    std::optional<TPadBelegung> pads_;
 };

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -16,6 +17,7 @@
 
 #include "ui/UFeldMassstab.h"
 #include "ui/UFensterHilfen.h"
+#include "ui/UPadSteuerung.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/USpielGitter.h"
 #include "ui/UTaste.h"
@@ -187,6 +189,13 @@ QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
         Im_Extras[i][x] = icon;
     }
 
+    Im_Pad[i] = new QLabel(pn);
+    Im_Pad[i]->setObjectName(QStringLiteral("Im_Pad") + n);
+    Im_Pad[i]->setGeometry(165, 86, 24, 24);
+    Im_Pad[i]->setScaledContents(true);
+    Im_Pad[i]->setToolTip(QStringLiteral("Spielt mit dem Gamepad"));
+    Im_Pad[i]->hide();
+
     Label(pn, QStringLiteral("Unverwundbar:"), QStringLiteral("Lb_Unverwundbar") + n, 8, 126);
     Lb_Unverwundbar_Anzeige[i] =
         Label(pn, QStringLiteral("0"), QStringLiteral("Lb_Unverwundbar_Anzeige") + n, 104, 126, 30);
@@ -199,7 +208,38 @@ bool TFrm_Spiel::MatchStarten() {
     // A size the player chose lasts one match.
     setWindowState(Qt::WindowNoState);
     eigeneGroesse_ = false;
+    if (TPadSteuerung* pads = p_.PadSteuerung) {
+        if (!pads->Aktion) pads->Anmelden();
+        pads->Aktion = [this](int spieler, int slot) { spiel_->SpielerAktion(spieler, slot); };
+        pads->Geaendert = [this] { PadSymboleZeigen(); };
+        PadSymboleZeigen();
+    }
     return spiel_->MatchStarten();
+}
+
+void TFrm_Spiel::PadSymboleZeigen() {
+    if (Im_Pad[0]->pixmap().isNull()) {
+        // A controller's outline: body, two handles, a cross and two buttons.
+        QPixmap bild(48, 48);
+        bild.fill(Qt::transparent);
+        QPainter m(&bild);
+        m.setRenderHint(QPainter::Antialiasing);
+        m.setPen(QPen(Qt::black, 2));
+        m.setBrush(QColor(90, 90, 100));
+        m.drawRoundedRect(4, 14, 40, 20, 9, 9);
+        m.drawEllipse(4, 22, 14, 18);
+        m.drawEllipse(30, 22, 14, 18);
+        m.setPen(Qt::NoPen);
+        m.setBrush(Qt::white);
+        m.drawRect(10, 21, 3, 9);
+        m.drawRect(7, 24, 9, 3);
+        m.drawEllipse(31, 20, 4, 4);
+        m.drawEllipse(36, 25, 4, 4);
+        m.end();
+        for (QLabel* l : Im_Pad) l->setPixmap(bild);
+    }
+    for (int s = 1; s <= 2; ++s)
+        Im_Pad[std::size_t(s - 1)]->setVisible(p_.PadSteuerung && p_.PadSteuerung->SpielerAmPad(s));
 }
 
 void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
@@ -378,6 +418,11 @@ void TFrm_Spiel::showEvent(QShowEvent* e) {
 }
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {
+    if (TPadSteuerung* pads = p_.PadSteuerung; pads && pads->Aktion) {
+        pads->Aktion = nullptr;
+        pads->Geaendert = nullptr;
+        pads->Abmelden();
+    }
     spiel_->FormClose();
     QDialog::closeEvent(e);
 }

@@ -53,6 +53,9 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // Per player, by the engine's extras numbers: 0 Werfen, 1 Mehr Bomben, 2 Unverwundbar,
     // 3 Krankheit.
     std::array<std::array<QLabel*, 4>, 2> Im_Extras{};
+    // A small pad symbol for a player whose pad is connected.
+    std::array<QLabel*, 2> Im_Pad{};
+    void PadSymboleZeigen();
     QPushButton *Btn_Next, *Btn_Neustart, *Btn_Vollbild;
     QLabel* Im_Temp;
     QAction* A_Vollbild;

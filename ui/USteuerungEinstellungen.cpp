@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/UFensterHilfen.h"
+#include "ui/UPadSteuerung.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/UTaste.h"
 #include "ui/UTasteFenster.h"
@@ -98,7 +99,14 @@ TFrm_Steuerung::TFrm_Steuerung(TProgrammDaten& p, TFenster& fenster) : p_(p), fe
 void TFrm_Steuerung::Einrichten(const TTastenbelegung& spieler1, const TTastenbelegung& spieler2) {
     arbeit_ = {spieler1, spieler2};
     ergebnis_ = arbeit_;
+    arbeitPads_ = p_.Pads();
     Anzeigeaufruf();
+}
+
+QString TFrm_Steuerung::Knopftext(int spieler, int slot) const {
+    const auto& pads = arbeitPads_.Spieler[std::size_t(spieler - 1)][std::size_t(slot)];
+    if (!pads.empty()) return QText(PadName(pads.front()));
+    return QText(TastenName(arbeit_[std::size_t(spieler - 1)][std::size_t(slot)]));
 }
 
 int TFrm_Steuerung::GezeigterSpieler() const {
@@ -111,14 +119,27 @@ int TFrm_Steuerung::GezeigterSpieler() const {
 void TFrm_Steuerung::Anzeigeaufruf() {
     const int s = GezeigterSpieler();
     if (s == 0) return;
-    for (int slot = 0; slot < 6; ++slot)
-        Knoepfe[slot]->setText(QText(TastenName(arbeit_[s - 1][slot])));
+    for (int slot = 0; slot < 6; ++slot) Knoepfe[slot]->setText(Knopftext(s, slot));
 }
 
 void TFrm_Steuerung::Tastenauswahl(int slot) {
     TFrm_Taste& fenster = *fenster_.Taste;
     ZentriereAufBildschirm(&fenster);
+    // A pad input is captured like a key.
+    TPadSteuerung* pads = p_.PadSteuerung;
+    if (pads) {
+        pads->Gedrueckt = [&fenster](const TPadEingabe& e) { fenster.PadDruck(e); };
+        pads->Anmelden();
+    }
     p_.ModalZeigen(fenster);
+    if (pads) {
+        pads->Gedrueckt = nullptr;
+        pads->Abmelden();
+    }
+    if (fenster.Pad()) {
+        PadWahl(slot, *fenster.Pad());
+        return;
+    }
     const std::uint16_t k = fenster.Taste();
 
     bool belegt = false;
@@ -133,6 +154,19 @@ void TFrm_Steuerung::Tastenauswahl(int slot) {
     if (s == 0) return;
     Knoepfe[slot]->setText(QText(TastenName(k)));
     arbeit_[s - 1][slot] = k;
+    // A key for the slot ends its pad binding.
+    arbeitPads_.Spieler[std::size_t(s - 1)][std::size_t(slot)].clear();
+}
+
+void TFrm_Steuerung::PadWahl(int slot, const TPadEingabe& e) {
+    const int s = GezeigterSpieler();
+    if (arbeitPads_.AndersBelegt(e, s == 0 ? 1 : s, s == 0 ? -1 : slot)) {
+        p_.Meldungen.Zeige(TBoxTyp::Warnung, kTasteBenutzt);
+        return;
+    }
+    if (s == 0) return;
+    arbeitPads_.Spieler[std::size_t(s - 1)][std::size_t(slot)] = {e};
+    Knoepfe[slot]->setText(QText(PadName(e)));
 }
 
 void TFrm_Steuerung::ButtonReset() {
@@ -142,4 +176,8 @@ void TFrm_Steuerung::ButtonReset() {
 
 void TFrm_Steuerung::Btn_OKClick() {
     ergebnis_ = arbeit_;
+    if (!(p_.Pads() == arbeitPads_)) {
+        p_.Pads() = arbeitPads_;
+        PadBelegungSpeichern(arbeitPads_);
+    }
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "pad/UPadBelegung.h"
 #include "ui/UFenster.h"
 
 class QComboBox;
@@ -28,6 +29,8 @@ class TFrm_Steuerung : public QDialog {
     const TTastenbelegung& Arbeitstasten(int spieler) const {
         return arbeit_[spieler == 1 ? 0 : 1];
     }
+    // The pad bindings being edited; OK keeps them as the player's preference.
+    const TPadBelegung& Arbeitspads() const { return arbeitPads_; }
 
     void Anzeigeaufruf();
     void Tastenauswahl(int slot);
@@ -41,9 +44,14 @@ class TFrm_Steuerung : public QDialog {
   private:
     // The player the combo names: 1, 2, or 0 for any other text.
     int GezeigterSpieler() const;
+    // A button's caption: the slot's pad input when it has one, else its key.
+    QString Knopftext(int spieler, int slot) const;
+    // A pad input captured for a slot: refused when it stands for another slot.
+    void PadWahl(int slot, const TPadEingabe& e);
 
     TProgrammDaten& p_;
     TFenster& fenster_;
     std::array<TTastenbelegung, 2> arbeit_{};
     std::array<TTastenbelegung, 2> ergebnis_{};
+    TPadBelegung arbeitPads_;
 };

@@ -24,6 +24,15 @@ TFrm_Taste::TFrm_Taste() {
 
 void TFrm_Taste::TastenDruck(std::uint16_t code) {
     taste_ = code;
+    pad_.reset();
+    gedrueckt_ = true;
+    accept();
+}
+
+void TFrm_Taste::PadDruck(const TPadEingabe& e) {
+    if (!isVisible()) return;
+    taste_ = 0;
+    pad_ = e;
     gedrueckt_ = true;
     accept();
 }

@@ -3,6 +3,9 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
+
+#include "pad/UPadBelegung.h"
 
 class TFrm_Taste : public QDialog {
     Q_OBJECT
@@ -12,6 +15,9 @@ class TFrm_Taste : public QDialog {
     // The code of the last key pressed here; 0 before the first press.
     std::uint16_t Taste() const { return taste_; }
     void TastenDruck(std::uint16_t code);
+    // A pad input counts as well; then it is what was pressed, and Taste() is 0.
+    const std::optional<TPadEingabe>& Pad() const { return pad_; }
+    void PadDruck(const TPadEingabe& e);
 
   protected:
     // Every key counts, Tab, Esc and the modifiers included, so they are taken before Qt uses
@@ -21,5 +27,6 @@ class TFrm_Taste : public QDialog {
 
   private:
     std::uint16_t taste_ = 0;
+    std::optional<TPadEingabe> pad_;
     bool gedrueckt_ = false;
 };

@@ -1,0 +1,90 @@
+// Pad inputs: names, stored form, conflicts, dead zone, repetition, and real SDL controllers
+// (virtual ones) connected, pressed and removed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "pad/UPadGeraete.h"
+
+namespace {
+constexpr TPadArt Knopf = TPadArt::Knopf, Kreuz = TPadArt::Kreuz, Stick = TPadArt::Stick;
+}
+
+TEST(PadBelegung, NamenTextUndKonflikte) {
+    EXPECT_EQ(PadName({1, Knopf, 0}), "Pad 1: A");
+    EXPECT_EQ(PadName({1, Kreuz, 0}), "Pad 1: Steuerkreuz oben");
+    EXPECT_EQ(PadName({2, Stick, 2}), "Pad 2: linker Stick links");
+    EXPECT_EQ(PadName({2, Knopf, 10}), "Pad 2: RB");
+    for (const TPadEingabe e : {TPadEingabe{1, Knopf, 0}, {2, Stick, 3}, {2, Kreuz, 1}})
+        EXPECT_EQ(PadLesen(PadText(e)), e) << PadText(e);
+    for (const char* kaputt :
+         {"", "3 Knopf 0", "1 Knopf 11", "1 Kreuz 4", "1 Tast 0", "1 Knopf 0 x"})
+        EXPECT_FALSE(PadLesen(kaputt)) << kaputt;
+
+    TPadBelegung b;
+    b.Spieler[1] = TPadBelegung::Standard(1);
+    EXPECT_EQ(b.SpielerMit(1), 2);
+    EXPECT_EQ(b.SpielerMit(2), 0);
+    EXPECT_EQ(b.Finde({1, Stick, 3}), (std::pair{2, 3}));
+    EXPECT_EQ(b.Finde({1, Knopf, 1}), (std::pair{2, 5}));
+    EXPECT_FALSE(b.Finde({2, Knopf, 0}));
+    // Bound elsewhere, for either player: refused; on its own slot: accepted.
+    EXPECT_TRUE(b.AndersBelegt({1, Knopf, 0}, 1, 4));
+    EXPECT_TRUE(b.AndersBelegt({1, Knopf, 0}, 2, 5));
+    EXPECT_FALSE(b.AndersBelegt({1, Knopf, 0}, 2, 4));
+    EXPECT_FALSE(b.AndersBelegt({2, Knopf, 0}, 1, 4));
+}
+
+TEST(PadBelegung, ToterBereichEineRichtungUndWiederholung) {
+    TPadRoh r;
+    r.Knoepfe[0] = r.Knoepfe[12] = true;  // A and d-pad down
+    r.StickX = 20000;
+    r.StickY = -kToterBereich;  // on the edge: the x axis wins anyway
+    EXPECT_EQ(Gehalten(2, r),
+              (std::vector<TPadEingabe>{{2, Knopf, 0}, {2, Kreuz, 1}, {2, Stick, 3}}));
+    r = {};
+    r.StickX = kToterBereich;  // inside the dead zone
+    EXPECT_TRUE(Gehalten(1, r).empty());
+    r.StickX = -15000;
+    r.StickY = -16000;  // further up than left: only up
+    EXPECT_EQ(Gehalten(1, r), (std::vector<TPadEingabe>{{1, Stick, 0}}));
+
+    // At once, then after 500 ms every 33 ms; released and pressed again starts anew.
+    TPadWiederholung w;
+    const std::vector<TPadEingabe> hoch = {{1, Kreuz, 0}};
+    std::vector<std::uint64_t> wann;
+    for (std::uint64_t t = 0; t <= 600; t += 8)
+        if (!w.Schritt(hoch, t).empty()) wann.push_back(t);
+    EXPECT_EQ(wann, (std::vector<std::uint64_t>{0, 504, 544, 584}));
+    EXPECT_TRUE(w.Schritt({}, 608).empty());
+    EXPECT_EQ(w.Schritt(hoch, 616).size(), 1u);
+    EXPECT_TRUE(w.Schritt(hoch, 624).empty());
+}
+
+TEST(PadGeraete, VirtuelleControllerAnschliessenDrueckenTrennen) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    TPadGeraete g;
+    ASSERT_TRUE(g.Starten()) << g.Fehler;
+    EXPECT_FALSE(g.Abfragen()[0]);
+    const int erster = g.VirtuellAnschliessen();
+    const int zweiter = g.VirtuellAnschliessen();
+    ASSERT_GE(zweiter, 0);
+    g.Abfragen();
+    g.VirtuellKnopf(erster, SDL_CONTROLLER_BUTTON_A, true);
+    g.VirtuellStick(zweiter, -30000, 0);
+    auto stand = g.Abfragen();
+    ASSERT_TRUE(stand[0] && stand[1]);
+    EXPECT_EQ(Gehalten(1, *stand[0]), (std::vector<TPadEingabe>{{1, Knopf, 0}}));
+    EXPECT_EQ(Gehalten(2, *stand[1]), (std::vector<TPadEingabe>{{2, Stick, 2}}));
+    // Pad 1 removed: its number stays free until a pad is connected again.
+    g.VirtuellTrennen(erster);
+    stand = g.Abfragen();
+    EXPECT_FALSE(stand[0]);
+    EXPECT_TRUE(stand[1]);
+    const int dritter = g.VirtuellAnschliessen();
+    g.VirtuellKnopf(dritter, SDL_CONTROLLER_BUTTON_B, true);
+    g.Abfragen();
+    stand = g.Abfragen();
+    ASSERT_TRUE(stand[0]);
+    EXPECT_EQ(Gehalten(1, *stand[0]), (std::vector<TPadEingabe>{{1, Knopf, 1}}));
+}
