@@ -7,7 +7,7 @@
 
 TPadGeraete::~TPadGeraete() {
     if (zustand_ != 1) return;
-    for (auto& [nr, j] : virtuell_) sdl_->JoystickClose(j);
+    while (!virtuell_.empty()) VirtuellTrennen(virtuell_.back().first);
     for (SDL_GameController* p : pads_)
         if (p) sdl_->GameControllerClose(p);
     sdl_->QuitSubSystem(SDL_INIT_GAMECONTROLLER);

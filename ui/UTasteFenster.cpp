@@ -30,7 +30,6 @@ void TFrm_Taste::TastenDruck(std::uint16_t code) {
 }
 
 void TFrm_Taste::PadDruck(const TPadEingabe& e) {
-    if (!isVisible()) return;
     taste_ = 0;
     pad_ = e;
     gedrueckt_ = true;

@@ -1,0 +1,135 @@
+// Two virtual pads play a round, come and go during it, and are bound in the controls dialog.
+#include "ui/UPadSteuerung.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "UiHilfen.h"
+#include "ui/USpielFenster.h"
+#include "ui/USteuerungEinstellungen.h"
+#include "ui/UTasteFenster.h"
+
+namespace {
+
+struct PadTest : ::testing::Test {
+    TUiUmgebung u;
+    TProgrammDaten& p = *u.Daten;
+    TPadSteuerung pads{p};
+    int pad1 = -1, pad2 = -1;
+
+    void SetUp() override {
+        PadBelegungSpeichern({});
+        p.Pads() = {};
+        p.PadSteuerung = &pads;
+        pad1 = pads.Geraete().VirtuellAnschliessen();
+        pad2 = pads.Geraete().VirtuellAnschliessen();
+        ASSERT_GE(pad2, 0) << pads.Geraete().Fehler;
+    }
+    // Holds a button for `ms`, polling as the timer does, and lets go.
+    void Halten(int geraet, int knopf, int ms) {
+        pads.Geraete().VirtuellKnopf(geraet, knopf, true);
+        WarteBis([] { return false; }, ms);
+        pads.Geraete().VirtuellKnopf(geraet, knopf, false);
+        WarteBis([] { return false; }, 30);
+    }
+    TIndex Spieler(int s) { return p.Feld.FindeSpieler(s).Index; }
+};
+
+}  // namespace
+
+TEST_F(PadTest, ZweiPadsSpielenEineRundeUndKommenUndGehen) {
+    p.Bilder.StandardOrdner(p.Programmordner);
+    p.Bilder.BilderNeuLaden();
+    TFrm_Spiel f(p);
+    TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
+    e.PlatzExplo = 500;
+    p.Einstellungen.EinstellungenSetzen(e);
+    p.Einstellungen.Arbeitskopie = e;
+    p.Einstellungen.LevelAnhaengen(u.Level("KleinesDuell.dat"));
+    p.Einstellungen.LevelAnzahl = 1;
+    ASSERT_TRUE(f.MatchStarten());
+    f.show();
+    // Connected before the match: pad 1 plays for player 1, pad 2 for player 2, with defaults.
+    EXPECT_EQ(p.Pads().SpielerMit(1), 1);
+    EXPECT_EQ(p.Pads().SpielerMit(2), 2);
+    EXPECT_TRUE(f.Im_Pad[0]->isVisible() && f.Im_Pad[1]->isVisible());
+    const TIndex start1 = Spieler(1), start2 = Spieler(2);
+    // Up to half a second a held direction moves one cell (the next one is free); the left
+    // stick of pad 2 moves player 2.
+    Halten(pad1, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 200);
+    EXPECT_EQ(Spieler(1), start1 + 1);
+    pads.Geraete().VirtuellStick(pad2, -32000, 0);
+    WarteBis([] { return false; }, 60);
+    pads.Geraete().VirtuellStick(pad2, 0, 0);
+    WarteBis([] { return false; }, 30);
+    EXPECT_EQ(Spieler(2), start2 - 1);
+    // Held longer, it repeats like a held key: two cells down to the crate.
+    Halten(pad1, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 60);
+    Halten(pad1, SDL_CONTROLLER_BUTTON_DPAD_DOWN, 800);
+    EXPECT_EQ(Spieler(1), start1 + 2 * 11);
+    // Pad 1 removed: its player gets nothing until it is back.
+    pads.Geraete().VirtuellTrennen(pad1);
+    WarteBis([] { return false; }, 30);
+    EXPECT_FALSE(f.Im_Pad[0]->isVisible());
+    const TIndex da = Spieler(1);
+    pad1 = pads.Geraete().VirtuellAnschliessen();
+    WarteBis([] { return false; }, 30);
+    EXPECT_TRUE(f.Im_Pad[0]->isVisible());
+    EXPECT_EQ(Spieler(1), da);
+    // A lays player 1's bomb and B of pad 2 does not: player 2 has nothing to throw.
+    Halten(pad1, SDL_CONTROLLER_BUTTON_A, 40);
+    EXPECT_EQ(p.Feld.KnotenBei(Spieler(1))->Art, zaSpieler1Bombe);
+    ASSERT_TRUE(WarteBis([&] { return f.Spiel().LetztesErgebnis() != 0; }, 3000));
+    EXPECT_EQ(u.Meldungen.Letzter(), "Spieler 2 hat die letzte Runde gewonnen!");
+    f.close();
+}
+
+TEST_F(PadTest, SteuerungBindetUndZeigtPadEingaben) {
+    TFenster fenster;
+    TFrm_Taste taste;
+    TFrm_Steuerung st{p, fenster};
+    fenster.Taste = &taste;
+    fenster.Steuerung = &st;
+    pads.Anmelden();  // the defaults as a connected pad gives them
+    pads.Abmelden();
+    st.Einrichten(Standardtasten(1), Standardtasten(2));
+    EXPECT_EQ(st.Knoepfe[0]->text(), "Pad 1: Steuerkreuz oben");
+    // Captured from the pad: X of pad 1 for player 1's throw; then A of pad 1 for player 2's
+    // bomb, which player 1 already uses: refused with the key warning.
+    const auto druecke = [&](int geraet, int knopf) {
+        u.Antworten.push_back([this, geraet, knopf](QDialog& d) {
+            pads.Geraete().VirtuellKnopf(geraet, knopf, true);
+            pads.Abfrage();
+            pads.Geraete().VirtuellKnopf(geraet, knopf, false);
+            pads.Abfrage();
+            return d.result();
+        });
+    };
+    druecke(pad1, SDL_CONTROLLER_BUTTON_X);
+    st.Knoepfe[5]->click();
+    EXPECT_EQ(st.Knoepfe[5]->text(), "Pad 1: X");
+    st.CB_Spieler->setCurrentText("Spieler 2");
+    EXPECT_EQ(st.Knoepfe[2]->text(), "Pad 2: Steuerkreuz links");
+    druecke(pad1, SDL_CONTROLLER_BUTTON_A);
+    st.Knoepfe[4]->click();
+    EXPECT_EQ(u.Meldungen.Letzter(),
+              "Die Taste wird schon verwendet. Bitte wählen Sie eine andere aus!");
+    EXPECT_EQ(st.Knoepfe[4]->text(), "Pad 2: A");
+    // A key captured for a slot replaces its pad input.
+    u.Antworten.push_back([](QDialog& d) {
+        static_cast<TFrm_Taste&>(d).TastenDruck('K');
+        return int(QDialog::Accepted);
+    });
+    st.Knoepfe[2]->click();
+    EXPECT_EQ(st.Knoepfe[2]->text(), "k");
+    // OK keeps the bindings as the player's preference; the file's keys are as before.
+    st.Btn_OKClick();
+    const TPadBelegung gelesen = PadBelegungLesen();
+    EXPECT_EQ(gelesen.Spieler[0][5], (std::vector<TPadEingabe>{{1, TPadArt::Knopf, 2}}));
+    EXPECT_TRUE(gelesen.Spieler[1][2].empty());
+    EXPECT_EQ(st.Ergebnis(1), Standardtasten(1));
+}
