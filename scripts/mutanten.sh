@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Plants each fault of tests/mutanten/*.txt, one at a time, into a copy of the tree, rebuilds it
+# incrementally, runs the suites and says whether a test caught it:
+#   KILLED    a test failed
+#   SURVIVED  every test passed: no test pins the rule the fault breaks
+#   INVALID   the fault does not build
+#   STALE     its text is not in the file exactly once (the code has moved on)
+# and last "mutants: K killed of N". Usage: scripts/mutanten.sh [ID ...] (default: every fault).
+#
+# A fault is a block of lines, blocks separated by an empty line:
+#   ID: a-short-name
+#   Datei: path/in/the/repo.cpp
+#   Suche: the exact text, one line, that must occur once
+#   Ersetze: what it becomes
+#   Regel: the rule it breaks, in one line
+set -uo pipefail
+cd "$(dirname "$0")/.."
+wurzel=$PWD
+kopie=${KNALLFELD_MUTANTEN:-$wurzel/build-mutanten}
+quelle=$kopie/quelle
+bau=$kopie/bau
+
+bash scripts/abhaengigkeiten.sh >/dev/null
+mkdir -p "$quelle"
+# The tree as it is now, without build folders; only files that differ are copied (and so
+# rebuilt).
+while IFS= read -r -d '' f; do
+    [[ -f $f ]] || continue
+    cmp -s "$f" "$quelle/$f" || { mkdir -p "$quelle/$(dirname "$f")" && cp "$f" "$quelle/$f"; }
+done < <(git ls-files -z --cached --others --exclude-standard)
+if [[ ! -f $bau/build.ninja ]]; then
+    cmake -S "$quelle" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
+fi
+echo "building the unchanged copy once..." >&2
+cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1 || { echo "the unchanged tree does not build" >&2; exit 1; }
+export QT_QPA_PLATFORM=offscreen
+
+# All faults as ID<TAB>file<TAB>search<TAB>replacement, in list order.
+liste=$(awk '
+    /^ID: /      { id = substr($0, 5) }
+    /^Datei: /   { datei = substr($0, 8) }
+    /^Suche: /   { suche = substr($0, 8) }
+    /^Ersetze: / { ersetze = substr($0, 10) }
+    /^Regel: /   { printf "%s\t%s\t%s\t%s\n", id, datei, suche, ersetze }
+' tests/mutanten/*.txt)
+
+gewuenscht=" $* "
+gesamt=0
+getoetet=0
+while IFS=$'\t' read -r id datei suche ersetze; do
+    [[ $# -gt 0 && $gewuenscht != *" $id "* ]] && continue
+    ziel=$quelle/$datei
+    anzahl=$(grep -o -F -- "$suche" "$ziel" 2>/dev/null | wc -l)
+    if [[ $anzahl -ne 1 ]]; then
+        printf 'STALE     %s (%s: found %d times)\n' "$id" "$datei" "$anzahl"
+        continue
+    fi
+    gesamt=$((gesamt + 1))
+    cp -p "$ziel" "$ziel.original"
+    inhalt=$(<"$ziel")
+    printf '%s\n' "${inhalt/"$suche"/"$ersetze"}" >"$ziel"
+    if ! cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1; then
+        ergebnis=INVALID
+    elif ctest --test-dir "$bau" -j"$(nproc)" --stop-on-failure --timeout 120 >/dev/null 2>&1; then
+        ergebnis=SURVIVED
+    else
+        ergebnis=KILLED
+        getoetet=$((getoetet + 1))
+    fi
+    mv "$ziel.original" "$ziel"
+    touch "$ziel"
+    printf '%-9s %s\n' "$ergebnis" "$id"
+done <<<"$liste"
+# Back to the unchanged build, so that the next run starts from it.
+cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1
+echo "mutants: $getoetet killed of $gesamt"
