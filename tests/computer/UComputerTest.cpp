@@ -62,6 +62,8 @@ TEST(Computer, Entscheidungen) {
         // On its fresh bomb: only toward a cell from which a second step leads out of reach;
         // with no way at all still some direction.
         {"#####|#P..#|###.#|#####", {kRechts}}, {"###|#P#|###", {kOben, kUnten, kLinks, kRechts}},
+        // The second step matters: right leads round a corner, left into a dead end.
+        {"######|#..P.#|####.#|######", {kRechts}},
         // A bomb two cells away: never toward it; only an indestructible block shields.
         {".....|o.1..|.....", {kOben, kUnten, kRechts}},
         {".....|o+1..|.....", {kOben, kUnten, kRechts}},

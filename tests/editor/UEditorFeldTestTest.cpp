@@ -47,6 +47,22 @@ TEST(PruefeFeld, RegelnUndGrenzfaelle) {
         {{"1..#..2", "...#...", "...#..."}, 5},
         {{"1.+~+.2", "..+~+..", "..+~+.."}, 5},
         {{"12..", "....", "...."}, 0},
+        // The rules in their order: where two fail, the earlier one is reported.
+        {{"1.~.", "....", "...."}, 1},
+        {{"1#..", "##..", "..##", "..#2"}, 3},
+        {{"1...", "....", "####", "#2##"}, 4},
+        // Row ends: no cell has a neighbour in the next or the previous row, neither for the
+        // water, nor for the room in a line, nor for the side step.
+        {{"1.+~", "...+", "...2"}, 0},
+        {{"+1..", "~+..", "+..2"}, 0},
+        {{"###1", "...#", "####", "2..."}, 3},
+        {{"###.", "###1", ".###", "2..."}, 3},
+        // Exact kinds: a player on a bomb or in a blast is no start cell; extras are neither
+        // room nor path.
+        {{"P..", "...", "..2"}, 1},
+        {{"1..", "...", "..f"}, 1},
+        {{"######", "#1www#", "##+###", "2....."}, 3},
+        {{"1..w..2", "...w...", "...w..."}, 5},
     };
     TSpielfeld feld;
     for (const auto& [zeilen, fehler] : faelle) {

@@ -322,13 +322,33 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     // cannot be laid or thrown is silent.
     TSpielTest u;
     ASSERT_TRUE(u.Starten("1w.....|.......|......2"));
-    u.Tasten({{0, D}, {10, E}, {20, E}, {30, A}, {40, R}, {50, R}});
+    u.Tasten({{0, D}, {10, E}, {20, E}, {30, A}});
+    // The bomb lands on the free cell the random source chooses, counted in board order with
+    // its own cell freed.
+    u.Bis(40);
+    Zeilen vorWurf = u.Brett();
+    vorWurf[0][1] = '.';
+    std::vector<std::pair<int, int>> frei;
+    for (int z = 0; z < 3; ++z)
+        for (int sp = 0; sp < 7; ++sp)
+            if (vorWurf[std::size_t(z)][std::size_t(sp)] == '.') frei.emplace_back(z, sp);
+    TZufall zufall = u.z.zufall;
+    const auto [zeile, spalte] = frei[zufall.Zufall(std::uint32_t(frei.size()))];
+    u.Tasten({{40, R}, {50, R}});
+    EXPECT_EQ(u.Zelle(zeile, spalte), 'o');
     EXPECT_EQ(
         u.ansicht.Klaenge,
         (TKlaenge{{0, ExtraWerfen}, {10, BombeGelegt}, {40, BombeGeworfen}, {40, BombeGelandet}}));
     u.ansicht.Klaenge.clear();
     u.spiel.RundenEnde(3);
     EXPECT_EQ(u.ansicht.Klaenge, (TKlaenge{{50, RundeUnentschieden}}));
+
+    // Without "Werfen" the throw key does nothing, and is silent.
+    TSpielTest w;
+    ASSERT_TRUE(w.Starten("1......|......2"));
+    w.Tasten({{0, E}, {10, D}, {20, R}});
+    EXPECT_EQ(w.Brett()[0], "o1.....");
+    EXPECT_EQ(w.ansicht.Klaenge, (TKlaenge{{0, BombeGelegt}}));
 }
 
 TEST(Spiel, KrankheitVertauschtTastenBeiJedemTick) {
@@ -389,6 +409,54 @@ TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
     t.Bis(1000);
     EXPECT_EQ(t.Brett(), Z("...1....|.......2"));
     EXPECT_EQ(t.z.E().SpielerVerzoegerung, 0) << "the record itself is left as it was";
+
+    // Fuse and blast each follow their own field; the blast's beat stops with its list.
+    TSpielTest u;
+    ASSERT_TRUE(u.Starten("1.......|.......2", [](auto& e) {
+        e.PlatzExplo = 1000;
+        e.ExploDauer = 3000;
+    }));
+    u.Tasten({{0, E}, {10, D}, {20, D}, {30, D}});
+    u.Bis(999);
+    EXPECT_EQ(u.Zelle(0, 0), 'o');
+    u.Bis(1000);
+    EXPECT_EQ(u.Zelle(0, 0), 'x');
+    u.Bis(3999);
+    EXPECT_EQ(u.Zelle(0, 0), 'x');
+    u.Bis(4000);
+    EXPECT_EQ(u.Zelle(0, 0), '.');
+    EXPECT_FALSE(u.spiel.Timer_Explo().Eingeschaltet());
+}
+
+TEST(Spiel, ZufallBestimmtKrankheitstaktUndWurfziel) {
+    // The random source as it stands before each draw, copied: the expected draws follow.
+    TSpielTest t(5);
+    TZufall vorher = t.z.zufall;
+    ASSERT_TRUE(t.Starten(".....|..1k.|o....|....2", [](auto& e) { e.Spieler1.Computer = false; }));
+    const std::uint32_t erster1 = vorher.Zufall(5000), erster2 = vorher.Zufall(5000);
+    EXPECT_EQ(t.spiel.Timer_Krank(1).Intervall(), erster1);
+    EXPECT_EQ(t.spiel.Timer_Krank(2).Intervall(), erster2);
+    t.Taste(D);  // the disease
+    ITimer& krank = t.spiel.Timer_Krank(1);
+    ASSERT_GT(krank.Intervall(), 0u);
+    std::uint64_t faellig = krank.Intervall();  // switched on at 0: a full period
+    for (int tick = 0; tick < 3; ++tick) {
+        t.Bis(faellig - 1);
+        TZufall z = t.z.zufall;
+        const std::uint32_t naechster = z.Zufall(5000);
+        t.Bis(faellig);
+        EXPECT_EQ(krank.Intervall(), naechster) << "a new interval at every tick";
+        if (naechster == 0) break;
+        faellig += naechster;
+    }
+}
+
+TEST(Spiel, KITimerFuerJedenComputerspieler) {
+    for (int computer = 1; computer <= 2; ++computer) {
+        TSpielTest t;
+        ASSERT_TRUE(t.Starten("1...|...2", [&](auto& e) { e.Spieler(computer).Computer = true; }));
+        EXPECT_TRUE(t.spiel.Timer_KI().Eingeschaltet()) << computer;
+    }
 }
 
 TEST(Spiel, KITimerIntervall) {
