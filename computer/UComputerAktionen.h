@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "match/USpielDaten.h"
+#include "model/USpielDaten.h"
 
 using TRichtungOpt = std::optional<TRichtung>;
 

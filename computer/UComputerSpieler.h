@@ -2,7 +2,7 @@
 // 4 right or 5 bomb. It keeps no memory; every decision starts from the board as it is.
 #pragma once
 
-#include "match/USpielDaten.h"
+#include "model/USpielDaten.h"
 
 struct TEntscheidung {
     bool Gilt = false;  // the rule applies

@@ -1,7 +1,7 @@
 // Throwing bombs, detonating them and letting explosions recede.
 #pragma once
 
-#include "match/USpielDaten.h"
+#include "model/USpielDaten.h"
 
 // A plain bomb (kind 13) next to the player of kind art; with several, the last in the order
 // up, left, right, down.

@@ -11,7 +11,7 @@
 #include "files/UHighscore.h"
 #include "match/ULevelQuelle.h"
 #include "match/USpielAnsicht.h"
-#include "match/USpielDaten.h"
+#include "model/USpielDaten.h"
 #include "match/UTimer.h"
 #include "match/UWasserausbreitung.h"
 #include "model/UMeldungen.h"

@@ -1,7 +1,7 @@
 // One step of a player, and laying a bomb under the player's figure.
 #pragma once
 
-#include "match/USpielDaten.h"
+#include "model/USpielDaten.h"
 
 struct TSchritt {
     bool Bewegt = false;  // for Betreten: the neighbour was entered

@@ -21,7 +21,7 @@
 #include "ui/USpielFenster.h"
 #include "ui/USteuerungEinstellungen.h"
 #include "ui/UTasteFenster.h"
-#include "ui/editor/UEditor.h"
+#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UEditorEinstellungen.h"
 
 namespace {

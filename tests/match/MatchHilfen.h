@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "hilfen/Brett.h"
-#include "match/USpielDaten.h"
+#include "model/USpielDaten.h"
 
 using Zeilen = std::vector<std::string>;
 

@@ -24,7 +24,7 @@
 #include "ui/USpielGitter.h"
 #include "ui/USteuerungEinstellungen.h"
 #include "ui/UTasteFenster.h"
-#include "ui/editor/UEditor.h"
+#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UEditorEinstellungen.h"
 
 namespace {

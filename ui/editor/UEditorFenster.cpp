@@ -1,4 +1,4 @@
-#include "ui/editor/UEditor.h"
+#include "ui/editor/UEditorFenster.h"
 
 #include <QAction>
 #include <QCloseEvent>

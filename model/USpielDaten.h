@@ -1,7 +1,7 @@
 // The shared state a match works on, and the neighbour step that every rule uses.
 #pragma once
 
-#include "match/USpielerOrte.h"
+#include "model/USpielerOrte.h"
 #include "model/UBombenPointer.h"
 #include "model/UPointer.h"
 #include "model/USpielRecEinstellungen.h"

@@ -1,4 +1,4 @@
-#include "match/USpielerOrte.h"
+#include "model/USpielerOrte.h"
 
 namespace {
 
