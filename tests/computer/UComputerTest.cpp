@@ -64,6 +64,10 @@ TEST(Computer, Entscheidungen) {
         {"#####|#P..#|###.#|#####", {kRechts}}, {"###|#P#|###", {kOben, kUnten, kLinks, kRechts}},
         // The second step matters: right leads round a corner, left into a dead end.
         {"######|#..P.#|####.#|######", {kRechts}},
+        // Threatened with no safe cell within two steps: straight on while the third cell is
+        // out of reach (not down into the dead end), else any free step.
+        {"####o####|#o1....##|##.######|##o######", {kRechts}},
+        {"####o####|#o1..####|##.######|##o######", {kRechts, kUnten}},
         // A bomb two cells away: never toward it; only an indestructible block shields.
         {".....|o.1..|.....", {kOben, kUnten, kRechts}},
         {".....|o+1..|.....", {kOben, kUnten, kRechts}},

@@ -48,6 +48,8 @@ TEST(PadBelegung, ToterBereichEineRichtungUndWiederholung) {
     r.StickX = -15000;
     r.StickY = -16000;  // further up than left: only up
     EXPECT_EQ(Gehalten(1, r), (std::vector<TPadEingabe>{{1, Stick, 0}}));
+    r.StickY = 15000;  // exactly diagonal: the vertical direction
+    EXPECT_EQ(Gehalten(1, r), (std::vector<TPadEingabe>{{1, Stick, 1}}));
 
     // At once, then after 500 ms every 33 ms; released and pressed again starts anew.
     TPadWiederholung w;
