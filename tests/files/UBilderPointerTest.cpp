@@ -72,6 +72,10 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     EXPECT_FALSE(bilder.IstGeladen(kWasserbilder));
     EXPECT_FALSE(BitmapLesbar(o + "c.bmp"));
     EXPECT_TRUE(BitmapLesbar(o + "a.bmp"));
+    // A folder gets its separator once, whichever it ends with.
+    for (const char* ordner : {"/a/b", "/a/b/", "C:\\b\\"})
+        EXPECT_EQ(ImOrdner(ordner, "c.bmp"),
+                  std::string(ordner) + (std::string(ordner).ends_with("b") ? "/" : "") + "c.bmp");
 }
 
 TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {

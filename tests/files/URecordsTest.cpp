@@ -45,11 +45,13 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
     e.Spieler2.Punkte = 0x1234;
     e.Rundenanzahl = 100;
     e.LevelZufall = true;
+    e.ExploDauer = 3000;
     e.BildWerfen = "w", e.BildMehrBomben = "m", e.BildUnverwundbar = "u", e.BildKrankheit = "k";
     const TRoh geaendert = Mit(kStandard, {{289, "\0\0\0\x01\0\x01"sv},
                                            {298 + 33, "\x14/bilder/spieler2.bmp"sv},
                                            {298 + 289, "\x01\x07\x01\0\x01\0\0\x34\x12"sv},
                                            {596, "\x64\x01"sv},
+                                           {604, "\xB8\x0B"sv},
                                            {609, "\x01w"sv},
                                            {865, "\x01m"sv},
                                            {1121, "\x01u"sv},
@@ -87,6 +89,9 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
     TRoh lang = PackeFeldDaten({std::string(26, 'a'), 1, 1, 1, 1, 0});
     EXPECT_EQ(lang[0], 20);
     EXPECT_EQ(PackeLevelPfad(std::string(300, 'x'))[0], 255);
+    const TRoh name = PackeHighscore({std::string(25, 'n'), 7});
+    EXPECT_EQ(name[0], 20);
+    EXPECT_EQ(EntpackeHighscore(name.data()), (THighscoreEintrag{std::string(20, 'n'), 7}));
     // Reading tolerates padding, any non-zero boolean and a length byte beyond the capacity.
     lang[0] = 200;
     EXPECT_EQ(EntpackeFeldDaten(lang.data()).Name, std::string(20, 'a'));

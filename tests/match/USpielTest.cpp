@@ -142,6 +142,19 @@ TEST(Spiel, MatchendeNachPunkten) {
     }
 }
 
+TEST(Spiel, PunkteHaltenAmEndeDesZaehlers) {
+    // Points are 16-bit in the files: they stop at 65535 instead of starting again at 0.
+    TSpielTest t;
+    ASSERT_TRUE(t.Starten("1m.|..2", [](auto& e) { e.Rundenanzahl = 2; }));
+    t.z.Aendern([](auto& e) {
+        e.Spieler1.Punkte = 65530;
+        e.Spieler2.Punkte = 65500;
+    });
+    t.Taste(D);  // an extra: 20 points
+    t.spiel.RundenEnde(1);
+    EXPECT_EQ(t.ansicht.Punkte, (TPunkte{65535, 65535}));
+}
+
 TEST(Spiel, LevelreihenfolgeUndRundenstart) {
     TSpielTest t;
     t.Level("eins", "1.k2.");
