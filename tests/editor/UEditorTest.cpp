@@ -127,7 +127,7 @@ TEST_F(EditorTest, WasserNurMitEinemBildUndNichtsOhneBildersatz) {
     bilder.AlleFreigeben();
     EXPECT_FALSE(editor.Malen(3, 3, zaZerstoerbar, 0));
     EXPECT_FALSE(editor.Malen(3, 3, zaUnzerstoerbar, 0));
-    EXPECT_FALSE(editor.Malen(3, 3, zaWasser, 0));
+    EXPECT_FALSE(editor.Malen(3, 3, zaWasser, 1));  // the picture of the water there
     EXPECT_TRUE(editor.Malen(3, 3, zaSpieler1, 0));
     EXPECT_TRUE(meldungen.Eintraege.empty());
 }
