@@ -150,7 +150,17 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.
     FensterEinrichten(p_.Feld.FeldDaten());
 }
 
-TFrm_Spiel::~TFrm_Spiel() = default;
+TFrm_Spiel::~TFrm_Spiel() {
+    PadsAbmelden();
+}
+
+void TFrm_Spiel::PadsAbmelden() {
+    if (TPadSteuerung* pads = p_.PadSteuerung; pads && pads->Aktion) {
+        pads->Aktion = nullptr;
+        pads->Geaendert = nullptr;
+        pads->Abmelden();
+    }
+}
 
 QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
     const int i = spieler - 1;
@@ -418,11 +428,7 @@ void TFrm_Spiel::showEvent(QShowEvent* e) {
 }
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {
-    if (TPadSteuerung* pads = p_.PadSteuerung; pads && pads->Aktion) {
-        pads->Aktion = nullptr;
-        pads->Geaendert = nullptr;
-        pads->Abmelden();
-    }
+    PadsAbmelden();
     spiel_->FormClose();
     QDialog::closeEvent(e);
 }

@@ -84,6 +84,8 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     QWidget* SpielerPanel(int spieler);
     // F11 and Esc act on the window unless a player has them as a key. True when taken.
     bool FensterTaste(std::uint16_t taste);
+    // The pads stop acting on this window (closed or destroyed).
+    void PadsAbmelden();
     // Keeps both players in view when the board is larger than the screen allows.
     void SpielerSichtbarHalten();
 
