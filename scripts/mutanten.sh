@@ -5,7 +5,9 @@
 #   SURVIVED  every test passed: no test pins the rule the fault breaks
 #   INVALID   the fault does not build
 #   STALE     its text is not in the file exactly once (the code has moved on)
-# and last "mutants: K killed of N". Usage: scripts/mutanten.sh [ID ...] (default: every fault).
+# and last "mutants: K killed of N". Usage: scripts/mutanten.sh [--wer] [ID ...] (default: every
+# fault). With --wer every suite runs to its end and a killed fault is followed by the tests that
+# caught it: a test that is the only one to catch some fault earns its lines.
 #
 # A fault is a block of lines, blocks separated by an empty line:
 #   ID: a-short-name
@@ -44,6 +46,11 @@ liste=$(awk '
     /^Regel: /   { printf "%s\t%s\t%s\t%s\n", id, datei, suche, ersetze }
 ' tests/mutanten/*.txt)
 
+wer=0
+if [[ ${1:-} == --wer ]]; then
+    wer=1
+    shift
+fi
 gewuenscht=" $* "
 gesamt=0
 getoetet=0
@@ -59,9 +66,11 @@ while IFS=$'\t' read -r id datei suche ersetze; do
     cp -p "$ziel" "$ziel.original"
     inhalt=$(<"$ziel")
     printf '%s\n' "${inhalt/"$suche"/"$ersetze"}" >"$ziel"
+    halt=(--stop-on-failure)
+    ((wer)) && halt=()
     if ! cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1; then
         ergebnis=INVALID
-    elif ctest --test-dir "$bau" -j"$(nproc)" --stop-on-failure --timeout 120 >/dev/null 2>&1; then
+    elif ctest --test-dir "$bau" -j"$(nproc)" "${halt[@]}" --timeout 120 >"$kopie/ctest.log" 2>&1; then
         ergebnis=SURVIVED
     else
         ergebnis=KILLED
@@ -70,6 +79,10 @@ while IFS=$'\t' read -r id datei suche ersetze; do
     mv "$ziel.original" "$ziel"
     touch "$ziel"
     printf '%-9s %s\n' "$ergebnis" "$id"
+    if ((wer)) && [[ $ergebnis == KILLED ]]; then
+        sed -n '/tests FAILED:/,$p' "$kopie/ctest.log" | grep -oE '[0-9]+ - [^ ]+' |
+            sed 's/^[0-9]* - /          by /'
+    fi
 done <<<"$liste"
 # Back to the unchanged build, so that the next run starts from it.
 cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1
