@@ -10,10 +10,15 @@
 #include "files/UEinstellungenDatei.h"
 #include "files/UHighscore.h"
 #include "files/UPfad.h"
+#include "files/URecords.h"
 #include "match/ULevelQuelle.h"
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
 #include "werkzeug/UKonsolenMeldungen.h"
+#include "wiederholung/UAbspielen.h"
+#include "wiederholung/UAufnahmeDatei.h"
+#include "wiederholung/UAufnahmeLevel.h"
+#include "wiederholung/UMatchLauf.h"
 
 const char* const kSimulierenHilfe =
     "Aufruf: knallfeld-werkzeug simulieren [OPTIONEN] [LEVEL.dat ...]\n"
@@ -34,6 +39,7 @@ const char* const kSimulierenHilfe =
     "                             (ohne die Option wird keine Highscore-Datei berührt)\n"
     "  --klaenge                  gibt jedes Geräusch mit seiner simulierten Zeit aus\n"
     "                             (\"12.450 s Explosion\")\n"
+    "  --aufnahme DATEI.kfw       speichert das Match als Wiederholung (siehe abspielen)\n"
     "\n"
     "Ausgabe: je Runde \"Runde N (LEVELNAME): MELDUNG\" oder \"abgebrochen\", dann die\n"
     "Match-Meldung, \"Punkte: P1 : P2\" und die Spielzeit. Gleicher Startwert und gleiche\n"
@@ -54,6 +60,7 @@ struct TOptionen {
     unsigned long long MaxSekunden = 600;
     std::string Highscore;
     bool Klaenge = false;
+    std::string Aufnahme;
     std::vector<std::string> Level;
 };
 
@@ -90,6 +97,8 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
         const unsigned long long alles = std::numeric_limits<unsigned long long>::max();
         if (a == "--einstellungen") {
             if (!wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
+        } else if (a == "--aufnahme") {
+            if (!wert(o.Aufnahme)) return "Nach --aufnahme fehlt der Dateiname.";
         } else if (a == "--highscore") {
             if (!wert(o.Highscore)) return "Nach --highscore fehlt der Dateiname.";
         } else if (a == "--runden") {
@@ -182,7 +191,8 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     TSpielfeld feld;
     TEinstellungen einst;
     TBombenListen bomben;
-    TZufall zufall(o.Saat ? *o.Saat : SaatAusUhr());
+    const std::uint64_t saat = o.Saat ? *o.Saat : SaatAusUhr();
+    TZufall zufall(saat);
     TBilderSets bilder(dateiFehler);
     // The game's own picture folders, so levels find their pictures by name as in the game.
     bilder.StandardOrdner(Programmordner());
@@ -219,34 +229,47 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     TSimMeldungen meldungen(fehler);
     TSimUhr uhr;
     TKlangZeilen ansicht(o.Klaenge ? &aus : nullptr, uhr);
-    TSpiel spiel(
-        {{feld, einst, bomben, zufall}, quelle, highscore, o.Highscore, meldungen, ansicht, uhr});
+    TAufnahme aufnahme;
+    aufnahme.Saat = saat;
+    AufnahmeEinstellungen(aufnahme, einst);
+    TAufnehmendeQuelle aufnehmend(quelle);
+    aufnehmend.Ziel = &aufnahme.Level;
+    TSpiel spiel({{feld, einst, bomben, zufall},
+                  aufnehmend,
+                  highscore,
+                  o.Highscore,
+                  meldungen,
+                  ansicht,
+                  uhr});
+    TMatchLauf lauf(spiel, uhr);
+    lauf.Beginnen();
     if (!spiel.MatchStarten()) return kDateiFehler;
 
     const std::uint64_t grenze = o.MaxSekunden * 1000;
+    std::size_t gedruckt = 0;
+    auto drucken = [&] {
+        for (; gedruckt < lauf.Protokoll.size(); ++gedruckt)
+            aus << lauf.Protokoll[gedruckt] << '\n';
+    };
     while (true) {
-        const std::string levelname = feld.FeldDaten().Name;
-        const int runde = spiel.Runde();
         const bool zuende =
             uhr.LaufeBisBedingung([&] { return !spiel.FeldAktiv(); }, uhr.Jetzt() + grenze);
-        std::string text;
-        if (zuende) {
-            text = RundenText(spiel.LetztesErgebnis(), einst.EinstellungenHolen());
-        } else {
-            text = "abgebrochen";
-            spiel.RundeAnhalten();
-            if (spiel.Runde() >= einst.EinstellungenHolen().Rundenanzahl) spiel.MatchEnde();
-        }
-        aus << "Runde " << runde << " (" << levelname << "): " << text << '\n';
+        lauf.Bis(uhr.Jetzt());
+        if (!zuende) lauf.Anwenden(TEingabeArt::Abbrechen);
+        drucken();
         if (spiel.MatchVorbei()) break;
-        spiel.NextRound();
+        lauf.Anwenden(TEingabeArt::NaechsteRunde);
         if (!spiel.FeldAktiv()) return kDateiFehler;  // the next level did not load
     }
-
-    const TSpielRecEinstellungen ende = einst.EinstellungenHolen();
-    aus << (meldungen.Mitteilungen.empty() ? MatchText(ende) : meldungen.Mitteilungen.back())
-        << '\n';
-    aus << "Punkte: " << ende.Spieler1.Punkte << " : " << ende.Spieler2.Punkte << '\n';
+    lauf.Anwenden(TEingabeArt::Ende);
+    if (!o.Aufnahme.empty()) {
+        aufnahme.Eingaben = lauf.Eingaben;
+        aufnahme.Protokoll = lauf.Protokoll;
+        if (const std::string f = AufnahmeSchreiben(o.Aufnahme, aufnahme); !f.empty()) {
+            fehler << f << '\n';
+            return kDateiFehler;
+        }
+    }
     const double simuliert = static_cast<double>(uhr.Jetzt()) / 1000.0;
     const double wand = std::max(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wandStart).count(), 1e-6);

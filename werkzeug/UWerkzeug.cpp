@@ -13,6 +13,8 @@
 #include "model/UAnsi.h"
 #include "werkzeug/UKonsolenMeldungen.h"
 #include "werkzeug/USimulieren.h"
+#include "wiederholung/UAbspielen.h"
+#include "wiederholung/UAufnahmeDatei.h"
 
 namespace {
 
@@ -29,6 +31,7 @@ const char* const kHilfe =
     "  highscore [DATEI]          zeigt die Highscore-Liste\n"
     "  einstellungen DATEI.sps    zeigt alle Felder einer Einstellungsdatei\n"
     "  simulieren [OPTIONEN] ...  spielt ein Match zweier Computerspieler in simulierter Zeit\n"
+    "  abspielen DATEI.kfw        spielt eine Wiederholung ohne Fenster ab und prüft sie\n"
     "\n"
     "\"knallfeld-werkzeug BEFEHL --help\" erklärt einen Befehl.\n";
 
@@ -58,6 +61,14 @@ const std::map<std::string, std::string> kBefehlsHilfe = {
      "jedes Feld als Feld=Wert aus, danach eine Zeile Level=PFAD je Level der Liste.\n"
      "Rückgabewert: 0, oder 10 wenn das Laden scheitert.\n"},
     {"simulieren", kSimulierenHilfe},
+    {"abspielen",
+     "Aufruf: knallfeld-werkzeug abspielen DATEI.kfw\n"
+     "Spielt eine Wiederholung (aus dem Spiel oder von simulieren --aufnahme) in simulierter\n"
+     "Zeit ab und gibt je Runde \"Runde N (LEVELNAME): MELDUNG\", die Match-Meldung und\n"
+     "\"Punkte: P1 : P2\" aus, wie simulieren. Endet das Match anders als aufgenommen, sagt\n"
+     "es das auf der Fehlerausgabe.\n"
+     "Rückgabewert: 0 wie aufgenommen; 1 anders als aufgenommen; 10 wenn die Datei nicht\n"
+     "gelesen werden konnte oder keine Wiederholung ist.\n"},
 };
 
 bool WillHilfe(const std::vector<std::string>& a) {
@@ -219,6 +230,20 @@ TBefehl MitPfad(int (*befehl)(const std::string&, std::ostream&, std::ostream&),
     };
 }
 
+int Abspielen(const std::string& pfad, std::ostream& aus, std::ostream& fehler) {
+    TAufnahme a;
+    if (const std::string f = AufnahmeLesen(pfad, a); !f.empty()) {
+        fehler << f << '\n';
+        return kDateiFehler;
+    }
+    std::vector<std::string> protokoll;
+    const std::string abweichung = AufnahmePruefen(a, Programmordner(), protokoll);
+    for (const auto& z : protokoll) aus << z << '\n';
+    if (abweichung.empty()) return 0;
+    fehler << abweichung << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int WerkzeugAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
@@ -234,6 +259,7 @@ int WerkzeugAusfuehren(const std::vector<std::string>& argumente, std::ostream& 
         {"highscore", MitPfad(HighscoreZeigen, HighscorePfad(Programmordner()))},
         {"einstellungen", MitPfad(EinstellungenZeigen)},
         {"simulieren", Simulieren},
+        {"abspielen", MitPfad(Abspielen)},
     };
     const std::string& name = argumente[0];
     const std::vector<std::string> rest(argumente.begin() + 1, argumente.end());
