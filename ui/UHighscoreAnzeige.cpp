@@ -6,6 +6,7 @@
 
 #include "ui/UFensterHilfen.h"
 #include "ui/UProgrammDaten.h"
+#include "ui/UWiederholungen.h"
 
 namespace {
 constexpr int kListeOben = 8;
@@ -40,6 +41,15 @@ TFrm_Highscore::TFrm_Highscore(TProgrammDaten& p) : p_(p) {
     Btn_Delete->setObjectName(QStringLiteral("Btn_Delete"));
     Btn_Delete->setEnabled(false);
     connect(Btn_Delete, &QPushButton::clicked, this, &TFrm_Highscore::Btn_DeleteClick);
+    Btn_Wiederholung = new QPushButton(QStringLiteral("Wiederholung ansehen"), this);
+    Btn_Wiederholung->setObjectName(QStringLiteral("Btn_Wiederholung"));
+    Btn_Wiederholung->setEnabled(false);
+    connect(Btn_Wiederholung, &QPushButton::clicked, this, &TFrm_Highscore::WiederholungAnsehen);
+    connect(LV_Highscore, &QTreeWidget::currentItemChanged, this, [this] {
+        const int zeile = LV_Highscore->indexOfTopLevelItem(LV_Highscore->currentItem());
+        Btn_Wiederholung->setEnabled(zeile >= 0 && std::size_t(zeile) < aufnahmen_.size() &&
+                                     !aufnahmen_[std::size_t(zeile)].empty());
+    });
     Btn_OK = new QPushButton(QStringLiteral("OK"), this);
     Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
     Btn_OK->setDefault(true);
@@ -59,13 +69,24 @@ void TFrm_Highscore::resizeEvent(QResizeEvent* e) {
     LV_Highscore->setGeometry(8, kListeOben, width() - 16, hoehe);
     const int knopfOben = kListeOben + hoehe + 20;
     Btn_Delete->setGeometry(8, knopfOben, 81, 25);
+    Btn_Wiederholung->setGeometry(97, knopfOben, width() - 2 * 97, 25);
     Btn_OK->setGeometry(width() - 8 - 81, knopfOben, 81, 25);
 }
 
 void TFrm_Highscore::ListeFuellen() {
     LV_Highscore->clear();
+    Btn_Wiederholung->setEnabled(false);
+    aufnahmen_.clear();
+    const auto wiederholungen = WiederholungsEintraege();
     int rang = 0;
     for (const THighscoreEintrag& e : p_.Highscore.Liste()) {
+        std::string datei;
+        for (const auto& [eintrag, pfad] : wiederholungen)
+            if (eintrag == e) {
+                datei = pfad;
+                break;
+            }
+        aufnahmen_.push_back(datei);
         Btn_Delete->setEnabled(true);
         auto* zeile = new QTreeWidgetItem(LV_Highscore);
         zeile->setText(0, QString::number(++rang));
@@ -73,6 +94,12 @@ void TFrm_Highscore::ListeFuellen() {
         zeile->setText(2, QString::number(e.Punkte));
         zeile->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
+}
+
+void TFrm_Highscore::WiederholungAnsehen() {
+    const int zeile = LV_Highscore->indexOfTopLevelItem(LV_Highscore->currentItem());
+    if (zeile < 0 || std::size_t(zeile) >= aufnahmen_.size() || aufnahmen_[zeile].empty()) return;
+    if (p_.WiederholungAnsehen) p_.WiederholungAnsehen(aufnahmen_[std::size_t(zeile)]);
 }
 
 void TFrm_Highscore::Btn_DeleteClick() {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 class QPushButton;
 class QTreeWidget;
@@ -22,6 +24,9 @@ class TFrm_Highscore : public QDialog {
 
     QTreeWidget* LV_Highscore;
     QPushButton* Btn_Delete;
+    // "Wiederholung ansehen": the selected entry's match, while its recording is kept.
+    QPushButton* Btn_Wiederholung;
+    void WiederholungAnsehen();
     QPushButton* Btn_OK;
 
   protected:
@@ -29,4 +34,5 @@ class TFrm_Highscore : public QDialog {
 
   private:
     TProgrammDaten& p_;
+    std::vector<std::string> aufnahmen_;  // per row; empty where none is kept
 };

@@ -21,8 +21,11 @@
 #include "ui/USpielFenster.h"
 #include "ui/USteuerungEinstellungen.h"
 #include "ui/UTasteFenster.h"
-#include "ui/editor/UEditorFenster.h"
+#include "ui/UWiederholungen.h"
 #include "ui/editor/UEditorEinstellungen.h"
+#include "ui/editor/UEditorFenster.h"
+#include "wiederholung/UAbspielen.h"
+#include "wiederholung/UAufnahmeDatei.h"
 
 namespace {
 
@@ -66,6 +69,9 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     connect(A_Ton, &QAction::triggered, this, &TFrm_Main::TonUmschalten);
     A_Lautstaerke = Befehl(programm, QStringLiteral("Lautstärke..."), "A_Lautstaerke");
     connect(A_Lautstaerke, &QAction::triggered, this, &TFrm_Main::LautstaerkeEinstellen);
+    A_Wiederholung = Befehl(programm, QStringLiteral("Wiederholung öffnen..."), "A_Wiederholung");
+    connect(A_Wiederholung, &QAction::triggered, this, &TFrm_Main::WiederholungOeffnen);
+    p_.WiederholungAnsehen = [this](const std::string& datei) { WiederholungAnsehen(datei); };
     programm->addSeparator();
     Btn_Beenden = Befehl(programm, QStringLiteral("Beenden"), "Btn_Beenden");
     QMenu* spiel = mm->addMenu(QStringLiteral("&Spiel"));
@@ -206,6 +212,33 @@ void TFrm_Main::Spielstarten() {
         return;
     }
     if (!fenster_.Spiel->MatchStarten()) return;
+    ZentriereAufBildschirm(fenster_.Spiel);
+    p_.ModalZeigen(*fenster_.Spiel);
+    p_.Feld.SetzeStandardGroesse();
+}
+
+void TFrm_Main::WiederholungOeffnen() {
+    TDateiWahl w;
+    w.Titel = QStringLiteral("Wiederholung öffnen");
+    w.Filter = QStringLiteral("Wiederholungen (*.kfw)");
+    w.Ordner = QString::fromStdString(WiederholungenOrdner());
+    const std::string datei = p_.Dialoge.Oeffnen(this, w);
+    if (!datei.empty()) WiederholungAnsehen(datei);
+}
+
+void TFrm_Main::WiederholungAnsehen(const std::string& datei) {
+    TAufnahme a;
+    if (const std::string f = AufnahmeLesen(datei, a); !f.empty()) {
+        p_.Meldungen.Zeige(TBoxTyp::Fehler, f);
+        return;
+    }
+    // Checked without a window first: a match that would end otherwise is not shown at all.
+    std::vector<std::string> protokoll;
+    if (const std::string f = AufnahmePruefen(a, p_.Programmordner, protokoll); !f.empty()) {
+        p_.Meldungen.Zeige(TBoxTyp::Warnung, f);
+        return;
+    }
+    if (!fenster_.Spiel->WiederholungStarten(a)) return;
     ZentriereAufBildschirm(fenster_.Spiel);
     p_.ModalZeigen(*fenster_.Spiel);
     p_.Feld.SetzeStandardGroesse();

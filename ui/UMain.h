@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <string>
 
 #include "ui/UFenster.h"
 
@@ -27,6 +28,9 @@ class TFrm_Main : public QMainWindow {
     // "Ton" and "Lautstärke...": applied at once and kept for the next start.
     void TonUmschalten();
     void LautstaerkeEinstellen();
+    // "Wiederholung öffnen...": a recording chosen in a file dialog, or the one named.
+    void WiederholungOeffnen();
+    void WiederholungAnsehen(const std::string& datei);
 
     // Both "Spiel starten" commands change together.
     void SpielStartenAktivieren(bool an);
@@ -34,7 +38,7 @@ class TFrm_Main : public QMainWindow {
     QLabel* Im_Main;
     QToolButton *SB_EditorStarten, *SB_EditorEinstellungen, *SB_SpielStarten,
         *SB_SpielEinstellungen, *SB_Highscore, *SB_Beenden;
-    QAction *A_Ton, *A_Lautstaerke;
+    QAction *A_Ton, *A_Lautstaerke, *A_Wiederholung;
     QAction *Btn_Beenden, *Btn_Spielstarten, *Btn_Spieleinstellungen, *Btn_Editorstarten,
         *Btn_Editoreinstellungen, *Highscore, *Btn_Homepage, *Btn_Info;
 

@@ -76,6 +76,9 @@ class TProgrammDaten {
         return *pads_;
     }
 
+    // Shows a recording in the match window (set by the main window).
+    std::function<void(const std::string&)> WiederholungAnsehen;
+
     // How a window is shown modally, and how a web address is opened; tests replace both.
     std::function<int(QDialog&)> ModalZeigen;
     std::function<void(const QUrl&)> WebseiteOeffnen;

@@ -21,6 +21,7 @@
 #include "ui/UProgrammDaten.h"
 #include "ui/USpielGitter.h"
 #include "ui/UTaste.h"
+#include "ui/UWiederholungen.h"
 
 namespace {
 
@@ -57,7 +58,12 @@ QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, 
 
 }  // namespace
 
-TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.Level) {
+TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
+    : p_(p),
+      bilder_(p.Bilder),
+      meldungen_(p.Meldungen, takt_),
+      quelle_(p.Level),
+      aufnehmend_(quelle_) {
     setObjectName(QStringLiteral("TFrm_Spiel"));
     setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -135,13 +141,19 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.
     panel_.Merken(Im_Temp, {0, kTempOben});
 
     spiel_ = std::make_unique<TSpiel>(
-        TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, quelle_,
-                       p_.Highscore, p_.HighscoreDatei(), p_.Meldungen, *this, timer_});
+        TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, aufnehmend_,
+                       p_.Highscore, p_.HighscoreDatei(), meldungen_, *this, uhr_});
+    lauf_ = std::make_unique<TMatchLauf>(*spiel_, uhr_);
     SG_Feld->TasteGedrueckt = [this](std::uint16_t k) {
-        if (!FensterTaste(k)) spiel_->SpielerTasteDrucken(k);
+        if (!FensterTaste(k)) Eingabe(TEingabeArt::Taste, k);
     };
-    connect(Btn_Next, &QPushButton::clicked, this, [this] { spiel_->NextRound(); });
-    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { spiel_->Neustart(); });
+    connect(Btn_Next, &QPushButton::clicked, this, [this] {
+        if (abspieler_)
+            Springen();
+        else
+            Eingabe(TEingabeArt::NaechsteRunde);
+    });
+    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { Eingabe(TEingabeArt::Neustart); });
 
     Bildschirmflaeche = [this] {
         QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -151,6 +163,7 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p) : p_(p), bilder_(p.Bilder), quelle_(p.
 }
 
 TFrm_Spiel::~TFrm_Spiel() {
+    takt_.Stoppen();
     PadsAbmelden();
 }
 
@@ -215,16 +228,143 @@ QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
 }
 
 bool TFrm_Spiel::MatchStarten() {
+    Beenden();
     // A size the player chose lasts one match.
     setWindowState(Qt::WindowNoState);
     eigeneGroesse_ = false;
     if (TPadSteuerung* pads = p_.PadSteuerung) {
         if (!pads->Aktion) pads->Anmelden();
-        pads->Aktion = [this](int spieler, int slot) { spiel_->SpielerAktion(spieler, slot); };
+        pads->Aktion = [this](int spieler, int slot) {
+            Eingabe(TEingabeArt::Aktion, std::uint16_t(spieler * 8 + slot));
+        };
         pads->Geaendert = [this] { PadSymboleZeigen(); };
         PadSymboleZeigen();
     }
-    return spiel_->MatchStarten();
+    // A fresh seed per match, kept in the recording: the match can then be played again.
+    aufnahme_ = {};
+    aufnahme_.Saat = SaatAusUhr();
+    p_.Zufall.Saeen(aufnahme_.Saat);
+    AufnahmeEinstellungen(aufnahme_, p_.Einstellungen);
+    aufnehmend_.Vergessen();
+    aufnehmend_.Ziel = &aufnahme_.Level;
+    lauf_->Beginnen();
+    const bool ok = spiel_->MatchStarten();
+    lauf_->Bis(uhr_.Jetzt());
+    nimmtAuf_ = ok;
+    if (ok)
+        takt_.Starten({[this] { return uhr_.Jetzt(); }, [this](std::uint64_t t) { lauf_->Bis(t); },
+                       [this] { return uhr_.NaechsteFaelligkeit(); }});
+    return ok;
+}
+
+void TFrm_Spiel::Eingabe(TEingabeArt art, std::uint16_t wert) {
+    // While a box is open the match stands still and takes nothing.
+    if (!nimmtAuf_ || takt_.Angehalten()) return;
+    takt_.Einholen();
+    lauf_->Anwenden(art, wert);
+    takt_.Planen();
+}
+
+void TFrm_Spiel::Beenden() {
+    takt_.Stoppen();
+    if (nimmtAuf_) {
+        nimmtAuf_ = false;
+        lauf_->Bis(std::max(uhr_.Jetzt(), takt_.Ziel()));
+        lauf_->Anwenden(TEingabeArt::Ende);
+        aufnahme_.Eingaben = lauf_->Eingaben;
+        aufnahme_.Protokoll = lauf_->Protokoll;
+        aufnehmend_.Ziel = nullptr;
+        WiederholungAblegen(aufnahme_);
+    }
+    if (abspieler_) {
+        abspieler_->Spiel().FormClose();
+        abspieler_.reset();
+        AbspielKnoepfeZeigen(false);
+    }
+}
+
+bool TFrm_Spiel::WiederholungStarten(const TAufnahme& a) {
+    Beenden();
+    PadsAbmelden();
+    setWindowState(Qt::WindowNoState);
+    eigeneGroesse_ = false;
+    abspielAufnahme_ = a;
+    abspieler_ =
+        std::make_unique<TAbspieler>(abspielAufnahme_, p_.Feld, p_.Bilder, meldungen_, *this);
+    AbspielKnoepfeZeigen(true);
+    if (!abspieler_->Starten()) {
+        Beenden();
+        return false;
+    }
+    takt_.SetzeFaktor(1);
+    takt_.Starten({[this] { return abspieler_->Zeit(); },
+                   [this](std::uint64_t t) {
+                       abspieler_->Bis(t);
+                       AbspielKnoepfeAktualisieren();
+                   },
+                   [this] { return abspieler_->NaechsteFaelligkeit(); }});
+    AbspielKnoepfeAktualisieren();
+    return true;
+}
+
+void TFrm_Spiel::AbspielKnoepfeZeigen(bool an) {
+    if (an && !Btn_Pause) {
+        Btn_Pause = new QPushButton(QStringLiteral("Pause"), this);
+        Btn_Pause->setObjectName(QStringLiteral("Btn_Pause"));
+        Btn_Tempo = new QPushButton(this);
+        Btn_Tempo->setObjectName(QStringLiteral("Btn_Tempo"));
+        for (QPushButton* b : {Btn_Pause, Btn_Tempo}) {
+            b->resize(kKnopfBreite, kKnopfHoehe);
+            b->setFocusPolicy(Qt::NoFocus);
+            b->setAutoDefault(false);
+        }
+        connect(Btn_Pause, &QPushButton::clicked, this, [this] { PauseUmschalten(); });
+        connect(Btn_Tempo, &QPushButton::clicked, this, [this] { TempoUmschalten(); });
+        panel_.Merken(Btn_Pause, {0, kTempOben});
+        panel_.Merken(Btn_Tempo, {kPanelBreite - kKnopfBreite, kTempOben});
+        Anordnen();
+    }
+    setWindowTitle(an ? QStringLiteral("Knallfeld - Wiederholung")
+                      : QStringLiteral("Knallfeld - Spiel"));
+    Btn_Neustart->setVisible(!an);
+    if (!Btn_Pause) return;
+    Btn_Pause->setVisible(an);
+    Btn_Tempo->setVisible(an);
+    if (!an) takt_.SetzeFaktor(1);
+}
+
+void TFrm_Spiel::AbspielKnoepfeAktualisieren() {
+    if (!abspieler_ || !Btn_Pause) return;
+    const bool weiter = !abspieler_->Fertig();
+    Btn_Next->setEnabled(weiter);
+    Btn_Pause->setEnabled(weiter);
+    Btn_Pause->setText(takt_.Faktor() == 0 ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
+    Btn_Tempo->setText(QStringLiteral("Tempo %1×").arg(std::max(1, tempo_)));
+    if (!weiter) takt_.Stoppen();
+}
+
+void TFrm_Spiel::PauseUmschalten() {
+    if (!abspieler_) return;
+    takt_.SetzeFaktor(takt_.Faktor() == 0 ? tempo_ : 0);
+    AbspielKnoepfeAktualisieren();
+}
+
+void TFrm_Spiel::TempoUmschalten() {
+    if (!abspieler_) return;
+    tempo_ = tempo_ >= 4 ? 1 : tempo_ * 2;
+    if (takt_.Faktor() != 0) takt_.SetzeFaktor(tempo_);
+    AbspielKnoepfeAktualisieren();
+}
+
+void TFrm_Spiel::Springen() {
+    if (!abspieler_ || takt_.Angehalten()) return;
+    const std::optional<std::uint64_t> t = abspieler_->NaechsteRunde();
+    if (!t) return;
+    // The rest of the round at once; its message still shows. Then on at the chosen speed.
+    takt_.Anhalten();
+    abspieler_->Bis(*t);
+    takt_.Fortsetzen();
+    AbspielKnoepfeAktualisieren();
 }
 
 void TFrm_Spiel::PadSymboleZeigen() {
@@ -370,7 +510,8 @@ void TFrm_Spiel::RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) {
 }
 
 void TFrm_Spiel::NaechsteRundeAktivieren(bool an) {
-    Btn_Next->setEnabled(an);
+    // In a replay the button jumps ahead and stays usable to the end.
+    Btn_Next->setEnabled(an || (abspieler_ && !abspieler_->Fertig()));
 }
 
 void TFrm_Spiel::FeldAktivieren(bool an) {
@@ -429,7 +570,9 @@ void TFrm_Spiel::showEvent(QShowEvent* e) {
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {
     PadsAbmelden();
-    spiel_->FormClose();
+    const bool abspielen = abspieler_ != nullptr;
+    Beenden();
+    if (!abspielen) spiel_->FormClose();
     QDialog::closeEvent(e);
 }
 

@@ -7,11 +7,15 @@
 #include <memory>
 
 #include "match/ULevelQuelle.h"
+#include "match/USimUhr.h"
 #include "match/USpiel.h"
 #include "match/USpielAnsicht.h"
 #include "ui/UMitwachsen.h"
-#include "ui/UQtTimer.h"
 #include "ui/USpielBilder.h"
+#include "ui/UTaktgeber.h"
+#include "wiederholung/UAbspielen.h"
+#include "wiederholung/UAufnahmeLevel.h"
+#include "wiederholung/UMatchLauf.h"
 
 class QAction;
 class QGroupBox;
@@ -27,9 +31,28 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     explicit TFrm_Spiel(TProgrammDaten& p);
     ~TFrm_Spiel() override;
 
-    // A new match on the first round's level; false when it failed (already reported).
+    // A new match on the first round's level; false when it failed (already reported). The
+    // match is recorded until the window closes.
     bool MatchStarten();
-    TSpiel& Spiel() { return *spiel_; }
+    // Plays a recording in this window instead; no input reaches the players. False when its
+    // first level did not load (reported).
+    bool WiederholungStarten(const TAufnahme& a);
+    bool ImAbspielen() const { return abspieler_ != nullptr; }
+    // The match that runs here: the one played, or the one replayed.
+    TSpiel& Spiel() { return abspieler_ ? abspieler_->Spiel() : *spiel_; }
+    // An input of the players or the buttons: the match is brought up to this moment first,
+    // and the input is recorded with its time.
+    void Eingabe(TEingabeArt art, std::uint16_t wert = 0);
+    TTaktgeber& Takt() { return takt_; }
+    TSimUhr& Uhr() { return uhr_; }
+    // The recording of the match played in this window, as far as it has come.
+    const TAufnahme& Aufnahme() const { return aufnahme_; }
+    const TMatchLauf& Lauf() const { return *lauf_; }
+    // Replay controls, made for the first replay: pause, speed, and "Nächste Runde" jumps.
+    QPushButton *Btn_Pause = nullptr, *Btn_Tempo = nullptr;
+    void PauseUmschalten();
+    void TempoUmschalten();
+    void Springen();
     TSpielBilder& Bilder() { return bilder_; }
 
     // ISpielAnsicht
@@ -88,12 +111,25 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void PadsAbmelden();
     // Keeps both players in view when the board is larger than the screen allows.
     void SpielerSichtbarHalten();
+    // Ends the recording (saved) or the replay.
+    void Beenden();
+    void AbspielKnoepfeZeigen(bool an);
+    void AbspielKnoepfeAktualisieren();
 
     TProgrammDaten& p_;
     TSpielBilder bilder_;
-    TQtTimerFabrik timer_;
+    TSimUhr uhr_;
+    TTaktgeber takt_;
+    TAnhaltendeMeldungen meldungen_;
     TLevelDateiQuelle quelle_;
+    TAufnehmendeQuelle aufnehmend_;
     std::unique_ptr<TSpiel> spiel_;
+    std::unique_ptr<TMatchLauf> lauf_;
+    TAufnahme aufnahme_;
+    bool nimmtAuf_ = false;
+    int tempo_ = 1;
+    TAufnahme abspielAufnahme_;
+    std::unique_ptr<TAbspieler> abspieler_;
     std::array<QRect, 2> letzteZelle_;
     int gefolgt_ = 0;
     TMitwachsen panel_;

@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     // The player's preferences (QSettings) of a test run go to a folder of its own.
     QTemporaryDir vorlieben;
     qputenv("XDG_CONFIG_HOME", vorlieben.path().toUtf8());
+    // So do the recordings of the matches the tests play.
+    qputenv("XDG_DATA_HOME", vorlieben.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
