@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Soak: N computer-against-computer matches (default 2000) on all sample levels with the
-# sanitizer build; stops at the first sanitizer report or failed match.
+# sanitizer build, each recorded and played again from its recording, which must give the same
+# lines; stops at the first sanitizer report, failed match or replay that differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 anzahl=${1:-2000}
@@ -13,11 +14,15 @@ werkzeug=build-san/knallfeld-werkzeug
 levels=(build-san/Spielfelder/*.dat)
 [[ -e ${levels[0]} ]] || levels=(Spielfelder/*.dat)
 protokoll=$(mktemp)
-trap 'rm -f "$protokoll"' EXIT
+abgespielt=$(mktemp)
+aufnahme=$(mktemp --suffix=.kfw)
+trap 'rm -f "$protokoll" "$abgespielt" "$aufnahme"' EXIT
+wiederholt=0
 for ((i = 1; i <= anzahl; i++)); do
     optionen=(--seed "$i" --runden 5 --schwierigkeit $((i % 5 + 1)) --max-sekunden 300)
     ((i % 3 == 0)) && optionen+=(--zufall)
-    if ! "$werkzeug" simulieren "${optionen[@]}" "${levels[@]}" >"$protokoll" 2>&1; then
+    if ! "$werkzeug" simulieren "${optionen[@]}" --aufnahme "$aufnahme" "${levels[@]}" \
+        >"$protokoll" 2>&1; then
         cat "$protokoll"
         echo "Dauerlauf: Match $i gescheitert"
         exit 1
@@ -27,6 +32,15 @@ for ((i = 1; i <= anzahl; i++)); do
         echo "Dauerlauf: Befund in Match $i"
         exit 1
     fi
+    # Everything but the last line (the wall-clock time) must come again from the recording.
+    if ! "$werkzeug" abspielen "$aufnahme" >"$abgespielt" 2>&1 ||
+        ! diff <(head -n -1 "$protokoll") "$abgespielt" >/dev/null ||
+        grep -qE 'runtime error|Sanitizer' "$abgespielt"; then
+        diff <(head -n -1 "$protokoll") "$abgespielt" || true
+        echo "Dauerlauf: Wiederholung von Match $i weicht ab"
+        exit 1
+    fi
+    wiederholt=$((wiederholt + 1))
     ((i % 100 == 0)) && echo "Dauerlauf: $i Matches ohne Befund"
 done
-echo "Dauerlauf: $anzahl Matches ohne Befund"
+echo "Dauerlauf: $anzahl Matches ohne Befund, $wiederholt von $anzahl gleich wiederholt"

@@ -36,7 +36,9 @@ TAbspieler::TAbspieler(const TAufnahme& a, TSpielfeld& feld, TBilderSets& bilder
       dateien_(feld, bilder, fehler_),
       quelle_(dateien_),
       spiel_({{feld, einst_, bomben_, zufall_}, quelle_, highscore_, {}, meldungen, ansicht, uhr_}),
-      lauf_(spiel_, uhr_) {}
+      lauf_(spiel_, uhr_) {
+    lauf_.MaxTicks = kAbspielMaxTicks;
+}
 
 bool TAbspieler::Starten() {
     if (!ordner_.Ok()) {
@@ -60,6 +62,10 @@ bool TAbspieler::Starten() {
 
 void TAbspieler::Bis(std::uint64_t t) {
     while (!Fertig() && a_.Eingaben[naechste_].Zeit <= t) {
+        if (lauf_.Ueberlang()) {
+            naechste_ = a_.Eingaben.size();
+            return;
+        }
         const TEingabe e = a_.Eingaben[naechste_++];
         lauf_.Eingabe(e);
     }
@@ -106,6 +112,8 @@ std::string AufnahmePruefen(const TAufnahme& a, const std::string& bilderordner,
     if (ab.Starten()) ab.BisZumEnde();
     protokoll = ab.Protokoll();
     if (ab.WieAufgenommen()) return {};
+    if (ab.Ueberlang())
+        return "Die Wiederholung läuft länger, als ein Match dauern kann; sie ist wohl beschädigt.";
     std::size_t i = 0;
     while (i < protokoll.size() && i < a.Protokoll.size() && protokoll[i] == a.Protokoll[i]) ++i;
     auto zeile = [i](const std::vector<std::string>& z) {

@@ -16,6 +16,9 @@
 #include "wiederholung/UAufnahmeLevel.h"
 #include "wiederholung/UMatchLauf.h"
 
+// More timer ticks than any real match needs (a long session makes tens of thousands).
+inline constexpr std::uint64_t kAbspielMaxTicks = 5'000'000;
+
 class TAbspieler {
   public:
     TAbspieler(const TAufnahme& a, TSpielfeld& feld, TBilderSets& bilder, IMeldungen& meldungen,
@@ -36,7 +39,10 @@ class TAbspieler {
     std::optional<std::uint64_t> NaechsteRunde() const;
     bool Fertig() const { return naechste_ >= a_.Eingaben.size(); }
     // The replay ended as the recording did.
-    bool WieAufgenommen() const { return Fertig() && lauf_.Protokoll == a_.Protokoll; }
+    bool WieAufgenommen() const {
+        return Fertig() && !lauf_.Ueberlang() && lauf_.Protokoll == a_.Protokoll;
+    }
+    bool Ueberlang() const { return lauf_.Ueberlang(); }
     // Match time now, counted from the start.
     std::uint64_t Zeit() const { return lauf_.Zeit(); }
     std::optional<std::uint64_t> NaechsteFaelligkeit() const;

@@ -1,5 +1,7 @@
 #include "wiederholung/UMatchLauf.h"
 
+#include <cstdint>
+
 std::string RundenZeile(TSpiel& spiel, const std::string& text) {
     return "Runde " + std::to_string(spiel.Runde()) + " (" + spiel.Daten().Feld.FeldDaten().Name +
            "): " + text;
@@ -13,7 +15,11 @@ void TMatchLauf::Beginnen() {
 }
 
 void TMatchLauf::Bis(std::uint64_t t) {
-    uhr_.LaufeBis(t);
+    if (MaxTicks == UINT64_MAX) {
+        uhr_.LaufeBis(t);
+    } else if (!ueberlang_) {
+        ueberlang_ = uhr_.LaufeBisBedingung([this] { return uhr_.AnzahlTicks() >= MaxTicks; }, t);
+    }
     Notieren();
 }
 
@@ -23,6 +29,9 @@ void TMatchLauf::Eingabe(const TEingabe& e) {
 }
 
 void TMatchLauf::Anwenden(TEingabeArt art, std::uint16_t wert) {
+    if (ueberlang_) return;
+    // What ended before this input is noted first ("Nächste Runde" starts the next round).
+    Notieren();
     Eingaben.push_back({Zeit(), art, wert});
     switch (art) {
         case TEingabeArt::Taste:

@@ -25,6 +25,10 @@ class TMatchLauf {
     std::uint64_t Zeit() const { return uhr_.Jetzt() - basis_; }
     std::uint64_t Basis() const { return basis_; }
 
+    // A replay of a hand-made file must not run for ever: past this many ticks the clock stops.
+    std::uint64_t MaxTicks = UINT64_MAX;
+    bool Ueberlang() const { return ueberlang_; }
+
     std::vector<TEingabe> Eingaben;
     // "Runde N (LEVEL): MELDUNG" per round, then the match message and "Punkte: a : b".
     std::vector<std::string> Protokoll;
@@ -37,6 +41,7 @@ class TMatchLauf {
     std::uint64_t basis_ = 0;
     bool rundeNotiert_ = false;
     bool matchNotiert_ = false;
+    bool ueberlang_ = false;
 };
 
 // The line for a round of this match that ended with 'text'.
