@@ -28,7 +28,7 @@ TSpielRecEinstellungen Entpackt(const std::string& b) {
 }  // namespace
 
 TAbspieler::TAbspieler(const TAufnahme& a, TSpielfeld& feld, TBilderSets& bilder,
-                       IMeldungen& meldungen, ISpielAnsicht& ansicht)
+                       IMeldungen& meldungen, ISpielAnsicht& ansicht, std::uint64_t maxTicks)
     : a_(a),
       ordner_(a),
       zufall_(a.Saat),
@@ -37,7 +37,7 @@ TAbspieler::TAbspieler(const TAufnahme& a, TSpielfeld& feld, TBilderSets& bilder
       quelle_(dateien_),
       spiel_({{feld, einst_, bomben_, zufall_}, quelle_, highscore_, {}, meldungen, ansicht, uhr_}),
       lauf_(spiel_, uhr_) {
-    lauf_.MaxTicks = kAbspielMaxTicks;
+    lauf_.MaxTicks = maxTicks;
 }
 
 bool TAbspieler::Starten() {
@@ -99,7 +99,7 @@ std::optional<std::uint64_t> TAbspieler::NaechsteFaelligkeit() const {
 }
 
 std::string AufnahmePruefen(const TAufnahme& a, const std::string& bilderordner,
-                            std::vector<std::string>& protokoll) {
+                            std::vector<std::string>& protokoll, std::uint64_t maxTicks) {
     TStilleMeldungen m;
     TDateiFehler df(m);
     TBilderSets bilder(df);
@@ -108,7 +108,7 @@ std::string AufnahmePruefen(const TAufnahme& a, const std::string& bilderordner,
     m.Fehler.clear();  // a missing picture folder matters to the window, not to the match
     TSpielfeld feld;
     TKeineAnsicht ansicht;
-    TAbspieler ab(a, feld, bilder, m, ansicht);
+    TAbspieler ab(a, feld, bilder, m, ansicht, maxTicks);
     if (ab.Starten()) ab.BisZumEnde();
     protokoll = ab.Protokoll();
     if (ab.WieAufgenommen()) return {};

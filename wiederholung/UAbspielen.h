@@ -22,7 +22,7 @@ inline constexpr std::uint64_t kAbspielMaxTicks = 5'000'000;
 class TAbspieler {
   public:
     TAbspieler(const TAufnahme& a, TSpielfeld& feld, TBilderSets& bilder, IMeldungen& meldungen,
-               ISpielAnsicht& ansicht);
+               ISpielAnsicht& ansicht, std::uint64_t maxTicks = kAbspielMaxTicks);
     TAbspieler(const TAbspieler&) = delete;
     TAbspieler& operator=(const TAbspieler&) = delete;
 
@@ -70,7 +70,8 @@ class TAbspieler {
 // Plays a recording through without a window. Empty when it ends as recorded; else what
 // differs, in German. 'protokoll' gets the replay's lines.
 std::string AufnahmePruefen(const TAufnahme& a, const std::string& bilderordner,
-                            std::vector<std::string>& protokoll);
+                            std::vector<std::string>& protokoll,
+                            std::uint64_t maxTicks = kAbspielMaxTicks);
 
 // The settings record, its working copy and the level list, as a match starts with them.
 void AufnahmeEinstellungen(TAufnahme& a, const TEinstellungen& e);

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "files/URecords.h"
+#include "hilfen/TestHilfen.h"
+#include "werkzeug/UWerkzeug.h"
+#include "wiederholung/UAbspielen.h"
+#include "wiederholung/UAufnahmeDatei.h"
+
+namespace {
+
+TAufnahme Beispiel() {
+    TAufnahme a;
+    a.Saat = 0x0123456789ABCDEFull;
+    const TBytes e = PackeEinstellungen(TEinstellungen().EinstellungenHolen());
+    a.Einstellungen.assign(e.begin(), e.end());
+    a.Arbeitskopie = a.Einstellungen;
+    a.Arbeitskopie[5] = 'x';
+    a.LevelAnzahl = 2;
+    a.Levelliste = {"/a/Arena.dat", "/b/Föhn.dat"};
+    a.Level = {{"/a/Arena.dat", std::string("\0all", 4), "zellen", std::nullopt},
+               {"/b/Föhn.dat", std::nullopt, std::nullopt, "bild"}};
+    a.Eingaben = {{0, TEingabeArt::Taste, 0x57},   {10, TEingabeArt::Aktion, 13},
+                  {10, TEingabeArt::NaechsteRunde, 0}, {70000, TEingabeArt::Neustart, 0},
+                  {70001, TEingabeArt::Abbrechen, 0},  {1ull << 40, TEingabeArt::Ende, 0}};
+    a.Protokoll = {"Runde 1 (Arena): abgebrochen", "Punkte: 0 : 0"};
+    return a;
+}
+
+const char* const kKaputt = "Die Wiederholung ist unvollständig oder beschädigt.";
+
+std::string Lauf(const std::vector<std::string>& args, int& status, std::string* fehler = nullptr) {
+    std::ostringstream aus, f;
+    status = WerkzeugAusfuehren(args, aus, f);
+    if (fehler) *fehler = f.str();
+    return aus.str();
+}
+
+}  // namespace
+
+TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
+    const TAufnahme a = Beispiel();
+    const std::string d = AufnahmeKodieren(a);
+    TAufnahme b;
+    ASSERT_EQ(AufnahmeDekodieren(d, b), "");
+    EXPECT_EQ(b, a);
+    // Every cut short file is refused, whole, and leaves the target untouched.
+    for (std::size_t n = 0; n < d.size(); ++n) {
+        TAufnahme c = a;
+        ASSERT_FALSE(AufnahmeDekodieren(d.substr(0, n), c).empty()) << n;
+        ASSERT_EQ(c, a);
+    }
+    auto geaendert = [&](std::size_t ofs, std::string_view bytes) {
+        std::string x = d;
+        x.replace(ofs, bytes.size(), bytes);
+        TAufnahme c;
+        return AufnahmeDekodieren(x, c);
+    };
+    EXPECT_EQ(geaendert(0, "KNALLWDX"), "Die Datei ist keine Knallfeld-Wiederholung.");
+    EXPECT_EQ(geaendert(8, "\x02"),
+              "Die Wiederholung hat die Version 2; dieses Programm spielt nur Version 1 ab.");
+    // A settings record of another length, an input count far beyond the file, inputs out of
+    // time order, an unknown input kind, and bytes after the end.
+    const std::size_t einst = 8 + 2 + 8;
+    EXPECT_EQ(geaendert(einst, std::string("\x61\x06", 2)), kKaputt);
+    const std::size_t eingaben = d.size() - 4 - (4 + 28) - (4 + 13) - 6 * 11 - 4;
+    EXPECT_EQ(geaendert(eingaben, "\xFF\xFF\xFF\x7F"), kKaputt);
+    EXPECT_EQ(geaendert(eingaben + 4, "\xFF"), kKaputt);
+    EXPECT_EQ(geaendert(eingaben + 4 + 8, "\x07"), kKaputt);
+    TAufnahme c;
+    EXPECT_EQ(AufnahmeDekodieren(d + '\0', c), kKaputt);
+}
+
+TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
+    TTestOrdner o;
+    const std::string pfad = o.Pfad("a.kfw");
+    TAufnahme a = Beispiel();
+    ASSERT_EQ(AufnahmeSchreiben(pfad, a), "");
+    const auto alt = LiesBytes(pfad);
+    // A disk that fills up: the old recording stays as it was, and nothing is left beside it.
+    a.Protokoll.push_back(std::string(4000, 'x'));
+    EXPECT_EQ(ImKind(Dateigrenze(500), [&] { return AufnahmeSchreiben(pfad, a); }),
+              "Die Wiederholung konnte nicht gespeichert werden (" + pfad + ").");
+    EXPECT_EQ(LiesBytes(pfad), alt);
+    EXPECT_FALSE(std::filesystem::exists(pfad + ".neu"));
+    TAufnahme b;
+    EXPECT_EQ(AufnahmeLesen(pfad, b), "");
+    std::filesystem::resize_file(pfad, kAufnahmeMaxGroesse + 1);
+    EXPECT_EQ(AufnahmeLesen(pfad, b), "Die Datei ist zu groß für eine Wiederholung.");
+    EXPECT_NE(AufnahmeLesen(o.Pfad("fehlt.kfw"), b).find("kann nicht gelesen werden"),
+              std::string::npos);
+
+    const std::string ordner = o.Pfad("Wiederholungen");
+    std::string datei;
+    for (int i = 0; i < 23; ++i) {
+        char zeit[32];
+        std::snprintf(zeit, sizeof zeit, "20261207-1200%02d", i / 2);
+        ASSERT_EQ(AufnahmeAblegen(ordner, zeit, a, 20, datei), "");
+    }
+    const auto alle = AbgelegteAufnahmen(ordner);
+    ASSERT_EQ(alle.size(), 20u);
+    EXPECT_EQ(alle.front(), datei);
+    EXPECT_EQ(std::filesystem::path(datei).filename(), "20261207-120011-00.kfw");
+    EXPECT_EQ(std::filesystem::path(alle.back()).filename(), "20261207-120001-01.kfw");
+}
+
+TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
+    TTestOrdner o;
+    const std::string spielfelder = KNALLFELD_SPIELFELDER;
+    const std::string pfad = o.Pfad("m.kfw");
+    int status = 0;
+    const std::string simuliert =
+        Lauf({"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--aufnahme", pfad,
+              spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
+             status);
+    ASSERT_EQ(status, 0);
+    const std::string abgespielt = Lauf({"abspielen", pfad}, status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(abgespielt, simuliert.substr(0, simuliert.rfind("Spielzeit:")));
+
+    TAufnahme a;
+    ASSERT_EQ(AufnahmeLesen(pfad, a), "");
+    EXPECT_EQ(a.Levelliste.size(), 2u);
+    EXPECT_EQ(a.Eingaben.back().Art, TEingabeArt::Ende);
+    EXPECT_EQ(HighscoreEintraege(a).size(), 2u);
+    // The recording no longer fits the match (here: another seed, as a changed engine would
+    // play): said so, with the first line that differs.
+    a.Saat ^= 1;
+    ASSERT_EQ(AufnahmeSchreiben(pfad, a), "");
+    std::string fehler;
+    Lauf({"abspielen", pfad}, status, &fehler);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(fehler.find("Die Wiederholung endet anders als aufgenommen"), std::string::npos);
+    EXPECT_NE(fehler.find("Aufgenommen: \"Runde 1"), std::string::npos);
+    // A level missing from the recording is read as a missing file.
+    a.Saat ^= 1;
+    a.Level.pop_back();
+    std::vector<std::string> protokoll;
+    EXPECT_NE(AufnahmePruefen(a, "", protokoll), "");
+
+    SchreibeBytes(pfad, {'K', 'N'});
+    Lauf({"abspielen", pfad}, status, &fehler);
+    EXPECT_EQ(status, 10);
+    EXPECT_EQ(fehler, "Die Datei ist keine Knallfeld-Wiederholung.\n");
+}
+
+TEST(Abspielen, EndloseWiederholungWirdAbgebrochen) {
+    TTestOrdner o;
+    const std::string pfad = o.Pfad("m.kfw");
+    int status = 0;
+    Lauf({"simulieren", "--seed", "3", "--runden", "1", "--aufnahme", pfad,
+          std::string(KNALLFELD_SPIELFELDER) + "Arena.dat"},
+         status);
+    TAufnahme a;
+    ASSERT_EQ(AufnahmeLesen(pfad, a), "");
+    // A file that needs more ticks than the budget allows is stopped there, not run for ever.
+    std::vector<std::string> protokoll;
+    ASSERT_EQ(AufnahmePruefen(a, "", protokoll, 100000), "");
+    EXPECT_EQ(AufnahmePruefen(a, "", protokoll, 5),
+              "Die Wiederholung läuft länger, als ein Match dauern kann; sie ist wohl beschädigt.");
+}
