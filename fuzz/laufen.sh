@@ -27,13 +27,14 @@ saat bmp Bilder/*/*.bmp fuzz/saat/bmp/*
 saat highscore Highscore.hsk fuzz/saat/highscore/*
 saat einstellungen fuzz/saat/einstellungen/*
 saat levelliste fuzz/saat/levelliste/*
+saat wiederholung fuzz/saat/wiederholung/*
 mkdir -p "$korpus/zellen"
 for f in Spielfelder/*.dat; do  # geometry bytes in front of the cells
     { printf '\x0f\x13'; cat "$f"; } >"$korpus/zellen/$(basename "$f")"
 done
 
 ziele=("$@")
-((${#ziele[@]})) || ziele=(allgemein zellen bilder einstellungen levelliste highscore bmp)
+((${#ziele[@]})) || ziele=(allgemein zellen bilder einstellungen levelliste highscore bmp wiederholung)
 export QT_QPA_PLATFORM=offscreen
 # Every input is written to a scratch file; in memory that is several times faster than on disk.
 [[ -d /dev/shm && -w /dev/shm ]] && export TMPDIR=/dev/shm
