@@ -269,7 +269,7 @@ void TFrm_Spiel::Beenden() {
     takt_.Stoppen();
     if (nimmtAuf_) {
         nimmtAuf_ = false;
-        lauf_->Bis(std::max(uhr_.Jetzt(), takt_.Ziel()));
+        // Where the match stands: closing must not let a due tick end a round (and show its box).
         lauf_->Anwenden(TEingabeArt::Ende);
         aufnahme_.Eingaben = lauf_->Eingaben;
         aufnahme_.Protokoll = lauf_->Protokoll;

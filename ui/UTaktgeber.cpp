@@ -59,8 +59,7 @@ void TTaktgeber::Anhalten() {
 
 void TTaktgeber::Fortsetzen() {
     if (angehalten_ == 0 || --angehalten_ > 0) return;
-    // The time the box was open does not count.
-    NeuVerankern();
+    NeuVerankern();  // the time the box was open does not count
     Planen();
 }
 

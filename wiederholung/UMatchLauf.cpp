@@ -30,8 +30,7 @@ void TMatchLauf::Eingabe(const TEingabe& e) {
 
 void TMatchLauf::Anwenden(TEingabeArt art, std::uint16_t wert) {
     if (ueberlang_) return;
-    // What ended before this input is noted first ("Nächste Runde" starts the next round).
-    Notieren();
+    Notieren();  // what ended before this input ("Nächste Runde" starts the next round)
     Eingaben.push_back({Zeit(), art, wert});
     switch (art) {
         case TEingabeArt::Taste:

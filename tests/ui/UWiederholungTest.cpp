@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -185,7 +186,10 @@ TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
     EXPECT_EQ(u.Meldungen.Eintraege.back().Typ, TBoxTyp::Warnung);
     EXPECT_NE(u.Meldungen.Letzter().find("endet anders als aufgenommen"), std::string::npos);
     EXPECT_TRUE(u.Gezeigt.empty());
-    programm->Fenster.Main->WiederholungAnsehen(datei);
+    // "Programm → Wiederholung öffnen..." opens any recording in the window.
+    u.Dialoge.Dateien.push_back(datei);
+    programm->Fenster.Main->A_Wiederholung->trigger();
+    EXPECT_EQ(u.Dialoge.Gefragt.back().Filter, "Wiederholungen (*.kfw)");
     EXPECT_EQ(u.Gezeigt, std::vector<QString>{"TFrm_Spiel"});
     EXPECT_TRUE(f.ImAbspielen());
 }
