@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "wiederholung/UAufnahmeLevel.h"
+#include "files/UDateiInhalt.h"
 
 namespace fs = std::filesystem;
 

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "files/UDateiInhalt.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -26,19 +28,6 @@ bool Schreiben(const std::string& pfad, const std::string& inhalt) {
 }
 
 }  // namespace
-
-std::optional<std::string> DateiInhalt(const std::string& pfad, std::size_t max) {
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string inhalt;
-    char puffer[65536];
-    while (f.read(puffer, sizeof puffer) || f.gcount() > 0) {
-        if (inhalt.size() + std::size_t(f.gcount()) > max) return std::nullopt;
-        inhalt.append(puffer, std::size_t(f.gcount()));
-    }
-    if (f.bad()) return std::nullopt;
-    return inhalt;
-}
 
 void TAufnehmendeQuelle::Nehmen(const std::string& datei, const std::string& endung, int teil) {
     if (!Ziel || !gelesen_.insert(datei).second) return;

@@ -46,6 +46,3 @@ class TAbspielOrdner {
     std::string ordner_;
     bool ok_ = false;
 };
-
-// The whole file, or nothing when it cannot be read or is larger than 'max' bytes.
-std::optional<std::string> DateiInhalt(const std::string& pfad, std::size_t max);
