@@ -289,6 +289,7 @@ bool TFrm_Spiel::WiederholungStarten(const TAufnahme& a) {
     setWindowState(Qt::WindowNoState);
     eigeneGroesse_ = false;
     abspielAufnahme_ = a;
+    tempo_ = 1;
     abspieler_ =
         std::make_unique<TAbspieler>(abspielAufnahme_, p_.Feld, p_.Bilder, meldungen_, *this);
     AbspielKnoepfeZeigen(true);
