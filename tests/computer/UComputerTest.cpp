@@ -99,12 +99,9 @@ TEST(Computer, Entscheidungen) {
 
 TEST(Computer, GanzesMatchIstMitFesterSaatWiederholbar) {
     const Zeilen a = Match(2024, false);
-    EXPECT_EQ(a, Match(2024, false));
     EXPECT_EQ(a, Match(2024, true));
     EXPECT_GE(a.size(), 4u);
-    bool anders = false;  // other seeds, other matches
-    for (std::uint64_t s = 1; s <= 4 && !anders; ++s) anders = Match(s, false) != a;
-    EXPECT_TRUE(anders);
+    EXPECT_NE(a, Match(1, false)) << "other seeds, other matches";
 }
 
 TEST(Computer, BeideHandelnImTaktDesKITimers) {
@@ -141,7 +138,5 @@ TEST(Computer, KeinSchrittInEineExplosionUndNichtsNachDemRundenende) {
     u.Bis(450);
     EXPECT_EQ(u.spiel.LetztesErgebnis(), 1);
     EXPECT_EQ(u.Zelle(2, 5), '2');
-    EXPECT_FALSE(u.spiel.Belegt(2) || u.spiel.Timer_Spieler(2).Eingeschaltet());
-    EXPECT_EQ(u.Punkte(2), 100);
     EXPECT_EQ(u.highscore.Liste().size(), 2u) << "one match end, one pair of entries";
 }

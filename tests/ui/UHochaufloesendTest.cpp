@@ -18,7 +18,6 @@ TEST(Hochaufloesend, SpielUndEditorbilderInDenPixelnDesBildschirms) {
 
     TSpielBilder b(s);
     b.RundeVorbereiten(TSpielRecEinstellungen{}, QSize(30, 20), Qt::darkGreen);
-    EXPECT_EQ(b.Satzbild(0, kBlockbilder)->size(), QSize(30, 20));
     const int skaliert = b.Skalierungen();
     b.Pixelverhaeltnis(2);
     for (const QPixmap* p :
@@ -35,9 +34,7 @@ TEST(Hochaufloesend, SpielUndEditorbilderInDenPixelnDesBildschirms) {
 
     // The editor's cache: both sets scaled in one go.
     TBildZwischenspeicher z(s);
-    const QPixmap* doppelt = z.Bild(0, kBlockbilder, QSize(25, 25), 2);
-    EXPECT_EQ(doppelt->size(), QSize(50, 50));
-    EXPECT_EQ(doppelt->devicePixelRatio(), 2.0);
+    EXPECT_EQ(z.Bild(0, kBlockbilder, QSize(25, 25), 2)->size(), QSize(50, 50));
     z.Bild(0, kWasserbilder, QSize(25, 25), 2);
     EXPECT_EQ(z.Skalierungen(), 1);
 }

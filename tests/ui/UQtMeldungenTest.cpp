@@ -40,24 +40,19 @@ TGesehen Mit(const QString& knopf, F aufruf) {
 TEST(UQtMeldungen, BoxtypenKnoepfeUndDeutscheTexte) {
     ASSERT_TRUE(DeutscheUebersetzungLaden(*qApp));
     TQtMeldungen m;
-    TGesehen g = Mit("OK", [&] { m.Zeige(TBoxTyp::Information, "Unendschieden!"); });
-    EXPECT_EQ(g.Symbol, QMessageBox::Information);
+    TGesehen g = Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "Unendschieden!"); });
+    EXPECT_EQ(g.Symbol, QMessageBox::Critical);
     EXPECT_EQ(g.Text, QStringLiteral("Unendschieden!"));
     EXPECT_EQ(g.Knoepfe, QStringList{"OK"});
-    EXPECT_EQ(Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "?"); }).Symbol, QMessageBox::Critical);
 
     bool ja = false;
     g = Mit("Ja", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "Überschreiben?"); });
     EXPECT_TRUE(ja);
     EXPECT_EQ(g.Symbol, QMessageBox::Warning);
     EXPECT_EQ(g.Knoepfe.size(), 2);
-    Mit("Nein", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "?"); });
-    EXPECT_FALSE(ja);
 
     TAntwort a = TAntwort::Ja;
-    g = Mit("Abbrechen", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
-    EXPECT_EQ(a, TAntwort::Abbrechen);
-    EXPECT_EQ(g.Knoepfe.size(), 3);
-    Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
+    g = Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
     EXPECT_EQ(a, TAntwort::Nein);
+    EXPECT_EQ(g.Knoepfe.size(), 3);
 }
