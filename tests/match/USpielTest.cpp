@@ -315,9 +315,10 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     ASSERT_LT(extra, 4);
     const TKlang aufgesammelt[4] = {ExtraWerfen, ExtraMehrBomben, ExtraUnverwundbar,
                                     ExtraKrankheit};
-    EXPECT_EQ(t.ansicht.Gehoert(), "0 Bombe gelegt, 0 Bombe gelegt, 2000 Explosion, 2000 Block "
-                                   "zerstört, 4000 Extra freigelegt, 4020 " +
-                                       KlangName(aufgesammelt[extra]));
+    EXPECT_EQ(t.ansicht.Gehoert(),
+              "0 Bombe gelegt, 0 Bombe gelegt, 2000 Explosion, 2000 Block "
+              "zerstört, 4000 Extra freigelegt, 4020 " +
+                  KlangName(aufgesammelt[extra]));
 
     // A throw is heard twice at once (the landing sound starts late by itself); a bomb that
     // cannot be laid or thrown is silent.
@@ -338,8 +339,9 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     u.Tasten({{40, R}, {50, R}});
     EXPECT_EQ(u.Zelle(zeile, spalte), 'o');
     u.spiel.RundenEnde(3);
-    EXPECT_EQ(u.ansicht.Gehoert(), "0 Extra Werfen, 10 Bombe gelegt, 40 Bombe geworfen, 40 Bombe "
-                                   "gelandet, 50 Runde unentschieden");
+    EXPECT_EQ(u.ansicht.Gehoert(),
+              "0 Extra Werfen, 10 Bombe gelegt, 40 Bombe geworfen, 40 Bombe "
+              "gelandet, 50 Runde unentschieden");
 
     // Without "Werfen" the throw key does nothing, and is silent.
     TSpielTest w;

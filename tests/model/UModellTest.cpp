@@ -75,5 +75,5 @@ TEST(Ansi, UmwandlungBeideRichtungen) {
     // The first character that cannot be stored, named for the message.
     EXPECT_EQ(NichtSpeicherbaresZeichen("Zoë €uro ŠŽ"), "");
     EXPECT_EQ(NichtSpeicherbaresZeichen("/home/Łódź/a.dat"), "Ł");
-    EXPECT_EQ(NichtSpeicherbaresZeichen("a\xFF" "b"), "\xFF");
+    EXPECT_EQ(NichtSpeicherbaresZeichen(std::string("a\xFF") + "b"), "\xFF");
 }

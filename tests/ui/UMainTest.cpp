@@ -24,8 +24,8 @@
 #include "ui/USpielGitter.h"
 #include "ui/USteuerungEinstellungen.h"
 #include "ui/UTasteFenster.h"
-#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UEditorEinstellungen.h"
+#include "ui/editor/UEditorFenster.h"
 
 namespace {
 

@@ -139,9 +139,14 @@ TEST(Werkzeug, HilfeUndFehlbedienung) {
 TEST(Werkzeug, SimulierenMatchZeilenUndWiederholbarkeit) {
     TTestOrdner o;
     const std::vector<std::string> args = {
-        "simulieren", "--seed", "42", "--runden", "3",
+        "simulieren",
+        "--seed",
+        "42",
+        "--runden",
+        "3",
         LevelSchreiben(o, "arena.dat", "Arena", kArena),
-        LevelSchreiben(o, "grube.dat", "Grube", {"1.~...", ".#+#..", "..+..+", ".#+#..", ".....2"})};
+        LevelSchreiben(o, "grube.dat", "Grube",
+                       {"1.~...", ".#+#..", "..+..+", ".#+#..", ".....2"})};
     const TLauf a = Lauf(args);
     ASSERT_EQ(a.Status, 0) << a.Fehler;
     const auto z = a.Zeilen();

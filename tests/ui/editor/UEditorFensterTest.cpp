@@ -18,8 +18,8 @@
 #include "editor/UEditorFeldTest.h"
 #include "ui/UFenster.h"
 #include "ui/editor/UAuswahlGitter.h"
-#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UEditorEinstellungen.h"
+#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UFeldGitter.h"
 
 namespace {
