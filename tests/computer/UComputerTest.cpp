@@ -108,8 +108,7 @@ TEST(Computer, BeideHandelnImTaktDesKITimers) {
     TSpielTest t;
     // Each sees one way toward the other; locked for 1000 ms after each action.
     ASSERT_TRUE(t.Starten("1#####|......|#####2", [](auto& e) {
-        e.Spieler1.Computer = e.Spieler2.Computer = true;
-        e.SpielerVerzoegerung = 1000;
+        e.Spieler1.Computer = e.Spieler2.Computer = true, e.SpielerVerzoegerung = 1000;
     }));
     t.Bis(449);
     EXPECT_EQ(t.Brett(), Z("1#####|......|#####2"));
@@ -132,8 +131,7 @@ TEST(Computer, KeinSchrittInEineExplosionUndNichtsNachDemRundenende) {
     // free to walk, must not act on the finished round.
     TSpielTest u;
     ASSERT_TRUE(u.Starten("#X#...|XPX#..|#X#..2", [](auto& e) {
-        e.Spieler1.Computer = e.Spieler2.Computer = true;
-        e.Rundenanzahl = 1;
+        e.Spieler1.Computer = e.Spieler2.Computer = true, e.Rundenanzahl = 1;
     }));
     u.Bis(450);
     EXPECT_EQ(u.spiel.LetztesErgebnis(), 1);
