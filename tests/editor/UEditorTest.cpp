@@ -235,6 +235,4 @@ TEST(EditorEinstellungen, BegrenzenUndStandardwerte) {
     EXPECT_TRUE(e.GroesseGleich(TFeldDaten{"y", 25, 3, 100, 10, 0}));
     EXPECT_TRUE(e.Uebernehmen(TFeldDaten{"Name", 5, 5, 5, 5, 0}) ==
                 (TFeldDaten{"Name", 25, 3, 100, 10, 0x00ABCDEF}));
-    e.Reset();
-    EXPECT_TRUE(e == (TEditorEinstellungen{40, 40, 16, 20, 0x008000}));
 }

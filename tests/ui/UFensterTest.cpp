@@ -1,10 +1,7 @@
-// The smaller windows: highscore, image folders, info box.
+// The smaller windows: highscore and image folders.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -12,7 +9,6 @@
 #include "UiHilfen.h"
 #include "ui/UBildOrdner.h"
 #include "ui/UHighscoreAnzeige.h"
-#include "ui/UInfo.h"
 
 TEST(TFrm_Highscore, FuellenLoeschenUndFehlschlag) {
     TUiUmgebung u;
@@ -78,28 +74,4 @@ TEST(TFrm_BildOrdner, OkLaedtNeuAbbrechenStelltWiederHer) {
     }
     // OK reloads the sets from the folders shown.
     EXPECT_EQ(p.Bilder.AnzahlBilder(3), 1u);
-    // A folder whose path would not fit the 255 characters of a picture path is refused.
-    const std::string lang = u.Ordner.Pfad(std::string(250, 'o'));
-    QDir().mkpath(QString::fromStdString(lang));
-    u.Dialoge.Ordnerwahl.push_back(lang);
-    b.SB_UnZerstoerbar->click();
-    EXPECT_NE(u.Meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
-    EXPECT_EQ(b.Ed_UnZerstoer->text().toStdString(), p.Programmordner + "Bilder/UnZerstoer/");
-}
-
-TEST(TFrm_Info, HomepageDurchKlick) {
-    TUiUmgebung u;
-    QUrl geoeffnet;
-    u.Daten->WebseiteOeffnen = [&](const QUrl& url) { geoeffnet = url; };
-    TFrm_Info info(*u.Daten);
-    info.show();
-    for (auto typ : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(typ, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                      typ == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-        QApplication::sendEvent(info.Lb_Homepage, &e);
-    }
-    EXPECT_EQ(geoeffnet, QUrl("https://www.example.org/knallfeld"));
-    info.Btn_OK->click();
-    EXPECT_FALSE(info.isVisible());
 }

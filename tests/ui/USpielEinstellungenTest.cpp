@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,8 +63,7 @@ TEST_F(EinstellungenTest, ArbeitskopieBeiOkAbbrechenUndTitelleiste) {
         // edits never reach the next match.
         weg == std::string("Abbrechen") ? dlg.AbbrechenClick() : (void)dlg.close();
         EXPECT_EQ(kopie, start) << weg;
-        EXPECT_TRUE(p.Einstellungen.Levelliste().empty());
-        EXPECT_EQ(p.Einstellungen.LevelAnzahl, 0);
+        EXPECT_TRUE(p.Einstellungen.Levelliste().empty() && p.Einstellungen.LevelAnzahl == 0);
     }
     // OK commits the working copy and the list.
     dlg.Btn_OKClick();
@@ -121,10 +119,7 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
 
     // Intervals out of range (a hand-made file) are shown and taken on OK as the match uses them.
     TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-    e.PlatzExplo = 3;
-    e.ExploDauer = 65535;
-    e.WasserGeschwindigkeit = 0;
-    e.SpielerVerzoegerung = 0;
+    e.PlatzExplo = 3, e.ExploDauer = 65535, e.WasserGeschwindigkeit = 0, e.SpielerVerzoegerung = 0;
     p.Einstellungen.EinstellungenSetzen(e);
     dlg.DialogLaden();
     EXPECT_EQ(

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "editor/UEditorFeldTest.h"
-#include "files/UHighscore.h"
 #include "files/URecords.h"
 #include "hilfen/Brett.h"
 #include "hilfen/TestHilfen.h"

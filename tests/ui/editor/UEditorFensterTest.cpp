@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,7 +10,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QToolButton>
 
 #include "../UiHilfen.h"
 #include "editor/UEditorFeldTest.h"
@@ -127,15 +125,6 @@ TEST_F(EditorFensterTest, MalenUndZeichnen) {
     // With the sets emptied, block cells show the field colour.
     p.Bilder.AlleFreigeben();
     EXPECT_EQ(Pixel(2, 1), kGruen);
-}
-
-TEST_F(EditorFensterTest, ZuLangerBildpfadWirdAbgelehnt) {
-    // The level's picture file keeps 255 characters of a path; a longer one would name another.
-    Kind<QRadioButton>("RB_Wasser")->setChecked(true);
-    dialoge.Dateien = {"/" + std::string(300, 'x') + ".bmp"};
-    Kind<QToolButton>("SB_BmpLaden")->click();
-    EXPECT_NE(meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
-    EXPECT_EQ(p.Bilder.AnzahlBilder(kWasserbilder), 1u);
 }
 
 TEST_F(EditorFensterTest, SpeichernUnterUndOeffnen) {
