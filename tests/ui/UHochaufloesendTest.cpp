@@ -4,17 +4,16 @@
 
 #include "UiHilfen.h"
 #include "ui/USpielBilder.h"
-#include "ui/editor/UBildZwischenspeicher.h"
 
-TEST(Hochaufloesend, SpielUndEditorbilderInDenPixelnDesBildschirms) {
+TEST(Hochaufloesend, SpielbilderInDenPixelnDesBildschirms) {
     TTestOrdner o;
     TMeldungsProtokoll m;
     TDateiFehler fehler(m);
     TBilderSets s(fehler);
-    BitmapAnlegen(o.Pfad("block.bmp"), qRgb(255, 0, 0), 40);
-    BitmapAnlegen(o.Pfad("wasser.bmp"), qRgb(0, 0, 255), 40);
-    s.BildAnhaengen(o.Pfad("block.bmp"), kBlockbilder);
-    s.BildAnhaengen(o.Pfad("wasser.bmp"), kWasserbilder);
+    for (std::uint8_t satz : {kBlockbilder, kWasserbilder}) {
+        BitmapAnlegen(o.Pfad("b.bmp"), qRgb(255, 0, 0), 40);
+        s.BildAnhaengen(o.Pfad("b.bmp"), satz);
+    }
 
     TSpielBilder b(s);
     b.RundeVorbereiten(TSpielRecEinstellungen{}, QSize(30, 20), Qt::darkGreen);
@@ -31,10 +30,4 @@ TEST(Hochaufloesend, SpielUndEditorbilderInDenPixelnDesBildschirms) {
     EXPECT_EQ(b.Skalierungen(), skaliert + 1);
     b.RundeVorbereiten(TSpielRecEinstellungen{}, QSize(40, 40), Qt::darkGreen);
     EXPECT_EQ(b.Bombe().size(), QSize(80, 80));
-
-    // The editor's cache: both sets scaled in one go.
-    TBildZwischenspeicher z(s);
-    EXPECT_EQ(z.Bild(0, kBlockbilder, QSize(25, 25), 2)->size(), QSize(50, 50));
-    z.Bild(0, kWasserbilder, QSize(25, 25), 2);
-    EXPECT_EQ(z.Skalierungen(), 1);
 }

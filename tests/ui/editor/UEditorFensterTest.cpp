@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSpinBox>
 
 #include "../UiHilfen.h"
 #include "editor/UEditorFeldTest.h"
@@ -178,27 +177,6 @@ TEST_F(EditorFensterTest, SchliessenGehtDurchDieFrage) {
     meldungen.Antworten = {TAntwort::Nein};
     Kind<QPushButton>("Btn_Beenden")->click();
     EXPECT_FALSE(ed->isVisible());
-}
-
-TEST_F(EditorFensterTest, GroessenaenderungUeberDenEinstellungsdialog) {
-    ArtWaehlen(kAuswahlZerstoerbar);
-    Klick(1, 1);
-    // The dialog is answered by setting its fields and pressing OK.
-    p.ModalZeigen = [&](QDialog& d) {
-        auto* breite = d.findChild<QSpinBox*>(QStringLiteral("SE_Spiel_Breite"));
-        EXPECT_EQ(breite->value(), 6);
-        breite->setValue(8);
-        static_cast<TFrm_Editoreinstellungen&>(d).FarbWahl = [](std::uint32_t) {
-            return std::optional<std::uint32_t>(0x00FF0000);
-        };
-        d.findChild<QPushButton*>(QStringLiteral("Btn_Color"))->click();
-        return int(QDialog::Accepted);
-    };
-    meldungen.Antworten = {TAntwort::Ja};
-    Befehl("Btn_EditorEinstellungen")->trigger();
-    EXPECT_EQ(meldungen.Letzter(), kFrageGroesse);
-    EXPECT_EQ(Gitter()->width(), 41 * 8 + 3);
-    EXPECT_EQ(Pixel(4, 4), qRgb(0, 0, 255));  // the new colour at once
 }
 
 TEST(EditorEinstellungenFenster, StandardwerteUndAbbrechen) {
