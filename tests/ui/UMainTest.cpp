@@ -108,16 +108,6 @@ TEST_F(MainTest, ProgrammstartUndSpielStarten) {
     EXPECT_TRUE(StartAn());
     Einstellungen({}, true, leeren);
     EXPECT_FALSE(StartAn());
-
-    // Without water pictures no match starts, each time with the error and no window.
-    Einstellungen({"Arena.dat"}, true);
-    p.Bilder.Wasserbilderordner = u.Ordner.Pfad("leer/");
-    p.Bilder.BilderNeuLaden();
-    u.Gezeigt.clear();
-    haupt->Spielstarten();
-    haupt->Spielstarten();
-    EXPECT_EQ(u.Meldungen.Texte(), (std::vector<std::string>{kBilderFehlen, kBilderFehlen}));
-    EXPECT_TRUE(u.Gezeigt.empty());
 }
 
 TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
@@ -132,11 +122,13 @@ TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
     QKeyEvent ueber(QEvent::ShortcutOverride, Qt::Key_S, Qt::AltModifier);
     QApplication::sendEvent(ziel, &ueber);
     EXPECT_FALSE(ueber.isAccepted());
-    // ... and to the button once it is enabled.
+    // ... and to the button once it is enabled; without pictures no match starts, no window.
     haupt->SpielStartenAktivieren(true);
     p.Bilder.AlleFreigeben();
+    u.Gezeigt.clear();
     Druecke(ziel, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(u.Meldungen.Letzter(), kBilderFehlen);
+    EXPECT_TRUE(u.Gezeigt.empty());
     haupt->hide();
 }
 

@@ -56,10 +56,12 @@ TEST_F(PadTest, ZweiPadsSpielenEineRundeUndKommenUndGehen) {
     // Connected before the match: pad 1 plays for player 1, pad 2 for player 2, with defaults.
     EXPECT_TRUE(f.Im_Pad[0]->isVisible() && f.Im_Pad[1]->isVisible());
     const TIndex start1 = Spieler(1), start2 = Spieler(2);
-    // Up to half a second a held direction moves one cell (the next one is free).
-    // Held longer, it repeats like a held key: player 2 walks two cells to the crate.
+    // Up to half a second a held direction moves one cell (the next one is free). Held longer,
+    // it repeats like a held key: player 2 pushes its left stick and walks two cells to the crate.
     Halten(pad1, SDL_CONTROLLER_BUTTON_DPAD_DOWN, 200);
-    Halten(pad2, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 800);
+    pads.Geraete().VirtuellStick(pad2, -32000, 0);
+    WarteBis([] { return false; }, 800);
+    pads.Geraete().VirtuellStick(pad2, 0, 0);
     EXPECT_EQ(Spieler(1), start1 + 11);
     EXPECT_EQ(Spieler(2), start2 - 2);
     // Pad 1 removed: its player gets nothing until it is back.
