@@ -137,10 +137,15 @@ TEST(Werkzeug, HilfeUndFehlbedienung) {
 
 TEST(Werkzeug, SimulierenMatchZeilenUndKlaenge) {
     TTestOrdner o;
-    const TLauf a = Lauf({"simulieren", "--seed", "42", "--runden", "3", "--klaenge",
-                          LevelSchreiben(o, "arena.dat", "Arena", kArena),
-                          LevelSchreiben(o, "grube.dat", "Grube", {"1.~..", "....2"})});
+    std::vector<std::string> args = {"simulieren", "--seed", "42", "--runden", "3", "--klaenge"};
+    args.push_back(LevelSchreiben(o, "arena.dat", "Arena", kArena));
+    args.push_back(LevelSchreiben(o, "grube.dat", "Grube", {"1.~..", "....2"}));
+    const TLauf a = Lauf(args);
     ASSERT_EQ(a.Status, 0) << a.Fehler;
+    // The same seed gives the same match, all but the timing line.
+    auto wieder = Lauf(args).Zeilen(), zeilen = a.Zeilen();
+    wieder.pop_back(), zeilen.pop_back();
+    EXPECT_EQ(wieder, zeilen);
     // Each sound with its simulated time, in time order, between the match's lines.
     std::set<std::string> namen;
     for (int i = 0; i < kKlangAnzahl; ++i) namen.insert(KlangName(TKlang(i)));
