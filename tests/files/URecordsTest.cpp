@@ -74,8 +74,6 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
              Mit(TRoh(256), {{0, "\x19/home/spieler/M\xFCnchen.dat"sv}})),
         Fall("Highscore", THighscoreEintrag{"Zoë ?", 400}, PackeHighscore, EntpackeHighscore,
              Mit(TRoh(24), {{0, "\x05Zo\xEB ?"sv}, {22, "\x90\x01"sv}})),
-        Fall("Einstellungen", StandardRecord(), PackeEinstellungen, EntpackeEinstellungen,
-             kStandard),
         Fall("Einstellungen geaendert", e, PackeEinstellungen, EntpackeEinstellungen, geaendert),
     };
     for (const TFall& f : faelle) {
