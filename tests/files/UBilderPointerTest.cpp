@@ -60,8 +60,8 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 3));
     EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
 
-    EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder));
-    EXPECT_FALSE(bilder.IstGeladen(kWasserbilder));
+    EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder) ||
+                 bilder.IstGeladen(kWasserbilder));
     // A folder gets its separator once, whichever it ends with.
     for (const char* ordner : {"/a/b", "/a/b/", "C:\\b\\"})
         EXPECT_EQ(ImOrdner(ordner, "c.bmp"),

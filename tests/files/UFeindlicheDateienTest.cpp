@@ -72,7 +72,6 @@ TEST_F(FeindlicheDateien, JederSpeichererBehaeltDieAlteDatei) {
         {'E', Ordner, 0, "t.sps.lev", auf + "Level-Datei!", "t.sps"},
         {'H', Ordner, 0, "h.hsk", auf + "Highscore-Datei!"},
         {'A', Schutz, 0, "a.dat", "Felddatei" + schutz},
-        {'A', Schutz, 0, "a.dat.all", "AllgemeinDatei" + schutz},
         {'A', Schutz, 0, "a.dat.bild", "Bilder-Datei" + schutz},
         {'E', Schutz, 0, "t.sps", "Konfig-Datei" + schutz, "t.sps.lev"},
         {'E', Schutz, 0, "t.sps.lev", "Level-Datei" + schutz, "t.sps"},

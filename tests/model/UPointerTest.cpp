@@ -12,8 +12,6 @@ TEST(Spielfeld, IndexPositionUndNachbarn) {
     f.ErzeugeFeld(f.Zellenzahl());  // 20 x 16
     EXPECT_EQ(f.IndexVon(0, 1), 21u);
     EXPECT_EQ(f.PositionVon(320), (TPosition{16, 20}));
-    TZelle fremd;
-    EXPECT_EQ(f.IndexVonKnoten(&fremd), 321u);
     EXPECT_EQ(f.Verschiebe(45, 3, riOben), 5u);
 
     const TFeldDaten g = f.HoleFeldDaten();
@@ -22,7 +20,6 @@ TEST(Spielfeld, IndexPositionUndNachbarn) {
                  HatNachbar(g, 320, riUnten) || HatNachbar(g, 21, riLinks));
     EXPECT_TRUE(HatNachbar(g, 1, riRechts) && HatNachbar(g, 22, riLinks));
     EXPECT_EQ(f.Nachbar(f.KnotenBei(21), riLinks), f.KnotenBei(20));
-    EXPECT_EQ(f.Nachbar(f.KnotenBei(310), riUnten), nullptr);
 
     // One column wide: never left or right; up only from below the first, down only above the last.
     BrettSetzen(f, {".", ".", "."});

@@ -53,10 +53,9 @@ struct EditorFensterTest : ::testing::Test {
         Kind<QComboBox>("CB_Felder_Art")->setCurrentText(QString::fromStdString(text));
         Kind<TAuswahlGitter>("SG_Auswahl")->WaehleZeile(bild);
     }
-    QPoint Mitte(int s, int z) { return Gitter()->ZellRechteck(s, z).center(); }
     void Maus(QEvent::Type typ, int s, int z, Qt::MouseButtons knoepfe) {
         const Qt::MouseButton knopf = typ == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const QPoint pos = Mitte(s, z);
+        const QPoint pos = Gitter()->ZellRechteck(s, z).center();
         QMouseEvent e(typ, QPointF(pos), QPointF(Gitter()->mapToGlobal(pos)), knopf, knoepfe,
                       Qt::NoModifier);
         QApplication::sendEvent(Gitter(), &e);
