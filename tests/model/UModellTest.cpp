@@ -9,22 +9,22 @@ TEST(Einstellungen, LevellisteUndExtras) {
     std::string pfad = "unveraendert";
     EXPECT_FALSE(e.LevelHolen(1, pfad) || pfad != "unveraendert");
     for (auto p : {"a.dat", "b.dat", "c.dat"}) e.LevelAnhaengen(p);
-    EXPECT_TRUE(e.LevelHolen(5, pfad));  // beyond the end: the last
-    EXPECT_EQ(pfad, "c.dat");
+    EXPECT_TRUE(e.LevelHolen(5, pfad) && pfad == "c.dat");  // beyond the end: the last
 
     auto r = e.EinstellungenHolen();
     r.Spieler2.MehrBomben = true;
     e.EinstellungenSetzen(r);
-    EXPECT_TRUE(e.ExtrasVon(zaBombe).MehrBomben);  // a bomb cell counts as player 2
-    EXPECT_FALSE(e.ExtrasVon(zaSpieler1ExplosionExtra).MehrBomben);
+    // A bomb cell counts as player 2.
+    EXPECT_TRUE(e.ExtrasVon(zaBombe).MehrBomben &&
+                !e.ExtrasVon(zaSpieler1ExplosionExtra).MehrBomben);
 }
 
 TEST(Bombenliste, LegenZaehlenUndFaelligkeit) {
     TBombenListen l;
     TSpielRecEinstellungen e = StandardRecord();
     l.Anhaengen(0, {2, 3}, 1, true);
-    EXPECT_FALSE(l.DarfBombeLegen(e, 1));
-    EXPECT_TRUE(l.DarfBombeLegen(e, 2));  // the other player's bomb does not count
+    // The other player's bomb does not count.
+    EXPECT_TRUE(!l.DarfBombeLegen(e, 1) && l.DarfBombeLegen(e, 2));
     e.Spieler1.MehrBomben = true;
     EXPECT_TRUE(l.DarfBombeLegen(e, 1));
     e.Spieler1.MehrBomben = false;
@@ -35,14 +35,12 @@ TEST(Bombenliste, LegenZaehlenUndFaelligkeit) {
     l.BombeVersetzen({9, 9}, {4, 4});
     l.BombeVersetzen({1, 1}, {7, 7});  // no such bomb: nothing
     for (int i = 0; i < 3; ++i) l.Weiterzaehlen(true);
-    EXPECT_TRUE(l.BombeFaellig());
-    EXPECT_EQ(l.ErsterSpieler(), 1);
+    EXPECT_TRUE(l.BombeFaellig() && l.ErsterSpieler() == 1);
 
     // Detonation: the explosion record joins before the bomb record leaves.
     l.Anhaengen(0, l.ErstePosition(true), l.ErsterSpieler(), false);
     l.ErsteEntfernen(true);
-    EXPECT_FALSE(l.BombeFaellig());
-    EXPECT_FALSE(l.DarfBombeLegen(e, 1));  // its explosion still burns
+    EXPECT_FALSE(l.BombeFaellig() || l.DarfBombeLegen(e, 1));  // its explosion still burns
     EXPECT_TRUE(l.ExplosionBei({2, 3}) && !l.ExplosionBei({2, 4}) && !l.ExplosionBei({3, 3}));
     EXPECT_TRUE(l.ExplosionNeben({4, 3}, 2, riOben));
 

@@ -135,9 +135,8 @@ TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
 TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
     // Settings: one sample level, one round, a short fuse.
     Einstellungen({"KleinesDuell.dat"}, true, [](TFrm_Spieleinstellungen& d) {
-        d.SE_PlatzExplo->setValue(500);
-        d.SE_Rundenanzahl->setValue(1);
-        d.Ed_Namen2->setText("Berta");
+        d.SE_PlatzExplo->setValue(500), d.SE_Rundenanzahl->setValue(1),
+            d.Ed_Namen2->setText("Berta");
     });
     ASSERT_TRUE(StartAn());
 
