@@ -22,8 +22,6 @@ TEST(FeldGueltig, NameZuerstDannRegelnInReihenfolge) {
         EXPECT_EQ(FeldGueltig(name, feld, m), text.empty());
         EXPECT_EQ(m.Texte(), std::vector<std::string>(!text.empty(), text));
     }
-    FeldGueltig("", feld, m);
-    EXPECT_EQ(m.Eintraege[0].Typ, TBoxTyp::Warnung);
 }
 
 TEST(PruefeFeld, RegelnUndGrenzfaelle) {

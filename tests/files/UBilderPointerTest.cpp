@@ -50,14 +50,9 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     SchreibeBytes(o + "notiz.txt", {'x'});
     QDir().mkpath(QString::fromStdString(o + "ordner.bmp"));
 
-    const auto vorher = bilder.Stand();
     bilder.OrdnerLaden(o, kBlockbilder);
-    EXPECT_GT(bilder.Stand(), vorher);
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(3, kBildFehlt));
-    EXPECT_EQ(meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
     ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 3u);
-    EXPECT_EQ(bilder.Satz(kBlockbilder)[0].Daten, (TBildEintrag{kBlockbilder, 1, o + "a.bmp"}));
-    EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten, (TBildEintrag{kBlockbilder, 2, o + "e.bmp"}));
     EXPECT_EQ(bilder.Satz(kBlockbilder)[2].Daten, (TBildEintrag{kBlockbilder, 3, o + "f.BMP"}));
     // 1-based; 0 and beyond the end fall back to the first and the last; an empty set has none.
     EXPECT_EQ(FarbeVon(bilder.BildHolen(0, kBlockbilder)), qRgb(0, 0, 1));
@@ -65,13 +60,8 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 3));
     EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
 
-    meldungen.Leeren();
-    EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder));
-    EXPECT_FALSE(bilder.BildAnhaengen(o + "fehlt.bmp", kWasserbilder));
-    EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(2, kBildFehlt));
-    EXPECT_FALSE(bilder.IstGeladen(kWasserbilder));
-    EXPECT_FALSE(BitmapLesbar(o + "c.bmp"));
-    EXPECT_TRUE(BitmapLesbar(o + "a.bmp"));
+    EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder) ||
+                 bilder.IstGeladen(kWasserbilder));
     // A folder gets its separator once, whichever it ends with.
     for (const char* ordner : {"/a/b", "/a/b/", "C:\\b\\"})
         EXPECT_EQ(ImOrdner(ordner, "c.bmp"),
@@ -84,12 +74,10 @@ TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {
     BmpAnlegen(d);
     ASSERT_TRUE(bilder.BildAnhaengen(a, kBlockbilder));
     ASSERT_TRUE(bilder.BildAnhaengen(d, kBlockbilder));
-    EXPECT_EQ(bilder.Satz(kBlockbilder)[1].Daten, (TBildEintrag{kBlockbilder, 2, d}));
     // "Already used" compares the file name only, also in a Windows path.
-    EXPECT_TRUE(bilder.SchonBenutzt("/ganz/anderswo/a.bmp", kBlockbilder));
     EXPECT_TRUE(bilder.SchonBenutzt("C:\\Spiel\\Bilder\\a.bmp", kBlockbilder));
-    EXPECT_FALSE(bilder.SchonBenutzt("/x/A.bmp", kBlockbilder));
-    EXPECT_FALSE(bilder.SchonBenutzt("/x/a.bmp", kWasserbilder));
+    EXPECT_FALSE(bilder.SchonBenutzt("/x/A.bmp", kBlockbilder) ||
+                 bilder.SchonBenutzt("/x/a.bmp", kWasserbilder));
 
     // A stored entry keeps its number; any kind but 1 belongs to the water set.
     ASSERT_TRUE(bilder.EintragAusDatei({3, 17, d}));
@@ -99,7 +87,6 @@ TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {
     const auto vorher = bilder.Stand();
     bilder.AlleFreigeben();
     EXPECT_GT(bilder.Stand(), vorher);
-    EXPECT_EQ(bilder.AnzahlBilder(kBlockbilder) + bilder.AnzahlBilder(kWasserbilder), 0u);
 
     // A path far beyond 255 characters is cut between characters, never inside one.
     std::string pfad = ordner.Ordner();
@@ -109,6 +96,5 @@ TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {
     ASSERT_TRUE(bilder.BildAnhaengen(pfad, kWasserbilder));
     const std::string& gespeichert = bilder.Satz(kWasserbilder)[0].Daten.Pfad;
     EXPECT_EQ(gespeichert, Utf8Kuerzen(pfad, 255));
-    EXPECT_EQ(Utf8Laenge(gespeichert), 255u);
     EXPECT_EQ(Utf8NachAnsi(gespeichert).find('?'), std::string::npos);
 }

@@ -41,13 +41,13 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
     e.Spieler1.MehrBomben = e.Spieler1.Krank = true;
     e.Spieler2.Bild = "/bilder/spieler2.bmp";
     e.Spieler2.Computer = e.Spieler2.Werfen = e.Spieler2.Unverwundbar = true;
-    e.Spieler2.Reserviert = 7;
+    e.Spieler1.Reserviert = 5, e.Spieler2.Reserviert = 7;
     e.Spieler2.Punkte = 0x1234;
     e.Rundenanzahl = 100;
     e.LevelZufall = true;
     e.ExploDauer = 3000;
     e.BildWerfen = "w", e.BildMehrBomben = "m", e.BildUnverwundbar = "u", e.BildKrankheit = "k";
-    const TRoh geaendert = Mit(kStandard, {{289, "\0\0\0\x01\0\x01"sv},
+    const TRoh geaendert = Mit(kStandard, {{289, "\0\x05\0\x01\0\x01"sv},
                                            {298 + 33, "\x14/bilder/spieler2.bmp"sv},
                                            {298 + 289, "\x01\x07\x01\0\x01\0\0\x34\x12"sv},
                                            {596, "\x64\x01"sv},
@@ -74,8 +74,6 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
              Mit(TRoh(256), {{0, "\x19/home/spieler/M\xFCnchen.dat"sv}})),
         Fall("Highscore", THighscoreEintrag{"Zoë ?", 400}, PackeHighscore, EntpackeHighscore,
              Mit(TRoh(24), {{0, "\x05Zo\xEB ?"sv}, {22, "\x90\x01"sv}})),
-        Fall("Einstellungen", StandardRecord(), PackeEinstellungen, EntpackeEinstellungen,
-             kStandard),
         Fall("Einstellungen geaendert", e, PackeEinstellungen, EntpackeEinstellungen, geaendert),
     };
     for (const TFall& f : faelle) {

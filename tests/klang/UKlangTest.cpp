@@ -20,12 +20,10 @@ TEST(Mischer, UeberlagertBegrenztUndGibtDieAeltesteStimmeAuf) {
     EXPECT_EQ(std::vector(aus, aus + 2),
               (std::vector<std::int16_t>{Begrenzt(31000), Begrenzt(32000)}));
     EXPECT_EQ(Begrenzt(24576), 24576);
-    EXPECT_EQ(Begrenzt(-24576), -24576);
-    EXPECT_GT(Begrenzt(24600), 24576);
     EXPECT_LT(Begrenzt(31000), Begrenzt(32000));
     EXPECT_EQ(Begrenzt(32767), 24576 + 8191 / 2);  // full scale is bent down by half the rest
-    EXPECT_LT(Begrenzt(1000000), 32767);
     EXPECT_EQ(Begrenzt(-1000000), -Begrenzt(1000000));
+    EXPECT_LT(Begrenzt(1000000), 32767);
     EXPECT_EQ(m.Aktiv(), 1);  // b has ended
     m.Hinzufuegen(&c);
     m.Mischen(aus, 4, 50);  // half the slider: a quarter of the amplitude
@@ -54,7 +52,6 @@ TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
         ASSERT_TRUE(a.WartenBisBereit());
         EXPECT_EQ(a.Geladen(), kKlangAnzahl - 1);
         a.Spielen(TKlang::Explosion);  // no sound, no crash
-        a.Spielen(TKlang::BombeGelegt);
     }
     // Switched off: not even SDL is loaded for it.
     {

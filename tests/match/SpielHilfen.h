@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "hilfen/TestHilfen.h"
+#include "match/UKlang.h"
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
 #include "tests/match/MatchHilfen.h"
@@ -28,12 +29,13 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     void FensterZentrieren() override {}
     void Klang(TKlang k) override { Klaenge.push_back({Uhr ? Uhr->Jetzt() : 0, k}); }
 
-    // The sounds with their simulated times; those of one kind only.
-    std::vector<std::pair<std::uint64_t, TKlang>> Nur(std::initializer_list<TKlang> arten) const {
-        std::vector<std::pair<std::uint64_t, TKlang>> v;
-        for (const auto& k : Klaenge)
-            if (std::find(arten.begin(), arten.end(), k.second) != arten.end()) v.push_back(k);
-        return v;
+    // The sounds of these kinds (all without any) with their simulated times: "0 Explosion, ...".
+    std::string Gehoert(std::initializer_list<TKlang> arten = {}) const {
+        std::string s;
+        for (const auto& [zeit, k] : Klaenge)
+            if (arten.size() == 0 || std::find(arten.begin(), arten.end(), k) != arten.end())
+                s += (s.empty() ? "" : ", ") + std::to_string(zeit) + " " + KlangName(k);
+        return s;
     }
 
     const TSimUhr* Uhr = nullptr;

@@ -117,7 +117,6 @@ TEST(Bomben, NachbarBombeUndWerfen) {
     EXPECT_EQ(std::count(b[0].begin(), b[0].end(), 'o') + (b[1][4] == 'o'), 1);
     ASSERT_EQ(z.bomben.Bombenliste().size(), 1u);
     const TBombe& bombe = z.bomben.Bombenliste()[0];
-    EXPECT_EQ(bombe.Zaehler, 4);
-    EXPECT_EQ(bombe.Spieler, 2);
+    EXPECT_TRUE(bombe.Zaehler == 4 && bombe.Spieler == 2);
     EXPECT_EQ(b[bombe.Position.Zeile - 1][bombe.Position.Spalte - 1], 'o');
 }

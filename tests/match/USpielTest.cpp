@@ -53,8 +53,7 @@ TEST(Spiel, RundeMitBombenZeitenUndRundenende) {
     EXPECT_EQ(t.spiel.LetztesErgebnis(), 2);
     EXPECT_EQ(t.ansicht.Punkte, (TPunkte{100, 0}));
     EXPECT_EQ(t.meldungen.Texte(), (Zeilen{"Spieler 1 hat die letzte Runde gewonnen!"}));
-    EXPECT_TRUE(t.ansicht.Naechste && !t.ansicht.FeldAn);
-    EXPECT_TRUE(t.AllesSteht());
+    EXPECT_TRUE(t.ansicht.Naechste && !t.ansicht.FeldAn && t.AllesSteht());
     t.Tasten({{10000, D}});  // nothing moves between rounds
     EXPECT_EQ(t.Brett(), ende);
 }
@@ -72,10 +71,8 @@ TEST(Spiel, NachDemErstenTrefferZuendetImSelbenTaktNichtsMehr) {
 
 TEST(Spiel, TastenSperreGemeinsameTastenComputerUndWerfen) {
     TSpielTest t;  // player 2 uses "D" for right as well: it is player 1's
-    ASSERT_TRUE(t.Starten("1..|...|..2", [](auto& e) {
-        e.SpielerVerzoegerung = 50;
-        e.Spieler2.TasteRechts = D;
-    }));
+    ASSERT_TRUE(t.Starten("1..|...|..2",
+                          [](auto& e) { e.SpielerVerzoegerung = 50, e.Spieler2.TasteRechts = D; }));
     t.Tasten({{0, W}, {49, D}, {49, Links}});  // "W" is blocked yet counts: "D" is dropped
     EXPECT_EQ(t.Brett(), Z("1..|...|.2."));    // while player 2 is free
     t.Tasten({{50, D}, {100, E}, {150, E}});
@@ -83,10 +80,8 @@ TEST(Spiel, TastenSperreGemeinsameTastenComputerUndWerfen) {
     EXPECT_TRUE(t.spiel.Belegt(1)) << "a bomb key without an allowed bomb still counts";
     // With player 1 steered by the computer the key is player 2's; player 1's own keys do nothing.
     TSpielTest u;
-    ASSERT_TRUE(u.Starten("1#.|2..", [](auto& e) {
-        e.Spieler2.TasteRechts = D;
-        e.Spieler1.Computer = true;
-    }));
+    ASSERT_TRUE(u.Starten("1#.|2..",
+                          [](auto& e) { e.Spieler2.TasteRechts = D, e.Spieler1.Computer = true; }));
     u.Tasten({{0, S}, {0, D}});
     EXPECT_FALSE(u.spiel.Belegt(1));
     u.spiel.TasteVerarbeiten(Hoch, 2, u.z.E(), true);  // a human's key as if from the computer
@@ -117,9 +112,7 @@ TEST(Spiel, MatchendeNachPunkten) {
     for (const auto& [extras, r, punkte, text] : faelle) {
         TSpielTest t;
         ASSERT_TRUE(t.Starten("1......|2mwmwmw", [&](auto& e) {
-            e.Rundenanzahl = 1;
-            e.Spieler1.Name = "Anna";
-            e.Spieler2.Name = lang;
+            e.Rundenanzahl = 1, e.Spieler1.Name = "Anna", e.Spieler2.Name = lang;
         }));
         for (int i = 0; i < extras; ++i) t.Tasten({{10u * i, Rechts}});
         t.spiel.RundenEnde(r);
@@ -134,9 +127,11 @@ TEST(Spiel, MatchendeNachPunkten) {
             EXPECT_EQ(std::count(l.begin(), l.end(), e), 1) << text;
         EXPECT_FALSE(t.ansicht.Naechste);
         // A winner of the match is heard after the round's sound; a draw has none of its own.
-        const bool sieger = punkte[0] != punkte[1];
-        EXPECT_EQ(t.ansicht.Nur({TKlang::MatchGewonnen}).size(), sieger ? 1u : 0u);
-        EXPECT_EQ(t.ansicht.Nur({TKlang::RundeGewonnen, TKlang::RundeUnentschieden}).size(), 1u);
+        using enum TKlang;
+        const std::string jetzt = std::to_string(t.uhr.Jetzt()) + " ";
+        EXPECT_EQ(t.ansicht.Gehoert({RundeGewonnen, RundeUnentschieden, MatchGewonnen}),
+                  jetzt + (r == 3 ? "Runde unentschieden" : "Runde gewonnen") +
+                      (punkte[0] != punkte[1] ? ", " + jetzt + "Match gewonnen" : ""));
         t.spiel.NextRound();  // the button is disabled
         EXPECT_EQ(t.spiel.Runde(), 1);
     }
@@ -146,10 +141,7 @@ TEST(Spiel, PunkteHaltenAmEndeDesZaehlers) {
     // Points are 16-bit in the files: they stop at 65535 instead of starting again at 0.
     TSpielTest t;
     ASSERT_TRUE(t.Starten("1m.|..2", [](auto& e) { e.Rundenanzahl = 2; }));
-    t.z.Aendern([](auto& e) {
-        e.Spieler1.Punkte = 65530;
-        e.Spieler2.Punkte = 65500;
-    });
+    t.z.Aendern([](auto& e) { e.Spieler1.Punkte = 65530, e.Spieler2.Punkte = 65500; });
     t.Taste(D);  // an extra: 20 points
     t.spiel.RundenEnde(1);
     EXPECT_EQ(t.ansicht.Punkte, (TPunkte{65535, 65535}));
@@ -168,17 +160,13 @@ TEST(Spiel, LevelreihenfolgeUndRundenstart) {
     // A new round takes the working copy, without extras, and keeps the points.
     t.spiel.NextRound();
     const auto e = t.z.E();
-    EXPECT_EQ(e.Spieler2.Name, "Neu");
-    EXPECT_EQ(e.Spieler1.TasteOben, W);
+    EXPECT_TRUE(e.Spieler2.Name == "Neu" && e.Spieler1.TasteOben == W);
     EXPECT_FALSE(e.Spieler2.Krank || t.spiel.Timer_Krank(2).Eingeschaltet());
     EXPECT_EQ(t.ansicht.Punkte, (TPunkte{100, 20}));
     EXPECT_EQ(t.ansicht.Extras, (std::array<std::array<bool, 4>, 2>{}));
     // More rounds than levels: the last level again.
     Weiter(t);
-    EXPECT_EQ(t.spiel.Runde(), 3);
-    EXPECT_EQ(Zellendateien(t.level), (Zeilen{"eins", "zwei", "zwei"}));
-    EXPECT_EQ(Zeilen(t.level.Gelesen.begin(), t.level.Gelesen.begin() + 3),
-              (Zeilen{"eins.all", "eins", "eins.bild"}));
+    EXPECT_TRUE(t.spiel.Runde() == 3 && Zellendateien(t.level) == Z("eins|zwei|zwei"));
     t.spiel.RundenEnde(2);
     EXPECT_EQ(t.meldungen.Letzter(), "Spieler 1 hat das Match gewonnen!");
     // A second match starts at round 1 with round 1's level and no points; random levels come
@@ -186,8 +174,7 @@ TEST(Spiel, LevelreihenfolgeUndRundenstart) {
     t.spiel.FormClose();
     t.level.Gelesen.clear();
     ASSERT_TRUE(t.Starten());
-    EXPECT_EQ(t.spiel.Runde(), 1);
-    EXPECT_EQ(t.Punkte(1), 0);
+    EXPECT_TRUE(t.spiel.Runde() == 1 && t.Punkte(1) == 0);
     EXPECT_EQ(Zellendateien(t.level), (Zeilen{"eins"}));
     t.Level("drei", "1.2");
     t.z.einst.LevelAnzahl = 2;
@@ -209,9 +196,7 @@ TEST(Spiel, NeustartUndLevelDerNichtLaedt) {
     t.Tasten({{0, D}, {10, E}});
     EXPECT_EQ(t.Brett(), Z(".P.2."));
     t.spiel.Neustart();
-    EXPECT_EQ(t.spiel.Runde(), 1);
-    EXPECT_EQ(t.ansicht.Punkte, (TPunkte{0, 0}));
-    EXPECT_EQ(t.Punkte(1), 0);
+    EXPECT_TRUE(t.spiel.Runde() == 1 && t.ansicht.Punkte == (TPunkte{0, 0}));
     EXPECT_TRUE(t.z.bomben.KeineBomben() && t.highscore.Liste().empty());
     EXPECT_TRUE(!t.spiel.Belegt(1) && t.ansicht.FeldAn && !t.ansicht.Naechste);
     t.Bis(6000);  // round 1's level, and the abandoned bomb never goes off
@@ -247,10 +232,8 @@ TEST(Spiel, NeustartUndLevelDerNichtLaedt) {
         bool BilderLesen(const std::string& p) override { return t.level.BilderLesen(p); }
     } box(u);
     TSpiel mitBox{{u.z.d, box, u.highscore, "", u.meldungen, u.ansicht, u.uhr}};
-    EXPECT_FALSE(mitBox.MatchStarten());
-    EXPECT_FALSE(box.TimerLiefen);
-    EXPECT_FALSE(u.Starten());
-    EXPECT_TRUE(u.AllesSteht() && !u.ansicht.FeldAn);
+    EXPECT_FALSE(mitBox.MatchStarten() || box.TimerLiefen);
+    EXPECT_TRUE(!u.Starten() && u.AllesSteht() && !u.ansicht.FeldAn);
 }
 
 TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
@@ -259,8 +242,7 @@ TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
     EXPECT_FALSE(t.spiel.Timer_Wasser().Eingeschaltet());
     t.Tasten({{0, D}});  // 30 s; the pickup lets the water go, since it has room
     EXPECT_TRUE(t.spiel.Timer_Wasser().Eingeschaltet());
-    EXPECT_EQ(t.ansicht.Sekunden[0], 30);
-    EXPECT_TRUE(t.ansicht.Extras[0][2]);
+    EXPECT_TRUE(t.ansicht.Sekunden[0] == 30 && t.ansicht.Extras[0][2]);
     t.Bis(20000);
     EXPECT_EQ(t.ansicht.Sekunden[0], 10);
     t.Tasten({{20000, D}});  // a second one adds up, on the running one-second beat
@@ -271,13 +253,9 @@ TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
     EXPECT_FALSE(t.z.E().Spieler1.Unverwundbar || t.ansicht.Extras[0][2] ||
                  t.spiel.Timer_Unverwund(1).Eingeschaltet());
     // Heard: each pickup, and a warning in each of the last three seconds.
-    using enum TKlang;
-    EXPECT_EQ(t.ansicht.Nur({ExtraUnverwundbar, UnverwundbarEndet}),
-              (std::vector<std::pair<std::uint64_t, TKlang>>{{0, ExtraUnverwundbar},
-                                                             {20000, ExtraUnverwundbar},
-                                                             {57000, UnverwundbarEndet},
-                                                             {58000, UnverwundbarEndet},
-                                                             {59000, UnverwundbarEndet}}));
+    EXPECT_EQ(t.ansicht.Gehoert({TKlang::ExtraUnverwundbar, TKlang::UnverwundbarEndet}),
+              "0 Extra Unverwundbar, 20000 Extra Unverwundbar, 57000 Unverwundbarkeit endet, "
+              "58000 Unverwundbarkeit endet, 59000 Unverwundbarkeit endet");
 }
 
 TEST(Spiel, WasserSteigtErstNachDerErstenExplosionUndErtraenkt) {
@@ -288,8 +266,6 @@ TEST(Spiel, WasserSteigtErstNachDerErstenExplosionUndErtraenkt) {
     t.spiel.Timer_Bombe().Einschalten();
     t.Bis(14000);
     EXPECT_EQ(t.Brett(), Z("~...1|#####|....2"));
-    t.Bis(15999);
-    EXPECT_EQ(t.Brett()[0], "~...1");
     t.Bis(16000);  // every 2000 ms
     EXPECT_EQ(t.Brett()[0], "~~..1");
     t.Bis(21999);
@@ -299,18 +275,13 @@ TEST(Spiel, WasserSteigtErstNachDerErstenExplosionUndErtraenkt) {
     EXPECT_EQ(t.meldungen.Letzter(), "Spieler 2 hat die letzte Runde gewonnen!");
     // One quiet sound per water step, then the drowning ends the round.
     using enum TKlang;
-    EXPECT_EQ(t.ansicht.Nur({WasserSteigt, SpielerErtrunken, SpielerGetroffen, RundeGewonnen}),
-              (std::vector<std::pair<std::uint64_t, TKlang>>{{16000, WasserSteigt},
-                                                             {18000, WasserSteigt},
-                                                             {20000, WasserSteigt},
-                                                             {22000, WasserSteigt},
-                                                             {22000, SpielerErtrunken},
-                                                             {22000, RundeGewonnen}}));
+    EXPECT_EQ(t.ansicht.Gehoert({WasserSteigt, SpielerErtrunken, SpielerGetroffen, RundeGewonnen}),
+              "16000 Wasser steigt, 18000 Wasser steigt, 20000 Wasser steigt, 22000 Wasser steigt, "
+              "22000 Spieler ertrunken, 22000 Runde gewonnen");
 }
 
 TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     using enum TKlang;
-    using TKlaenge = std::vector<std::pair<std::uint64_t, TKlang>>;
     TSpielTest t;
     ASSERT_TRUE(
         t.Starten("1.+.....|........|........|.......2", [](auto& e) { e.ExtraProzent = 100; }));
@@ -324,12 +295,10 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     ASSERT_LT(extra, 4);
     const TKlang aufgesammelt[4] = {ExtraWerfen, ExtraMehrBomben, ExtraUnverwundbar,
                                     ExtraKrankheit};
-    EXPECT_EQ(t.ansicht.Klaenge, (TKlaenge{{0, BombeGelegt},
-                                           {0, BombeGelegt},
-                                           {2000, Explosion},
-                                           {2000, BlockZerstoert},
-                                           {4000, ExtraFreigelegt},
-                                           {4020, aufgesammelt[extra]}}));
+    EXPECT_EQ(t.ansicht.Gehoert(),
+              "0 Bombe gelegt, 0 Bombe gelegt, 2000 Explosion, 2000 Block "
+              "zerstört, 4000 Extra freigelegt, 4020 " +
+                  KlangName(aufgesammelt[extra]));
 
     // A throw is heard twice at once (the landing sound starts late by itself); a bomb that
     // cannot be laid or thrown is silent.
@@ -337,45 +306,43 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     ASSERT_TRUE(u.Starten("1w.....|.......|......2"));
     u.Tasten({{0, D}, {10, E}, {20, E}, {30, A}});
     // The bomb lands on the free cell the random source chooses, counted in board order with
-    // its own cell freed.
+    // its own cell freed: one of the 19 cells from the second to the one before player 2.
     u.Bis(40);
-    Zeilen vorWurf = u.Brett();
-    vorWurf[0][1] = '.';
-    std::vector<std::pair<int, int>> frei;
-    for (int z = 0; z < 3; ++z)
-        for (int sp = 0; sp < 7; ++sp)
-            if (vorWurf[std::size_t(z)][std::size_t(sp)] == '.') frei.emplace_back(z, sp);
     TZufall zufall = u.z.zufall;
-    const auto [zeile, spalte] = frei[zufall.Zufall(std::uint32_t(frei.size()))];
+    const int ziel = int(zufall.Zufall(19)) + 1;
     u.Tasten({{40, R}, {50, R}});
-    EXPECT_EQ(u.Zelle(zeile, spalte), 'o');
-    EXPECT_EQ(
-        u.ansicht.Klaenge,
-        (TKlaenge{{0, ExtraWerfen}, {10, BombeGelegt}, {40, BombeGeworfen}, {40, BombeGelandet}}));
-    u.ansicht.Klaenge.clear();
+    EXPECT_EQ(u.Zelle(ziel / 7, ziel % 7), 'o');
     u.spiel.RundenEnde(3);
-    EXPECT_EQ(u.ansicht.Klaenge, (TKlaenge{{50, RundeUnentschieden}}));
+    EXPECT_EQ(u.ansicht.Gehoert(),
+              "0 Extra Werfen, 10 Bombe gelegt, 40 Bombe geworfen, 40 Bombe "
+              "gelandet, 50 Runde unentschieden");
 
     // Without "Werfen" the throw key does nothing, and is silent.
     TSpielTest w;
     ASSERT_TRUE(w.Starten("1......|......2"));
     w.Tasten({{0, E}, {10, D}, {20, R}});
     EXPECT_EQ(w.Brett()[0], "o1.....");
-    EXPECT_EQ(w.ansicht.Klaenge, (TKlaenge{{0, BombeGelegt}}));
+    EXPECT_EQ(w.ansicht.Gehoert(), "0 Bombe gelegt");
 }
 
-TEST(Spiel, KrankheitVertauschtTastenBeiJedemTick) {
+TEST(Spiel, KrankheitVertauschtTastenBeiJedemZufallstick) {
     TSpielTest t(3);
+    // The random source as it stands before each draw, copied: the expected draws follow.
+    TZufall vorher = t.z.zufall;
     ASSERT_TRUE(t.Starten(".....|..1k.|.....|....2"));
+    const std::uint64_t tick = vorher.Zufall(5000);
+    EXPECT_EQ(t.spiel.Timer_Krank(2).Intervall(), vorher.Zufall(5000));
     t.Taste(D);  // player 1 catches the disease at 0
     ITimer& krank = t.spiel.Timer_Krank(1);
-    const std::uint64_t tick = krank.Intervall();
+    ASSERT_EQ(krank.Intervall(), tick);
     ASSERT_GT(tick, 20u) << "choose another seed";
     t.Tasten({{tick - 1, W}});
     EXPECT_EQ(t.Zelle(0, 3), '1') << "keys still normal";
+    vorher = t.z.zufall;
     t.Bis(tick);
-    EXPECT_EQ(t.ansicht.Nur({TKlang::TastenVertauscht}),
-              (std::vector<std::pair<std::uint64_t, TKlang>>{{tick, TKlang::TastenVertauscht}}));
+    EXPECT_EQ(krank.Intervall(), vorher.Zufall(5000)) << "a new interval at every tick";
+    EXPECT_EQ(t.ansicht.Gehoert({TKlang::TastenVertauscht}),
+              std::to_string(tick) + " Tasten vertauscht");
     const auto s = t.z.E().Spieler1;
     EXPECT_EQ((std::array{s.TasteOben, s.TasteUnten, s.TasteLinks, s.TasteRechts, s.TasteBombe}),
               (std::array{S, W, D, A, E}));
@@ -406,10 +373,7 @@ TEST(Spiel, KrankheitVertauschtTastenBeiJedemTick) {
 TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
     TSpielTest t;
     ASSERT_TRUE(t.Starten("1.......|.......2", [](auto& e) {
-        e.SpielerVerzoegerung = 0;
-        e.PlatzExplo = 4;
-        e.ExploDauer = 1;
-        e.WasserGeschwindigkeit = 0;
+        e.SpielerVerzoegerung = 0, e.PlatzExplo = 4, e.ExploDauer = 1, e.WasserGeschwindigkeit = 0;
     }));
     EXPECT_EQ(t.spiel.Timer_Wasser().Intervall(), 10u);
     // The lock lasts 1 ms; the fuse and the blast 500 ms each.
@@ -425,13 +389,9 @@ TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
 
     // Fuse and blast each follow their own field; the blast's beat stops with its list.
     TSpielTest u;
-    ASSERT_TRUE(u.Starten("1.......|.......2", [](auto& e) {
-        e.PlatzExplo = 1000;
-        e.ExploDauer = 3000;
-    }));
+    ASSERT_TRUE(
+        u.Starten("1.......|.......2", [](auto& e) { e.PlatzExplo = 1000, e.ExploDauer = 3000; }));
     u.Tasten({{0, E}, {10, D}, {20, D}, {30, D}});
-    u.Bis(999);
-    EXPECT_EQ(u.Zelle(0, 0), 'o');
     u.Bis(1000);
     EXPECT_EQ(u.Zelle(0, 0), 'x');
     u.Bis(3999);
@@ -439,37 +399,6 @@ TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
     u.Bis(4000);
     EXPECT_EQ(u.Zelle(0, 0), '.');
     EXPECT_FALSE(u.spiel.Timer_Explo().Eingeschaltet());
-}
-
-TEST(Spiel, ZufallBestimmtKrankheitstaktUndWurfziel) {
-    // The random source as it stands before each draw, copied: the expected draws follow.
-    TSpielTest t(5);
-    TZufall vorher = t.z.zufall;
-    ASSERT_TRUE(t.Starten(".....|..1k.|o....|....2", [](auto& e) { e.Spieler1.Computer = false; }));
-    const std::uint32_t erster1 = vorher.Zufall(5000), erster2 = vorher.Zufall(5000);
-    EXPECT_EQ(t.spiel.Timer_Krank(1).Intervall(), erster1);
-    EXPECT_EQ(t.spiel.Timer_Krank(2).Intervall(), erster2);
-    t.Taste(D);  // the disease
-    ITimer& krank = t.spiel.Timer_Krank(1);
-    ASSERT_GT(krank.Intervall(), 0u);
-    std::uint64_t faellig = krank.Intervall();  // switched on at 0: a full period
-    for (int tick = 0; tick < 3; ++tick) {
-        t.Bis(faellig - 1);
-        TZufall z = t.z.zufall;
-        const std::uint32_t naechster = z.Zufall(5000);
-        t.Bis(faellig);
-        EXPECT_EQ(krank.Intervall(), naechster) << "a new interval at every tick";
-        if (naechster == 0) break;
-        faellig += naechster;
-    }
-}
-
-TEST(Spiel, KITimerFuerJedenComputerspieler) {
-    for (int computer = 1; computer <= 2; ++computer) {
-        TSpielTest t;
-        ASSERT_TRUE(t.Starten("1...|...2", [&](auto& e) { e.Spieler(computer).Computer = true; }));
-        EXPECT_TRUE(t.spiel.Timer_KI().Eingeschaltet()) << computer;
-    }
 }
 
 TEST(Spiel, KITimerIntervall) {
@@ -483,56 +412,12 @@ TEST(Spiel, KITimerIntervall) {
     for (const auto& [platz, schwierigkeit, ms] : faelle)
         EXPECT_EQ(KIIntervall(platz, schwierigkeit), ms) << platz << " " << int(schwierigkeit);
     TSpielTest t;
-    ASSERT_TRUE(t.Starten("1#2", [](auto& e) { e.Spieler2.Computer = true, e.Schwierigkeit = 9; }));
+    // Either player may be the computer.
+    ASSERT_TRUE(t.Starten("1#2", [](auto& e) { e.Spieler1.Computer = true, e.Schwierigkeit = 9; }));
     EXPECT_EQ(t.spiel.Timer_KI().Intervall(), 2000u) << "the interval the window was made with";
     EXPECT_TRUE(t.spiel.Timer_KI().Eingeschaltet());
     t.spiel.FormClose();
     t.Einstellen([](auto& e) { e.Schwierigkeit = 5, e.PlatzExplo = 500; });
     ASSERT_TRUE(t.Starten());
     EXPECT_EQ(t.spiel.Timer_KI().Intervall(), 1u);
-}
-
-TEST(Spiel, ZufallsspielHaeltBombenUndSpielerorteStimmig) {
-    // Random keys against the computer; level "b" holds a second cell of player 1.
-    for (std::uint64_t saat = 1; saat <= 10; ++saat) {
-        TSpielTest t(saat);
-        t.Einstellen([](auto& e) {
-            e.Spieler2.Computer = true, e.ExtraProzent = 100, e.Rundenanzahl = 100;
-            e.PlatzExplo = 1000, e.ExploDauer = 800, e.WasserGeschwindigkeit = 700;
-        });
-        t.Level("a", "1..++.+..|.#+#.#+#.|++.+~+.+.|.#+#.#+#.|..++.+..2");
-        t.Level("b", "1.+.+.|.#+#.1|+.+...|.#~#.#|....+2");
-        ASSERT_TRUE(t.Starten());
-        auto pruefen = [&] {
-            // Every bomb on the board has exactly one record, and every record its bomb.
-            const auto& l = t.z.bomben.Bombenliste();
-            std::size_t bomben = 0;
-            for (TIndex i = 1; i <= t.z.feld.AnzahlKnoten(); ++i) {
-                if (!HatBombe(t.z.feld.KnotenBei(i))) continue;
-                ++bomben;
-                const TPosition pos = t.z.feld.PositionVon(i);
-                ASSERT_EQ(1, std::count_if(l.begin(), l.end(),
-                                           [&](const TBombe& b) { return b.Position == pos; }));
-            }
-            ASSERT_EQ(bomben, l.size());
-            // The remembered player cells answer as the full search does.
-            for (int p = 1; p <= 2; ++p) {
-                const TGefunden a = SpielerFinden(t.spiel.Daten(), p), b = t.z.feld.FindeSpieler(p);
-                ASSERT_TRUE(a.Knoten == b.Knoten && a.Index == b.Index) << p;
-            }
-        };
-        TZufall z(saat * 77);
-        for (int schritt = 0; schritt < 3000 && !t.spiel.MatchVorbei(); ++schritt) {
-            const std::uint64_t ziel = t.uhr.Jetzt() + z.Zufall(120);
-            while (t.uhr.NaechsterTick(ziel)) ASSERT_NO_FATAL_FAILURE(pruefen()) << saat;
-            t.Bis(ziel);
-            if (z.Zufall(50) == 0)
-                t.z.Aendern([&](auto& e) {
-                    e.Spieler1.Werfen = true, e.Spieler1.MehrBomben = z.Zufall(2);
-                });
-            t.Taste(std::array{W, S, A, D, E, R}[z.Zufall(6)]);
-            ASSERT_NO_FATAL_FAILURE(pruefen()) << saat << " " << schritt;
-            if (!t.spiel.FeldAktiv()) t.spiel.NextRound();
-        }
-    }
 }

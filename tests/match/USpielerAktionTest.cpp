@@ -52,9 +52,7 @@ TEST(SpielerAktion, BombeLegenNurAufEigenerFreierZelle) {
     EXPECT_EQ(z.Brett(), Z("..|.Q|1."));
     ASSERT_EQ(z.bomben.Bombenliste().size(), 1u);
     const TBombe& b = z.bomben.Bombenliste()[0];
-    EXPECT_EQ(b.Position, (TPosition{2, 2}));
-    EXPECT_EQ(b.Spieler, 2);
-    EXPECT_EQ(b.Zaehler, 0);
+    EXPECT_TRUE(b.Position == (TPosition{2, 2}) && b.Spieler == 2 && b.Zaehler == 0);
     EXPECT_FALSE(BombeLegen(z.d, zaSpieler2)) << "one bomb per cell";
     z.Brett({"e2"});
     EXPECT_FALSE(BombeLegen(z.d, zaSpieler1)) << "not from inside an explosion";

@@ -36,9 +36,7 @@ TGetroffen WasserSchlicht(TSpielfeld& feld, bool& geaendert, bool& fliesst) {
 
 TEST(Wasser, EinSchrittErtraenktUndFlutetNurFreieZellen) {
     TSpielZustand z;
-    z.Aendern([](TSpielRecEinstellungen& e) {
-        e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = true;
-    });
+    z.Aendern([](auto& e) { e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = true; });
     // Invulnerable or not, a player on a plain cell drowns; on a bomb or in an explosion it is
     // safe. Water flooded in this step does not flood on before the next.
     z.Brett(Z("1~2|P~Q|e~x|m~o|+~#|t~E|~.."));

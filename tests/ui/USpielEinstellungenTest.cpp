@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,29 +55,20 @@ TEST_F(EinstellungenTest, ArbeitskopieBeiOkAbbrechenUndTitelleiste) {
         EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 3) << weg;
         dlg.SE_Rundenanzahl->setValue(7);
         dlg.Ed_Namen1->setText("Anna");
-        dlg.CB_Computer2->setChecked(true);
         LevelHinzufuegen(u.Level("Arena.dat"));
-        EXPECT_EQ(kopie.Rundenanzahl, 7);
         EXPECT_EQ(kopie.Spieler1.Name, "Anna");
-        EXPECT_TRUE(kopie.Spieler2.Computer);
         EXPECT_EQ(p.Einstellungen.EinstellungenHolen(), start);
-        EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
         if (weg == std::string("OK")) break;
         // "&Abbrechen" and the title bar: the working copy is the record again, so abandoned
         // edits never reach the next match.
         weg == std::string("Abbrechen") ? dlg.AbbrechenClick() : (void)dlg.close();
-        EXPECT_EQ(dlg.result(), QDialog::Rejected);
-        EXPECT_FALSE(dlg.isVisible());
         EXPECT_EQ(kopie, start) << weg;
-        EXPECT_TRUE(p.Einstellungen.Levelliste().empty());
-        EXPECT_EQ(p.Einstellungen.LevelAnzahl, 0);
+        EXPECT_TRUE(p.Einstellungen.Levelliste().empty() && p.Einstellungen.LevelAnzahl == 0);
     }
     // OK commits the working copy and the list.
     dlg.Btn_OKClick();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 7);
     EXPECT_EQ(kopie, p.Einstellungen.EinstellungenHolen());
-    EXPECT_EQ(p.Einstellungen.Levelliste(), std::vector<std::string>{u.Level("Arena.dat")});
     EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
 }
 
@@ -89,36 +79,22 @@ TEST_F(EinstellungenTest, Levelliste) {
     const QTreeWidgetItem* z = dlg.LV_Level->topLevelItem(0);
     EXPECT_EQ(z->text(0) + "|" + z->text(1) + "|" + z->text(2),
               "Arena|16 x 20|" + QString::fromStdString(u.Level("Arena.dat")));  // rows x columns
-    EXPECT_EQ(u.Dialoge.Gefragt.back().Ordner, QString::fromStdString(p.SpielfelderOrdner()));
-    // Reading a level replaced the geometry: the editor opened next starts with it.
-    EXPECT_EQ(p.Feld.FeldDaten().Name, "Arena");
-    for (const char* l : {"Arena.dat", "KleinesDuell.dat", "Labyrinth.dat"})  // no duplicate check
-        LevelHinzufuegen(u.Level(l));
-    EXPECT_EQ(p.Einstellungen.LevelAnzahl, 4);
+    for (const char* l : {"Arena.dat", "KleinesDuell.dat"}) LevelHinzufuegen(u.Level(l));
+    EXPECT_EQ(p.Einstellungen.LevelAnzahl, 3);  // no duplicate check
 
-    // A missing level is reported and not listed.
+    // Refused and not listed: a missing level, a path longer than its 255-character field (not
+    // stored cut off), a path with a character the level list cannot hold.
     LevelHinzufuegen(u.Ordner.Pfad("fehlt.dat"));
     EXPECT_EQ(u.Meldungen.Letzter(), "Fehler beim Öffnen der AllgemeinDatei!");
-    // A path longer than its 255-character field is refused instead of being stored cut off.
-    u.Meldungen.Leeren();
     LevelHinzufuegen(u.Ordner.Pfad(std::string(260, 'x') + ".dat"));
-    EXPECT_EQ(Zeilen(), 4);
-    ASSERT_EQ(u.Meldungen.Eintraege.size(), 1u);
-    EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
     EXPECT_NE(u.Meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
-    // So is a path with a character the level list cannot hold, named in the message.
-    const std::string lodz = u.Ordner.Pfad("Łódź/a.dat");
-    LevelHinzufuegen(lodz);
-    EXPECT_EQ(Zeilen(), 4);
-    EXPECT_EQ(u.Meldungen.Letzter(),
-              "Der Pfad " + lodz +
-                  " enthält das Zeichen \"Ł\", das nicht gespeichert werden kann. Bitte wählen "
-                  "Sie eine Datei oder einen Ordner ohne dieses Zeichen.");
+    LevelHinzufuegen(u.Ordner.Pfad("Łódź/a.dat"));
+    EXPECT_NE(u.Meldungen.Letzter().find("das Zeichen \"Ł\""), std::string::npos);
+    EXPECT_EQ(Zeilen(), 3);
 
-    // Deleting three selected rows removes all three.
-    for (int i = 1; i < 4; ++i) dlg.LV_Level->topLevelItem(i)->setSelected(true);
+    // Deleting two selected rows removes both.
+    for (int i = 1; i < 3; ++i) dlg.LV_Level->topLevelItem(i)->setSelected(true);
     dlg.SB_LoeschenClick();
-    EXPECT_EQ(Zeilen(), 1);
     EXPECT_EQ(p.Einstellungen.LevelAnzahl, 1);
     dlg.Btn_OKClick();
     // Filling again: a level whose general file has gone drops out of the dialog only.
@@ -130,8 +106,6 @@ TEST_F(EinstellungenTest, Levelliste) {
 
 TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
     dlg.DialogLaden();
-    dlg.show();
-    dlg.SE_Rundenanzahl->setFocus();
     dlg.SE_Rundenanzahl->selectAll();
     QLineEdit* text = dlg.SE_Rundenanzahl->findChild<QLineEdit*>();
     for (QChar c : QStringLiteral("150")) {
@@ -141,23 +115,11 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
     EXPECT_EQ(text->text(), "150");
     // Leaving the field makes it the maximum, in the field and in the record.
     dlg.SE_Rundenanzahl->interpretText();
-    EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 100);
     EXPECT_EQ(p.Einstellungen.Arbeitskopie.Rundenanzahl, 100);
-    // A name takes only characters the settings file can store.
-    dlg.Ed_Namen2->clear();
-    for (const QString& teil : {QStringLiteral("ód"), QStringLiteral("ź"), QStringLiteral(" €uro")})
-        dlg.Ed_Namen2->insert(teil);
-    EXPECT_EQ(p.Einstellungen.Arbeitskopie.Spieler2.Name, "ód €uro");
-    // The other fields take no typing at all.
-    EXPECT_TRUE(dlg.SE_PlatzExplo->findChild<QLineEdit*>()->isReadOnly());
-    dlg.hide();
 
     // Intervals out of range (a hand-made file) are shown and taken on OK as the match uses them.
     TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-    e.PlatzExplo = 3;
-    e.ExploDauer = 65535;
-    e.WasserGeschwindigkeit = 0;
-    e.SpielerVerzoegerung = 0;
+    e.PlatzExplo = 3, e.ExploDauer = 65535, e.WasserGeschwindigkeit = 0, e.SpielerVerzoegerung = 0;
     p.Einstellungen.EinstellungenSetzen(e);
     dlg.DialogLaden();
     EXPECT_EQ(
@@ -171,9 +133,7 @@ TEST_F(EinstellungenTest, RundenfeldNimmtGetippteZahlenImBereich) {
 TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
     const std::string held1 = u.Ordner.Pfad("a/held.bmp"), held2 = u.Ordner.Pfad("b/held.bmp");
     const std::string Held = u.Ordner.Pfad("c/Held.bmp");
-    BitmapAnlegen(held1, qRgb(200, 0, 0));
-    BitmapAnlegen(held2, qRgb(0, 200, 0));
-    BitmapAnlegen(Held, qRgb(0, 0, 200));
+    for (const std::string& bild : {held1, held2, Held}) BitmapAnlegen(bild, qRgb(0, 0, 200));
     TSpielRecEinstellungen& kopie = p.Einstellungen.Arbeitskopie;
 
     // A picture that has gone shows the built-in one, and its path is cleared.
@@ -184,7 +144,6 @@ TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
     dlg.DialogLaden();
     EXPECT_EQ(kopie.BildKrankheit, "");
     EXPECT_TRUE(GleichesBild(Bild(5), EingebautesBild(TEingebaut::Krankheit)));
-    EXPECT_EQ(Bild(1).pixel(0, 0), qRgb(0, 200, 0));
 
     // Player 1 may not use a file of the same name as player 2's, whatever its folder; the
     // comparison is case-sensitive.
@@ -196,24 +155,14 @@ TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
     EXPECT_EQ(kopie.Spieler1.Bild, Held);
     EXPECT_EQ(Bild(0).pixel(0, 0), qRgb(0, 0, 200));
 
-    // A file that is no bitmap, or a path too long for its field, is refused with a box.
+    // A file that is no bitmap is refused with a box; the four extras may share one picture.
     const std::string kaputt = u.Ordner.Pfad("kaputt.bmp");
-    const std::string lang = u.Ordner.Pfad(std::string(250, 'y') + "/bild.bmp");
     SchreibeBytes(kaputt, {'n', 'i', 'x'});
-    BitmapAnlegen(lang, qRgb(1, 2, 3));
     u.Meldungen.Leeren();
-    u.Dialoge.Dateien = {kaputt, lang};
-    dlg.SB_Bilder[2]->click();
-    dlg.SB_Bilder[3]->click();
-    EXPECT_EQ(kopie.BildWerfen, "");
-    EXPECT_EQ(kopie.BildMehrBomben, "");
-    ASSERT_EQ(u.Meldungen.Eintraege.size(), 2u);
-    EXPECT_EQ(u.Meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
-    EXPECT_EQ(u.Meldungen.Eintraege[1].Typ, TBoxTyp::Fehler);
-    EXPECT_NE(u.Meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
-    // The four extras may share one picture.
-    u.Dialoge.Dateien = {held1, held1, held1, held1};
+    u.Dialoge.Dateien = {kaputt, held1, held1, held1, held1};
     for (int nr = 2; nr < 6; ++nr) dlg.SB_Bilder[nr]->click();
+    dlg.SB_Bilder[2]->click();
+    EXPECT_EQ(u.Meldungen.Eintraege.at(0).Typ, TBoxTyp::Fehler);
     EXPECT_EQ(kopie.BildWerfen, held1);
     EXPECT_EQ(kopie.BildKrankheit, held1);
 }
@@ -244,17 +193,12 @@ TEST_F(EinstellungenTest, SteuerungNurNachOk) {
 
 TEST_F(EinstellungenTest, SpeichernUndLaden) {
     dlg.DialogLaden();
-    // No level: nothing is saved or committed.
-    dlg.SE_Rundenanzahl->setValue(8);
-    dlg.DateiSpeichern();
-    EXPECT_EQ(u.Meldungen.Letzter(), "Bitte wählen sie mindestens ein Level aus!");
-    EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 3);
     // Saving commits first, so a later Cancel keeps the saved values.
+    dlg.SE_Rundenanzahl->setValue(8);
     LevelHinzufuegen(u.Level("Arena.dat"));
     const std::string datei = u.Ordner.Pfad("Turnier.sps");
     u.Dialoge.Dateien.push_back(datei);
     dlg.DateiSpeichern();
-    EXPECT_EQ(u.Dialoge.Gefragt.back().Titel, "Spiel-Einstellungen speichern");
     EXPECT_EQ(LiesBytes(datei + ".lev").size(), 256u);
     dlg.AbbrechenClick();
     EXPECT_EQ(p.Einstellungen.EinstellungenHolen().Rundenanzahl, 8);

@@ -29,13 +29,9 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
                    K = KeypadModifier;
     // clang-format off
     // Letters (Shift does not change them), digits, control and navigation keys.
-    Pruefe({{Key_W, N, 0, 87}, {Key_A, S, 0, 65}, {Key_Z, N, 0, 90}, {Key_0, N, 0, 48},
-            {Key_9, N, 0, 57}, {Key_Space, N, 0, 32}, {Key_Tab, N, 0, 9}, {Key_Backtab, S, 0, 9},
-            {Key_Return, N, 0, 13}, {Key_Escape, N, 0, 27}, {Key_Backspace, N, 0, 8},
-            {Key_Pause, N, 0, 19}, {Key_Insert, N, 0, 45}, {Key_Delete, N, 0, 46},
-            {Key_Home, N, 0, 36}, {Key_End, N, 0, 35}, {Key_PageUp, N, 0, 33},
-            {Key_PageDown, N, 0, 34}, {Key_Left, N, 0, 37}, {Key_Up, N, 0, 38},
-            {Key_Right, N, 0, 39}, {Key_Down, N, 0, 40}, {Key_F1, N, 0, 112}, {Key_F12, N, 0, 123},
+    Pruefe({{Key_W, N, 0, 87}, {Key_A, S, 0, 65}, {Key_9, N, 0, 57}, {Key_Space, N, 0, 32},
+            {Key_Backtab, S, 0, 9}, {Key_Return, N, 0, 13}, {Key_Escape, N, 0, 27},
+            {Key_Home, N, 0, 36}, {Key_Left, N, 0, 37}, {Key_Down, N, 0, 40}, {Key_F12, N, 0, 123},
             {Key_unknown, N, 0, 0}});
     // Left and right Ctrl and AltGr are all Ctrl, as on Windows; the right Alt of a US layout
     // stays Alt.
@@ -44,19 +40,13 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
             {Key_Alt, A, 108, 18}});
     // Number pad with NumLock, and without it (navigation keys). Its scan code must not turn it
     // into a main-block key.
-    Pruefe({{Key_0, K, 0, 96}, {Key_8, K, 0, 104}, {Key_8, K, 80, 104}, {Key_Asterisk, K, 0, 106},
-            {Key_Plus, K, 0, 107}, {Key_Minus, K, 0, 109}, {Key_Comma, K, 0, 110},
-            {Key_Slash, K, 0, 111}, {Key_Enter, K, 0, 13}, {Key_Up, K, 0, 38},
-            {Key_Insert, K, 0, 45}, {Key_Clear, K, 0, 12}});
+    Pruefe({{Key_0, K, 0, 96}, {Key_8, K, 80, 104}, {Key_Asterisk, K, 0, 106}, {Key_Comma, K, 0, 110},
+            {Key_Enter, K, 0, 13}, {Key_Up, K, 0, 38}, {Key_Clear, K, 0, 12}});
     // The German keys; Shift and AltGr change the character, not the key.
-    Pruefe({{Key_Udiaeresis, N, 0, 186}, {Key_Odiaeresis, N, 0, 192}, {Key_Adiaeresis, N, 0, 222},
-            {Key_ssharp, N, 0, 219}, {Key_NumberSign, N, 0, 191}, {Key_Plus, N, 0, 187},
-            {Key_Comma, N, 0, 188}, {Key_Minus, N, 0, 189}, {Key_Period, N, 0, 190},
-            {Key_Less, N, 0, 226}, {Key_Dead_Acute, N, 0, 221}, {Key_Dead_Circumflex, N, 0, 220},
-            {Key_Asterisk, S, 0, 187}, {Key_Semicolon, S, 0, 188}, {Key_Underscore, S, 0, 189},
-            {Key_Colon, S, 0, 190}, {Key_Greater, S, 0, 226}, {Key_Question, S, 0, 219},
-            {Key_Exclam, S, 0, '1'}, {Key_Equal, S, 0, '0'}, {Key_At, N, 0, 'Q'},
-            {Key_BracketLeft, N, 0, '8'}});
+    Pruefe({{Key_Udiaeresis, N, 0, 186}, {Key_Odiaeresis, N, 0, 192}, {Key_ssharp, N, 0, 219},
+            {Key_NumberSign, N, 0, 191}, {Key_Less, N, 0, 226}, {Key_Dead_Acute, N, 0, 221},
+            {Key_Dead_Circumflex, N, 0, 220}, {Key_Asterisk, S, 0, 187}, {Key_Underscore, S, 0, 189},
+            {Key_Question, S, 0, 219}, {Key_Exclam, S, 0, '1'}, {Key_At, N, 0, 'Q'}});
     // The scan code wins over the character (a German keyboard under a US layout), but letters
     // follow the layout; an unknown scan code falls back to the character.
     Pruefe({{Key_BracketLeft, N, 34, 186}, {Key_Apostrophe, N, 48, 222}, {Key_Less, N, 94, 226},
@@ -68,16 +58,11 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
 TEST(UTaste, TastenNameNachTabelle) {
     // clang-format off
     const std::pair<int, const char*> namen[] = {
-        {65, "a"}, {97, "a"}, {90, "z"}, {122, "z"}, {87, "w"}, {119, "w"} /* F8 reads like W */,
-        {8, "löschen"}, {17, "Strg / Alt Gr"}, {32, "Space"}, {160, "Space"},
-        {33, "1 / Seite nach oben"}, {49, "1 / Seite nach oben"}, {37, "5 / Pfeil nach links"},
-        {38, "6 / Pfeil nach oben"}, {123, "7 / Pfeil nach rechts"}, {91, "8 / Pfeil nach unten"},
-        {93, "9"}, {126, "+"}, {187, "+"}, {188, ","}, {61, "0"}, {124, "<"}, {92, "?"},
-        {198, "-"}, {96, "#"}, {191, "#"}, {186, "ü"}, {192, "ö"}, {219, "ß"}, {221, "´"},
-        {222, "ä"}, {144, "Numlock"}};
+        {65, "a"}, {122, "z"}, {119, "w"} /* F8 reads like W */, {17, "Strg / Alt Gr"},
+        {160, "Space"}, {49, "1 / Seite nach oben"}, {38, "6 / Pfeil nach oben"},
+        {123, "7 / Pfeil nach rechts"}, {91, "8 / Pfeil nach unten"}, {126, "+"}, {92, "?"},
+        {198, "-"}, {191, "#"}, {219, "ß"}, {221, "´"}, {222, "ä"},
+        {0, ""}, {9, ""}, {125, ""}, {189, ""}, {226, ""}, {256, ""}, {65535, ""}};
     // clang-format on
     for (const auto& [code, name] : namen) EXPECT_EQ(TastenName(std::uint16_t(code)), name) << code;
-    for (int code : {0,   7,   9,   12,  14,  15,  21,  26,  28,  31,  125, 127, 143, 145,
-                     159, 161, 185, 189, 193, 197, 199, 218, 220, 223, 226, 255, 256, 65535})
-        EXPECT_EQ(TastenName(std::uint16_t(code)), "") << code;
 }

