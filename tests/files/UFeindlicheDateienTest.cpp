@@ -179,3 +179,15 @@ TEST_F(FeindlicheDateien, LeereUndRiesigeFelderBehaltenDasAlte) {
         EXPECT_TRUE(gut || feld.FeldDaten() == vorher);
     }
 }
+
+TEST_F(FeindlicheDateien, NullzeichenImPfadBenenntKeineDatei) {
+    static int warnungen = 0;
+    warnungen = 0;
+    const auto alt = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) { ++warnungen; });
+    const std::string pfad = o.Pfad("b.bmp") + std::string("\0b", 2);
+    EXPECT_FALSE(DateiExistiert(pfad));
+    EXPECT_FALSE(bilder.BildAnhaengen(pfad, kBlockbilder));
+    qInstallMessageHandler(alt);
+    EXPECT_EQ(warnungen, 0);  // no raw toolkit warning reaches the player's terminal
+}

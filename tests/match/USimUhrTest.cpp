@@ -33,3 +33,21 @@ TEST(SimUhr, EinschaltenUndIntervallwechsel) {
     }
     EXPECT_EQ(ticks, (std::vector<std::uint64_t>{1400, 1800, 2200, 2700, 3100, 3370, 9010, 9020}));
 }
+
+TEST(SimUhr, GleichzeitigeTicksInErzeugungsreihenfolge) {
+    TSimUhr uhr;
+    std::vector<std::string> ticks;
+    std::unique_ptr<ITimer> a, b, c;
+    b = uhr.TimerErzeugen("B", 100, [&] { ticks.push_back("B"); });
+    // A stops C, created last, which would have ticked at the same moment.
+    a = uhr.TimerErzeugen("A", 100, [&] {
+        ticks.push_back("A");
+        c->Ausschalten();
+        uhr.LaufeBis(100000);  // a tick cannot run the clock from inside
+    });
+    c = uhr.TimerErzeugen("C", 100, [&] { ticks.push_back("C"); });
+    for (ITimer* x : {c.get(), a.get(), b.get()}) x->Einschalten();
+    uhr.LaufeBis(100);
+    EXPECT_EQ(ticks, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(uhr.Jetzt(), 100u);
+}
