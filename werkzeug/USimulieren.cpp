@@ -125,16 +125,14 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
     return {};
 }
 
-// Information boxes of the match are its round and match messages; everything else is the file
-// layer's and goes to standard error like the other commands' messages.
+// Information boxes of the match are its round and match messages, which the result lines
+// carry; everything else is the file layer's and goes to standard error like the other
+// commands' messages.
 class TSimMeldungen : public IMeldungen {
   public:
     explicit TSimMeldungen(std::ostream& fehler) : konsole_(fehler) {}
     void Zeige(TBoxTyp typ, const std::string& text) override {
-        if (typ == TBoxTyp::Information)
-            Mitteilungen.push_back(text);
-        else
-            konsole_.Zeige(typ, text);
+        if (typ != TBoxTyp::Information) konsole_.Zeige(typ, text);
     }
     bool FrageJaNein(TBoxTyp typ, const std::string& text) override {
         return konsole_.FrageJaNein(typ, text);
@@ -142,7 +140,6 @@ class TSimMeldungen : public IMeldungen {
     TAntwort FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) override {
         return konsole_.FrageJaNeinAbbrechen(typ, text);
     }
-    std::vector<std::string> Mitteilungen;
 
   private:
     TKonsolenMeldungen konsole_;
