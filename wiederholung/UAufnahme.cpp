@@ -95,11 +95,12 @@ std::string AufnahmeDekodieren(std::string_view daten, TAufnahme& a) {
         r.Arbeitskopie.size() != kGroesseEinstellungen || !l.Zahl(v, 2))
         return kBeschaedigt;
     r.LevelAnzahl = static_cast<std::uint16_t>(v);
-    if (!l.Anzahl(n, 4)) return kBeschaedigt;
+    // A level list holds at most as many levels as a match can count.
+    if (!l.Anzahl(n, 4) || n > 65535) return kBeschaedigt;
     r.Levelliste.resize(n);
     for (auto& pfad : r.Levelliste)
         if (!l.Block(pfad)) return kBeschaedigt;
-    if (!l.Anzahl(n, 5)) return kBeschaedigt;
+    if (!l.Anzahl(n, 5) || n > 65535) return kBeschaedigt;
     r.Level.resize(n);
     for (auto& lv : r.Level) {
         std::uint64_t maske = 0;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unordered_map>
 
 #include "files/UDateiInhalt.h"
 
@@ -68,11 +69,13 @@ TAbspielOrdner::TAbspielOrdner(const TAufnahme& a) {
         if (l.Zellen) ok_ = Schreiben(basis, *l.Zellen) && ok_;
         if (l.Bilder) ok_ = Schreiben(basis + ".bild", *l.Bilder) && ok_;
     }
+    std::unordered_map<std::string, std::size_t> nummer;
+    for (std::size_t i = 0; i < a.Level.size(); ++i) nummer[a.Level[i].Pfad] = i;
     for (const std::string& pfad : a.Levelliste) {
-        std::string ziel = ordner_ + "fehlt.dat";
-        for (std::size_t i = 0; i < a.Level.size(); ++i)
-            if (a.Level[i].Pfad == pfad) ziel = ordner_ + std::to_string(i) + ".dat";
-        Levelliste.push_back(ziel);
+        const auto n = nummer.find(pfad);
+        Levelliste.push_back(
+            ordner_ + (n == nummer.end() ? std::string("fehlt") : std::to_string(n->second)) +
+            ".dat");
     }
 }
 

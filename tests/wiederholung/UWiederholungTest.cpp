@@ -71,6 +71,12 @@ TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
     EXPECT_EQ(geaendert(eingaben + 4 + 8, "\x07"), kKaputt);
     TAufnahme c;
     EXPECT_EQ(AufnahmeDekodieren(d + '\0', c), kKaputt);
+    // More levels than a match can count: refused before anything is laid out for them.
+    TAufnahme gross = a;
+    gross.Levelliste.assign(65536, "");
+    EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), kKaputt);
+    gross.Levelliste.pop_back();
+    EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), "");
 }
 
 TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
