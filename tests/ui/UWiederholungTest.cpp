@@ -227,7 +227,9 @@ TEST(Taktgeber, FolgtDerZeitStehtBeiOffenerMeldungUndNachTempo) {
     WarteBis([] { return false; }, 300);
     takt.Einholen();
     EXPECT_GE(uhr.Jetzt() - start, std::uint64_t(wand.elapsed()) * 3);
+    // Paused: the match catches up to the moment of the pause, then stands.
     takt.SetzeFaktor(0);
+    takt.Einholen();
     const auto angehalten = uhr.Jetzt();
     WarteBis([] { return false; }, 150);
     takt.Einholen();
