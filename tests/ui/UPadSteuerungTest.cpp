@@ -45,12 +45,7 @@ TEST_F(PadTest, ZweiPadsSpielenEineRundeUndKommenUndGehen) {
     p.Bilder.StandardOrdner(p.Programmordner);
     p.Bilder.BilderNeuLaden();
     TFrm_Spiel f(p);
-    TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-    e.PlatzExplo = 500;
-    p.Einstellungen.EinstellungenSetzen(e);
-    p.Einstellungen.Arbeitskopie = e;
-    p.Einstellungen.LevelAnhaengen(u.Level("KleinesDuell.dat"));
-    p.Einstellungen.LevelAnzahl = 1;
+    u.EinLevel("KleinesDuell.dat", [](TSpielRecEinstellungen& e) { e.PlatzExplo = 500; });
     ASSERT_TRUE(f.MatchStarten());
     f.show();
     // Connected before the match: pad 1 plays for player 1, pad 2 for player 2, with defaults.

@@ -53,13 +53,10 @@ struct SpielFensterTest : ::testing::Test {
     // A running match on a sample level.
     void MatchAuf(const std::string& level, std::uint16_t platzExplo = 2000,
                   std::uint8_t runden = 3) {
-        TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-        e.PlatzExplo = platzExplo;
-        e.Rundenanzahl = runden;
-        p.Einstellungen.EinstellungenSetzen(e);
-        p.Einstellungen.Arbeitskopie = e;
-        p.Einstellungen.LevelAnhaengen(u.Level(level));
-        p.Einstellungen.LevelAnzahl = 1;
+        u.EinLevel(level, [&](TSpielRecEinstellungen& e) {
+            e.PlatzExplo = platzExplo;
+            e.Rundenanzahl = runden;
+        });
         ASSERT_TRUE(f->MatchStarten());
         f->show();
         QApplication::setActiveWindow(f.get());

@@ -40,12 +40,7 @@ struct WiederholungTest : ::testing::Test {
     // Two rounds on "Arena", each lost by the player who stays on the bomb they laid; played
     // through the window's keys and buttons, on the window's clock driven by the test.
     void MatchSpielen() {
-        TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-        e.Rundenanzahl = 2;
-        p.Einstellungen.EinstellungenSetzen(e);
-        p.Einstellungen.Arbeitskopie = e;
-        p.Einstellungen.LevelAnhaengen(u.Level("Arena.dat"));
-        p.Einstellungen.LevelAnzahl = 1;
+        u.EinLevel("Arena.dat", [](TSpielRecEinstellungen& e) { e.Rundenanzahl = 2; });
         ASSERT_TRUE(f.MatchStarten());
         f.Takt().Stoppen();
         // The match draws from the seed it records (its first draw: the disease's interval).

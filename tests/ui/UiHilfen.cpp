@@ -74,6 +74,16 @@ std::string TUiUmgebung::Level(const std::string& datei) const {
     return Ordner.Pfad("Spielfelder/" + datei);
 }
 
+void TUiUmgebung::EinLevel(const std::string& datei,
+                           const std::function<void(TSpielRecEinstellungen&)>& aendern) {
+    TSpielRecEinstellungen e = Daten->Einstellungen.EinstellungenHolen();
+    aendern(e);
+    Daten->Einstellungen.EinstellungenSetzen(e);
+    Daten->Einstellungen.Arbeitskopie = e;
+    Daten->Einstellungen.LevelAnhaengen(Level(datei));
+    Daten->Einstellungen.LevelAnzahl = 1;
+}
+
 bool WarteBis(const std::function<bool()>& bedingung, int ms) {
     QElapsedTimer uhr;
     uhr.start();

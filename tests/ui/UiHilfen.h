@@ -38,6 +38,9 @@ struct TUiUmgebung {
     std::unique_ptr<TProgrammDaten> Daten;
 
     std::string Level(const std::string& datei) const;
+    // Settings for a match on one sample level: the record as changed, kept as the working copy.
+    void EinLevel(const std::string& datei,
+                  const std::function<void(TSpielRecEinstellungen&)>& aendern);
     // Modal windows are answered by these, in order; each gets the window and returns its result.
     // Without one, a window is cancelled.
     std::deque<std::function<int(QDialog&)>> Antworten;
