@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "klang/USdl.h"
+#include "sdl/USdl.h"
 
 namespace {
 

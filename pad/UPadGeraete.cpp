@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "klang/USdl.h"
+#include "sdl/USdl.h"
 
 TPadGeraete::~TPadGeraete() {
     if (zustand_ != 1) return;

@@ -1,5 +1,6 @@
-// SDL2 (audio and game controllers), loaded on first use. Linked directly it would load its twenty
-// libraries (X11, Wayland, PulseAudio, ALSA, ...) at every start of the game, sound or not.
+// SDL2, shared by the sound and the game controllers, loaded on first use. Linked directly it would
+// load its twenty libraries (X11, Wayland, PulseAudio, ALSA, ...) at every start of the game, sound
+// or not.
 #pragma once
 
 #include <SDL.h>

@@ -1,4 +1,4 @@
-#include "klang/USdl.h"
+#include "sdl/USdl.h"
 
 #include <dlfcn.h>
 
@@ -54,8 +54,12 @@ void Laden() {
         Holen(b, sdl.JoystickDetachVirtual, "SDL_JoystickDetachVirtual") &&
         Holen(b, sdl.JoystickSetVirtualButton, "SDL_JoystickSetVirtualButton") &&
         Holen(b, sdl.JoystickSetVirtualAxis, "SDL_JoystickSetVirtualAxis");
+    if (!alle) return;
+    // SDL would catch SIGINT and SIGTERM for its event queue, which nobody reads here: a logout
+    // or Ctrl+C would then wait for the game. The default (end the process) stays in force.
+    sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The library stays loaded to the end of the program: its threads may still run.
-    if (alle) ergebnis = &sdl;
+    ergebnis = &sdl;
 }
 
 }  // namespace
