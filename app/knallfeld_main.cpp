@@ -8,6 +8,7 @@
 #include "files/UPfad.h"
 #include "klang/UKlangAusgabe.h"
 #include "model/UZufall.h"
+#include "ui/UBefehlszeile.h"
 #include "ui/UDateiDialoge.h"
 #include "ui/UFensterHilfen.h"
 #include "ui/UMain.h"
@@ -41,6 +42,14 @@ class TKlangProtokoll final : public IKlaenge {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QStringList worte;
+    for (int i = 0; i < argc; ++i) worte << QString::fromLocal8Bit(argv[i]);
+    const TBefehlszeile befehl = BefehlszeileLesen(worte);
+    if (befehl.Ende) {
+        std::fputs(befehl.Ausgabe.toLocal8Bit().constData(),
+                   befehl.AufFehlerkanal ? stderr : stdout);
+        return befehl.Rueckgabe;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Knallfeld"));
     ProgrammSymbolSetzen(app);
@@ -54,10 +63,7 @@ int main(int argc, char** argv) {
     // Nothing of the sound is loaded before the first sound of a match.
     TKlangAusgabe klaenge(Programmordner() + "Klaenge/");
     TKlangProtokoll protokoll(klaenge);
-    const QStringList argumente = QApplication::arguments();
-    daten.Klaenge = argumente.contains(QStringLiteral("--klang-protokoll"))
-                        ? static_cast<IKlaenge*>(&protokoll)
-                        : &klaenge;
+    daten.Klaenge = befehl.KlangProtokoll ? static_cast<IKlaenge*>(&protokoll) : &klaenge;
     // Pads are read while a match or the key capture listens; SDL only once a joystick is there.
     TPadSteuerung pads(daten);
     daten.PadSteuerung = &pads;
@@ -68,14 +74,10 @@ int main(int argc, char** argv) {
     ZentriereAufBildschirm(&haupt);
     haupt.show();
 
-    // Options for the benchmarks and checks only: "--spiel LEVEL.dat" opens a match on that
-    // level at once ("--computer": both players steered by the computer),
-    // "--nach-erstem-bild-beenden" ends the program after the first paint of its window.
-    const qsizetype spiel = argumente.indexOf(QStringLiteral("--spiel"));
     QWidget* erstesBild = &haupt;
-    if (spiel > 0 && spiel + 1 < argumente.size()) {
-        const std::string level = StdText(QFileInfo(argumente[spiel + 1]).absoluteFilePath());
-        if (argumente.contains(QStringLiteral("--computer"))) {
+    if (!befehl.Spiel.isEmpty()) {
+        const std::string level = StdText(QFileInfo(befehl.Spiel).absoluteFilePath());
+        if (befehl.Computer) {
             TSpielRecEinstellungen e = daten.Einstellungen.EinstellungenHolen();
             e.Spieler1.Computer = e.Spieler2.Computer = true;
             daten.Einstellungen.EinstellungenSetzen(e);
@@ -87,7 +89,6 @@ int main(int argc, char** argv) {
         erstesBild = programm.Fenster.Spiel;
     }
     TNachErstemBild nachErstemBild;
-    if (argumente.contains(QStringLiteral("--nach-erstem-bild-beenden")))
-        erstesBild->installEventFilter(&nachErstemBild);
+    if (befehl.NachErstemBildBeenden) erstesBild->installEventFilter(&nachErstemBild);
     return app.exec();
 }

@@ -1,0 +1,69 @@
+// The game's command line, through the real program: help and version without a display, and
+// every word it does not know refused before a window opens.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace {
+
+struct TLauf {
+    int Rueckgabe;
+    QString Aus, Fehler;
+};
+
+TLauf Starten(const QStringList& argumente, bool ohneAnzeige = true) {
+    QProcess p;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    // Without any window system a window would end the program with an abort, not an answer.
+    if (ohneAnzeige) {
+        umgebung.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        umgebung.remove(QStringLiteral("DISPLAY"));
+        umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
+    p.setProcessEnvironment(umgebung);
+    p.start(QStringLiteral(KNALLFELD_SPIEL), argumente);
+    if (!p.waitForFinished(20000)) p.kill();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(Befehlszeile, HilfeVersionUndUnbekanntesOhneFenster) {
+    const TLauf hilfe = Starten({QStringLiteral("--help")});
+    EXPECT_EQ(hilfe.Rueckgabe, 0);
+    EXPECT_TRUE(hilfe.Aus.startsWith(QStringLiteral("Aufruf: knallfeld [Optionen]")))
+        << hilfe.Aus.toStdString();
+    for (const char* o : {"--spiel LEVEL.dat", "--computer", "--klang-protokoll",
+                          "--nach-erstem-bild-beenden", "-v, --version"})
+        EXPECT_TRUE(hilfe.Aus.contains(QString::fromUtf8(o))) << o;
+    EXPECT_EQ(Starten({QStringLiteral("-h")}).Aus, hilfe.Aus);
+    const TLauf version = Starten({QStringLiteral("--version")});
+    EXPECT_EQ(version.Rueckgabe, 0);
+    EXPECT_EQ(version.Aus, QStringLiteral("knallfeld 1.0\n"));
+
+    const QString rat = QStringLiteral("\"knallfeld --help\" zeigt die Optionen.\n");
+    const struct {
+        QStringList Argumente;
+        QString Meldung;
+    } falsch[] = {
+        {{QStringLiteral("--spiel"), QStringLiteral("a.dat"), QStringLiteral("--unbekannt")},
+         QStringLiteral("knallfeld: unbekannte Option \"--unbekannt\". ")},
+        {{QStringLiteral("-x")}, QStringLiteral("knallfeld: unbekannte Option \"-x\". ")},
+        {{QStringLiteral("--spiel")},
+         QStringLiteral("knallfeld: nach \"--spiel\" fehlt ein Wert. ")},
+        {{QStringLiteral("Arena.dat")},
+         QStringLiteral("knallfeld: unerwartetes Argument \"Arena.dat\". ")},
+    };
+    for (const auto& f : falsch) {
+        const TLauf l = Starten(f.Argumente);
+        EXPECT_EQ(l.Rueckgabe, 2) << f.Argumente.join(' ').toStdString();
+        EXPECT_EQ(l.Fehler, f.Meldung + rat);
+        EXPECT_TRUE(l.Aus.isEmpty());
+    }
+    // Qt's own options still reach Qt, and the known ones still work.
+    const TLauf bild = Starten({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                QStringLiteral("--nach-erstem-bild-beenden")});
+    EXPECT_EQ(bild.Rueckgabe, 0) << bild.Fehler.toStdString();
+}
