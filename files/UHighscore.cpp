@@ -1,9 +1,28 @@
 #include "files/UHighscore.h"
 
+#include <QLockFile>
 #include <algorithm>
 #include <iterator>
 
+#include "files/UPfad.h"
 #include "files/UTypDatei.h"
+
+namespace {
+
+// Held while one instance reads, changes and writes the file. A lock that cannot be had (a
+// read-only folder, an instance hanging for seconds) does not stop the save: its own checks
+// report what is wrong.
+class THighscoreSperre {
+  public:
+    explicit THighscoreSperre(const std::string& pfad) : datei_(QtPfad(pfad) + ".lock") {
+        datei_.tryLock(5000);
+    }
+
+  private:
+    QLockFile datei_;
+};
+
+}  // namespace
 
 void THighscore::EintragEinfuegen(const THighscoreEintrag& e) {
     if (liste_.empty()) {
@@ -66,4 +85,18 @@ void HighscoreLaden(THighscore& h, TDateiFehler& fehler, const std::string& pfad
     }
     h = std::move(neu);
     d.Schliessen(kHighscoreDatei);
+}
+
+bool HighscoreEintragen(THighscore& h, const std::vector<THighscoreEintrag>& neu,
+                        TDateiFehler& fehler, const std::string& pfad) {
+    const THighscoreSperre sperre(pfad);
+    if (DateiExistiert(pfad)) HighscoreLaden(h, fehler, pfad);
+    for (const auto& e : neu) h.EintragEinfuegen(e);
+    return HighscoreSpeichern(h, fehler, pfad);
+}
+
+bool HighscoreLeeren(THighscore& h, TDateiFehler& fehler, const std::string& pfad) {
+    const THighscoreSperre sperre(pfad);
+    h.Leeren();
+    return HighscoreSpeichern(h, fehler, pfad);
 }

@@ -3,6 +3,7 @@
 
 #include <list>
 #include <string>
+#include <vector>
 
 #include "files/UDateiFehler.h"
 #include "files/URecords.h"
@@ -25,3 +26,11 @@ std::string HighscorePfad(const std::string& programmordner);
 // True on failure (already reported).
 bool HighscoreSpeichern(const THighscore& h, TDateiFehler& fehler, const std::string& pfad);
 void HighscoreLaden(THighscore& h, TDateiFehler& fehler, const std::string& pfad);
+// New results entered into the file as it is now, not into the list read at start: another
+// instance of the game may have written since. Read, insert and write are one step under a lock
+// file, so two instances ending at once cannot interleave; `h` becomes the merged list (the one
+// in memory when the file is missing or unreadable). True on failure (reported).
+bool HighscoreEintragen(THighscore& h, const std::vector<THighscoreEintrag>& neu,
+                        TDateiFehler& fehler, const std::string& pfad);
+// "Löschen": the list emptied and written under the same lock.
+bool HighscoreLeeren(THighscore& h, TDateiFehler& fehler, const std::string& pfad);

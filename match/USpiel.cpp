@@ -232,11 +232,14 @@ void TSpiel::MatchEnde() {
     const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
     if (e.Spieler1.Punkte != e.Spieler2.Punkte) ansicht_.Klang(TKlang::MatchGewonnen);
     Meldung(MatchText(e));
-    highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler1.Name, 20), e.Spieler1.Punkte});
-    highscore_.EintragEinfuegen({Utf8Kuerzen(e.Spieler2.Name, 20), e.Spieler2.Punkte});
-    if (!highscorepfad_.empty()) {
+    const std::vector<THighscoreEintrag> neu = {
+        {Utf8Kuerzen(e.Spieler1.Name, 20), e.Spieler1.Punkte},
+        {Utf8Kuerzen(e.Spieler2.Name, 20), e.Spieler2.Punkte}};
+    if (highscorepfad_.empty()) {
+        for (const auto& x : neu) highscore_.EintragEinfuegen(x);
+    } else {
         TDateiFehler fehler(meldungen_);
-        highscoreFehler_ = HighscoreSpeichern(highscore_, fehler, highscorepfad_);
+        highscoreFehler_ = HighscoreEintragen(highscore_, neu, fehler, highscorepfad_);
     }
     matchVorbei_ = true;
 }

@@ -104,8 +104,7 @@ void TFrm_Highscore::WiederholungAnsehen() {
 
 void TFrm_Highscore::Btn_DeleteClick() {
     Btn_Delete->setEnabled(false);
-    p_.Highscore.Leeren();
-    if (HighscoreSpeichern(p_.Highscore, p_.Fehler, p_.HighscoreDatei()))
+    if (HighscoreLeeren(p_.Highscore, p_.Fehler, p_.HighscoreDatei()))
         HighscoreLaden(p_.Highscore, p_.Fehler, p_.HighscoreLesedatei());
     ListeFuellen();
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QLockFile>
+#include <QProcess>
+#include <QThread>
+
 #include "hilfen/TestHilfen.h"
 
 namespace {
@@ -50,5 +54,38 @@ TEST(Highscore, UnsortierteDateiWirdBeimLesenSortiert) {
     HighscoreLaden(h, fehler, pfad);
     EXPECT_EQ(Reihe(h),
               (std::vector<std::string>{"y:50", "a:7", "b:7", "c:7", "x:5", "z:5", "w:5"}));
+    EXPECT_TRUE(meldungen.Eintraege.empty());
+}
+
+TEST(Highscore, ZweiProgrammeAmEndeIhrerSpieleVerlierenKeinenEintrag) {
+    TTestOrdner o;
+    TMeldungsProtokoll meldungen;
+    TDateiFehler fehler{meldungen};
+    const std::string pfad = o.Pfad("Highscore.hsk");
+    THighscore alt = Liste({{"Alt", 500}});
+    ASSERT_FALSE(HighscoreSpeichern(alt, fehler, pfad));
+    // This test stands for another instance that holds the lock while it writes its result.
+    QLockFile sperre(QString::fromStdString(pfad + ".lock"));
+    ASSERT_TRUE(sperre.lock());
+    QProcess b;
+    b.start(
+        QStringLiteral(KNALLFELD_WERKZEUG),
+        {QStringLiteral("simulieren"), QStringLiteral("--seed"), QStringLiteral("3"),
+         QStringLiteral("--runden"), QStringLiteral("1"), QStringLiteral("--highscore"),
+         QString::fromStdString(pfad), QStringLiteral(KNALLFELD_SPIELFELDER "KleinesDuell.dat")});
+    ASSERT_TRUE(b.waitForStarted());
+    // The other program has read the list with "Alt" only and ends its match meanwhile.
+    QThread::msleep(500);
+    THighscore anderer = Liste({{"Alt", 500}, {"Anderer", 300}});
+    ASSERT_FALSE(HighscoreSpeichern(anderer, fehler, pfad));
+    sperre.unlock();
+    ASSERT_TRUE(b.waitForFinished(30000));
+    EXPECT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+    THighscore h;
+    HighscoreLaden(h, fehler, pfad);
+    const std::vector<std::string> r = Reihe(h);
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(std::vector(r.begin(), r.begin() + 2),
+              (std::vector<std::string>{"Alt:500", "Anderer:300"}));
     EXPECT_TRUE(meldungen.Eintraege.empty());
 }
