@@ -1,5 +1,7 @@
 #include "ui/UMitwachsen.h"
 
+#include <QLabel>
+#include <algorithm>
 #include <cmath>
 
 void TMitwachsen::Merken(QWidget* w, QPoint platz) {
@@ -16,14 +18,23 @@ void TMitwachsen::Anwenden(double faktor, QPoint ursprung) {
         if (!t.W) continue;
         const QRect& r = t.Entwurf;
         const QPoint ort = QPoint(mal(r.x()), mal(r.y())) + (t.Oben ? ursprung : QPoint());
-        t.W->setGeometry(QRect(ort, QSize(mal(r.width()), mal(r.height()))));
-        if (faktor == faktor_) continue;
-        QFont f = t.W->font();
-        if (t.Punkte > 0)
-            f.setPointSizeF(t.Punkte * faktor);
-        else if (t.Pixel > 0)
-            f.setPixelSize(mal(t.Pixel));
-        t.W->setFont(f);
+        if (faktor != faktor_) {
+            QFont f = t.W->font();
+            if (t.Punkte > 0)
+                f.setPointSizeF(t.Punkte * faktor);
+            else if (t.Pixel > 0)
+                f.setPixelSize(mal(t.Pixel));
+            t.W->setFont(f);
+        }
+        int breite = mal(r.width());
+        // A font grows in steps of whole pixels, not in proportion: a text that fitted its
+        // label may need a little more, which it takes up to its parent's edge.
+        const auto* l = qobject_cast<const QLabel*>(t.W.data());
+        if (l && !l->text().isEmpty() && !t.Oben && l->parentWidget())
+            breite = std::max(
+                breite, std::min(l->sizeHint().width(), l->parentWidget()->width() - ort.x()));
+        t.W->setGeometry(QRect(ort, QSize(breite, mal(r.height()))));
     }
     faktor_ = faktor;
+    ursprung_ = ursprung;
 }

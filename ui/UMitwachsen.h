@@ -13,6 +13,8 @@ class TMitwachsen {
     void Merken(QWidget* w, QPoint platz);
     // Places the group at `ursprung`, every part grown by `faktor` (1: the design).
     void Anwenden(double faktor, QPoint ursprung);
+    // Once more at the same place and size, after texts have changed.
+    void Erneuern() { Anwenden(faktor_, ursprung_); }
 
   private:
     struct TTeil {
@@ -24,4 +26,5 @@ class TMitwachsen {
     };
     std::vector<TTeil> teile_;
     double faktor_ = 1.0;
+    QPoint ursprung_;
 };

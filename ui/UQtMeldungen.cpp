@@ -42,6 +42,8 @@ QWidget* Besitzer() {
 
 int Box(TBoxTyp typ, const std::string& text, QMessageBox::StandardButtons knoepfe) {
     QMessageBox box(Symbol(typ), Titel(typ), QString::fromStdString(text), knoepfe, Besitzer());
+    // Messages carry names and paths from files: data, never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }

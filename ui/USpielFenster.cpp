@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -43,6 +44,8 @@ QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, 
               bool fett = false) {
     auto* l = new QLabel(text, eltern);
     l->setObjectName(name);
+    // Level and player names come from files: shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
     if (fett) {
         QFont f = l->font();
         f.setBold(true);
@@ -50,7 +53,7 @@ QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, 
     }
     l->move(x, y);
     if (w > 0)
-        l->setFixedWidth(w);
+        l->resize(w, l->height());
     else
         l->adjustSize();
     return l;
@@ -412,11 +415,7 @@ void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
     const int hoehe = std::max(kFeldOben + sicht.height() + 40, kKnopfOben + kKnopfHoehe + 40);
     berechnet_ = QSize(breite, hoehe);
     setMinimumSize(std::min(breite, kMinBreite), kKnopfOben + kKnopfHoehe + 40);
-    if (!eigeneGroesse_) {
-        wirAendern_ = true;
-        resize(berechnet_);
-        wirAendern_ = false;
-    }
+    if (!eigeneGroesse_) GroesseBerechnen();
     Anordnen();
 }
 
@@ -466,15 +465,45 @@ bool TFrm_Spiel::FensterTaste(std::uint16_t taste) {
 
 void TFrm_Spiel::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    if (!wirAendern_ && isVisible() && size() != berechnet_) eigeneGroesse_ = true;
+    if (zurueck_) {
+        // The window manager gives back the size from before full screen, which the level of
+        // a later round may not want: the computed size wins.
+        if (size() == berechnet_)
+            zurueck_ = false;
+        else
+            GroesseBerechnen();
+    } else if (!wirAendern_ && isVisible() && size() != berechnet_) {
+        eigeneGroesse_ = true;
+    }
     Anordnen();
+}
+
+void TFrm_Spiel::GroesseBerechnen() {
+    wirAendern_ = true;
+    resize(berechnet_);
+    wirAendern_ = false;
 }
 
 void TFrm_Spiel::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     if (e->type() != QEvent::WindowStateChange) return;
     A_Vollbild->setChecked(isFullScreen());
-    if (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)) eigeneGroesse_ = true;
+    constexpr Qt::WindowStates gross = Qt::WindowFullScreen | Qt::WindowMaximized;
+    const bool vorher = static_cast<QWindowStateChangeEvent*>(e)->oldState() & gross;
+    const bool jetzt = windowState() & gross;
+    if (jetzt && !vorher) {
+        eigeneGroesseDavor_ = eigeneGroesse_;
+        eigeneGroesse_ = true;
+    } else if (vorher && !jetzt) {
+        // Back to the layout of before: the player's own size, or the one the level computes.
+        eigeneGroesse_ = eigeneGroesseDavor_;
+        if (!eigeneGroesse_) {
+            zurueck_ = true;
+            QTimer::singleShot(1000, this, [this] { zurueck_ = false; });
+            GroesseBerechnen();
+        }
+        Anordnen();
+    }
 }
 
 void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) {
@@ -490,6 +519,8 @@ void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEin
             Im_Extras[s - 1][x]->setPixmap(QPixmap::fromImage(bilder_.Extrabild(x)));
     }
     PunkteAnzeigen(e.Spieler1.Punkte, e.Spieler2.Punkte);
+    // The names may need more room than the last ones did.
+    panel_.Erneuern();
 }
 
 void TFrm_Spiel::RundeAnzeigen(std::uint8_t runde) {

@@ -115,6 +115,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void Beenden();
     void AbspielKnoepfeZeigen(bool an);
     void AbspielKnoepfeAktualisieren();
+    void GroesseBerechnen();
 
     TProgrammDaten& p_;
     TSpielBilder bilder_;
@@ -136,5 +137,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     QSize berechnet_;  // the size computed for the round's level
     QSize sicht_;      // the board's view at that size
     bool eigeneGroesse_ = false;
-    bool wirAendern_ = false;  // our own resize, not the player's
+    bool wirAendern_ = false;          // our own resize, not the player's
+    bool eigeneGroesseDavor_ = false;  // before full screen or maximised
+    bool zurueck_ = false;             // just back from full screen to the computed size
 };

@@ -12,6 +12,7 @@ namespace {
 struct TGesehen {
     QMessageBox::Icon Symbol = QMessageBox::NoIcon;
     QStringList Knoepfe;
+    Qt::TextFormat Format = Qt::AutoText;
 };
 
 // Calls aufruf; the box it opens is looked at and the button with this text pressed.
@@ -22,6 +23,7 @@ TGesehen Mit(const QString& knopf, F aufruf) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         gesehen->Symbol = box->icon();
+        gesehen->Format = box->textFormat();
         for (QAbstractButton* b : box->buttons()) {
             gesehen->Knoepfe << b->text().remove('&');
             if (gesehen->Knoepfe.back() == knopf) b->click();
@@ -36,8 +38,10 @@ TGesehen Mit(const QString& knopf, F aufruf) {
 TEST(UQtMeldungen, BoxtypenKnoepfeUndDeutscheTexte) {
     ASSERT_TRUE(DeutscheUebersetzungLaden(*qApp));
     TQtMeldungen m;
-    TGesehen g = Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "Unendschieden!"); });
+    TGesehen g = Mit("OK", [&] { m.Zeige(TBoxTyp::Fehler, "<b>Anna</b> gewinnt!"); });
     EXPECT_TRUE(g.Symbol == QMessageBox::Critical && g.Knoepfe == QStringList{"OK"});
+    // Names in messages come from files: never markup.
+    EXPECT_EQ(g.Format, Qt::PlainText);
 
     bool ja = false;
     g = Mit("Ja", [&] { ja = m.FrageJaNein(TBoxTyp::Warnung, "Überschreiben?"); });

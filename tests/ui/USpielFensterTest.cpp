@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "UiHilfen.h"
+#include "files/URecords.h"
 #include "ui/UEingebauteBilder.h"
 #include "ui/UFeldMassstab.h"
 #include "ui/USpielGitter.h"
@@ -296,12 +297,21 @@ TEST_F(SpielFensterTest, GroesseDesSpielersGiltBisZumMatchende) {
 
 TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
     MatchAuf("KleinesDuell.dat");
+    const QSize berechnet = f->size();
+    const QRect panel = f->GB_Spiel->geometry(), feld = f->Pn_Feld->geometry();
     Taste(Qt::Key_F11);
     EXPECT_TRUE(f->isFullScreen());
     EXPECT_TRUE(f->A_Vollbild->isChecked());
     EXPECT_TRUE(f->EigeneGroesse());
+    // Leaving full screen gives back the layout of before, and the next round its own size.
     Taste(Qt::Key_Escape);
     EXPECT_FALSE(f->isFullScreen());
+    EXPECT_FALSE(f->EigeneGroesse());
+    EXPECT_EQ(f->size(), berechnet);
+    EXPECT_EQ(f->GB_Spiel->geometry(), panel);
+    EXPECT_EQ(f->Pn_Feld->geometry(), feld);
+    EXPECT_EQ(f->SG_Feld->Zelle(),
+              QSize(p.Feld.FeldDaten().EinzelBreite, p.Feld.FeldDaten().EinzelHoehe));
     f->Btn_Vollbild->click();
     EXPECT_TRUE(f->isFullScreen());
     // A player whose key is Escape (or F11) keeps it: the window does not take it.
@@ -314,5 +324,42 @@ TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
     EXPECT_EQ(SpielerIndex(2), start2 - 1);
     f->A_Vollbild->trigger();
     EXPECT_FALSE(f->isFullScreen());
+    // Full screen through the next round: back at the size the round's level computes.
+    f->A_Vollbild->trigger();
+    f->Spiel().RundenEnde(2);
+    f->Btn_Next->click();
+    f->A_Vollbild->trigger();
+    EXPECT_FALSE(f->EigeneGroesse());
+    EXPECT_EQ(f->size(), berechnet);
+    f->close();
+}
+
+TEST_F(SpielFensterTest, NamenAusDateienAlsTextUndGanzImGrossenPanel) {
+    // A level and a player named in markup show the markup as it is written.
+    const std::string level = u.Level("KleinesDuell.dat");
+    const std::string allgemein = level + ".all";
+    std::vector<unsigned char> bytes = LiesBytes(allgemein);
+    TFeldDaten g = EntpackeFeldDaten(bytes.data());
+    g.Name = "<u>Fett</u><s>xx</s>";
+    const TBytes neu = PackeFeldDaten(g);
+    SchreibeBytes(allgemein, std::vector<unsigned char>(neu.begin(), neu.end()));
+    u.EinLevel("KleinesDuell.dat",
+               [](TSpielRecEinstellungen& e) { e.Spieler1.Name = "<b>Anna</b>"; });
+    ASSERT_TRUE(f->MatchStarten());
+    f->show();
+    for (QLabel* l : {f->Lb_SpielName, f->Lb_Name[0]}) EXPECT_EQ(l->textFormat(), Qt::PlainText);
+    EXPECT_EQ(f->Lb_SpielName->text(), QStringLiteral("<u>Fett</u><s>xx</s>"));
+    EXPECT_EQ(f->Lb_Name[0]->text(), QStringLiteral("<b>Anna</b>"));
+    // Grown, the panel shows every text whole ("Kleines Duell" was cut at full screen).
+    g.Name = "Kleines Duell";
+    f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
+    for (const QSize groesse : {QSize(1280, 800), QSize(1920, 1080), QSize(3840, 2160)}) {
+        f->resize(groesse);
+        for (QLabel* l : f->findChildren<QLabel*>()) {
+            if (l->text().isEmpty() || !l->isVisible()) continue;
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                << groesse.width() << " " << l->text().toStdString();
+        }
+    }
     f->close();
 }
