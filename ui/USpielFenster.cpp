@@ -468,10 +468,8 @@ void TFrm_Spiel::resizeEvent(QResizeEvent* e) {
     if (zurueck_) {
         // The window manager gives back the size from before full screen, which the level of
         // a later round may not want: the computed size wins.
-        if (size() == berechnet_)
-            zurueck_ = false;
-        else
-            GroesseBerechnen();
+        zurueck_ = false;
+        if (size() != berechnet_) GroesseBerechnen();
     } else if (!wirAendern_ && isVisible() && size() != berechnet_) {
         eigeneGroesse_ = true;
     }
@@ -497,10 +495,17 @@ void TFrm_Spiel::changeEvent(QEvent* e) {
     } else if (vorher && !jetzt) {
         // Back to the layout of before: the player's own size, or the one the level computes.
         eigeneGroesse_ = eigeneGroesseDavor_;
-        if (!eigeneGroesse_) {
+        // Resized only once the window manager has given back the normal size: a resize
+        // asked for while the window still covers the screen would also keep it at the
+        // screen's corner.
+        if (!eigeneGroesse_ && size() != berechnet_) {
             zurueck_ = true;
-            QTimer::singleShot(1000, this, [this] { zurueck_ = false; });
-            GroesseBerechnen();
+            // A window system that gives back no size at all: the computed one all the same.
+            QTimer::singleShot(500, this, [this] {
+                if (!zurueck_) return;
+                zurueck_ = false;
+                if (!eigeneGroesse_ && !isFullScreen() && !isMaximized()) GroesseBerechnen();
+            });
         }
         Anordnen();
     }

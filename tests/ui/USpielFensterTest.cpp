@@ -330,7 +330,7 @@ TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
     f->Btn_Next->click();
     f->A_Vollbild->trigger();
     EXPECT_FALSE(f->EigeneGroesse());
-    EXPECT_EQ(f->size(), berechnet);
+    EXPECT_TRUE(WarteBis([&] { return f->size() == berechnet; }, 2000));
     f->close();
 }
 
