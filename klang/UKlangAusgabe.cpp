@@ -1,5 +1,7 @@
 #include "klang/UKlangAusgabe.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +14,19 @@ namespace {
 constexpr std::uintmax_t kGroessteDatei = 8u << 20;
 // A sound asked for while the device opened is still played if it is this fresh.
 constexpr auto kNochFrisch = std::chrono::milliseconds(250);
+
+void AlsaSchweigt(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound device, ALSA (which SDL tries after PulseAudio) writes its own lines on
+// standard error before SDL reports the failure; the game's one line says all there is. The
+// library is the one SDL loads itself; without it there is nothing to quieten.
+void AlsaStillHalten() {
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!alsa) return;
+    using THandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (auto setzen = reinterpret_cast<int (*)(THandler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setzen(&AlsaSchweigt);
+}
 
 }  // namespace
 
@@ -63,6 +78,7 @@ void TKlangAusgabe::Oeffnen() {
     SDL_AudioSpec gewuenscht{}, erhalten{};
     if (sdl_) {
         sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Knallfeld");
+        AlsaStillHalten();
         if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) {
             fehler = sdl_->GetError();
         } else {

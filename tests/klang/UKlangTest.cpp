@@ -60,8 +60,11 @@ TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
         a.Spielen(TKlang::Explosion);
         EXPECT_FALSE(a.WartenBisBereit());
     }
-    // No device at all: silent, one line on standard error, and no second one.
-    setenv("SDL_AUDIODRIVER", "keiner", 1);
+    // No device at all (ALSA with a configuration that knows none, whatever this machine has):
+    // silent, one line on standard error and nothing of the audio library's own.
+    setenv("SDL_AUDIODRIVER", "alsa", 1);
+    SchreibeBytes(o.Pfad("leer.conf"), {});
+    setenv("ALSA_CONFIG_PATH", o.Pfad("leer.conf").c_str(), 1);
     testing::internal::CaptureStderr();
     {
         TKlangAusgabe a(o.Ordner());
@@ -72,5 +75,6 @@ TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
     const std::string fehler = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(fehler.starts_with("Knallfeld: kein Ton (")) << fehler;
     EXPECT_EQ(std::count(fehler.begin(), fehler.end(), '\n'), 1) << fehler;
+    unsetenv("ALSA_CONFIG_PATH");
     unsetenv("SDL_AUDIODRIVER");
 }
