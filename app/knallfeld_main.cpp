@@ -27,6 +27,7 @@ class TKlangProtokoll final : public IKlaenge {
   public:
     explicit TKlangProtokoll(IKlaenge& weiter) : weiter_(weiter) {}
     void Einstellen(bool an, int lautstaerke) override { weiter_.Einstellen(an, lautstaerke); }
+    void Vorbereiten() override { weiter_.Vorbereiten(); }
     void Spielen(TKlang k) override {
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                             std::chrono::system_clock::now().time_since_epoch())

@@ -9,4 +9,7 @@ class IKlaenge {
     // Sound on or off, and the volume from 0 to 100.
     virtual void Einstellen(bool an, int lautstaerke) = 0;
     virtual void Spielen(TKlang k) = 0;
+    // A match is about to begin: the output may get ready now, so that its first sound is on
+    // time.
+    virtual void Vorbereiten() {}
 };

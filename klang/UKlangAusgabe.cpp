@@ -12,8 +12,9 @@ namespace {
 
 // A replaced file longer than this is not a sound effect; it is not read.
 constexpr std::uintmax_t kGroessteDatei = 8u << 20;
-// A sound asked for while the device opened is still played if it is this fresh.
-constexpr auto kNochFrisch = std::chrono::milliseconds(250);
+// A sound asked for while the device opened is still played if it is this fresh: with the
+// device's buffer it is then heard within 150 ms of its event. Later it would only confuse.
+constexpr auto kNochFrisch = std::chrono::milliseconds(120);
 
 void AlsaSchweigt(const char*, int, const char*, int, const char*, ...) {}
 
@@ -45,9 +46,17 @@ void TKlangAusgabe::Einstellen(bool an, int lautstaerke) {
     lautstaerke_ = std::clamp(lautstaerke, 0, 100);
 }
 
+void TKlangAusgabe::Starten() {
+    std::call_once(gestartet_, [this] { arbeiter_ = std::thread([this] { Oeffnen(); }); });
+}
+
+void TKlangAusgabe::Vorbereiten() {
+    if (an_) Starten();
+}
+
 void TKlangAusgabe::Spielen(TKlang k) {
     if (!an_ || int(k) >= kKlangAnzahl) return;
-    std::call_once(gestartet_, [this] { arbeiter_ = std::thread([this] { Oeffnen(); }); });
+    Starten();
     if (zustand_ == 1) {
         Abspielen(k);
         return;

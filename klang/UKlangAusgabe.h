@@ -1,6 +1,6 @@
 // The game's sound through SDL2's audio: every event's WAV file from the Klaenge folder, mixed
-// so that sounds overlap. Nothing happens at start-up: the first sound loads SDL, opens the
-// device and reads the files on a thread of their own, and is played once they are ready.
+// so that sounds overlap. Nothing happens at start-up: the first match window (or the first
+// sound) loads SDL, opens the device and reads the files on a thread of their own.
 // Without a sound server or device the game stays silent, with one line on standard error.
 #pragma once
 
@@ -27,6 +27,7 @@ class TKlangAusgabe final : public IKlaenge {
 
     void Einstellen(bool an, int lautstaerke) override;
     void Spielen(TKlang k) override;
+    void Vorbereiten() override;
 
     // For tests: waits until the device is open or has failed; true when it is open.
     bool WartenBisBereit();
@@ -37,6 +38,7 @@ class TKlangAusgabe final : public IKlaenge {
     static constexpr int kRate = 22050;
 
   private:
+    void Starten();
     void Oeffnen();
     void Abspielen(TKlang k);
     static void Rueckruf(void* selbst, std::uint8_t* strom, int laenge);

@@ -2,7 +2,8 @@
 # The game's sound for real: a sound server whose only output is a null sink, a match of two
 # computer players in the game under Xvfb, and a recording of the sink checked against the
 # game's own list of the sounds it played ("--klang-protokoll", wall-clock milliseconds):
-# silent up to the first sound, loud within 150 ms of the first explosion.
+# silent up to the first sound, the first sound heard and the first explosion loud within 150 ms
+# of their events.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/abhaengigkeiten.sh pulseaudio pulseaudio-utils sox xvfb
@@ -39,6 +40,9 @@ parec -d aufnahme.monitor --format=s16le --rate=$rate --channels=1 --latency-mse
 pids+=($!)
 parec_pid=$!
 sleep 1
+# The first sound of a run is late when the audio libraries still have to come from the disk:
+# as root, the check starts from a cold cache (where the system allows it).
+if [[ $(id -u) -eq 0 ]]; then sync; echo 3 >/proc/sys/vm/drop_caches 2>/dev/null || true; fi
 build/knallfeld --spiel build/Spielfelder/Arena.dat --computer --klang-protokoll \
     2>"$arbeit/spiel.log" &
 pids+=($!)
@@ -81,7 +85,12 @@ echo "recording: $((proben * 1000 / rate)) ms; first sound at $((erster - anfang
      "first explosion at $((knall - anfang)) ms"
 echo "loudest before the first sound: $still; loudest within 150 ms of the explosion: $laut"
 echo "the explosion is heard $(( $(beginn $((knall - anfang - 20))) - (knall - anfang) )) ms after its event"
-if awk -v s="$still" -v l="$laut" 'BEGIN { exit !(s < 0.02 && l > 0.1) }'; then
+# The first sound of the program run: the audio got ready when the match window opened.
+erst_beginn=$(beginn $((erster - anfang - 20)) || true)
+erst_spaet=$(( ${erst_beginn:-999999} - (erster - anfang) ))
+echo "the first sound is heard $erst_spaet ms after its event"
+if awk -v s="$still" -v l="$laut" -v e="$erst_spaet" \
+    'BEGIN { exit !(s < 0.02 && l > 0.1 && e >= 0 && e <= 150) }'; then
     echo "ton-pruefen: ok"
 else
     echo "ton-pruefen: FAILED" >&2

@@ -63,9 +63,10 @@ class TProgrammDaten {
     // Plays a sound; the first one brings the player's choice in (a match without a sound reads
     // no preferences).
     void KlangSpielen(TKlang k) {
-        if (!Klaenge) return;
-        if (!ton_) TonAnwenden();
-        Klaenge->Spielen(k);
+        if (IKlaenge* ausgabe = KlangEingestellt()) ausgabe->Spielen(k);
+    }
+    void KlangVorbereiten() {
+        if (IKlaenge* ausgabe = KlangEingestellt()) ausgabe->Vorbereiten();
     }
 
     // The game controllers, when the program reads them, and the players' pad bindings (read
@@ -85,5 +86,10 @@ class TProgrammDaten {
 
   private:
     std::optional<TTonWahl> ton_;
+    // The sound with the player's preference applied, once.
+    IKlaenge* KlangEingestellt() {
+        if (Klaenge && !ton_) TonAnwenden();
+        return Klaenge;
+    }
     std::optional<TPadBelegung> pads_;
 };

@@ -600,6 +600,8 @@ void TFrm_Spiel::SpielerSichtbarHalten() {
 
 void TFrm_Spiel::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    // The audio gets ready on its own thread while the players look at the board.
+    p_.KlangVorbereiten();
     // Only a shown scroll area knows its scroll range.
     letzteZelle_ = {};
     SpielerSichtbarHalten();

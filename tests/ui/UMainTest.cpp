@@ -25,8 +25,10 @@ namespace {
 struct TKlangLog : IKlaenge {
     void Einstellen(bool an, int lautstaerke) override { Stand = {an, lautstaerke}; }
     void Spielen(TKlang k) override { Gespielt.push_back(k); }
+    void Vorbereiten() override { VorbereitetNach.push_back(Gespielt.size()); }
     std::pair<bool, int> Stand{true, -1};
     std::vector<TKlang> Gespielt;
+    std::vector<std::size_t> VorbereitetNach;  // how many sounds had played by then
 };
 
 const std::string kBilderFehlen =
@@ -165,6 +167,8 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
     EXPECT_EQ(klang.Gespielt,
               (std::vector<TKlang>{BombeGelegt, Explosion, BlockZerstoert, SpielerGetroffen,
                                    RundeGewonnen, MatchGewonnen}));
+    // The sound got ready when the window opened, before its first sound.
+    EXPECT_EQ(klang.VorbereitetNach, std::vector<std::size_t>{0});
     // Both players are in the highscore file.
     EXPECT_EQ(LiesBytes(p.HighscoreDatei()).size(), 2 * kGroesseHighscore);
 }
