@@ -32,6 +32,9 @@ class TBilderSets {
     // Current folders of the two sets, absolute, with a trailing separator.
     std::string Blockbilderordner;
     std::string Wasserbilderordner;
+    // Pictures named by another machine are looked up by file name in these folders only, never
+    // at the path it gives.
+    bool NurEigeneOrdner = false;
     void StandardOrdner(const std::string& programmordner);
     const std::string& Ordner(std::uint8_t bildArt) const;
 

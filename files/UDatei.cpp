@@ -32,7 +32,8 @@ bool Anlegbar(const std::string& pfad) {
 std::string BildFinden(const TBildEintrag& e, const TBilderSets& bilder) {
     // Only a full path is taken as it stands: a bare name would depend on the working folder,
     // where any file of that name could stand in for the game's picture.
-    if (QFileInfo(QtPfad(e.Pfad)).isAbsolute() && BitmapLesbar(e.Pfad)) return e.Pfad;
+    if (!bilder.NurEigeneOrdner && QFileInfo(QtPfad(e.Pfad)).isAbsolute() && BitmapLesbar(e.Pfad))
+        return e.Pfad;
     const std::string name = Dateiname(e.Pfad);
     if (name.empty()) return {};
     const std::string imOrdner = ImOrdner(bilder.Ordner(e.BildArt), name);

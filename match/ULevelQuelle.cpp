@@ -13,7 +13,7 @@ bool TLevelDateiQuelle::ZellenLesen(const std::string& pfad, std::uint32_t anzah
 }
 
 bool TLevelDateiQuelle::BilderLesen(const std::string& pfad) {
-    return dateien_.BilderLesen(pfad);
+    return dateien_.BilderLesen(pfad) && BilderEntscheiden;
 }
 
 void TSpeicherLevel::Hinzufuegen(const std::string& pfad, const TFeldDaten& geometrie,

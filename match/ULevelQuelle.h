@@ -28,6 +28,9 @@ class TLevelDateiQuelle final : public ILevelQuelle {
     bool AllgemeinLesen(const std::string& pfad) override;
     bool ZellenLesen(const std::string& pfad, std::uint32_t anzahl) override;
     bool BilderLesen(const std::string& pfad) override;
+    // False: the pictures are only shown, a missing one does not stop the round (two machines
+    // with different picture folders play the same match).
+    bool BilderEntscheiden = true;
 
   private:
     TLevelDateien& dateien_;

@@ -56,6 +56,13 @@ std::unique_ptr<ITimer> TSimUhr::TimerErzeugen(const std::string& name, std::uin
     return t;
 }
 
+std::vector<TSimUhr::TStand> TSimUhr::Staende() const {
+    std::vector<TStand> s;
+    for (const TSimTimer* t : timer_)
+        s.push_back({t->Eingeschaltet(), t->Intervall(), t->Faelligkeit()});
+    return s;
+}
+
 void TSimUhr::Abmelden(TSimTimer* t) {
     std::erase(timer_, t);
 }

@@ -33,6 +33,14 @@ class TSimUhr : public ITimerFabrik {
     // 'grenze'; true when it held. The clock stays at the last tick, or at 'grenze'.
     bool LaufeBisBedingung(const std::function<bool()>& fertig, std::uint64_t grenze);
     std::uint64_t AnzahlTicks() const { return ticks_; }
+    // Every timer as (on, interval, next due time), in creation order: what two clocks must
+    // share to tick alike.
+    struct TStand {
+        bool An;
+        std::uint32_t Intervall;
+        std::uint64_t Faellig;
+    };
+    std::vector<TStand> Staende() const;
 
   private:
     friend class TSimTimer;

@@ -48,6 +48,8 @@ class TAbspieler {
     std::optional<std::uint64_t> NaechsteFaelligkeit() const;
 
     TSpiel& Spiel() { return spiel_; }
+    // Pictures that cannot be loaded do not stop a round.
+    void BilderNurZeigen() { quelle_.BilderEntscheiden = false; }
     TSimUhr& Uhr() { return uhr_; }
     const std::vector<std::string>& Protokoll() const { return lauf_.Protokoll; }
 

@@ -1,0 +1,348 @@
+// Two sides of a network match joined by a simulated wire (delay, jitter, loss, doubling, a
+// wall clock of its own), without sockets.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "files/URecords.h"
+#include "hilfen/TestHilfen.h"
+#include "match/URegelVersion.h"
+#include "netz/UNetzSitzung.h"
+#include "netz/UPruefsumme.h"
+
+namespace {
+
+const std::string kSpielfelder = KNALLFELD_SPIELFELDER;
+
+// A machine: its own board, pictures and messages.
+struct TMaschine {
+    TMeldungsProtokoll Meldungen;
+    TDateiFehler Fehler{Meldungen};
+    TBilderSets Bilder{Fehler};
+    TSpielfeld Feld;
+    TKeineAnsicht Ansicht;
+    TMaschine() {
+        Bilder.StandardOrdner(kSpielfelder + "../");
+        Bilder.BilderNeuLaden();
+    }
+    TNetzUmgebung Umgebung() { return {Feld, Bilder, Meldungen, Ansicht}; }
+};
+
+struct TDraht {
+    std::uint64_t Verzoegerung = 20, Streuung = 10;
+    double Verlust = 0, Doppelt = 0;
+    bool Stumm = false;  // nothing gets through either way
+    std::mt19937 Zufall{7};
+    // Packets dropped the first time they carry an input, by side.
+    bool ErsteEingabeVerlieren = false;
+    struct TUnterwegs {
+        std::uint64_t Ankunft;
+        int Ziel, Kanal;
+        std::string Daten;
+    };
+    std::multimap<std::uint64_t, TUnterwegs> Unterwegs;
+    std::uint64_t LetzteZuverlaessig[2] = {0, 0};
+    int Verlorene = 0;
+
+    void Schicken(int ziel, const TNetzPaket& p, std::uint64_t jetzt) {
+        if (Stumm) return;
+        std::uniform_real_distribution<double> w(0, 1);
+        std::uint64_t an = jetzt + Verzoegerung + Zufall() % (Streuung + 1);
+        if (p.Kanal == 0) {
+            // Reliable and in order: late, never lost.
+            an = std::max(an, LetzteZuverlaessig[ziel]);
+            LetzteZuverlaessig[ziel] = an;
+        } else {
+            const bool mitEingabe = p.Daten.size() > 22;
+            if (ErsteEingabeVerlieren && mitEingabe) {
+                ErsteEingabeVerlieren = false;
+                ++Verlorene;
+                return;
+            }
+            if (w(Zufall) < Verlust) return;
+            if (w(Zufall) < Doppelt)
+                Unterwegs.emplace(an + 3, TUnterwegs{an + 3, ziel, 1, p.Daten});
+        }
+        Unterwegs.emplace(an, TUnterwegs{an, ziel, p.Kanal, p.Daten});
+    }
+};
+
+// Host (player 1) and guest (player 2) on the sample levels; each side's player acts at
+// random, seeded, and is ready for the next round at once.
+struct TPaar {
+    TMaschine A, B;
+    TDraht Draht;
+    std::unique_ptr<TNetzSitzung> Host, Gast;
+    std::uint64_t Jetzt = 0;
+    std::mt19937 Spieler{11};
+    bool Handeln = true;
+
+    explicit TPaar(std::vector<std::string> level = {"KleinesDuell.dat"}, int runden = 2,
+                   std::uint32_t gastRegeln = kRegelVersion) {
+        TEinstellungen e;
+        TSpielRecEinstellungen r = e.EinstellungenHolen();
+        r.Rundenanzahl = std::uint8_t(runden);
+        e.EinstellungenSetzen(r);
+        e.Arbeitskopie = r;
+        for (const auto& l : level) e.LevelAnhaengen(kSpielfelder + l);
+        e.LevelAnzahl = std::uint16_t(level.size());
+        Host = std::make_unique<TNetzSitzung>(TNetzOptionen{"", false, 60, 1, kRegelVersion},
+                                              A.Umgebung(), SpieldatenLesen(e, 42));
+        Gast = std::make_unique<TNetzSitzung>(TNetzOptionen{"Gästin", false, 0, 1, gastRegeln},
+                                              B.Umgebung(), std::nullopt);
+        Host->Verbunden(0);
+        Gast->Verbunden(0);
+    }
+
+    void Schritt() {
+        Jetzt += 4;
+        for (auto* s : {Host.get(), Gast.get()}) {
+            if (Handeln && s->Zustand() == TNetzZustand::Laeuft) {
+                if (Spieler() % 40 == 0) s->Aktion(int(Spieler() % 6));
+                s->Bereit();
+            }
+            s->Schritt(Jetzt);
+        }
+        for (int seite = 0; seite < 2; ++seite)
+            for (const TNetzPaket& p : (seite == 0 ? Host : Gast)->Ausgang())
+                Draht.Schicken(1 - seite, p, Jetzt);
+        while (!Draht.Unterwegs.empty() && Draht.Unterwegs.begin()->first <= Jetzt) {
+            const auto u = Draht.Unterwegs.begin()->second;
+            Draht.Unterwegs.erase(Draht.Unterwegs.begin());
+            (u.Ziel == 0 ? Host : Gast)->Empfangen(u.Kanal, u.Daten, Jetzt);
+        }
+    }
+    bool Ende(const TNetzSitzung& s) const {
+        return s.Zustand() == TNetzZustand::Fertig || s.Zustand() == TNetzZustand::Fehler;
+    }
+    // Runs until both have ended or the time is up; checks the horizon after every step.
+    void Laufen(std::uint64_t bis) {
+        while (Jetzt < bis && !(Ende(*Host) && Ende(*Gast))) {
+            Schritt();
+            for (auto* s : {Host.get(), Gast.get()}) {
+                if (s->Seite() && s->Seite()->Lockstep().Grenze()) {
+                    ASSERT_LE(s->Seite()->Zeit(), *s->Seite()->Lockstep().Grenze());
+                }
+            }
+        }
+    }
+};
+
+std::vector<TEingabe> OhneEnde(std::vector<TEingabe> e) {
+    if (!e.empty() && e.back().Art == TEingabeArt::Ende) e.pop_back();
+    return e;
+}
+
+}  // namespace
+
+TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {
+    TPaar p({"KleinesDuell.dat", "Arena.dat"}, 2);
+    p.Draht.Verlust = 0.3;
+    p.Draht.Doppelt = 0.1;
+    p.Draht.Streuung = 40;  // reorders the input packets
+    p.Laufen(30 * 60 * 1000);
+    ASSERT_EQ(p.Host->Zustand(), TNetzZustand::Fertig)
+        << p.Host->Fehler() << " / " << p.Gast->Fehler();
+    ASSERT_EQ(p.Gast->Zustand(), TNetzZustand::Fertig) << p.Gast->Fehler();
+    const TAufnahme a = p.Host->Seite()->Aufnahme(), b = p.Gast->Seite()->Aufnahme();
+    EXPECT_EQ(OhneEnde(a.Eingaben), OhneEnde(b.Eingaben));
+    EXPECT_EQ(a.Protokoll, b.Protokoll);
+    ASSERT_EQ(a.Protokoll.size(), 4u);  // two rounds, the match, the points
+    // Both players acted, and the guest's name came from the guest.
+    int aktionen[2] = {0, 0};
+    for (const TEingabe& e : a.Eingaben)
+        if (e.Art == TEingabeArt::Aktion) ++aktionen[e.Wert / 8 - 1];
+    EXPECT_GT(aktionen[0], 0);
+    EXPECT_GT(aktionen[1], 0);
+    EXPECT_EQ(EntpackeEinstellungen(reinterpret_cast<const std::uint8_t*>(b.Arbeitskopie.data()))
+                  .Spieler2.Name,
+              "Gästin");
+    // One process plays either recording to the same end.
+    std::vector<std::string> protokoll;
+    EXPECT_EQ(AufnahmePruefen(a, kSpielfelder + "../", protokoll), "");
+    EXPECT_EQ(AufnahmePruefen(b, kSpielfelder + "../", protokoll), "");
+}
+
+TEST(Netz, HorizontVerspaeteteUndVerloreneEingabenGleicheMillisekunde) {
+    TLockstep a(1, 50), b(2, 50);
+    // An input is stamped now + delay and announced complete up to that minus one.
+    EXPECT_EQ(b.Eigene(TEingabeArt::Aktion, 2 * 8 + 5, 100), 150u);
+    ASSERT_TRUE(a.Empfangen(b.Takt(100), 100));
+    EXPECT_EQ(a.Grenze(), 149u);
+    // A packet repeated, or overtaken by a later one, changes nothing.
+    const std::string alt = b.Takt(100);
+    ASSERT_TRUE(a.Empfangen(b.Takt(130), 130));
+    ASSERT_TRUE(a.Empfangen(alt, 130));
+    EXPECT_EQ(a.Grenze(), 179u);
+    // Player 1 first at the same millisecond, then by number.
+    a.Eigene(TEingabeArt::Aktion, 8 + 1, 100);
+    const auto reihe = a.Bis(150);
+    ASSERT_EQ(reihe.size(), 2u);
+    EXPECT_EQ(reihe[0].Spieler, 1);
+    EXPECT_EQ(reihe[1].Spieler, 2);
+    EXPECT_TRUE(a.Bis(1000).empty());  // each applied once
+    // An input at a time the peer already announced complete is refused, one after it is not.
+    TLockstep c(1, 50), d(2, 50);
+    ASSERT_TRUE(c.Empfangen(d.Takt(100), 100));  // horizon 149
+    TLockstep fake(2, 49);
+    fake.Eigene(TEingabeArt::Aktion, 2 * 8, 100);  // stamped 149
+    EXPECT_FALSE(c.Empfangen(fake.Takt(101), 101));
+    TLockstep echt(2, 50);
+    echt.Eigene(TEingabeArt::Aktion, 2 * 8, 100);  // 150
+    EXPECT_TRUE(c.Empfangen(echt.Takt(101), 101));
+    // Lost packets: the input rides again in every packet until it is acknowledged.
+    TLockstep e(1, 50), f(2, 50);
+    f.Eigene(TEingabeArt::Neustart, 0, 0);
+    (void)f.Takt(0);   // lost
+    (void)f.Takt(16);  // lost
+    ASSERT_TRUE(e.Empfangen(f.Takt(32), 32));
+    EXPECT_EQ(e.Bis(50).size(), 1u);
+    EXPECT_EQ(f.Unbestaetigt(), 1u);
+    ASSERT_TRUE(f.Empfangen(e.Takt(40), 40));
+    EXPECT_EQ(f.Unbestaetigt(), 0u);
+}
+
+TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
+    TLockstep l(1, 50);
+    TLockstep gegner(2, 50);
+    gegner.Eigene(TEingabeArt::Aktion, 2 * 8 + 1, 10);
+    const std::string gut = gegner.Takt(10);
+    // Every cut of a good packet is refused, and changes nothing.
+    for (std::size_t n = 0; n < gut.size(); ++n) EXPECT_FALSE(l.Empfangen(gut.substr(0, n), 10));
+    EXPECT_FALSE(l.Grenze());
+    EXPECT_FALSE(l.Empfangen(gut + "x", 10));
+    // Inputs only for the sender's own player, only the six actions, only the network kinds.
+    for (const auto& [art, wert] :
+         std::initializer_list<std::pair<TEingabeArt, int>>{{TEingabeArt::Aktion, 8 + 1},
+                                                            {TEingabeArt::Aktion, 2 * 8 + 6},
+                                                            {TEingabeArt::Taste, 0x41},
+                                                            {TEingabeArt::NaechsteRunde, 0},
+                                                            {TEingabeArt::Abbrechen, 0},
+                                                            {TEingabeArt::Ende, 0},
+                                                            {TEingabeArt(99), 0}}) {
+        TLockstep g(2, 50);
+        g.Eigene(art, std::uint16_t(wert), 10);
+        EXPECT_FALSE(l.Empfangen(g.Takt(10), 10)) << int(art) << " " << wert;
+    }
+    // A horizon far beyond the present, and a gap in the numbers.
+    EXPECT_FALSE(l.Empfangen(gegner.Takt(kMaxVorsprung + 100), 10));
+    std::string luecke = gut;
+    luecke[17] = 5;  // first number 5 while nothing was received
+    EXPECT_FALSE(l.Empfangen(luecke, 10));
+    EXPECT_TRUE(l.Empfangen(gut, 10));
+
+    // The handshake's messages: cut, padded or out of range.
+    const std::string hallo = Kodieren(THallo{1, 1, "Anna", true});
+    THallo h;
+    ASSERT_TRUE(Dekodieren(hallo, h));
+    EXPECT_EQ(h.Name, "Anna");
+    for (std::size_t n = 0; n < hallo.size(); ++n) EXPECT_FALSE(Dekodieren(hallo.substr(0, n), h));
+    EXPECT_FALSE(Dekodieren(hallo + "x", h));
+    EXPECT_FALSE(Dekodieren(Kodieren(THallo{1, 1, "Name\nmit Zeile", false}), h));
+    EXPECT_FALSE(Dekodieren(Kodieren(THallo{1, 1, std::string(21, 'x'), false}), h));
+    TWillkommen w;
+    EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{3, 50, 1}), w));
+    EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{2, 50, 51}), w));
+    TAufnahme a;
+    TEinstellungen e;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    e.LevelAnhaengen(kSpielfelder + "Arena.dat");
+    e.LevelAnzahl = 1;
+    TAufnahme gueltig = SpieldatenLesen(e, 1);
+    EXPECT_EQ(DekodierenSpieldaten(KodierenSpieldaten(gueltig), a), "");
+    TAufnahme mitEingabe = gueltig;
+    mitEingabe.Eingaben.push_back({1, TEingabeArt::Aktion, 8});
+    TAufnahme gleicheTaste = gueltig;
+    TSpielRecEinstellungen r = e.EinstellungenHolen();
+    r.Spieler2.TasteOben = r.Spieler1.TasteOben;
+    const TBytes b = PackeEinstellungen(r);
+    gleicheTaste.Arbeitskopie.assign(b.begin(), b.end());
+    TAufnahme zuVieleLevel = gueltig;
+    zuVieleLevel.LevelAnzahl = 2;
+    for (const TAufnahme* x : {&mitEingabe, &gleicheTaste, &zuVieleLevel})
+        EXPECT_NE(DekodierenSpieldaten(KodierenSpieldaten(*x), a), "");
+    EXPECT_NE(DekodierenSpieldaten(std::string(1, 4) + std::string(kSpieldatenMax + 1, 'x'), a),
+              "");
+}
+
+TEST(Netz, AbweichungStillerMitspielerUndAndereVersion) {
+    // A cell changed on one side only: both find it at the next check, and stop.
+    {
+        TPaar p;
+        p.Handeln = false;
+        while (p.Jetzt < 60000 && !(p.Host->Seite() && p.Host->Seite()->Zeit() >= 1500))
+            p.Schritt();
+        ASSERT_EQ(p.Host->Zustand(), TNetzZustand::Laeuft);
+        TSpielfeld::SetzeZellenDaten(p.A.Feld.KnotenBei(1), TZelle{zaUnzerstoerbar, 0, false});
+        p.Laufen(p.Jetzt + 10000);
+        for (auto* s : {p.Host.get(), p.Gast.get()}) {
+            EXPECT_EQ(s->Zustand(), TNetzZustand::Fehler);
+            EXPECT_EQ(s->Rueckgabe(), 4) << s->Fehler();
+        }
+        EXPECT_NE(p.Host->Fehler().find("(bei 2 s Spielzeit)"), std::string::npos)
+            << p.Host->Fehler();
+    }
+    // The other side falls silent: waiting shows after a second, the end after fifteen.
+    {
+        TPaar p;
+        p.Laufen(3000);
+        p.Draht.Stumm = true;
+        const std::uint64_t still = p.Jetzt;
+        const std::uint64_t zeit = p.Host->Seite()->Zeit();
+        while (p.Jetzt < still + 1500) p.Schritt();
+        EXPECT_EQ(p.Host->Status(p.Jetzt).rfind("Warte auf Mitspieler", 0), 0u);
+        EXPECT_LE(p.Host->Seite()->Zeit(), zeit + 200);  // held at the other side's horizon
+        p.Laufen(still + 16000);
+        EXPECT_EQ(p.Host->Fehler(), "Die Verbindung zum Mitspieler ist abgebrochen.");
+        EXPECT_EQ(p.Host->Rueckgabe(), 3);
+    }
+    // Another rules version: refused on both sides, naming both.
+    {
+        TPaar p({"KleinesDuell.dat"}, 1, kRegelVersion + 1);
+        p.Laufen(2000);
+        const std::string text = "Der Mitspieler hat eine andere Version von Knallfeld (Regeln " +
+                                 std::to_string(kRegelVersion + 1) +
+                                 "); beide brauchen dieselbe (Regeln " +
+                                 std::to_string(kRegelVersion) + ").";
+        EXPECT_EQ(p.Host->Fehler(), text);
+        EXPECT_EQ(p.Gast->Zustand(), TNetzZustand::Fehler);
+    }
+}
+
+TEST(Netz, JederTeilDesZustandsZaehltImHash) {
+    TMaschine m;
+    TEinstellungen e;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    e.LevelAnhaengen(kSpielfelder + "Arena.dat");
+    e.LevelAnzahl = 1;
+    TNetzSeite s(SpieldatenLesen(e, 5), 1, 50, m.Feld, m.Bilder, m.Meldungen, m.Ansicht);
+    ASSERT_TRUE(s.Starten());
+    TSpiel& spiel = s.Spiel();
+    TSimUhr& uhr = s.Match().Uhr();
+    const std::uint64_t vorher = Zustandshash(spiel, uhr);
+    EXPECT_EQ(Zustandshash(spiel, uhr), vorher);
+    const std::vector<std::pair<const char*, std::function<void()>>> aenderungen = {
+        {"Zelle", [&] { spiel.Daten().Feld.KnotenBei(5)->Neu = true; }},
+        {"Bombe",
+         [&] {
+             spiel.Daten().Bomben.Anhaengen(0, {1, 1}, 1, true);
+         }},
+        {"Punkte",
+         [&] {
+             auto r = spiel.Daten().Einstellungen.EinstellungenHolen();
+             r.Spieler2.Punkte = 20;
+             spiel.Daten().Einstellungen.EinstellungenSetzen(r);
+         }},
+        {"Zufall", [&] { spiel.Daten().Zufall.Zufall(10); }},
+        {"Timer",
+         [&] { spiel.Timer_Wasser().SetzeIntervall(spiel.Timer_Wasser().Intervall() + 1); }},
+        {"Uhr", [&] { uhr.Laufe(1); }},
+        {"Zaehler", [&] { ++spiel.Daten().Zerstoert; }},
+    };
+    for (const auto& [name, aendern] : aenderungen) {
+        const std::uint64_t h = Zustandshash(spiel, uhr);
+        aendern();
+        EXPECT_NE(Zustandshash(spiel, uhr), h) << name;
+    }
+}
