@@ -209,7 +209,8 @@ std::uint64_t TNetzSitzung::Ziel(std::uint64_t wand) const {
 void TNetzSitzung::Schritt(std::uint64_t wand) {
     if (zustand_ == TNetzZustand::Fehler || zustand_ == TNetzZustand::Fertig) return;
     if (zustand_ < TNetzZustand::Laeuft) {
-        if (wand - beginn_ > kAufbauFrist)
+        if (!beginn_) beginn_ = wand;  // the clock of the transport may start anywhere
+        if (wand - *beginn_ > kAufbauFrist)
             Scheitern(zustand_ == TNetzZustand::Verbinden && !gastgeber_
                           ? "Der Gastgeber antwortet nicht."
                           : "Zeitüberschreitung beim Verbindungsaufbau.",

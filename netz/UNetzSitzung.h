@@ -92,8 +92,8 @@ class TNetzSitzung {
     std::vector<TNetzPaket> ausgang_;
     std::string fehler_;
     int rueckgabe_ = 0;
-    std::uint64_t beginn_ = 0;  // wall time when the phase began
-    std::uint64_t start_ = 0;   // wall time of match time 0
+    std::optional<std::uint64_t> beginn_;  // wall time when the phase began
+    std::uint64_t start_ = 0;              // wall time of match time 0
     std::uint64_t zuletztGehoert_ = 0;
     std::uint64_t zuletztGesendet_ = 0;
     std::optional<std::uint64_t> wartetSeit_;

@@ -12,6 +12,7 @@
 #include "files/UPfad.h"
 #include "model/UAnsi.h"
 #include "werkzeug/UKonsolenMeldungen.h"
+#include "werkzeug/UNetz.h"
 #include "werkzeug/USimulieren.h"
 #include "wiederholung/UAbspielen.h"
 #include "wiederholung/UAufnahmeDatei.h"
@@ -32,6 +33,8 @@ const char* const kHilfe =
     "  einstellungen DATEI.sps    zeigt alle Felder einer Einstellungsdatei\n"
     "  simulieren [OPTIONEN] ...  spielt ein Match zweier Computerspieler in simulierter Zeit\n"
     "  abspielen DATEI.kfw        spielt eine Wiederholung ohne Fenster ab und prüft sie\n"
+    "  netz-eroeffnen --port P    eröffnet ein Netzwerkspiel ohne Fenster\n"
+    "  netz-beitreten HOST[:PORT] tritt einem Netzwerkspiel ohne Fenster bei\n"
     "\n"
     "\"knallfeld-werkzeug BEFEHL --help\" erklärt einen Befehl.\n";
 
@@ -61,6 +64,8 @@ const std::map<std::string, std::string> kBefehlsHilfe = {
      "jedes Feld als Feld=Wert aus, danach eine Zeile Level=PFAD je Level der Liste.\n"
      "Rückgabewert: 0, oder 10 wenn das Laden scheitert.\n"},
     {"simulieren", kSimulierenHilfe},
+    {"netz-eroeffnen", kNetzEroeffnenHilfe},
+    {"netz-beitreten", kNetzBeitretenHilfe},
     {"abspielen",
      "Aufruf: knallfeld-werkzeug abspielen DATEI.kfw\n"
      "Spielt eine Wiederholung (aus dem Spiel oder von simulieren --aufnahme) in simulierter\n"
@@ -260,6 +265,8 @@ int WerkzeugAusfuehren(const std::vector<std::string>& argumente, std::ostream& 
         {"einstellungen", MitPfad(EinstellungenZeigen)},
         {"simulieren", Simulieren},
         {"abspielen", MitPfad(Abspielen)},
+        {"netz-eroeffnen", NetzEroeffnen},
+        {"netz-beitreten", NetzBeitreten},
     };
     const std::string& name = argumente[0];
     const std::vector<std::string> rest(argumente.begin() + 1, argumente.end());
