@@ -34,7 +34,7 @@ for f in Spielfelder/*.dat; do  # geometry bytes in front of the cells
 done
 
 ziele=("$@")
-((${#ziele[@]})) || ziele=(allgemein zellen bilder einstellungen levelliste highscore bmp wiederholung)
+((${#ziele[@]})) || ziele=(allgemein zellen bilder einstellungen levelliste highscore bmp wiederholung netz)
 export QT_QPA_PLATFORM=offscreen
 # Every input is written to a scratch file; in memory that is several times faster than on disk.
 [[ -d /dev/shm && -w /dev/shm ]] && export TMPDIR=/dev/shm

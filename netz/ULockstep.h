@@ -59,6 +59,8 @@ class TLockstep {
     std::uint32_t Verzoegerung() const { return verzoegerung_; }
     // Own inputs the other side has not acknowledged yet.
     std::size_t Unbestaetigt() const { return offen_.size(); }
+    // Inputs of the other side received and not yet applied.
+    std::size_t Wartend() const { return peerWartend_; }
 
   private:
     bool Erlaubt(const TNetzEingabe& e) const;

@@ -2,6 +2,7 @@
 // wall clock of its own), without sockets.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <random>
 
@@ -345,4 +346,31 @@ TEST(Netz, JederTeilDesZustandsZaehltImHash) {
         aendern();
         EXPECT_NE(Zustandshash(spiel, uhr), h) << name;
     }
+}
+
+TEST(Netz, BilderDesGastgebersEntscheidenNichtsUndKommenNurAusDenEigenenOrdnern) {
+    // The host names a picture by a path on the guest's disk outside its picture folders, and
+    // the guest has none of the level's pictures: the round starts all the same, and that
+    // file is never read.
+    TTestOrdner o;
+    const std::string fremd = o.Pfad("fremd/fels.bmp");
+    std::filesystem::create_directories(o.Pfad("fremd"));
+    std::filesystem::create_directories(o.Pfad("leer"));
+    std::filesystem::copy_file(kSpielfelder + "../Bilder/UnZerstoer/fels.bmp", fremd);
+    TEinstellungen e;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    e.LevelAnhaengen(kSpielfelder + "KleinesDuell.dat");
+    e.LevelAnzahl = 1;
+    TAufnahme a = SpieldatenLesen(e, 1);
+    const TBytes bild = PackeBildEintrag({1, 0, fremd});
+    a.Level[0].Bilder = std::string(bild.begin(), bild.end());
+    TMaschine gast;
+    gast.Bilder.StandardOrdner(o.Pfad("leer") + "/");
+    gast.Bilder.BilderNeuLaden();
+    gast.Bilder.NurEigeneOrdner = true;
+    TNetzSeite s(a, 2, 50, gast.Feld, gast.Bilder, gast.Meldungen, gast.Ansicht);
+    s.Match().BilderNurZeigen();
+    EXPECT_TRUE(s.Starten());
+    EXPECT_TRUE(s.Spiel().FeldAktiv());
+    for (const TBildSatzEintrag& b : gast.Bilder.Satz(1)) EXPECT_NE(b.Daten.Pfad, fremd);
 }
