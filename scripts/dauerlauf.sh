@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Soak: N computer-against-computer matches (default 2000) on all sample levels with the
 # sanitizer build, each recorded and played again from its recording, which must give the same
-# lines; stops at the first sanitizer report, failed match or replay that differs.
+# lines; then N/40 network matches of two processes through a lossy relay, whose two sides must
+# print the same lines and whose recordings must replay. Stops at the first sanitizer report,
+# failed match or replay that differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 anzahl=${1:-2000}
@@ -44,3 +46,38 @@ for ((i = 1; i <= anzahl; i++)); do
     ((i % 100 == 0)) && echo "Dauerlauf: $i Matches ohne Befund"
 done
 echo "Dauerlauf: $anzahl Matches ohne Befund, $wiederholt von $anzahl gleich wiederholt"
+
+relais=build-san/tests/netz_relais
+netz=$(mktemp -d)
+trap 'rm -rf "$protokoll" "$abgespielt" "$aufnahme" "$netz"; kill $(jobs -p) 2>/dev/null || true' EXIT
+for ((i = 1; i <= anzahl / 40; i++)); do
+    "$werkzeug" netz-eroeffnen --port 0 --seed "$i" --runden 3 --tempo 20 --computer \
+        --aufnahme "$netz/a.kfw" "${levels[@]}" >"$netz/a" 2>"$netz/a.err" &
+    host=$!
+    port=
+    for _ in $(seq 200); do
+        port=$(sed -n 's/^Warte auf einen Mitspieler an Port \([0-9]*\) .*/\1/p' "$netz/a.err")
+        [[ -n $port ]] && break
+        sleep 0.05
+    done
+    "$relais" "$port" 30 10 5 2 "$i" >"$netz/relais" &
+    relais_pid=$!
+    sleep 0.3
+    ok=1
+    timeout 600 "$werkzeug" netz-beitreten "127.0.0.1:$(head -n1 "$netz/relais")" \
+        --zufallsspieler "$i" --aufnahme "$netz/b.kfw" >"$netz/b" 2>"$netz/b.err" || ok=0
+    wait "$host" || ok=0
+    kill "$relais_pid" 2>/dev/null || true
+    cmp -s "$netz/a" "$netz/b" || ok=0
+    for seite in a b; do
+        "$werkzeug" abspielen "$netz/$seite.kfw" >"$netz/$seite.abgespielt" 2>&1 || ok=0
+        cmp -s "$netz/$seite.abgespielt" "$netz/a" || ok=0
+    done
+    if ((ok == 0)) || grep -qE 'runtime error|Sanitizer' "$netz"/*.err; then
+        cat "$netz"/a.err "$netz"/b.err
+        diff "$netz/a" "$netz/b" || true
+        echo "Dauerlauf: Netzwerkspiel $i gescheitert"
+        exit 1
+    fi
+done
+echo "Dauerlauf: $((anzahl / 40)) Netzwerkspiele ohne Befund, beide Seiten gleich"
