@@ -350,8 +350,8 @@ TEST(Netz, JederTeilDesZustandsZaehltImHash) {
 
 TEST(Netz, BilderDesGastgebersEntscheidenNichtsUndKommenNurAusDenEigenenOrdnern) {
     // The host names a picture by a path on the guest's disk outside its picture folders, and
-    // the guest has none of the level's pictures: the round starts all the same, and that
-    // file is never read.
+    // the guest's own picture of that name is broken: the round starts all the same, and the
+    // file at the host's path is never read.
     TTestOrdner o;
     const std::string fremd = o.Pfad("fremd/fels.bmp");
     std::filesystem::create_directories(o.Pfad("fremd"));
@@ -364,6 +364,14 @@ TEST(Netz, BilderDesGastgebersEntscheidenNichtsUndKommenNurAusDenEigenenOrdnern)
     TAufnahme a = SpieldatenLesen(e, 1);
     const TBytes bild = PackeBildEintrag({1, 0, fremd});
     a.Level[0].Bilder = std::string(bild.begin(), bild.end());
+    // A header that promises more pixels than a picture may have: it looks readable, and
+    // loading it fails.
+    std::vector<unsigned char> bmp = LiesBytes(fremd);
+    for (int stelle : {18, 22}) {
+        bmp[stelle] = 0x40;
+        bmp[stelle + 1] = 0x9C;
+    }
+    SchreibeBytes(o.Pfad("leer/Bilder/UnZerstoer/fels.bmp"), bmp);
     TMaschine gast;
     gast.Bilder.StandardOrdner(o.Pfad("leer") + "/");
     gast.Bilder.BilderNeuLaden();
