@@ -1,6 +1,7 @@
 #include "ui/UEingebauteBilder.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <algorithm>
 
@@ -29,9 +30,21 @@ const char* Ressource(TEingebaut b) {
         case TEingebaut::Krankheit:
             return ":/bilder/krankheit.png";
         case TEingebaut::Titel:
-            return ":/bilder/titel.png";
+            break;  // built from titel.png into the program's data
     }
     return "";
+}
+
+// The title at its own size, opaque, in the format a pixmap keeps such a picture in. Decoding its
+// PNG was a quarter of the work before the first picture; these pages are read only when it is
+// painted.
+extern "C" const unsigned char knallfeld_titel_pixel[], knallfeld_titel_pixel_ende[];
+
+QImage TitelPixel() {
+    constexpr int zeile = kTitelGroesse * 4;
+    if (knallfeld_titel_pixel_ende - knallfeld_titel_pixel != zeile * kTitelGroesse) return {};
+    // Shared, not copied: nothing ever paints into the title.
+    return QImage(knallfeld_titel_pixel, kTitelGroesse, kTitelGroesse, zeile, QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -45,9 +58,16 @@ static void RessourcenEinbinden() {
     (void)eingebunden;
 }
 
+QImage PngLesen(const QString& pfad) {
+    QImageReader leser(pfad, "png");
+    leser.setAutoDetectImageFormat(false);
+    return leser.read();
+}
+
 QImage EingebautesBild(TEingebaut b) {
     RessourcenEinbinden();
-    QImage bild(QString::fromLatin1(Ressource(b)));
+    QImage bild =
+        b == TEingebaut::Titel ? TitelPixel() : PngLesen(QString::fromLatin1(Ressource(b)));
     if (bild.isNull()) {
         // Only a broken build lacks the resources; a visible square beats a crash.
         bild = QImage(40, 40, QImage::Format_ARGB32);
@@ -60,13 +80,12 @@ QPixmap Titelbild() {
     static const QString schluessel = QStringLiteral("knallfeld-titel");
     QPixmap bild;
     if (QPixmapCache::find(schluessel, &bild)) return bild;
-    // The large picture takes four times as long to decode, a good part of the start; only a
-    // high-density screen needs it.
+    // Only a high-density screen needs the large picture, decoded from its PNG.
     const qreal verhaeltnis = qApp ? std::max<qreal>(1, qApp->devicePixelRatio()) : 1;
     QImage b;
     if (verhaeltnis > 1) {
         RessourcenEinbinden();
-        b.load(QStringLiteral(":/bilder/titel@2x.png"));
+        b = PngLesen(QStringLiteral(":/bilder/titel@2x.png"));
     }
     if (b.isNull()) b = EingebautesBild(TEingebaut::Titel);
     const QSize pixel = (QSizeF(kTitelGroesse, kTitelGroesse) * verhaeltnis).toSize();

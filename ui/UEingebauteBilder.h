@@ -19,6 +19,9 @@ enum class TEingebaut {
 };
 
 QImage EingebautesBild(TEingebaut b);
+// A PNG file or resource, read as PNG whatever its contents claim: letting Qt guess the format
+// loads every image plugin (and the JPEG library) first.
+QImage PngLesen(const QString& pfad);
 // The title picture for the main menu and the info window: decoded once and shared, in the screen's
 // own pixels for kTitelGroesse x kTitelGroesse units, so that a label of that size shows it
 // without a scaled copy of its own.

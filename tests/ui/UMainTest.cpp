@@ -19,6 +19,8 @@
 #include "ui/USpielFenster.h"
 #include "ui/USpielGitter.h"
 
+extern "C" const unsigned char knallfeld_titel_pixel[];
+
 namespace {
 
 // The sound as the windows use it: what was played and how it was set.
@@ -83,6 +85,12 @@ TEST_F(MainTest, ProgrammstartUndSpielStarten) {
     // not a single box.
     TFenster& f = programm->Fenster;
     EXPECT_FALSE(f.Main->isVisible() || f.Spieleinstellungen.Gebaut() || f.Highscore.Gebaut());
+    // The title shows the drawn picture to the pixel, straight from the program's own pages: a
+    // copy on the heap would cost as much memory again.
+    const QImage titel = haupt->Im_Main->pixmap().toImage();
+    EXPECT_EQ(titel.convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(KNALLFELD_TITEL_PNG)).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(titel.constBits(), knallfeld_titel_pixel);
     EXPECT_EQ(p.Bilder.AnzahlBilder(3), 2u);
     EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
     // Building a window later repeats none of that: an entry that is only in memory (its save
