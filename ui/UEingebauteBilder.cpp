@@ -2,10 +2,13 @@
 
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPixmapCache>
 #include <algorithm>
 
 #include "files/UBilderPointer.h"
+#include "files/UKompaktbild.h"
 
 namespace {
 
@@ -35,16 +38,21 @@ const char* Ressource(TEingebaut b) {
     return "";
 }
 
-// The title at its own size, opaque, in the format a pixmap keeps such a picture in. Decoding its
-// PNG was a quarter of the work before the first picture; these pages are read only when it is
-// painted.
-extern "C" const unsigned char knallfeld_titel_pixel[], knallfeld_titel_pixel_ende[];
+// The title in its compact form, made from titel.png by the build: decoding the PNG was a
+// quarter of the work before the first picture.
+extern "C" const unsigned char knallfeld_titel[], knallfeld_titel_ende[];
 
-QImage TitelPixel() {
-    constexpr int zeile = kTitelGroesse * 4;
-    if (knallfeld_titel_pixel_ende - knallfeld_titel_pixel != zeile * kTitelGroesse) return {};
-    // Shared, not copied: nothing ever paints into the title.
-    return QImage(knallfeld_titel_pixel, kTitelGroesse, kTitelGroesse, zeile, QImage::Format_RGB32);
+TKompaktLeser TitelLeser() {
+    return TKompaktLeser(knallfeld_titel, std::size_t(knallfeld_titel_ende - knallfeld_titel));
+}
+
+QImage TitelDekodiert() {
+    QImage bild(kTitelGroesse, kTitelGroesse, QImage::Format_RGB32);
+    TKompaktLeser leser = TitelLeser();
+    for (int y = 0; y < kTitelGroesse; ++y)
+        if (!leser.Lesen(reinterpret_cast<std::uint32_t*>(bild.scanLine(y)), kTitelGroesse))
+            return {};
+    return bild;
 }
 
 }  // namespace
@@ -67,7 +75,7 @@ QImage PngLesen(const QString& pfad) {
 QImage EingebautesBild(TEingebaut b) {
     RessourcenEinbinden();
     QImage bild =
-        b == TEingebaut::Titel ? TitelPixel() : PngLesen(QString::fromLatin1(Ressource(b)));
+        b == TEingebaut::Titel ? TitelDekodiert() : PngLesen(QString::fromLatin1(Ressource(b)));
     if (bild.isNull()) {
         // Only a broken build lacks the resources; a visible square beats a crash.
         bild = QImage(40, 40, QImage::Format_ARGB32);
@@ -94,6 +102,31 @@ QPixmap Titelbild() {
     bild = QPixmap::fromImage(std::move(b));
     QPixmapCache::insert(schluessel, bild);
     return bild;
+}
+
+TTitelBild::TTitelBild(QWidget* eltern) : QWidget(eltern) {
+    setFixedSize(kTitelGroesse, kTitelGroesse);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TTitelBild::paintEvent(QPaintEvent* e) {
+    QPainter maler(this);
+    if (devicePixelRatioF() != 1) {
+        maler.drawPixmap(0, 0, Titelbild());
+        return;
+    }
+    // Band by band down to the last row asked for; only the bands in the painted part are drawn.
+    constexpr int kBand = 16;
+    QImage band(kTitelGroesse, kBand, QImage::Format_RGB32);
+    TKompaktLeser leser = TitelLeser();
+    const QRect teil = e->rect() & rect();
+    for (int y = 0; y <= teil.bottom(); y += kBand) {
+        const int hoehe = std::min(kBand, kTitelGroesse - y);
+        for (int z = 0; z < hoehe; ++z)
+            leser.Lesen(reinterpret_cast<std::uint32_t*>(band.scanLine(z)), kTitelGroesse);
+        if (y + hoehe > teil.top())
+            maler.drawImage(QPoint(0, y), band, QRect(0, 0, kTitelGroesse, hoehe));
+    }
 }
 
 TEingebaut SpielerBild(int spieler) {
