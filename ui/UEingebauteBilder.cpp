@@ -1,10 +1,14 @@
 #include "ui/UEingebauteBilder.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPixmapCache>
 #include <algorithm>
 
 #include "files/UBilderPointer.h"
+#include "files/UKompaktbild.h"
 
 namespace {
 
@@ -29,9 +33,26 @@ const char* Ressource(TEingebaut b) {
         case TEingebaut::Krankheit:
             return ":/bilder/krankheit.png";
         case TEingebaut::Titel:
-            return ":/bilder/titel.png";
+            break;  // built from titel.png into the program's data
     }
     return "";
+}
+
+// The title in its compact form, made from titel.png by the build: decoding the PNG was a
+// quarter of the work before the first picture.
+extern "C" const unsigned char knallfeld_titel[], knallfeld_titel_ende[];
+
+TKompaktLeser TitelLeser() {
+    return TKompaktLeser(knallfeld_titel, std::size_t(knallfeld_titel_ende - knallfeld_titel));
+}
+
+QImage TitelDekodiert() {
+    QImage bild(kTitelGroesse, kTitelGroesse, QImage::Format_RGB32);
+    TKompaktLeser leser = TitelLeser();
+    for (int y = 0; y < kTitelGroesse; ++y)
+        if (!leser.Lesen(reinterpret_cast<std::uint32_t*>(bild.scanLine(y)), kTitelGroesse))
+            return {};
+    return bild;
 }
 
 }  // namespace
@@ -45,9 +66,16 @@ static void RessourcenEinbinden() {
     (void)eingebunden;
 }
 
+QImage PngLesen(const QString& pfad) {
+    QImageReader leser(pfad, "png");
+    leser.setAutoDetectImageFormat(false);
+    return leser.read();
+}
+
 QImage EingebautesBild(TEingebaut b) {
     RessourcenEinbinden();
-    QImage bild(QString::fromLatin1(Ressource(b)));
+    QImage bild =
+        b == TEingebaut::Titel ? TitelDekodiert() : PngLesen(QString::fromLatin1(Ressource(b)));
     if (bild.isNull()) {
         // Only a broken build lacks the resources; a visible square beats a crash.
         bild = QImage(40, 40, QImage::Format_ARGB32);
@@ -60,13 +88,12 @@ QPixmap Titelbild() {
     static const QString schluessel = QStringLiteral("knallfeld-titel");
     QPixmap bild;
     if (QPixmapCache::find(schluessel, &bild)) return bild;
-    // The large picture takes four times as long to decode, a good part of the start; only a
-    // high-density screen needs it.
+    // Only a high-density screen needs the large picture, decoded from its PNG.
     const qreal verhaeltnis = qApp ? std::max<qreal>(1, qApp->devicePixelRatio()) : 1;
     QImage b;
     if (verhaeltnis > 1) {
         RessourcenEinbinden();
-        b.load(QStringLiteral(":/bilder/titel@2x.png"));
+        b = PngLesen(QStringLiteral(":/bilder/titel@2x.png"));
     }
     if (b.isNull()) b = EingebautesBild(TEingebaut::Titel);
     const QSize pixel = (QSizeF(kTitelGroesse, kTitelGroesse) * verhaeltnis).toSize();
@@ -75,6 +102,31 @@ QPixmap Titelbild() {
     bild = QPixmap::fromImage(std::move(b));
     QPixmapCache::insert(schluessel, bild);
     return bild;
+}
+
+TTitelBild::TTitelBild(QWidget* eltern) : QWidget(eltern) {
+    setFixedSize(kTitelGroesse, kTitelGroesse);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TTitelBild::paintEvent(QPaintEvent* e) {
+    QPainter maler(this);
+    if (devicePixelRatioF() != 1) {
+        maler.drawPixmap(0, 0, Titelbild());
+        return;
+    }
+    // Band by band down to the last row asked for; only the bands in the painted part are drawn.
+    constexpr int kBand = 16;
+    QImage band(kTitelGroesse, kBand, QImage::Format_RGB32);
+    TKompaktLeser leser = TitelLeser();
+    const QRect teil = e->rect() & rect();
+    for (int y = 0; y <= teil.bottom(); y += kBand) {
+        const int hoehe = std::min(kBand, kTitelGroesse - y);
+        for (int z = 0; z < hoehe; ++z)
+            leser.Lesen(reinterpret_cast<std::uint32_t*>(band.scanLine(z)), kTitelGroesse);
+        if (y + hoehe > teil.top())
+            maler.drawImage(QPoint(0, y), band, QRect(0, 0, kTitelGroesse, hoehe));
+    }
 }
 
 TEingebaut SpielerBild(int spieler) {

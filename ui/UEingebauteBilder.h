@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 #include <string>
 
 enum class TEingebaut {
@@ -19,11 +20,24 @@ enum class TEingebaut {
 };
 
 QImage EingebautesBild(TEingebaut b);
-// The title picture for the main menu and the info window: decoded once and shared, in the screen's
-// own pixels for kTitelGroesse x kTitelGroesse units, so that a label of that size shows it
-// without a scaled copy of its own.
+// A PNG file or resource, read as PNG whatever its contents claim: letting Qt guess the format
+// loads every image plugin (and the JPEG library) first.
+QImage PngLesen(const QString& pfad);
+// The title picture for the info window: decoded once and shared, in the screen's own pixels for
+// kTitelGroesse x kTitelGroesse units, so that a label of that size shows it without a scaled copy
+// of its own.
 inline constexpr int kTitelGroesse = 400;
 QPixmap Titelbild();
+// The title picture as the main menu shows it, kTitelGroesse units square. On a screen of normal
+// density it is decoded band by band while it is painted, so that the menu, open all the time,
+// keeps no decoded copy of 640 kB; a high-density screen gets the large picture.
+class TTitelBild : public QWidget {
+  public:
+    explicit TTitelBild(QWidget* eltern = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+};
 // The built-in player picture (spieler 1 or 2) and extras picture (0 Werfen .. 3 Krankheit).
 TEingebaut SpielerBild(int spieler);
 TEingebaut ExtraBild(int extra);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -97,10 +96,9 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     flaeche->setFixedSize(696, 454);
     setCentralWidget(flaeche);
 
-    Im_Main = new QLabel(flaeche);
+    Im_Main = new TTitelBild(flaeche);
     Im_Main->setObjectName(QStringLiteral("Im_Main"));
-    Im_Main->setGeometry(16, 27, kTitelGroesse, kTitelGroesse);
-    Im_Main->setPixmap(Titelbild());
+    Im_Main->move(16, 27);
 
     auto* gbEditor = new QGroupBox(QStringLiteral("Editor"), flaeche);
     gbEditor->setObjectName(QStringLiteral("GB_Editor"));

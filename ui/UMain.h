@@ -8,7 +8,7 @@
 #include "ui/UFenster.h"
 
 class QAction;
-class QLabel;
+class TTitelBild;
 class QToolButton;
 class TProgrammDaten;
 
@@ -35,7 +35,7 @@ class TFrm_Main : public QMainWindow {
     // Both "Spiel starten" commands change together.
     void SpielStartenAktivieren(bool an);
 
-    QLabel* Im_Main;
+    TTitelBild* Im_Main;
     QToolButton *SB_EditorStarten, *SB_EditorEinstellungen, *SB_SpielStarten,
         *SB_SpielEinstellungen, *SB_Highscore, *SB_Beenden;
     QAction *A_Ton, *A_Lautstaerke, *A_Wiederholung;

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "ui/UEingebauteBilder.h"
+
 // Outside any namespace, as Qt's resource macro needs.
 static void SymbolEinbinden() {
     Q_INIT_RESOURCE(symbol);
@@ -14,10 +16,9 @@ void ProgrammSymbolSetzen(QApplication& app) {
     SymbolEinbinden();
     // The built-in pictures also serve a game that was never installed. Sizes up to 64 pixels
     // suit title bars and task bars; an installed game's desktop entry names the larger ones.
-    // Decoded as PNG by name: letting Qt guess the format would load every image plugin.
     QIcon symbol;
     for (const char* groesse : {"16", "32", "48", "64"}) {
-        const QImage bild(QStringLiteral(":/symbol/%1.png").arg(QLatin1String(groesse)), "PNG");
+        const QImage bild = PngLesen(QStringLiteral(":/symbol/%1.png").arg(QLatin1String(groesse)));
         if (!bild.isNull()) symbol.addPixmap(QPixmap::fromImage(bild));
     }
     app.setWindowIcon(symbol);

@@ -1,11 +1,42 @@
 #include "ui/UQtMeldungen.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
+#include <atomic>
+#include <mutex>
 
 namespace {
+
+// Qt's texts are read from their file when Qt first asks for one, in the first box or file
+// dialog: the main menu and the match window show none, and reading it at start cost a quarter
+// of a megabyte.
+class TSpaeteUebersetzung final : public QTranslator {
+  public:
+    TSpaeteUebersetzung(QString ordner, QObject* eltern)
+        : QTranslator(eltern), ordner_(std::move(ordner)) {}
+
+    QString translate(const char* kontext, const char* text, const char* unterscheidung,
+                      int n) const override {
+        // Qt may ask from another thread (the text of a file error, say).
+        std::call_once(lesen_, [this] {
+            // A file that cannot be read leaves Qt's English texts, as a missing one does.
+            auto* ich = const_cast<TSpaeteUebersetzung*>(this);
+            gelesen_ = ich->load(QStringLiteral("qtbase_de"), ordner_);
+        });
+        return QTranslator::translate(kontext, text, unterscheidung, n);
+    }
+    // Empty until read, so that installing it sends no language change: that would ask for the
+    // layout direction, which German leaves as it is, and read the file at once.
+    bool isEmpty() const override { return !gelesen_ || QTranslator::isEmpty(); }
+
+  private:
+    QString ordner_;
+    mutable std::once_flag lesen_;
+    mutable std::atomic<bool> gelesen_ = false;
+};
 
 QMessageBox::Icon Symbol(TBoxTyp typ) {
     switch (typ) {
@@ -70,12 +101,8 @@ TAntwort TQtMeldungen::FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text
 }
 
 bool DeutscheUebersetzungLaden(QApplication& app) {
-    auto* uebersetzer = new QTranslator(&app);
-    if (!uebersetzer->load(QStringLiteral("qtbase_de"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete uebersetzer;
-        return false;
-    }
-    app.installTranslator(uebersetzer);
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(ordner + QStringLiteral("/qtbase_de.qm"))) return false;
+    app.installTranslator(new TSpaeteUebersetzung(ordner, &app));
     return true;
 }

@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "UiHilfen.h"
 #include "ui/UBildOrdner.h"
+#include "ui/UEingebauteBilder.h"
 #include "ui/UHighscoreAnzeige.h"
 #include "ui/ULautstaerke.h"
 #include "ui/UMain.h"
@@ -85,6 +87,16 @@ TEST_F(MainTest, ProgrammstartUndSpielStarten) {
     // not a single box.
     TFenster& f = programm->Fenster;
     EXPECT_FALSE(f.Main->isVisible() || f.Spieleinstellungen.Gebaut() || f.Highscore.Gebaut());
+    // The title shows the drawn picture to the pixel, whole and in part, and keeps no decoded
+    // copy: the menu is open all the time.
+    const QImage gezeichnet =
+        QImage(QStringLiteral(KNALLFELD_TITEL_PNG)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(haupt->Im_Main->grab().toImage().convertToFormat(QImage::Format_RGB32), gezeichnet);
+    const QRect teil(30, 170, 300, 45);
+    EXPECT_EQ(haupt->Im_Main->grab(teil).toImage().convertToFormat(QImage::Format_RGB32),
+              gezeichnet.copy(teil));
+    QPixmap behalten;
+    EXPECT_FALSE(QPixmapCache::find(QStringLiteral("knallfeld-titel"), &behalten));
     EXPECT_EQ(p.Bilder.AnzahlBilder(3), 2u);
     EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
     // Building a window later repeats none of that: an entry that is only in memory (its save
