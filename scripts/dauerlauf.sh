@@ -62,7 +62,7 @@ for ((i = 1; i <= anzahl / 40; i++)); do
     done
     "$relais" "$port" 30 10 5 2 "$i" >"$netz/relais" &
     relais_pid=$!
-    sleep 0.3
+    for _ in $(seq 100); do [[ -s $netz/relais ]] && break; sleep 0.05; done
     ok=1
     timeout 600 "$werkzeug" netz-beitreten "127.0.0.1:$(head -n1 "$netz/relais")" \
         --zufallsspieler "$i" --aufnahme "$netz/b.kfw" >"$netz/b" 2>"$netz/b.err" || ok=0

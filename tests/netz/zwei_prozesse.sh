@@ -37,7 +37,7 @@ pids+=($host)
 port=$(host_port "$arbeit/a.err")
 "$relais" "$port" 40 10 10 3 7 >"$arbeit/relais" &
 pids+=($!)
-sleep 0.2
+for _ in $(seq 100); do [[ -s $arbeit/relais ]] && break; sleep 0.05; done
 rport=$(head -n1 "$arbeit/relais")
 timeout 300 "$werkzeug" netz-beitreten "127.0.0.1:$rport" --zufallsspieler 2 --name Berta \
     --aufnahme "$arbeit/b.kfw" >"$arbeit/b.out" 2>"$arbeit/b.err"
