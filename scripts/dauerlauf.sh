@@ -55,14 +55,14 @@ for ((i = 1; i <= anzahl / 40; i++)); do
         --aufnahme "$netz/a.kfw" "${levels[@]}" >"$netz/a" 2>"$netz/a.err" &
     host=$!
     port=
-    for _ in $(seq 200); do
+    for _ in $(seq 400); do
         port=$(sed -n 's/^Warte auf einen Mitspieler an Port \([0-9]*\) .*/\1/p' "$netz/a.err")
         [[ -n $port ]] && break
         sleep 0.05
     done
     "$relais" "$port" 30 10 5 2 "$i" >"$netz/relais" &
     relais_pid=$!
-    for _ in $(seq 100); do [[ -s $netz/relais ]] && break; sleep 0.05; done
+    for _ in $(seq 400); do [[ -s $netz/relais ]] && break; sleep 0.05; done
     ok=1
     timeout 600 "$werkzeug" netz-beitreten "127.0.0.1:$(head -n1 "$netz/relais")" \
         --zufallsspieler "$i" --aufnahme "$netz/b.kfw" >"$netz/b" 2>"$netz/b.err" || ok=0

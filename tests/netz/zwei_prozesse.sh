@@ -20,7 +20,7 @@ pruefe() {  # message, condition...
 
 # The host's port, from its first line on standard error.
 host_port() {
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         local p
         p=$(sed -n 's/^Warte auf einen Mitspieler an Port \([0-9]*\) .*/\1/p' "$1")
         [[ -n $p ]] && { echo "$p"; return; }
@@ -37,7 +37,7 @@ pids+=($host)
 port=$(host_port "$arbeit/a.err")
 "$relais" "$port" 40 10 10 3 7 >"$arbeit/relais" &
 pids+=($!)
-for _ in $(seq 100); do [[ -s $arbeit/relais ]] && break; sleep 0.05; done
+for _ in $(seq 400); do [[ -s $arbeit/relais ]] && break; sleep 0.05; done
 rport=$(head -n1 "$arbeit/relais")
 timeout 300 "$werkzeug" netz-beitreten "127.0.0.1:$rport" --zufallsspieler 2 --name Berta \
     --aufnahme "$arbeit/b.kfw" >"$arbeit/b.out" 2>"$arbeit/b.err"
