@@ -600,11 +600,20 @@ void TFrm_Spiel::SpielerSichtbarHalten() {
 
 void TFrm_Spiel::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    // The audio gets ready on its own thread while the players look at the board.
-    p_.KlangVorbereiten();
+    klangVorbereiten_ = true;
     // Only a shown scroll area knows its scroll range.
     letzteZelle_ = {};
     SpielerSichtbarHalten();
+}
+
+void TFrm_Spiel::paintEvent(QPaintEvent* e) {
+    QDialog::paintEvent(e);
+    // Once the board is on the screen the audio gets ready on its own thread, while the players
+    // look at it: the first sound of the match is then on time, and the window's first picture
+    // does not wait for (or pay the memory of) the sound libraries.
+    if (!klangVorbereiten_) return;
+    klangVorbereiten_ = false;
+    QTimer::singleShot(0, this, [this] { p_.KlangVorbereiten(); });
 }
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {

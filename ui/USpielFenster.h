@@ -100,6 +100,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // button).
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
 
@@ -140,4 +141,5 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     bool wirAendern_ = false;          // our own resize, not the player's
     bool eigeneGroesseDavor_ = false;  // before full screen or maximised
     bool zurueck_ = false;             // just back from full screen to the computed size
+    bool klangVorbereiten_ = false;    // shown, the audio not yet asked to get ready
 };

@@ -154,6 +154,8 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
     });
     ASSERT_TRUE(StartAn());
 
+    TKlangLog klang;
+    p.Klaenge = &klang;
     TFrm_Spiel& spiel = *programm->Fenster.Spiel;
     u.Antworten.push_back([&](QDialog& d) {
         d.show();
@@ -161,6 +163,8 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
         // Player 1 steps right, lays a bomb and stays; player 2 walks up out of its corner. The
         // test keeps the match's clock, so a busy machine cannot change the outcome.
         spiel.Takt().Stoppen();
+        // Once the board is painted, the sound gets ready.
+        EXPECT_TRUE(WarteBis([&] { return !klang.VorbereitetNach.empty(); }, 2000));
         for (int k : {Qt::Key_D, Qt::Key_E, Qt::Key_Up}) {
             Druecke(QApplication::focusWidget(), k);
             spiel.Uhr().Laufe(40);
@@ -170,8 +174,6 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
         d.close();
         return int(QDialog::Rejected);
     });
-    TKlangLog klang;
-    p.Klaenge = &klang;
     haupt->Spielstarten();
     EXPECT_EQ(u.Meldungen.Letzter(), "Berta hat das Match gewonnen!");
     // The match window passes its sounds on: the bomb, its blast, a block, the hit, the end.
