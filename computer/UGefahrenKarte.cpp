@@ -1,0 +1,175 @@
+#include "computer/UGefahrenKarte.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace {
+
+bool IstExplosionsArt(TZellenArt a) {
+    return a == zaExplosion || a == zaExplosionExtra || a == zaSpieler1Explosion ||
+           a == zaSpieler1ExplosionExtra || a == zaSpieler2Explosion ||
+           a == zaSpieler2ExplosionExtra;
+}
+
+int ZelleVon(const TFeldDaten& g, TPosition p) {
+    return (int(p.Zeile) - 1) * g.SpielBreite + int(p.Spalte) - 1;
+}
+
+// The first tick still to come: the timer's next one, or a full period once it is switched on.
+std::int64_t NaechsterTick(std::uint32_t bis, std::uint32_t intervall) {
+    return bis ? bis : intervall;
+}
+
+}  // namespace
+
+int TGefahrenKarte::Nachbar(int k, TRichtung r) const {
+    const int spalte = k % breite_;
+    switch (r) {
+        case riOben:
+            return k >= breite_ ? k - breite_ : -1;
+        case riLinks:
+            return spalte > 0 ? k - 1 : -1;
+        case riRechts:
+            return spalte + 1 < breite_ ? k + 1 : -1;
+        default:
+            return k + breite_ < Zellen() ? k + breite_ : -1;
+    }
+}
+
+void TGefahrenKarte::Brennen(int k, std::int64_t ab, std::int64_t bis) {
+    TGefahr& g = gefahr_[std::size_t(k)];
+    g.Ab = std::min(g.Ab, ab);
+    g.Bis = std::max(g.Bis, bis);
+    ende_ = std::max(ende_, bis);
+}
+
+void TGefahrenKarte::Sprengen(int k, std::int64_t td) {
+    // The receding comes at most five explosion beats later.
+    const std::int64_t tr = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));
+    Arme(k, td, [&](int z) {
+        const auto i = std::size_t(z);
+        if (protokoll_) undo_.push_back({z, gefahr_[i], offen_[i], begehbar_[i]});
+        Brennen(z, td, tr);
+        const TZellenArt a = art_[i];
+        const bool sperrt = a == zaZerstoerbar || a == zaBombe || a == zaSpieler1Bombe ||
+                            a == zaSpieler2Bombe || z == k;
+        if (sperrt && offen_[i] > td) {
+            offen_[i] = td;
+            begehbar_[i] = std::min(begehbar_[i], tr);
+        }
+    });
+}
+
+void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, const TTakte& t) {
+    takte_ = t;
+    const TFeldDaten& g = feld.FeldDaten();
+    breite_ = g.SpielBreite;
+    hoehe_ = g.SpielHoehe;
+    if (feld.AnzahlKnoten() < std::uint32_t(breite_) * std::uint32_t(hoehe_)) breite_ = hoehe_ = 0;
+    const auto n = std::size_t(Zellen());
+    art_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) art_[i] = feld.Zellen()[i].Art;
+    gefahr_.assign(n, {});
+    flut_.assign(n, kNie);
+    offen_.assign(n, kNie);
+    begehbar_.assign(n, kNie);
+    undo_.clear();
+    protokoll_ = false;
+    ende_ = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (art_[i] == zaFrei || IstExtraArt(art_[i])) begehbar_[i] = 0;
+
+    // Explosions burning now: each recedes at its fifth beat, clearing its cross.
+    const std::int64_t e = std::max<std::uint32_t>(t.Explo, 1);
+    std::int64_t spaetestens = 0;
+    for (const TBombe& x : bomben.Explosionsliste()) {
+        const std::int64_t rest = std::max(1, 5 - int(x.Zaehler));
+        const std::int64_t tr = NaechsterTick(t.BisExplo, t.Explo) + (rest - 1) * e;
+        spaetestens = std::max(spaetestens, tr);
+        const int mitte = ZelleVon(g, x.Position);
+        if (mitte < 0 || mitte >= Zellen()) continue;
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            int z = mitte;
+            for (int abstand = 0; abstand <= 2 && z >= 0; ++abstand) {
+                const auto i = std::size_t(z);
+                if (IstExplosionsArt(art_[i]))
+                    begehbar_[i] = begehbar_[i] == kNie ? tr : std::max(begehbar_[i], tr);
+                z = Nachbar(z, r);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (IstExplosionsArt(art_[i]) && begehbar_[i] == kNie)
+            begehbar_[i] = spaetestens ? spaetestens : 5 * e;
+    for (std::size_t i = 0; i < n; ++i)
+        if (IstExplosionsArt(art_[i])) ende_ = std::max(ende_, begehbar_[i]);
+
+    // Bombs go off in the order of the list, each at its own fifth beat.
+    const std::int64_t b = std::max<std::uint32_t>(t.Bombe, 1);
+    for (const TBombe& x : bomben.Bombenliste()) {
+        const int k = ZelleVon(g, x.Position);
+        if (k < 0 || k >= Zellen()) continue;
+        const std::int64_t rest = std::max(1, 5 - int(x.Zaehler));
+        Sprengen(k, NaechsterTick(t.BisBombe, t.Bombe) + (rest - 1) * b);
+    }
+
+    // Water: one cell further each beat of its timer, which may start at any moment. It is
+    // taken to pass everything but blocks, so it is never later than feared.
+    const std::int64_t w = std::max<std::uint32_t>(t.Wasser, 1);
+    const std::int64_t erste = NaechsterTick(t.BisWasser, t.Wasser);
+    std::deque<int> schlange;
+    std::vector<int> abstand(n, -1);
+    for (std::size_t i = 0; i < n; ++i)
+        if (art_[i] == zaWasser) {
+            abstand[i] = 0;
+            schlange.push_back(int(i));
+        }
+    while (!schlange.empty()) {
+        const int k = schlange.front();
+        schlange.pop_front();
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            const int m = Nachbar(k, r);
+            if (m < 0 || abstand[std::size_t(m)] >= 0) continue;
+            const TZellenArt a = art_[std::size_t(m)];
+            if (a == zaZerstoerbar || a == zaUnzerstoerbar) continue;
+            abstand[std::size_t(m)] = abstand[std::size_t(k)] + 1;
+            flut_[std::size_t(m)] = erste + (abstand[std::size_t(m)] - 1) * w;
+            schlange.push_back(m);
+        }
+    }
+}
+
+std::int64_t TGefahrenKarte::NeueBombeZeit() const {
+    return NaechsterTick(takte_.BisBombe, takte_.Bombe) +
+           4 * std::int64_t(std::max<std::uint32_t>(takte_.Bombe, 1));
+}
+
+std::int64_t TGefahrenKarte::BombeDazu(int k) {
+    undo_.clear();
+    protokoll_ = true;
+    endeVorher_ = ende_;
+    const std::int64_t td = NeueBombeZeit();
+    Sprengen(k, td);
+    // The bomb's own cell cannot be entered again while it lies there.
+    begehbar_[std::size_t(k)] = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));
+    return td;
+}
+
+void TGefahrenKarte::BombeWeg() {
+    for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) {
+        const auto i = std::size_t(it->K);
+        gefahr_[i] = it->G;
+        offen_[i] = it->Offen;
+        begehbar_[i] = it->Begehbar;
+    }
+    undo_.clear();
+    protokoll_ = false;
+    ende_ = endeVorher_;
+}
+
+bool TGefahrenKarte::Sicher(int k, std::int64_t von, std::int64_t bis,
+                            std::int64_t schutzBis) const {
+    const TGefahr& g = gefahr_[std::size_t(k)];
+    if (g.Ab <= bis && von < g.Bis && std::max(g.Ab, von) >= schutzBis) return false;
+    return bis < flut_[std::size_t(k)];
+}
