@@ -48,7 +48,7 @@ void TGefahrenKarte::Sprengen(int k, std::int64_t td) {
     const std::int64_t tr = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));
     Arme(k, td, [&](int z) {
         const auto i = std::size_t(z);
-        if (protokoll_) undo_.push_back({z, gefahr_[i], offen_[i], begehbar_[i]});
+        if (!marken_.empty()) undo_.push_back({z, gefahr_[i], offen_[i], begehbar_[i]});
         Brennen(z, td, tr);
         const TZellenArt a = art_[i];
         const bool sperrt = a == zaZerstoerbar || a == zaBombe || a == zaSpieler1Bombe ||
@@ -74,10 +74,13 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
     offen_.assign(n, kNie);
     begehbar_.assign(n, kNie);
     undo_.clear();
-    protokoll_ = false;
+    marken_.clear();
     ende_ = 0;
+    // A player's cell is free once it has left (the other player is kept out by the search).
     for (std::size_t i = 0; i < n; ++i)
-        if (art_[i] == zaFrei || IstExtraArt(art_[i])) begehbar_[i] = 0;
+        if (art_[i] == zaFrei || IstExtraArt(art_[i]) || art_[i] == zaSpieler1 ||
+            art_[i] == zaSpieler2)
+            begehbar_[i] = 0;
 
     // Explosions burning now: each recedes at its fifth beat, clearing its cross.
     const std::int64_t e = std::max<std::uint32_t>(t.Explo, 1);
@@ -145,9 +148,7 @@ std::int64_t TGefahrenKarte::NeueBombeZeit() const {
 }
 
 std::int64_t TGefahrenKarte::BombeDazu(int k) {
-    undo_.clear();
-    protokoll_ = true;
-    endeVorher_ = ende_;
+    marken_.push_back({undo_.size(), ende_});
     const std::int64_t td = NeueBombeZeit();
     Sprengen(k, td);
     // The bomb's own cell cannot be entered again while it lies there.
@@ -156,15 +157,18 @@ std::int64_t TGefahrenKarte::BombeDazu(int k) {
 }
 
 void TGefahrenKarte::BombeWeg() {
-    for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) {
-        const auto i = std::size_t(it->K);
-        gefahr_[i] = it->G;
-        offen_[i] = it->Offen;
-        begehbar_[i] = it->Begehbar;
+    if (marken_.empty()) return;
+    const auto [anfang, ende] = marken_.back();
+    marken_.pop_back();
+    while (undo_.size() > anfang) {
+        const TAlt& alt = undo_.back();
+        const auto i = std::size_t(alt.K);
+        gefahr_[i] = alt.G;
+        offen_[i] = alt.Offen;
+        begehbar_[i] = alt.Begehbar;
+        undo_.pop_back();
     }
-    undo_.clear();
-    protokoll_ = false;
-    ende_ = endeVorher_;
+    ende_ = ende;
 }
 
 bool TGefahrenKarte::Sicher(int k, std::int64_t von, std::int64_t bis,

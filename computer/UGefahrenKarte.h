@@ -23,12 +23,13 @@ class TGefahrenKarte {
     void Berechnen(TSpielfeld& feld, const TBombenListen& bomben, const TTakte& takte);
 
     // A bomb laid at cell k now (it goes off after every bomb already ticking); its
-    // detonation time. BombeWeg takes the last one back.
+    // detonation time. BombeWeg takes the last one back; they nest.
     std::int64_t BombeDazu(int k);
     std::int64_t NeueBombeZeit() const;
     void BombeWeg();
 
     int Zellen() const { return breite_ * hoehe_; }
+    int Breite() const { return breite_; }
     // The neighbour of k in r, or -1 at the border.
     int Nachbar(int k, TRichtung r) const;
     TZellenArt Art(int k) const { return art_[std::size_t(k)]; }
@@ -70,8 +71,8 @@ class TGefahrenKarte {
         std::int64_t Offen, Begehbar;
     };
     std::vector<TAlt> undo_;
-    std::int64_t endeVorher_ = 0;
-    bool protokoll_ = false;
+    // Per bomb added: where its undo entries start, and the end before it.
+    std::vector<std::pair<std::size_t, std::int64_t>> marken_;
 };
 
 template <typename F>

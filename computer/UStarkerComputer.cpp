@@ -1,6 +1,7 @@
 #include "computer/UStarkerComputer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <queue>
 
@@ -13,6 +14,14 @@ constexpr int kBlockKosten = 7, kBombenKosten = 5;
 constexpr int kExtraUmweg = 8;
 // Water must stay away this many of its own beats longer than a cell counts as quiet.
 constexpr int kFlutReserve = 2;
+// An opponent this many steps away may still cut a way out with a bomb.
+constexpr int kNaheSchritte = 8;
+// A bomb that reaches the opponent is laid when it leaves it at most this many quiet cells.
+constexpr int kEngeRuhige = 4;
+// Where to bomb a block from: spots this many steps away at most, this many tried.
+constexpr int kSprengWeg = 6, kSprengVersuche = 6;
+// One in this many beats it takes a step toward the opponent that a bomb could cut off.
+constexpr std::uint32_t kWagnis = 2;
 
 int Kosten(TZellenArt a) {
     switch (a) {
@@ -40,6 +49,15 @@ int Zufallswahl(TZufall& zufall, const std::vector<int>& beste) {
 }
 
 }  // namespace
+
+int TStarkerComputer::Schritte(int a, int b) const {
+    const int w = std::max(1, karte_.Breite());
+    return std::abs(a % w - b % w) + std::abs(a / w - b / w);
+}
+
+bool TStarkerComputer::Nahe(int a, int b) const {
+    return a >= 0 && b >= 0 && Schritte(a, b) <= kNaheSchritte;
+}
 
 TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64_t schritt,
                                   std::int64_t schutzBis, int gesperrt) {
@@ -97,6 +115,34 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
     return a;
 }
 
+int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
+                                  const std::function<bool(int)>& sicher) {
+    const int n = karte_.Zellen();
+    const std::int64_t td = karte_.NeueBombeZeit();
+    erster_.assign(std::size_t(n), -1);
+    std::vector<int> schlange{start};
+    erster_[std::size_t(start)] = 0;
+    int geprueft = 0;
+    for (std::size_t i = 0; i < schlange.size() && geprueft < kSprengVersuche; ++i) {
+        const int z = schlange[i];
+        bool trifft = false;
+        karte_.Arme(z, td, [&](int x) { trifft = trifft || x == block; });
+        if (trifft) {
+            ++geprueft;
+            if (sicher(z)) return z == start ? 5 : erster_[std::size_t(z)];
+        }
+        if (Schritte(start, z) >= kSprengWeg) continue;
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            const int m = karte_.Nachbar(z, r);
+            if (m < 0 || m == gesperrt || erster_[std::size_t(m)] >= 0 || karte_.Begehbar(m) > 0)
+                continue;
+            erster_[std::size_t(m)] = z == start ? 1 + r : erster_[std::size_t(z)];
+            schlange.push_back(m);
+        }
+    }
+    return 0;
+}
+
 void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     const int n = karte_.Zellen();
     abstand_.assign(std::size_t(n), kWeit);
@@ -135,22 +181,60 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     const std::int64_t p = std::max<std::uint32_t>(lage.Schritt, 1);
     const std::int64_t schutz = lage.Schutz > 1000 ? lage.Schutz - 1000 : 0;
     const TSpielRecEinstellungen e = d.Einstellungen.EinstellungenHolen();
-    const TAuswege jetzt = Suchen(karte_, kIch, p, schutz, kGeg);
+    TAuswege jetzt = Suchen(karte_, kIch, p, schutz, kGeg);
 
-    // A bomb here: can it still get away, and where does that leave the opponent?
-    const bool darf = ich.Knoten->Art == SpielerArt(spieler) && d.Bomben.DarfBombeLegen(e, spieler);
-    bool bombeSicher = false, gegnerGefangen = false, gegnerGetroffen = false;
-    if (darf) {
-        const std::int64_t td = karte_.NeueBombeZeit();
-        karte_.Arme(kIch, td, [&](int z) { gegnerGetroffen = gegnerGetroffen || z == kGeg; });
-        karte_.BombeDazu(kIch);
-        bombeSicher = Suchen(karte_, kIch, p, schutz, kGeg).Frueh[0] >= 0;
-        if (bombeSicher && kGeg >= 0) {
+    // What a bomb the opponent may lay where it stands would leave it: only the ways that
+    // survive that too are taken while there are any.
+    auto darfLegen = [&](int q, const TGefunden& g) {
+        return g.Knoten && g.Knoten->Art == SpielerArt(q) && d.Bomben.DarfBombeLegen(e, q);
+    };
+    const bool gegnerDarf = darfLegen(gegnerNr, gegner) && Nahe(kIch, kGeg);
+    // Where it is or one step on.
+    std::vector<int> gegnerBomben;
+    if (gegnerDarf) {
+        gegnerBomben.push_back(kGeg);
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            const int m = karte_.Nachbar(kGeg, r);
+            if (m >= 0 && m != kIch && karte_.Begehbar(m) == 0) gegnerBomben.push_back(m);
+        }
+    }
+    auto trotzGegner = [&](int start, const TAuswege& ohne) {
+        TAuswege beide = ohne;
+        for (int g : gegnerBomben) {
+            karte_.BombeDazu(g);
+            const TAuswege mit = Suchen(karte_, start, p, schutz, g);
+            karte_.BombeWeg();
+            for (std::size_t a = 0; a < 5; ++a)
+                if (mit.Frueh[a] < 0) beide.Frueh[a] = -1;
+        }
+        return beide;
+    };
+    const TAuswege sicher = jetzt;
+    if (const TAuswege robust = trotzGegner(kIch, jetzt); robust.Irgendein()) jetzt = robust;
+
+    // A bomb at cell z: can it still get away, and where does that leave the opponent?
+    const std::int64_t td = karte_.NeueBombeZeit();
+    struct TBombenWert {
+        bool Sicher = false, Trifft = false;
+        int GegnerRuhige = -1;  // quiet cells the opponent can still reach; 0: none
+    };
+    auto bewerten = [&](int z) {
+        TBombenWert w;
+        karte_.BombeDazu(z);
+        w.Sicher = trotzGegner(z, Suchen(karte_, z, p, schutz, kGeg)).Frueh[0] >= 0;
+        if (w.Sicher && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
-            gegnerGefangen =
-                !Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, kIch).Irgendein();
+            const TAuswege g = Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, z);
+            w.GegnerRuhige = g.Irgendein() ? g.Ruhige : 0;
         }
         karte_.BombeWeg();
+        return w;
+    };
+    const bool darf = darfLegen(spieler, ich);
+    TBombenWert hier;
+    if (darf) {
+        hier = bewerten(kIch);
+        karte_.Arme(kIch, td, [&](int z) { hier.Trifft = hier.Trifft || z == kGeg; });
     }
 
     auto taste = [](int aktion) { return aktion == 0 ? 0 : TastenNummer(TRichtung(aktion - 1)); };
@@ -173,7 +257,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         }
         return taste(Zufallswahl(d.Zufall, beste));
     }
-    if (bombeSicher && gegnerGefangen) return 5;
+    if (hier.Sicher && hier.GegnerRuhige == 0) return 5;
 
     // Its cell will burn: the quickest way to a quiet cell.
     if (karte_.Ab(kIch) < kNie || jetzt.Frueh[0] < 0) {
@@ -186,7 +270,8 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         }
         return taste(Zufallswahl(d.Zufall, beste));
     }
-    if (bombeSicher && gegnerGetroffen) return 5;
+    // The opponent in reach with few ways left: the bomb drives it into a corner.
+    if (hier.Sicher && hier.Trifft && hier.GegnerRuhige <= kEngeRuhige) return 5;
 
     // Extras close by, else the opponent.
     std::vector<int> ziele;
@@ -202,34 +287,53 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         if (kGeg >= 0) ziele.push_back(kGeg);
         Entfernungen(ziele);
     }
-    const int hier = abstand_[std::size_t(kIch)];
-    // The neighbour the best way leads through.
-    int weiter = -1, wert = kWeit;
-    for (TRichtung r = riOben; r <= riUnten; ++r) {
-        const int m = karte_.Nachbar(kIch, r);
-        if (m < 0 || abstand_[std::size_t(m)] >= kWeit) continue;
-        const int w = abstand_[std::size_t(m)] + Kosten(karte_.Art(m));
-        if (w < wert) wert = w, weiter = m;
+    const int abstand = abstand_[std::size_t(kIch)];
+    // The cell the best way leads through from z.
+    auto weiterVon = [&](int z) {
+        int weiter = -1, wert = kWeit;
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            const int m = karte_.Nachbar(z, r);
+            if (m < 0 || abstand_[std::size_t(m)] >= kWeit) continue;
+            const int w = abstand_[std::size_t(m)] + Kosten(karte_.Art(m));
+            if (w < wert) wert = w, weiter = m;
+        }
+        return weiter;
+    };
+    const int weiter = weiterVon(kIch);
+    // The first block on the way, if it comes within a bomb's reach: bombed from the nearest
+    // cell that lets it get away.
+    int block = weiter;
+    for (int schritt = 1; schritt < 3 && block >= 0 && karte_.Begehbar(block) == 0; ++schritt)
+        block = weiterVon(block);
+    if (darf && block >= 0 && karte_.Art(block) == zaZerstoerbar) {
+        const int a = Sprengplatz(kIch, block, kGeg, [&](int z) { return bewerten(z).Sicher; });
+        if (a == 5) return 5;
+        if (a > 0 && jetzt.Frueh[std::size_t(a)] >= 0) return taste(a);
     }
-    if (weiter >= 0 && karte_.Art(weiter) == zaZerstoerbar) {
-        if (bombeSicher) return 5;
-    } else if (weiter >= 0 && karte_.Art(weiter) == zaBombe && e.Spieler(spieler).Werfen) {
+    if (weiter >= 0 && karte_.Art(weiter) == zaBombe && e.Spieler(spieler).Werfen) {
         return kTasteWerfen;
     }
-    // A safe step that comes closer; the closest wins.
-    int naechst = hier;
-    for (int a = 1; a < 5; ++a) {
-        const int m = karte_.Nachbar(kIch, TRichtung(a - 1));
-        if (jetzt.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Begehbar(m) > 0) continue;
-        const int dm = abstand_[std::size_t(m)];
-        if (dm > naechst || dm >= hier) continue;
-        if (dm < naechst) beste.clear(), naechst = dm;
-        beste.push_back(a);
-    }
-    if (!beste.empty()) return taste(Zufallswahl(d.Zufall, beste));
+    // A step that comes closer, the closest winning; one the opponent could cut off only now and
+    // then, and never while its own bomb ticks (two careful players would never meet).
+    auto naeher = [&](const TAuswege& wege) {
+        int naechst = abstand;
+        for (int a = 1; a < 5; ++a) {
+            const int m = karte_.Nachbar(kIch, TRichtung(a - 1));
+            if (wege.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Begehbar(m) > 0) continue;
+            const int dm = abstand_[std::size_t(m)];
+            if (dm > naechst || dm >= abstand) continue;
+            if (dm < naechst) beste.clear(), naechst = dm;
+            beste.push_back(a);
+        }
+        return !beste.empty();
+    };
+    if (naeher(jetzt)) return taste(Zufallswahl(d.Zufall, beste));
+    if (d.Bomben.OhneBombe(std::uint8_t(spieler)) && d.Zufall.Zufall(kWagnis) == 0 &&
+        naeher(sicher))
+        return taste(Zufallswahl(d.Zufall, beste));
     // No way on (the goal walled off or behind a burning cell): wait, or wander when the goal
     // cannot be reached at all.
-    if (hier >= kWeit) {
+    if (abstand >= kWeit) {
         for (int a = 1; a < 5; ++a)
             if (jetzt.Frueh[std::size_t(a)] >= 0) beste.push_back(a);
         if (!beste.empty()) return taste(Zufallswahl(d.Zufall, beste));

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "computer/UGefahrenKarte.h"
@@ -48,11 +49,16 @@ class TStarkerComputer {
   private:
     // Steps toward the nearest goal cell, a block costing a bomb's wait.
     void Entfernungen(const std::vector<int>& ziele);
+    bool Nahe(int a, int b) const;
+    int Schritte(int a, int b) const;
+    // The action toward the nearest cell from which a bomb reaches 'block' and 'sicher' holds:
+    // 5 when that is the start, a step 1..4, or 0.
+    int Sprengplatz(int start, int block, int gesperrt, const std::function<bool(int)>& sicher);
 
     TGefahrenKarte karte_;
     std::vector<std::uint8_t> maske_[2];
     std::vector<int> liste_[2];
     std::vector<std::uint32_t> ruhigMarke_;
     std::uint32_t marke_ = 0;
-    std::vector<int> abstand_;
+    std::vector<int> abstand_, erster_;
 };
