@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 
+#include "ui/UComputerWahl.h"
+
 TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
                                std::string programmordner, std::uint64_t saat)
     : Meldungen(meldungen),
@@ -16,4 +18,6 @@ TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
                                        BenutzerDatenordner())),
       ModalZeigen([](QDialog& d) { return d.exec(); }),
       // The result is ignored: a missing browser is not reported.
-      WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
+      WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    Einstellungen.ComputerArten = ComputerWahlLesen();
+}
