@@ -1,7 +1,7 @@
 #include "computer/UGefahrenKarte.h"
 
 #include <algorithm>
-#include <deque>
+#include <queue>
 
 namespace {
 
@@ -75,7 +75,9 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
     begehbar_.assign(n, kNie);
     undo_.clear();
     marken_.clear();
+    flutAlt_.clear();
     ende_ = 0;
+    wasser_ = std::find(art_.begin(), art_.end(), zaWasser) != art_.end();
     // A player's cell is free once it has left (the other player is kept out by the search).
     for (std::size_t i = 0; i < n; ++i)
         if (art_[i] == zaFrei || IstExtraArt(art_[i]) || art_[i] == zaSpieler1 ||
@@ -116,28 +118,40 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
         Sprengen(k, NaechsterTick(t.BisBombe, t.Bombe) + (rest - 1) * b);
     }
 
+    Fluten();
+}
+
+void TGefahrenKarte::Fluten() {
     // Water: one cell further each beat of its timer, which may start at any moment. It is
-    // taken to pass everything but blocks, so it is never later than feared.
-    const std::int64_t w = std::max<std::uint32_t>(t.Wasser, 1);
-    const std::int64_t erste = NaechsterTick(t.BisWasser, t.Wasser);
-    std::deque<int> schlange;
-    std::vector<int> abstand(n, -1);
+    // taken to pass everything but blocks, and blocks once a known blast has opened them, so it
+    // is never later than feared.
+    const auto n = std::size_t(Zellen());
+    flut_.assign(n, kNie);
+    const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
+    const std::int64_t erste = NaechsterTick(takte_.BisWasser, takte_.Wasser);
+    using TEintrag = std::pair<std::int64_t, int>;
+    std::priority_queue<TEintrag, std::vector<TEintrag>, std::greater<>> offen;
     for (std::size_t i = 0; i < n; ++i)
-        if (art_[i] == zaWasser) {
-            abstand[i] = 0;
-            schlange.push_back(int(i));
-        }
-    while (!schlange.empty()) {
-        const int k = schlange.front();
-        schlange.pop_front();
+        if (art_[i] == zaWasser) offen.push({erste - w, int(i)});
+    while (!offen.empty()) {
+        const auto [t, k] = offen.top();
+        offen.pop();
+        if (art_[std::size_t(k)] != zaWasser && t > flut_[std::size_t(k)]) continue;
         for (TRichtung r = riOben; r <= riUnten; ++r) {
             const int m = Nachbar(k, r);
-            if (m < 0 || abstand[std::size_t(m)] >= 0) continue;
-            const TZellenArt a = art_[std::size_t(m)];
-            if (a == zaZerstoerbar || a == zaUnzerstoerbar) continue;
-            abstand[std::size_t(m)] = abstand[std::size_t(k)] + 1;
-            flut_[std::size_t(m)] = erste + (abstand[std::size_t(m)] - 1) * w;
-            schlange.push_back(m);
+            if (m < 0) continue;
+            const auto i = std::size_t(m);
+            const TZellenArt a = art_[i];
+            if (a == zaUnzerstoerbar || a == zaWasser) continue;
+            std::int64_t neu = t + w;
+            if (a == zaZerstoerbar) {
+                if (offen_[i] == kNie) continue;
+                // At the first beat after the blast has gone.
+                if (begehbar_[i] > neu) neu += (begehbar_[i] - neu + w - 1) / w * w;
+            }
+            if (neu >= flut_[i]) continue;
+            flut_[i] = neu;
+            offen.push({neu, m});
         }
     }
 }
@@ -149,10 +163,13 @@ std::int64_t TGefahrenKarte::NeueBombeZeit() const {
 
 std::int64_t TGefahrenKarte::BombeDazu(int k) {
     marken_.push_back({undo_.size(), ende_});
+    if (wasser_) flutAlt_.push_back(flut_);
     const std::int64_t td = NeueBombeZeit();
     Sprengen(k, td);
     // The bomb's own cell cannot be entered again while it lies there.
     begehbar_[std::size_t(k)] = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));
+    // Blocks it opens may let water through.
+    if (wasser_) Fluten();
     return td;
 }
 
@@ -169,6 +186,10 @@ void TGefahrenKarte::BombeWeg() {
         undo_.pop_back();
     }
     ende_ = ende;
+    if (wasser_ && !flutAlt_.empty()) {
+        flut_ = std::move(flutAlt_.back());
+        flutAlt_.pop_back();
+    }
 }
 
 bool TGefahrenKarte::Sicher(int k, std::int64_t von, std::int64_t bis,

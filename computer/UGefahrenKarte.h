@@ -4,6 +4,7 @@
 // milliseconds from now.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -47,6 +48,7 @@ class TGefahrenKarte {
     std::int64_t Begehbar(int k) const { return begehbar_[std::size_t(k)]; }
     // The latest end of any burning, 0 when nothing burns.
     std::int64_t Ende() const { return ende_; }
+    std::int64_t Wasserschritt() const { return std::max<std::uint32_t>(takte_.Wasser, 1); }
     // The cells of one blast of a bomb at k going off at td, through the open cells then.
     template <typename F>
     void Arme(int k, std::int64_t td, F&& zelle) const;
@@ -57,6 +59,7 @@ class TGefahrenKarte {
     };
     void Brennen(int k, std::int64_t ab, std::int64_t bis);
     void Sprengen(int k, std::int64_t td);
+    void Fluten();
 
     int breite_ = 0, hoehe_ = 0;
     TTakte takte_;
@@ -73,6 +76,9 @@ class TGefahrenKarte {
     std::vector<TAlt> undo_;
     // Per bomb added: where its undo entries start, and the end before it.
     std::vector<std::pair<std::size_t, std::int64_t>> marken_;
+    // The water before each bomb added, when there is water.
+    std::vector<std::vector<std::int64_t>> flutAlt_;
+    bool wasser_ = false;
 };
 
 template <typename F>

@@ -12,7 +12,8 @@ constexpr int kWeit = std::numeric_limits<int>::max() / 4;
 constexpr int kBlockKosten = 7, kBombenKosten = 5;
 // Extras within this many steps are worth the way.
 constexpr int kExtraUmweg = 8;
-// Water must stay away this many of its own beats longer than a cell counts as quiet.
+// Water must stay away this many of its own beats (or of the player's, when longer) from a cell
+// that counts as quiet.
 constexpr int kFlutReserve = 2;
 // An opponent this many steps away may still cut a way out with a bomb.
 constexpr int kNaheSchritte = 8;
@@ -22,6 +23,15 @@ constexpr int kEngeRuhige = 4;
 constexpr int kSprengWeg = 6, kSprengVersuche = 6;
 // One in this many beats it takes a step toward the opponent that a bomb could cut off.
 constexpr std::uint32_t kWagnis = 2;
+// Cells the water reaches within this many of its beats are kept away from, ways through them
+// cost this many steps more.
+constexpr std::int64_t kFlutBeats = 4;
+constexpr int kFlutUmweg = 6;
+// A bomb that lets water out which reaches its cell within this many times that is not laid to
+// open a way or to drive the opponent.
+constexpr std::int64_t kWasserSicht = 2;
+// Blocks it may find closed before it takes the way round them.
+constexpr int kUmwege = 3;
 
 int Kosten(TZellenArt a) {
     switch (a) {
@@ -71,7 +81,7 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
         std::fill(ruhigMarke_.begin(), ruhigMarke_.end(), 0);
         marke_ = 1;
     }
-    const std::int64_t reserve = kFlutReserve * p;
+    const std::int64_t reserve = kFlutReserve * std::max(p, k.Wasserschritt());
     const int schichten = int(std::clamp<std::int64_t>((k.Ende() + p - 1) / p + 2, 3, 60));
     int jetzt = 0;
     auto eintragen = [&](int z, std::uint8_t bits) {
@@ -145,6 +155,7 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
 
 void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     const int n = karte_.Zellen();
+    sperre_.resize(std::size_t(n), 0);
     abstand_.assign(std::size_t(n), kWeit);
     using TEintrag = std::pair<int, int>;
     std::priority_queue<TEintrag, std::vector<TEintrag>, std::greater<>> offen;
@@ -156,7 +167,9 @@ void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
         const auto [d, z] = offen.top();
         offen.pop();
         if (d > abstand_[std::size_t(z)]) continue;
-        const int kosten = Kosten(karte_.Art(z));
+        int kosten = sperre_[std::size_t(z)] ? kWeit : Kosten(karte_.Art(z));
+        // Ways through cells the water will soon reach are long ones.
+        if (kosten < kWeit && karte_.Flut(z) < flutSicht_) kosten += kFlutUmweg;
         if (kosten >= kWeit && d > 0) continue;
         for (TRichtung r = riOben; r <= riUnten; ++r) {
             const int m = karte_.Nachbar(z, r);
@@ -176,6 +189,8 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     const TGefunden gegner = SpielerFinden(d, gegnerNr);
     karte_.Berechnen(d.Feld, d.Bomben, lage.Takte);
     if (karte_.Zellen() == 0) return 0;
+    sperre_.assign(std::size_t(karte_.Zellen()), 0);
+    flutSicht_ = kFlutBeats * std::int64_t(std::max<std::uint32_t>(lage.Takte.Wasser, 1));
     const int kIch = int(ich.Index) - 1;
     const int kGeg = gegner.Knoten ? int(gegner.Index) - 1 : -1;
     const std::int64_t p = std::max<std::uint32_t>(lage.Schritt, 1);
@@ -216,11 +231,14 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     const std::int64_t td = karte_.NeueBombeZeit();
     struct TBombenWert {
         bool Sicher = false, Trifft = false;
+        bool Wasser = false;    // it lets water out that soon comes near
         int GegnerRuhige = -1;  // quiet cells the opponent can still reach; 0: none
     };
     auto bewerten = [&](int z) {
         TBombenWert w;
+        const std::int64_t flutVorher = karte_.Flut(z);
         karte_.BombeDazu(z);
+        w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * flutSicht_;
         w.Sicher = trotzGegner(z, Suchen(karte_, z, p, schutz, kGeg)).Frueh[0] >= 0;
         if (w.Sicher && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
@@ -247,8 +265,10 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     };
     std::vector<int> beste;
 
-    // Nothing saves it: throw a bomb away, or hold out as long as it can.
+    // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or
+    // hold out as long as it can.
     if (!jetzt.Irgendein()) {
+        if (hier.Sicher) return 5;
         if (e.Spieler(spieler).Werfen && bombeNebenan()) return kTasteWerfen;
         int weit = -1;
         for (int a = 0; a < 5; ++a) {
@@ -271,7 +291,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         return taste(Zufallswahl(d.Zufall, beste));
     }
     // The opponent in reach with few ways left: the bomb drives it into a corner.
-    if (hier.Sicher && hier.Trifft && hier.GegnerRuhige <= kEngeRuhige) return 5;
+    if (hier.Sicher && !hier.Wasser && hier.Trifft && hier.GegnerRuhige <= kEngeRuhige) return 5;
 
     // Extras close by, else the opponent.
     std::vector<int> ziele;
@@ -287,29 +307,39 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         if (kGeg >= 0) ziele.push_back(kGeg);
         Entfernungen(ziele);
     }
-    const int abstand = abstand_[std::size_t(kIch)];
     // The cell the best way leads through from z.
     auto weiterVon = [&](int z) {
         int weiter = -1, wert = kWeit;
         for (TRichtung r = riOben; r <= riUnten; ++r) {
             const int m = karte_.Nachbar(z, r);
             if (m < 0 || abstand_[std::size_t(m)] >= kWeit) continue;
-            const int w = abstand_[std::size_t(m)] + Kosten(karte_.Art(m));
+            const int w = abstand_[std::size_t(m)] +
+                          (sperre_[std::size_t(m)] ? kWeit : Kosten(karte_.Art(m)));
             if (w < wert) wert = w, weiter = m;
         }
         return weiter;
     };
-    const int weiter = weiterVon(kIch);
     // The first block on the way, if it comes within a bomb's reach: bombed from the nearest
-    // cell that lets it get away.
-    int block = weiter;
-    for (int schritt = 1; schritt < 3 && block >= 0 && karte_.Begehbar(block) == 0; ++schritt)
-        block = weiterVon(block);
-    if (darf && block >= 0 && karte_.Art(block) == zaZerstoerbar) {
-        const int a = Sprengplatz(kIch, block, kGeg, [&](int z) { return bewerten(z).Sicher; });
+    // cell that lets it get away. A block no bomb can open safely (a narrow corridor at a slow
+    // beat) counts as a wall, and the way is sought round it.
+    int weiter = weiterVon(kIch);
+    for (int versuch = 0; darf && versuch < kUmwege; ++versuch) {
+        int block = weiter;
+        for (int schritt = 1; schritt < 3 && block >= 0 && karte_.Begehbar(block) == 0; ++schritt)
+            block = weiterVon(block);
+        if (block < 0 || karte_.Art(block) != zaZerstoerbar) break;
+        const int a = Sprengplatz(kIch, block, kGeg, [&](int z) {
+            const TBombenWert w = bewerten(z);
+            return w.Sicher && !w.Wasser;
+        });
         if (a == 5) return 5;
         if (a > 0 && jetzt.Frueh[std::size_t(a)] >= 0) return taste(a);
+        if (a > 0) break;
+        sperre_[std::size_t(block)] = 1;
+        Entfernungen(ziele);
+        weiter = weiterVon(kIch);
     }
+    const int abstand = abstand_[std::size_t(kIch)];
     if (weiter >= 0 && karte_.Art(weiter) == zaBombe && e.Spieler(spieler).Werfen) {
         return kTasteWerfen;
     }
@@ -331,8 +361,18 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     if (d.Bomben.OhneBombe(std::uint8_t(spieler)) && d.Zufall.Zufall(kWagnis) == 0 &&
         naeher(sicher))
         return taste(Zufallswahl(d.Zufall, beste));
-    // No way on (the goal walled off or behind a burning cell): wait, or wander when the goal
-    // cannot be reached at all.
+    // No way on (the goal walled off or behind a burning cell): away from water that comes
+    // near, else wait, or wander when the goal cannot be reached at all.
+    if (karte_.Flut(kIch) < flutSicht_) {
+        std::int64_t spaet = karte_.Flut(kIch);
+        for (int a = 1; a < 5; ++a) {
+            const int m = karte_.Nachbar(kIch, TRichtung(a - 1));
+            if (jetzt.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Flut(m) <= spaet) continue;
+            if (karte_.Flut(m) > spaet) beste.clear(), spaet = karte_.Flut(m);
+            beste.push_back(a);
+        }
+        if (!beste.empty()) return taste(Zufallswahl(d.Zufall, beste));
+    }
     if (abstand >= kWeit) {
         for (int a = 1; a < 5; ++a)
             if (jetzt.Frueh[std::size_t(a)] >= 0) beste.push_back(a);

@@ -61,4 +61,8 @@ class TStarkerComputer {
     std::vector<std::uint32_t> ruhigMarke_;
     std::uint32_t marke_ = 0;
     std::vector<int> abstand_, erster_;
+    // Blocks taken for walls in this decision.
+    std::vector<std::uint8_t> sperre_;
+    // Water closer in time than this is kept away from.
+    std::int64_t flutSicht_ = 0;
 };

@@ -632,8 +632,8 @@ void Vorschau(const TLevelPlan& plan) {
 }
 
 // A maze of walls on the even rows and columns, carved by a depth-first walk from a fixed seed,
-// with some walls opened into loops and crates on every 'kisten'-th corridor cell; the players
-// in opposite corners.
+// with some walls made bricks (loops once blasted) and a crate in one of 'kisten' dead ends; the
+// players in opposite corners.
 std::vector<std::string> Labyrinth(int breite, int hoehe, std::uint32_t saat, int kisten) {
     std::vector<std::string> z(std::size_t(hoehe), std::string(std::size_t(breite), '#'));
     std::uint32_t x = saat;
@@ -666,12 +666,18 @@ std::vector<std::string> Labyrinth(int breite, int hoehe, std::uint32_t saat, in
     for (int r = 1; r + 1 < hoehe; ++r)
         for (int c = 1; c + 1 < breite; ++c)
             if (zelle(r, c) == '#' && (r + c) % 2 == 1 && zufall(6) == 0) zelle(r, c) = '%';
-    int zaehler = 0;
+    // Crates only in dead ends, where they close no way: a slow player cannot get away from a
+    // bomb in a corridor.
     for (int r = 0; r < hoehe; ++r)
-        for (int c = 0; c < breite; ++c)
-            if (zelle(r, c) == '.' && r + c > 3 && (hoehe - r) + (breite - c) > 5 &&
-                ++zaehler % kisten == 0)
-                zelle(r, c) = '+';
+        for (int c = 0; c < breite; ++c) {
+            if (zelle(r, c) != '.' || r + c <= 3 || (hoehe - r) + (breite - c) <= 5) continue;
+            int offen = 0;
+            for (int i = 0; i < 4; ++i) {
+                const int rr = r + dr[i] / 2, cc = c + dc[i] / 2;
+                offen += rr >= 0 && rr < hoehe && cc >= 0 && cc < breite && zelle(rr, cc) != '#';
+            }
+            if (offen == 1 && zufall(std::uint32_t(kisten)) == 0) zelle(r, c) = '+';
+        }
     zelle(0, 0) = '1';
     zelle(hoehe - 1, breite - 1) = '2';
     return z;
@@ -806,17 +812,19 @@ std::vector<TLevelPlan> Plaene() {
                  48,
                  0x00A0A060,
                  {
-                     "1..+..+.+..+.",
-                     "..%%%%%%%%%..",
-                     "+.%~~~~~~~%.+",
-                     "..%~%%%%%~%..",
-                     "+.%~%.+.%~%.+",
-                     "..%~%+@+%~%..",
-                     "+.%~%.+.%~%.+",
-                     "..%~%%.%%~%..",
-                     "+.%~~%+%~~%.+",
-                     "..%%%%.%%%%..",
-                     ".+..+.+.+..+2",
+                     "1.+...+.+...+..",
+                     ".@.@.@.+.@.@.@.",
+                     "+.%%%%%%%%%%%.+",
+                     "..%~~~~~~~~~%..",
+                     "+.%~%%%%%%%~%.+",
+                     "..%~%..+..%~%..",
+                     "+.%~%.+@+.%~%.+",
+                     "..%~%..+..%~%..",
+                     "+.%~%%%.%%%~%.+",
+                     "..%~~~%.%~~~%..",
+                     "+.%%%%%.%%%%%.+",
+                     ".@.@.@.+.@.@.@.",
+                     "..+...+.+...+.2",
                  }});
     p.push_back({"Kreuzweg.dat",
                  "Kreuzweg",
@@ -903,21 +911,21 @@ std::vector<TLevelPlan> Plaene() {
                  36,
                  0x006040A0,
                  {
-                     "1...+.....+...+..",
-                     "#######+#########",
-                     "..+...........+..",
-                     ".#####+#######+#.",
-                     ".#...+.....+...#.",
-                     ".#.###+#######.#.",
-                     ".#.#..+...+..#.#.",
-                     ".+.#.#######.#.+.",
-                     ".#.+.#..2..#.+.#.",
-                     ".#.#.##+.+##.#.#.",
+                     "1................",
+                     ".#######.#######.",
+                     ".#..+..........#.",
+                     ".#.#####%#####.#.",
                      ".#.#.........#.#.",
-                     ".#.#####+#####.#.",
-                     ".#.....+.+.....#.",
-                     ".#######+#######.",
-                     ".+......+......+.",
+                     ".#.#.###.###.#.#.",
+                     ".#.#.#+....#.#.#.",
+                     ".%.#.#..2..#.#.%.",
+                     ".#.#.#....+#.#.#.",
+                     ".#.#.###%###.#.#.",
+                     ".#.#......+..#.#.",
+                     ".#.#####.#####.#.",
+                     ".#.............#.",
+                     ".###############.",
+                     "..+...+.....+...+",
                  }});
     p.push_back({"Seenplatte.dat",
                  "Seenplatte",
@@ -959,8 +967,8 @@ std::vector<TLevelPlan> Plaene() {
              "..+....@.....+.....@...+.", "...+..+.+....+....+..+...", "....+....+......+....+..2",
          }});
     p.push_back(
-        {"Schlangengrube.dat", "Schlangengrube", 36, 36, 0x00206040, Labyrinth(21, 15, 11, 12)});
-    p.push_back({"Irrgarten.dat", "Irrgarten", 28, 28, 0x00304060, Labyrinth(25, 25, 23, 8)});
+        {"Schlangengrube.dat", "Schlangengrube", 36, 36, 0x00206040, Labyrinth(21, 15, 11, 2)});
+    p.push_back({"Irrgarten.dat", "Irrgarten", 28, 28, 0x00304060, Labyrinth(25, 25, 23, 2)});
     return p;
 }
 
