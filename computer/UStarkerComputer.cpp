@@ -17,6 +17,8 @@ constexpr int kExtraUmweg = 8;
 constexpr int kFlutReserve = 2;
 // An opponent this many steps away may still cut a way out with a bomb.
 constexpr int kNaheSchritte = 8;
+// Within this many steps of the opponent a bomb needs two quiet cells to flee to.
+constexpr int kZweiWegeNah = 5;
 // A bomb that reaches the opponent is laid when it leaves it at most this many quiet cells.
 constexpr int kEngeRuhige = 4;
 // Where to bomb a block from: spots this many steps away at most, this many tried.
@@ -231,6 +233,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     const std::int64_t td = karte_.NeueBombeZeit();
     struct TBombenWert {
         bool Sicher = false, Trifft = false;
+        bool Entkommt = false;  // a way out, if only one
         bool Wasser = false;    // it lets water out that soon comes near
         int GegnerRuhige = -1;  // quiet cells the opponent can still reach; 0: none
     };
@@ -239,8 +242,12 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         const std::int64_t flutVorher = karte_.Flut(z);
         karte_.BombeDazu(z);
         w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * flutSicht_;
-        w.Sicher = trotzGegner(z, Suchen(karte_, z, p, schutz, kGeg)).Frueh[0] >= 0;
-        if (w.Sicher && kGeg >= 0) {
+        const TAuswege eigene = Suchen(karte_, z, p, schutz, kGeg);
+        // With the opponent close, one way out is one it may stand in.
+        const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kZweiWegeNah;
+        w.Entkommt = trotzGegner(z, eigene).Frueh[0] >= 0;
+        w.Sicher = w.Entkommt && eigene.Ruhige >= (nah ? 2 : 1);
+        if (w.Entkommt && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
             const TAuswege g = Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, z);
             w.GegnerRuhige = g.Irgendein() ? g.Ruhige : 0;
@@ -268,7 +275,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or
     // hold out as long as it can.
     if (!jetzt.Irgendein()) {
-        if (hier.Sicher) return 5;
+        if (hier.Entkommt) return 5;
         if (e.Spieler(spieler).Werfen && bombeNebenan()) return kTasteWerfen;
         int weit = -1;
         for (int a = 0; a < 5; ++a) {
@@ -277,7 +284,8 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         }
         return taste(Zufallswahl(d.Zufall, beste));
     }
-    if (hier.Sicher && hier.GegnerRuhige == 0) return 5;
+    // A trapped opponent cannot stand in its way.
+    if (hier.Entkommt && hier.GegnerRuhige == 0) return 5;
 
     // Its cell will burn: the quickest way to a quiet cell.
     if (karte_.Ab(kIch) < kNie || jetzt.Frueh[0] < 0) {

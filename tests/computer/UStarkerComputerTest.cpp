@@ -50,8 +50,8 @@ TEST(StarkerComputer, TrittNieInEineExplosionDieBrenntBevorErWeiterkann) {
 TEST(StarkerComputer, LegtNurBombenDenenErInSeinemTaktEntkommt) {
     // To get through the block it needs a bomb. From the left corner the way out takes three
     // steps, from the lower corner two; the fuse is 2000 ms.
-    const std::string drei = "######|#1+..2|#.####|#..###|######";
-    const std::string zwei = "######|#1+..2|#..###|######";
+    const std::string drei = "#########|#1+.....2|#.#######|#..######|#########";
+    const std::string zwei = "#########|#1+.....2|#..######|#########";
     EXPECT_EQ(Tasten(drei, 0, 450), (std::set<int>{kBombe}));
     EXPECT_FALSE(Tasten(drei, 0, 750).count(kBombe)) << "speed 1: 2250 ms";
     EXPECT_EQ(Tasten(zwei, 0, 750), (std::set<int>{kBombe}));
@@ -61,8 +61,9 @@ TEST(StarkerComputer, LegtNurBombenDenenErInSeinemTaktEntkommt) {
 }
 
 TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
-    // At speed 3 the way out of its bomb fits; at speed 1 it takes the long way round.
-    const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#########";
+    // At speed 3 the way out of its bomb fits (two cells to flee to, the opponent being close);
+    // at speed 1 it takes the long way round.
+    const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#.#######|#########";
     EXPECT_EQ(Tasten(brett, 0, 450), (std::set<int>{kBombe}));
     EXPECT_EQ(Tasten(brett, 0, 750), (std::set<int>{kUnten}));
 }
