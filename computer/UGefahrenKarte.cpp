@@ -22,20 +22,6 @@ std::int64_t NaechsterTick(std::uint32_t bis, std::uint32_t intervall) {
 
 }  // namespace
 
-int TGefahrenKarte::Nachbar(int k, TRichtung r) const {
-    const int spalte = k % breite_;
-    switch (r) {
-        case riOben:
-            return k >= breite_ ? k - breite_ : -1;
-        case riLinks:
-            return spalte > 0 ? k - 1 : -1;
-        case riRechts:
-            return spalte + 1 < breite_ ? k + 1 : -1;
-        default:
-            return k + breite_ < Zellen() ? k + breite_ : -1;
-    }
-}
-
 void TGefahrenKarte::Brennen(int k, std::int64_t ab, std::int64_t bis) {
     TGefahr& g = gefahr_[std::size_t(k)];
     g.Ab = std::min(g.Ab, ab);
@@ -67,6 +53,15 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
     hoehe_ = g.SpielHoehe;
     if (feld.AnzahlKnoten() < std::uint32_t(breite_) * std::uint32_t(hoehe_)) breite_ = hoehe_ = 0;
     const auto n = std::size_t(Zellen());
+    if (nachbarn_.size() != n || (n > 0 && nachbarn_[0][riRechts] != (breite_ > 1 ? 1 : -1))) {
+        nachbarn_.resize(n);
+        for (int k = 0; k < int(n); ++k) {
+            const int spalte = k % breite_;
+            nachbarn_[std::size_t(k)] = {k >= breite_ ? k - breite_ : -1, spalte > 0 ? k - 1 : -1,
+                                         spalte + 1 < breite_ ? k + 1 : -1,
+                                         k + breite_ < int(n) ? k + breite_ : -1};
+        }
+    }
     art_.resize(n);
     for (std::size_t i = 0; i < n; ++i) art_[i] = feld.Zellen()[i].Art;
     gefahr_.assign(n, {});
@@ -162,21 +157,33 @@ std::int64_t TGefahrenKarte::NeueBombeZeit() const {
 }
 
 std::int64_t TGefahrenKarte::BombeDazu(int k) {
-    marken_.push_back({undo_.size(), ende_});
-    if (wasser_) flutAlt_.push_back(flut_);
+    marken_.push_back({undo_.size(), ende_, false});
     const std::int64_t td = NeueBombeZeit();
     Sprengen(k, td);
     // The bomb's own cell cannot be entered again while it lies there.
     begehbar_[std::size_t(k)] = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));
     // Blocks it opens may let water through.
-    if (wasser_) Fluten();
+    bool flut = false;
+    for (std::size_t i = marken_.back().Anfang; wasser_ && i < undo_.size() && !flut; ++i) {
+        const int z = undo_[i].K;
+        if (art_[std::size_t(z)] != zaZerstoerbar) continue;
+        for (int m : nachbarn_[std::size_t(z)])
+            flut = flut ||
+                   (m >= 0 && (art_[std::size_t(m)] == zaWasser || flut_[std::size_t(m)] < kNie));
+    }
+    if (flut) {
+        marken_.back().Flut = true;
+        flutAlt_.push_back(flut_);
+        Fluten();
+    }
     return td;
 }
 
 void TGefahrenKarte::BombeWeg() {
     if (marken_.empty()) return;
-    const auto [anfang, ende] = marken_.back();
+    const TMarke marke = marken_.back();
     marken_.pop_back();
+    const std::size_t anfang = marke.Anfang;
     while (undo_.size() > anfang) {
         const TAlt& alt = undo_.back();
         const auto i = std::size_t(alt.K);
@@ -185,8 +192,8 @@ void TGefahrenKarte::BombeWeg() {
         begehbar_[i] = alt.Begehbar;
         undo_.pop_back();
     }
-    ende_ = ende;
-    if (wasser_ && !flutAlt_.empty()) {
+    ende_ = marke.Ende;
+    if (marke.Flut) {
         flut_ = std::move(flutAlt_.back());
         flutAlt_.pop_back();
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -32,7 +33,7 @@ class TGefahrenKarte {
     int Zellen() const { return breite_ * hoehe_; }
     int Breite() const { return breite_; }
     // The neighbour of k in r, or -1 at the border.
-    int Nachbar(int k, TRichtung r) const;
+    int Nachbar(int k, TRichtung r) const { return nachbarn_[std::size_t(k)][r]; }
     TZellenArt Art(int k) const { return art_[std::size_t(k)]; }
     // Standing in k from 'von' to 'bis' (both inclusive) neither burns nor drowns; burns before
     // 'schutzBis' do no harm (invulnerable).
@@ -75,7 +76,14 @@ class TGefahrenKarte {
     };
     std::vector<TAlt> undo_;
     // Per bomb added: where its undo entries start, and the end before it.
-    std::vector<std::pair<std::size_t, std::int64_t>> marken_;
+    struct TMarke {
+        std::size_t Anfang;
+        std::int64_t Ende;
+        bool Flut;  // the water was worked out again
+    };
+    std::vector<TMarke> marken_;
+    // Each cell's neighbours up, left, right, down (-1 at the border).
+    std::vector<std::array<int, 4>> nachbarn_;
     // The water before each bomb added, when there is water.
     std::vector<std::vector<std::int64_t>> flutAlt_;
     bool wasser_ = false;

@@ -17,6 +17,8 @@ constexpr int kExtraUmweg = 8;
 constexpr int kFlutReserve = 2;
 // An opponent this many steps away may still cut a way out with a bomb.
 constexpr int kNaheSchritte = 8;
+// A search stops once it knows this many quiet cells (and one for each first action).
+constexpr int kGenugRuhige = 5;
 // Within this many steps of the opponent a bomb needs two quiet cells to flee to.
 constexpr int kZweiWegeNah = 5;
 // A bomb that reaches the opponent is laid when it leaves it at most this many quiet cells.
@@ -29,6 +31,7 @@ constexpr std::uint32_t kWagnis = 2;
 // cost this many steps more.
 constexpr std::int64_t kFlutBeats = 4;
 constexpr int kFlutUmweg = 6;
+static_assert(1 + kBlockKosten + kFlutUmweg < 16, "Entfernungen's buckets");
 // A bomb that lets water out which reaches its cell within this many times that is not laid to
 // open a way or to drive the opponent.
 constexpr std::int64_t kWasserSicht = 2;
@@ -76,7 +79,9 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
     TAuswege a;
     const int n = k.Zellen();
     const std::int64_t p = std::max<std::int64_t>(schritt, 1);
-    for (auto& m : maske_) m.assign(std::size_t(n), 0);
+    // The masks are left all clear by every search.
+    for (auto& m : maske_)
+        if (m.size() != std::size_t(n)) m.assign(std::size_t(n), 0);
     for (auto& l : liste_) l.clear();
     ruhigMarke_.resize(std::size_t(n), 0);
     if (++marke_ == 0) {
@@ -86,10 +91,12 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
     const std::int64_t reserve = kFlutReserve * std::max(p, k.Wasserschritt());
     const int schichten = int(std::clamp<std::int64_t>((k.Ende() + p - 1) / p + 2, 3, 60));
     int jetzt = 0;
+    std::uint8_t lebendig = 0, gefunden = 0;
     auto eintragen = [&](int z, std::uint8_t bits) {
         auto& m = maske_[1 - jetzt][std::size_t(z)];
         if (!m) liste_[1 - jetzt].push_back(z);
         m |= bits;
+        lebendig |= bits;
     };
     // Where each step from z at time t may lead.
     auto weiter = [&](int z, std::int64_t t, std::uint8_t bits, bool erster) {
@@ -103,6 +110,12 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
     };
     weiter(start, 0, 0, true);
     for (int schicht = 1; schicht <= schichten; ++schicht) {
+        // Done once every first action still alive has its quiet cell and enough are known.
+        if ((lebendig & ~gefunden) == 0 && a.Ruhige >= kGenugRuhige) {
+            for (int z : liste_[1 - jetzt]) maske_[1 - jetzt][std::size_t(z)] = 0;
+            break;
+        }
+        lebendig = 0;
         jetzt = 1 - jetzt;
         const std::int64_t t = schicht * p;
         for (int z : liste_[jetzt]) {
@@ -114,6 +127,7 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
                 for (int b = 0; b < 5; ++b)
                     if ((bits & Bit(b)) && a.Frueh[std::size_t(b)] < 0)
                         a.Frueh[std::size_t(b)] = schicht;
+                gefunden |= bits;
                 if (ruhigMarke_[std::size_t(z)] != marke_) {
                     ruhigMarke_[std::size_t(z)] = marke_;
                     ++a.Ruhige;
@@ -159,28 +173,35 @@ void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     const int n = karte_.Zellen();
     sperre_.resize(std::size_t(n), 0);
     abstand_.assign(std::size_t(n), kWeit);
-    using TEintrag = std::pair<int, int>;
-    std::priority_queue<TEintrag, std::vector<TEintrag>, std::greater<>> offen;
+    // Step costs are small whole numbers: a ring of buckets, one per distance, serves as the
+    // priority queue.
+    for (auto& e : eimer_) e.clear();
+    std::size_t offen = 0;
     for (int z : ziele) {
         abstand_[std::size_t(z)] = 0;
-        offen.push({0, z});
+        eimer_[0].push_back(z);
+        ++offen;
     }
-    while (!offen.empty()) {
-        const auto [d, z] = offen.top();
-        offen.pop();
-        if (d > abstand_[std::size_t(z)]) continue;
-        int kosten = sperre_[std::size_t(z)] ? kWeit : Kosten(karte_.Art(z));
-        // Ways through cells the water will soon reach are long ones.
-        if (kosten < kWeit && karte_.Flut(z) < flutSicht_) kosten += kFlutUmweg;
-        if (kosten >= kWeit && d > 0) continue;
-        for (TRichtung r = riOben; r <= riUnten; ++r) {
-            const int m = karte_.Nachbar(z, r);
-            // Coming from m, entering z costs what z holds.
-            const int neu = d + std::min(kosten, kWeit);
-            if (m < 0 || neu >= abstand_[std::size_t(m)]) continue;
-            abstand_[std::size_t(m)] = neu;
-            offen.push({neu, m});
+    for (int d = 0; offen > 0; ++d) {
+        auto& e = eimer_[std::size_t(d) % eimer_.size()];
+        for (std::size_t i = 0; i < e.size(); ++i, --offen) {
+            const int z = e[i];
+            if (abstand_[std::size_t(z)] != d) continue;
+            int kosten = sperre_[std::size_t(z)] ? kWeit : Kosten(karte_.Art(z));
+            if (kosten >= kWeit) continue;
+            // Ways through cells the water will soon reach are long ones.
+            if (karte_.Flut(z) < flutSicht_) kosten += kFlutUmweg;
+            // Coming from a neighbour, entering z costs what z holds.
+            const int neu = d + kosten;
+            for (int m : {karte_.Nachbar(z, riOben), karte_.Nachbar(z, riLinks),
+                          karte_.Nachbar(z, riRechts), karte_.Nachbar(z, riUnten)}) {
+                if (m < 0 || neu >= abstand_[std::size_t(m)]) continue;
+                abstand_[std::size_t(m)] = neu;
+                eimer_[std::size_t(neu) % eimer_.size()].push_back(m);
+                ++offen;
+            }
         }
+        e.clear();
     }
 }
 

@@ -24,7 +24,7 @@ struct TStarkLage {
 
 // What a search from one cell found for each first action (0 wait or bomb, 1..4 a step in
 // direction 0..3): the earliest beat at which it stands in a quiet cell (-1: none), and how many
-// quiet cells it can reach at all.
+// quiet cells it can reach (the search stops at five).
 struct TAuswege {
     std::array<int, 5> Frueh{-1, -1, -1, -1, -1};
     std::array<int, 5> Weit{-1, -1, -1, -1, -1};
@@ -61,6 +61,8 @@ class TStarkerComputer {
     std::vector<std::uint32_t> ruhigMarke_;
     std::uint32_t marke_ = 0;
     std::vector<int> abstand_, erster_;
+    // Buckets of Entfernungen, more than the dearest step.
+    std::array<std::vector<int>, 16> eimer_;
     // Blocks taken for walls in this decision.
     std::vector<std::uint8_t> sperre_;
     // Water closer in time than this is kept away from.

@@ -18,6 +18,10 @@ TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
                                        BenutzerDatenordner())),
       ModalZeigen([](QDialog& d) { return d.exec(); }),
       // The result is ignored: a missing browser is not reported.
-      WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
+
+void TProgrammDaten::ComputerWahlLaden() {
+    if (computerGeladen_) return;
+    computerGeladen_ = true;
     Einstellungen.ComputerArten = ComputerWahlLesen();
 }

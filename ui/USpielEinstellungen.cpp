@@ -336,6 +336,7 @@ void TFrm_Spieleinstellungen::DialogLaden() {
     CB_Computer1->setChecked(l.Spieler1.Computer);
     Ed_Namen2->setText(QText(l.Spieler2.Name));
     CB_Computer2->setChecked(l.Spieler2.Computer);
+    p_.ComputerWahlLaden();
     CB_ComputerArt1->setCurrentIndex(int(p_.Einstellungen.ComputerArt(1)));
     CB_ComputerArt2->setCurrentIndex(int(p_.Einstellungen.ComputerArt(2)));
     CB_ComputerArt1->setEnabled(l.Spieler1.Computer);

@@ -232,6 +232,7 @@ TEST_F(EinstellungenTest, ComputerArtIstEineVorliebeUndGiltBeiOk) {
               (std::array<TComputerArt, 2>{TComputerArt::Klassisch, TComputerArt::Stark}));
     // Kept for the next start, outside the settings file.
     TUiUmgebung neu;
+    neu.Daten->ComputerWahlLaden();
     EXPECT_EQ(neu.Daten->Einstellungen.ComputerArt(2), TComputerArt::Stark);
     ComputerWahlSpeichern({});
 }
