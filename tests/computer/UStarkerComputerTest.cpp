@@ -121,3 +121,19 @@ TEST(StarkerComputer, HandeltImTaktDurchSperreUndVertauschteTasten) {
     t.Bis(1800);
     EXPECT_EQ(t.Brett()[1], ".1....");
 }
+
+TEST(StarkerComputer, WasserFliesstDurchEinenBlockDenEineBombeOeffnet) {
+    TSpielZustand z;
+    z.Brett(Z("~+...|#o###"));
+    z.bomben.Anhaengen(4, {2, 2}, 1, true);
+    TTakte takte;
+    takte.BisBombe = 400;
+    TGefahrenKarte k;
+    k.Berechnen(z.feld, z.bomben, takte);
+    // The block goes at 400 ms and its blast by 2400 ms; the water comes at its next beats.
+    EXPECT_EQ(k.Flut(1), 4000);
+    EXPECT_EQ(k.Flut(2), 6000);
+    z.bomben.ListenFreigeben();
+    k.Berechnen(z.feld, z.bomben, takte);
+    EXPECT_EQ(k.Flut(2), kNie);
+}
