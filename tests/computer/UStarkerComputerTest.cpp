@@ -137,3 +137,21 @@ TEST(StarkerComputer, WasserFliesstDurchEinenBlockDenEineBombeOeffnet) {
     k.Berechnen(z.feld, z.bomben, takte);
     EXPECT_EQ(k.Flut(2), kNie);
 }
+
+TEST(StarkerComputer, TakteAusDemSpiel) {
+    TSpielTest t;
+    ASSERT_TRUE(t.Starten("1....|.....|....2", [](auto& e) {
+        e.Spieler1.Computer = true, e.SpielerVerzoegerung = 1000;
+    }));
+    TStarkLage l = t.spiel.StarkLage(1);
+    // Its lock ends at 1000 ms, the beats of 450 ms find it free at 1350; a person may press
+    // as soon as the lock lets it.
+    EXPECT_EQ(l.Schritt, 1350u);
+    EXPECT_EQ(l.GegnerSchritt, 1000u);
+    EXPECT_EQ(l.Takte.BisBombe, 0u);
+    t.Taste(taste::Leer);
+    t.Bis(100);
+    l = t.spiel.StarkLage(1);
+    EXPECT_EQ(l.Takte.Bombe, 400u);
+    EXPECT_EQ(l.Takte.BisBombe, 300u);
+}
