@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/UStarkerComputer.h"
 #include "files/UHighscore.h"
 #include "match/ULevelQuelle.h"
 #include "match/USimUhr.h"
@@ -48,7 +49,7 @@ struct TErgebnis {
     int Abgebrochen = 0;
 };
 
-TErgebnis Messen(int breite, int hoehe, int runden, std::uint64_t saat) {
+TErgebnis Messen(int breite, int hoehe, int runden, std::uint64_t saat, bool stark = false) {
     TSpielfeld feld;
     TEinstellungen einst;
     TBombenListen bomben;
@@ -71,6 +72,7 @@ TErgebnis Messen(int breite, int hoehe, int runden, std::uint64_t saat) {
     e.Rundenanzahl = static_cast<std::uint8_t>(runden);
     einst.EinstellungenSetzen(e);
     einst.Arbeitskopie = e;
+    if (stark) einst.ComputerArten = {TComputerArt::Stark, TComputerArt::Stark};
 
     TSpiel spiel({{feld, einst, bomben, zufall}, level, highscore, "", meldungen, ansicht, uhr});
     TErgebnis erg;
@@ -93,10 +95,11 @@ TErgebnis Messen(int breite, int hoehe, int runden, std::uint64_t saat) {
     return erg;
 }
 
-double Zeigen(const char* name, int breite, int hoehe, int runden, int matches) {
+double Zeigen(const char* name, int breite, int hoehe, int runden, int matches,
+              bool stark = false) {
     TErgebnis summe;
     for (int m = 0; m < matches; ++m) {
-        const TErgebnis e = Messen(breite, hoehe, runden, 1000 + m);
+        const TErgebnis e = Messen(breite, hoehe, runden, 1000 + m, stark);
         summe.Simuliert += e.Simuliert;
         summe.Wand += e.Wand;
         summe.Runden += e.Runden;
@@ -116,6 +119,50 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// The strong computer's decisions on the largest level the editor makes (25 x 25), each with
+// both players and up to six ticking bombs at random places: the 99th percentile in ms.
+double Entscheidungen(int anzahl) {
+    constexpr int kSeite = 25;
+    std::vector<double> ms;
+    TZufall z(77);
+    TStarkerComputer computer;
+    for (int i = 0; i < anzahl; ++i) {
+        std::vector<TZelle> zellen = Arena(kSeite, kSeite, 500 + std::uint64_t(i));
+        std::vector<std::size_t> frei;
+        for (std::size_t k = 0; k < zellen.size(); ++k)
+            if (zellen[k].Art == zaFrei) frei.push_back(k);
+        TSpielfeld feld;
+        TFeldDaten g;
+        g.SpielBreite = g.SpielHoehe = kSeite;
+        feld.SetzeFeldDaten(g);
+        feld.ErzeugeFeld(feld.Zellenzahl());
+        TBombenListen bomben;
+        const int nBomben = int(z.Zufall(7));
+        for (int b = 0; b < nBomben; ++b) {
+            const std::size_t k = frei[z.Zufall(std::uint32_t(frei.size()))];
+            zellen[k].Art = zaBombe;
+            bomben.Anhaengen(std::uint16_t(4 - b * 4 / std::max(nBomben, 1)),
+                             {std::uint16_t(k / kSeite + 1), std::uint16_t(k % kSeite + 1)}, 1,
+                             true);
+        }
+        for (std::size_t k = 0; k < zellen.size(); ++k)
+            TSpielfeld::SetzeZellenDaten(feld.KnotenBei(TIndex(k + 1)), zellen[k]);
+        TEinstellungen einst;
+        TZufall zufall{std::uint64_t(i)};
+        TSpielDaten d{feld, einst, bomben, zufall};
+        TStarkLage lage;
+        lage.Takte.BisBombe = nBomben ? 200 : 0;
+        lage.Schritt = lage.GegnerSchritt = 150;
+        const auto start = std::chrono::steady_clock::now();
+        computer.Entscheide(d, 1 + i % 2, lage);
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() * 99 / 100];
+}
+
 }  // namespace
 
 int main() {
@@ -131,5 +178,14 @@ int main() {
         klein >= 10000 ? "ja" : "nein", klein / gross <= zellen ? "ja" : "nein");
     std::printf("BUDGET engine-speed: %.0fx (target >=10000x) %s\n", klein,
                 klein >= 10000 ? "ok" : "MISSED");
+    // The same with two strong computers, and what one of their decisions costs.
+    std::vector<double> stark;
+    for (int i = 0; i < 3; ++i) stark.push_back(Zeigen("stark", 20, 16, 10, 10, true));
+    const double starkFaktor = Median(stark);
+    std::printf("BUDGET engine-speed-strong: %.0fx (target >=10000x) %s\n", starkFaktor,
+                starkFaktor >= 10000 ? "ok" : "MISSED");
+    const double entscheidung = Entscheidungen(2000);
+    std::printf("BUDGET strong-decision: %.3fms (target <=2.000ms) %s\n", entscheidung,
+                entscheidung <= 2.0 ? "ok" : "MISSED");
     return 0;
 }

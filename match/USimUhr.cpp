@@ -23,6 +23,9 @@ class TSimTimer : public ITimer {
         faellig_ = Jetzt() + intervall_;
     }
     std::uint32_t Intervall() const override { return intervall_; }
+    std::uint32_t BisZumTick() const override {
+        return KannTicken() ? static_cast<std::uint32_t>(faellig_ - Jetzt()) : 0;
+    }
     const std::string& Name() const override { return name_; }
 
     bool KannTicken() const { return uhr_ && an_ && intervall_ > 0; }

@@ -1,6 +1,7 @@
 #include "match/USpiel.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "computer/UComputerSpieler.h"
@@ -188,6 +189,7 @@ void TSpiel::RundenZustandSetzen() {
     ansicht_.FeldAktivieren(true);
     rundeLaeuft_ = true;
     ergebnis_ = 0;
+    todesart_ = {};
     FeldGeaendert();
 }
 
@@ -294,8 +296,12 @@ void TSpiel::TasteVerarbeiten(std::uint16_t k, int p, const TSpielRecEinstellung
 
     TGetroffen g = 0;
     auto schritt = [&](TRichtung r) {
+        const TGefunden vor = SpielerFinden(daten_, p);
         const TSchritt erg = Bewegen(daten_, p, r);
         g = erg.Getroffen;
+        if (g != 0)
+            TodNotieren(g, TTodesart::GegnerBombe,
+                        ExplosionsBesitzer(daten_.Feld.Verschiebe(vor.Index, 2, r)));
         if (erg.Bewegt) StatusNachAufsammeln(erg.Aufgesammelt, p);
     };
     if (k == s.TasteOben) {
@@ -330,6 +336,27 @@ void TSpiel::Werfen(int p) {
     ansicht_.Klang(TKlang::BombeGelandet);
 }
 
+void TSpiel::TodNotieren(TGetroffen g, TTodesart art, int besitzer) {
+    for (int p = 1; p <= 2; ++p) {
+        if (!(g & p)) continue;
+        const bool eigene = art == TTodesart::GegnerBombe && besitzer == p;
+        todesart_[Nr(p)] = eigene ? TTodesart::EigeneBombe : art;
+    }
+}
+
+int TSpiel::ExplosionsBesitzer(TIndex index) const {
+    const TPosition z = daten_.Feld.PositionVon(index);
+    const auto& liste = daten_.Bomben.Explosionsliste();
+    // The latest explosion whose cross holds the cell.
+    for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
+        const TPosition m = it->Position;
+        const int zeilen = std::abs(int(m.Zeile) - int(z.Zeile));
+        const int spalten = std::abs(int(m.Spalte) - int(z.Spalte));
+        if ((zeilen == 0 && spalten <= 2) || (spalten == 0 && zeilen <= 2)) return it->Spieler;
+    }
+    return 0;
+}
+
 void TSpiel::Verzoegerung(int spieler) {
     timerSpieler_[Nr(spieler)]->Ausschalten();
     belegt_[Nr(spieler)] = false;
@@ -349,6 +376,7 @@ void TSpiel::BombeTimer() {
         const TIndex index = daten_.Feld.IndexVon(pos.Spalte - 1u, pos.Zeile - 1u);
         const std::uint8_t besitzer = b.ErsterSpieler();
         g = Detonieren(daten_, index);
+        TodNotieren(g, TTodesart::GegnerBombe, besitzer);
         b.Anhaengen(0, pos, besitzer, false);
         timerExplo_->Einschalten();
         b.ErsteEntfernen(true);
@@ -389,6 +417,7 @@ void TSpiel::WasserTimer() {
         ansicht_.Klang(TKlang::WasserSteigt);
     }
     if (g != 0) {
+        TodNotieren(g, TTodesart::Ertrunken);
         ansicht_.Klang(TKlang::SpielerErtrunken);
         RundenEnde(g);
     }
@@ -468,13 +497,37 @@ void TSpiel::Timer_KITimer() {
         if (!rundeLaeuft_) return;
         const TSpielerEinstellungen& s = e.Spieler(p);
         if (!s.Computer || belegt_[Nr(p)]) continue;
-        const int a = Entscheide(daten_, p);
+        const int a = daten_.Einstellungen.ComputerArt(p) == TComputerArt::Stark
+                          ? stark_[Nr(p)].Entscheide(daten_, p, StarkLage(p))
+                          : Entscheide(daten_, p);
         if (a >= 1 && a <= 4) {
             const TKnoten c = SpielerFinden(daten_, p).Knoten;
             if (HatExplosion(NachbarMitRand(daten_.Feld, c, RichtungVonTaste(a)))) continue;
             TasteVerarbeiten(s.Taste(a), p, e, true);
         } else if (a == 5) {
             TasteVerarbeiten(s.TasteBombe, p, e, true);
+        } else if (a == kTasteWerfen) {
+            TasteVerarbeiten(s.TasteWerfen, p, e, true);
         }
     }
+}
+
+TStarkLage TSpiel::StarkLage(int p) const {
+    const TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
+    auto bis = [](const ITimer& t) { return t.Eingeschaltet() ? t.BisZumTick() : 0u; };
+    TStarkLage l;
+    l.Takte = {timerBombe_->Intervall(), bis(*timerBombe_),         timerExplo_->Intervall(),
+               bis(*timerExplo_),        timerWasser_->Intervall(), bis(*timerWasser_)};
+    const std::uint32_t ki = std::max<std::uint32_t>(timerKI_->Intervall(), 1);
+    const std::uint32_t verzoegerung = timerSpieler_[0]->Intervall();
+    // A computer acts at the first beat after its lock (at the same moment the beat comes
+    // first); a person may press keys as fast as the lock lets them.
+    auto schritt = [&](int q) {
+        return e.Spieler(q).Computer ? ki * (verzoegerung / ki + 1)
+                                     : std::max<std::uint32_t>(verzoegerung, 100);
+    };
+    l.Schritt = schritt(p);
+    l.GegnerSchritt = schritt(p == 1 ? 2 : 1);
+    l.Schutz = e.Spieler(p).Unverwundbar ? restsekunden_[Nr(p)] * 1000u : 0u;
+    return l;
 }

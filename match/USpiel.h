@@ -8,13 +8,14 @@
 #include <memory>
 #include <string>
 
+#include "computer/UStarkerComputer.h"
 #include "files/UHighscore.h"
 #include "match/ULevelQuelle.h"
 #include "match/USpielAnsicht.h"
-#include "model/USpielDaten.h"
 #include "match/UTimer.h"
 #include "match/UWasserausbreitung.h"
 #include "model/UMeldungen.h"
+#include "model/USpielDaten.h"
 
 struct TSpielUmgebung {
     TSpielDaten Daten;
@@ -26,6 +27,9 @@ struct TSpielUmgebung {
     ISpielAnsicht& Ansicht;
     ITimerFabrik& Timer;
 };
+
+// How a player died in the last round.
+enum class TTodesart : std::uint8_t { Keine, EigeneBombe, GegnerBombe, Ertrunken };
 
 class TSpiel {
   public:
@@ -85,6 +89,9 @@ class TSpiel {
     bool FeldAktiv() const { return feldAktiv_; }
     // The last round's result: 0 while it runs or when it was abandoned.
     TGetroffen LetztesErgebnis() const { return ergebnis_; }
+    TTodesart Todesart(int spieler) const { return todesart_[Nr(spieler)]; }
+    // What the strong computer of player p is told about the match's beats.
+    TStarkLage StarkLage(int spieler) const;
     bool MatchVorbei() const { return matchVorbei_; }
     // The match end could not save the highscore list (reported already).
     bool HighscoreFehler() const { return highscoreFehler_; }
@@ -105,6 +112,10 @@ class TSpiel {
     void Meldung(const std::string& text);
     // Throws player p's bomb, if one lies next to it.
     void Werfen(int p);
+    // Notes the cause of each death in g; for a bomb, 'besitzer' laid it.
+    void TodNotieren(TGetroffen g, TTodesart art, int besitzer = 0);
+    // Who laid the explosion burning at this index (0: none found).
+    int ExplosionsBesitzer(TIndex index) const;
 
     TSpielDaten daten_;
     ILevelQuelle& level_;
@@ -130,6 +141,8 @@ class TSpiel {
     std::array<std::array<std::uint16_t, 6>, 2> tastenAmStart_{};
     bool tastenGemerkt_ = false;
     TGetroffen ergebnis_ = 0;
+    std::array<TTodesart, 2> todesart_{};
+    std::array<TStarkerComputer, 2> stark_;
 };
 
 // The message at the end of a round with result r (1 player 1 killed, 2 player 2, 3 both), and

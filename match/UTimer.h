@@ -17,6 +17,8 @@ class ITimer {
     virtual bool Eingeschaltet() const = 0;
     virtual void SetzeIntervall(std::uint32_t ms) = 0;
     virtual std::uint32_t Intervall() const = 0;
+    // Milliseconds to the next tick; 0 while it cannot tick.
+    virtual std::uint32_t BisZumTick() const = 0;
     virtual const std::string& Name() const = 0;
 };
 

@@ -1,6 +1,7 @@
 // The game settings record, its working copy and the level list of the match.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -67,6 +68,9 @@ inline constexpr TBereich kBereichPlatzExplo{500, 60000}, kBereichExploDauer{500
     kBereichWasser{10, 60000}, kBereichVerzoegerung{1, 1000};
 TSpielRecEinstellungen IntervalleBegrenzt(TSpielRecEinstellungen e);
 
+// Which computer steers a player: a preference, carried by recordings, never by a settings file.
+enum class TComputerArt : std::uint8_t { Klassisch = 0, Stark = 1 };
+
 // Owns the one global record, the working copy of the settings dialog and the level list.
 class TEinstellungen {
   public:
@@ -89,6 +93,8 @@ class TEinstellungen {
 
     TSpielRecEinstellungen Arbeitskopie;
     std::uint16_t LevelAnzahl = 0;
+    std::array<TComputerArt, 2> ComputerArten{};
+    TComputerArt ComputerArt(int spieler) const { return ComputerArten[spieler == 1 ? 0 : 1]; }
 
   private:
     TSpielRecEinstellungen rec_;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Soak: N computer-against-computer matches (default 2000) on all sample levels with the
-# sanitizer build, each recorded and played again from its recording, which must give the same
-# lines; then N/40 network matches of two processes through a lossy relay, whose two sides must
-# print the same lines and whose recordings must replay. Stops at the first sanitizer report,
-# failed match or replay that differs.
+# Soak: N computer-against-computer matches (default 2000) on all sample levels, some with the
+# strong computer, with the sanitizer build, each recorded and played again from its recording,
+# which must give the same lines; then N/40 network matches of two processes through a lossy
+# relay, whose two sides must print the same lines and whose recordings must replay. Stops at
+# the first sanitizer report, failed match or replay that differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 anzahl=${1:-2000}
@@ -23,6 +23,9 @@ wiederholt=0
 for ((i = 1; i <= anzahl; i++)); do
     optionen=(--seed "$i" --runden 5 --schwierigkeit $((i % 5 + 1)) --max-sekunden 300)
     ((i % 3 == 0)) && optionen+=(--zufall)
+    # Every fourth match with one strong computer, every eighth with two.
+    ((i % 4 == 1)) && optionen+=(--stark $((i / 4 % 2 + 1)))
+    ((i % 8 == 3)) && optionen+=(--stark beide)
     if ! "$werkzeug" simulieren "${optionen[@]}" --aufnahme "$aufnahme" "${levels[@]}" \
         >"$protokoll" 2>&1; then
         cat "$protokoll"

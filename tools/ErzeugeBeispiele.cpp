@@ -579,6 +579,110 @@ bool LevelSchreiben(const TLevelPlan& plan) {
            Schreiben(basis + ".bild", bilder);
 }
 
+// A small picture of a level for the README: its pictures at 10 pixels a cell on its colour.
+void Vorschau(const TLevelPlan& plan) {
+    constexpr int kZelle = 10;
+    const int h = int(plan.Zeilen.size()), w = int(plan.Zeilen.front().size());
+    QImage b(w * kZelle, h * kZelle, QImage::Format_RGB32);
+    const std::uint32_t f = plan.Farbe;  // 0x00BBGGRR
+    b.fill(QColor(int(f & 0xFF), int((f >> 8) & 0xFF), int((f >> 16) & 0xFF)));
+    const QImage fels = Fels(), kiste = Kiste(), mauer = Mauer(), ziegel = Ziegel();
+    const QImage wasser1 = Wasser(0, QColor(20, 70, 170), QColor(70, 140, 230));
+    const QImage wasser2 = Wasser(1, QColor(10, 50, 130), QColor(40, 110, 200));
+    const QImage eins = Spieler(QColor(40, 90, 230)), zwei = Spieler(QColor(220, 40, 40));
+    QPainter p(&b);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int r = 0; r < h; ++r)
+        for (int c = 0; c < w; ++c) {
+            const QImage* bild = nullptr;
+            switch (plan.Zeilen[std::size_t(r)][std::size_t(c)]) {
+                case '@':
+                    bild = &fels;
+                    break;
+                case '+':
+                    bild = &kiste;
+                    break;
+                case '#':
+                    bild = &mauer;
+                    break;
+                case '%':
+                    bild = &ziegel;
+                    break;
+                case '~':
+                    bild = &wasser1;
+                    break;
+                case 'w':
+                    bild = &wasser2;
+                    break;
+                case '1':
+                    bild = &eins;
+                    break;
+                case '2':
+                    bild = &zwei;
+                    break;
+                default:
+                    break;
+            }
+            if (bild) p.drawImage(QRect(c * kZelle, r * kZelle, kZelle, kZelle), *bild);
+        }
+    p.end();
+    QString name = QString::fromUtf8(plan.Datei);
+    name.chop(4);
+    Speichern(b, "docs/level/" + name + ".png", "PNG");
+}
+
+// A maze of walls on the even rows and columns, carved by a depth-first walk from a fixed seed,
+// with some walls made bricks (loops once blasted) and a crate in one of 'kisten' dead ends; the
+// players in opposite corners.
+std::vector<std::string> Labyrinth(int breite, int hoehe, std::uint32_t saat, int kisten) {
+    std::vector<std::string> z(std::size_t(hoehe), std::string(std::size_t(breite), '#'));
+    std::uint32_t x = saat;
+    auto zufall = [&](std::uint32_t n) {
+        x = x * 1664525u + 1013904223u;
+        return (x >> 16) % n;
+    };
+    auto zelle = [&](int r, int c) -> char& { return z[std::size_t(r)][std::size_t(c)]; };
+    std::vector<std::pair<int, int>> stapel{{0, 0}};
+    zelle(0, 0) = '.';
+    const int dr[4] = {-2, 0, 0, 2}, dc[4] = {0, -2, 2, 0};
+    while (!stapel.empty()) {
+        const auto [r, c] = stapel.back();
+        int wege[4], n = 0;
+        for (int i = 0; i < 4; ++i) {
+            const int rr = r + dr[i], cc = c + dc[i];
+            if (rr >= 0 && rr < hoehe && cc >= 0 && cc < breite && zelle(rr, cc) == '#')
+                wege[n++] = i;
+        }
+        if (n == 0) {
+            stapel.pop_back();
+            continue;
+        }
+        const int i = wege[zufall(std::uint32_t(n))];
+        zelle(r + dr[i] / 2, c + dc[i] / 2) = '.';
+        zelle(r + dr[i], c + dc[i]) = '.';
+        stapel.push_back({r + dr[i], c + dc[i]});
+    }
+    // Loops: a wall between two corridors becomes a crate now and then.
+    for (int r = 1; r + 1 < hoehe; ++r)
+        for (int c = 1; c + 1 < breite; ++c)
+            if (zelle(r, c) == '#' && (r + c) % 2 == 1 && zufall(6) == 0) zelle(r, c) = '%';
+    // Crates only in dead ends, where they close no way: a slow player cannot get away from a
+    // bomb in a corridor.
+    for (int r = 0; r < hoehe; ++r)
+        for (int c = 0; c < breite; ++c) {
+            if (zelle(r, c) != '.' || r + c <= 3 || (hoehe - r) + (breite - c) <= 5) continue;
+            int offen = 0;
+            for (int i = 0; i < 4; ++i) {
+                const int rr = r + dr[i] / 2, cc = c + dc[i] / 2;
+                offen += rr >= 0 && rr < hoehe && cc >= 0 && cc < breite && zelle(rr, cc) != '#';
+            }
+            if (offen == 1 && zufall(std::uint32_t(kisten)) == 0) zelle(r, c) = '+';
+        }
+    zelle(0, 0) = '1';
+    zelle(hoehe - 1, breite - 1) = '2';
+    return z;
+}
+
 std::vector<TLevelPlan> Plaene() {
     std::vector<TLevelPlan> p;
     p.push_back({"Arena.dat",
@@ -688,6 +792,183 @@ std::vector<TLevelPlan> Plaene() {
                      ".+.+.+..+.+.+..#....",
                      "..+.+.+.+..+.+.#...2",
                  }});
+    p.push_back({"Zweikampf.dat",
+                 "Zweikampf",
+                 56,
+                 56,
+                 0x00306090,
+                 {
+                     "1..+.+...",
+                     ".@.@+@.@.",
+                     "+.+...+.+",
+                     ".@+@.@+@.",
+                     "+.+...+.+",
+                     ".@.@+@.@.",
+                     "...+.+..2",
+                 }});
+    p.push_back({"Insel.dat",
+                 "Insel",
+                 48,
+                 48,
+                 0x00A0A060,
+                 {
+                     "1.+...+.+...+..",
+                     ".@.@.@.+.@.@.@.",
+                     "+.%%%%%%%%%%%.+",
+                     "..%~~~~~~~~~%..",
+                     "+.%~%%%%%%%~%.+",
+                     "..%~%..+..%~%..",
+                     "+.%~%.+@+.%~%.+",
+                     "..%~%..+..%~%..",
+                     "+.%~%%%.%%%~%.+",
+                     "..%~~~%.%~~~%..",
+                     "+.%%%%%.%%%%%.+",
+                     ".@.@.@.+.@.@.@.",
+                     "..+...+.+...+.2",
+                 }});
+    p.push_back({"Kreuzweg.dat",
+                 "Kreuzweg",
+                 40,
+                 40,
+                 0x00205080,
+                 {
+                     "1..+.#...#.+..+",
+                     ".@.@.#.+.#.@.@.",
+                     "..+..#...#..+..",
+                     ".@.@.#+.+#.@.@.",
+                     "+....+...+....+",
+                     "######.+.######",
+                     "...+...@...+...",
+                     ".+.+.+@@@+.+.+.",
+                     "...+...@...+...",
+                     "######.+.######",
+                     "+....+...+....+",
+                     ".@.@.#+.+#.@.@.",
+                     "..+..#...#..+..",
+                     ".@.@.#.+.#.@.@.",
+                     "+..+.#...#.+..2",
+                 }});
+    p.push_back({"Schachbrett.dat",
+                 "Schachbrett",
+                 40,
+                 40,
+                 0x00E0E0E0,
+                 {
+                     "1.+.+.+.+.+.+.+.",
+                     ".@.@.@.@.@.@.@..",
+                     "+.+.+.+.+.+.+.+.",
+                     ".@.@.@.@.@.@.@.+",
+                     "+.+.+.+.+.+.+.+.",
+                     ".@.@.@.@.@.@.@.+",
+                     "+.+.+.+.+.+.+.+.",
+                     ".@.@.@.@.@.@.@.+",
+                     "+.+.+.+.+.+.+.+.",
+                     ".@.@.@.@.@.@.@.+",
+                     "..+.+.+.+.+.+.+.",
+                     "+.+.+.+.+.+.+..2",
+                 }});
+    p.push_back({"Kammern.dat",
+                 "Kammern",
+                 36,
+                 36,
+                 0x00405060,
+                 {
+                     "1...+.#.+...+.#.+..",
+                     "..+...+...+...+....",
+                     ".+..+.#.+..+..#.+.+",
+                     "###+###########+###",
+                     "..+.+.#..+.+..#.+..",
+                     ".+....+.+...+.+...+",
+                     "..+.+.#...+...#.+..",
+                     "####+#####+#####+##",
+                     ".+..+.#.+...+.#.+..",
+                     "....+.+...+...+..+.",
+                     ".+.+..#.+..+..#....",
+                     "+...+.#...+...#.+.2",
+                 }});
+    p.push_back({"Stausee.dat",
+                 "Stausee",
+                 40,
+                 40,
+                 0x00386838,
+                 {
+                     "#########%%%%%%%####",
+                     "########%wwwwwww%###",
+                     "#######%wwwwwwwww%##",
+                     "1..+.+.%%%%%%%%%%%..",
+                     ".@.@.@.+.+.+.+.+.@..",
+                     "..+.+.+.@.@.@.@.+.+.",
+                     "+.@.@.+.+...+.+.@.@.",
+                     "..+.+.@.@.@.@.@.+.+.",
+                     ".@.@.+...+.+...+.@..",
+                     "..+.+.%%%%%%%%%.+.+.",
+                     "+.@.@%~~~~~~~~~%@.@.",
+                     "..+..%%%%%%%%%%%+..2",
+                 }});
+    p.push_back({"Spirale.dat",
+                 "Spirale",
+                 36,
+                 36,
+                 0x006040A0,
+                 {
+                     "1................",
+                     ".#######.#######.",
+                     ".#..+..........#.",
+                     ".#.#####%#####.#.",
+                     ".#.#.........#.#.",
+                     ".#.#.###.###.#.#.",
+                     ".#.#.#+....#.#.#.",
+                     ".%.#.#..2..#.#.%.",
+                     ".#.#.#....+#.#.#.",
+                     ".#.#.###%###.#.#.",
+                     ".#.#......+..#.#.",
+                     ".#.#####.#####.#.",
+                     ".#.............#.",
+                     ".###############.",
+                     "..+...+.....+...+",
+                 }});
+    p.push_back({"Seenplatte.dat",
+                 "Seenplatte",
+                 32,
+                 32,
+                 0x0040A040,
+                 {
+                     "1..+.+..+.+..+.+..+.+..",
+                     ".@.@+%%%.@.@+@.%%%%.@..",
+                     "+.+.%~~~%.+.+.%~~~~%.+.",
+                     ".@.@%~~~%@.@.@%~~~~%@.+",
+                     "..+.+%%%..+.+..%%%%.+..",
+                     "+@.@.@.@+@.@.@.@+@.@.@+",
+                     "..+.+..+.+%%%%.+..+.+..",
+                     ".@.@+@.@.%~ww~%@.@+@.@.",
+                     "+.+.+..+.%~ww~%.+..+.+.",
+                     ".@.@.@+@.@%%%%.@.@.@+@.",
+                     "..%%%%+..+.+..+.+%%%..+",
+                     "+%~~~~%@.@+@.@.@%~~~%@.",
+                     ".%~~~~%.+..+.+..%~~~%..",
+                     "..%%%%.@+@.@.@+@.%%%.@.",
+                     "+.+.+..+.+..+.+..+.+..+",
+                     ".@.@.@.@+@.@.@+@.@.@.@.",
+                     "..+.+..+.+..+.+..+.+..2",
+                 }});
+    p.push_back(
+        {"WeiteEbene.dat",
+         "Weite Ebene",
+         32,
+         32,
+         0x0050B0D0,
+         {
+             "1..+....+......+....+....", "...+..+....+.+....+..+...", ".+...@.....+.....@....+..",
+             "+..+....+.....+....+..+..", "..+..+....@.@....+...+...", ".....+..+.....+..+.....+.",
+             "+.@....+...+.+...+....@..", "...+.+...+.....+...+.+...", ".+....+.@..+.+..@.+....+.",
+             "..+.+......+.+......+.+..", "+.....+.+.@...@.+.+.....+", "..+.+......+.+......+.+..",
+             ".+....+.@..+.+..@.+....+.", "...+.+...+.....+...+.+...", "..@....+...+.+...+....@.+",
+             ".+.....+..+.....+..+.....", "...+...+....@.@....+..+..", "..+..+....+.....+....+..+",
+             "..+....@.....+.....@...+.", "...+..+.+....+....+..+...", "....+....+......+....+..2",
+         }});
+    p.push_back(
+        {"Schlangengrube.dat", "Schlangengrube", 36, 36, 0x00206040, Labyrinth(21, 15, 11, 2)});
+    p.push_back({"Irrgarten.dat", "Irrgarten", 28, 28, 0x00304060, Labyrinth(25, 25, 23, 2)});
     return p;
 }
 
@@ -724,8 +1005,11 @@ int main(int argc, char** argv) {
               "BMP");
 
     int fehler = 0;
-    for (const TLevelPlan& plan : Plaene())
+    QDir().mkpath(ziel + "/docs/level");
+    for (const TLevelPlan& plan : Plaene()) {
         if (!LevelSchreiben(plan)) ++fehler;
+        Vorschau(plan);
+    }
 
     QFile hsk(ziel + "/Highscore.hsk");
     if (!hsk.exists() && hsk.open(QIODevice::WriteOnly)) hsk.close();

@@ -209,6 +209,7 @@ void TFrm_Main::Spielstarten() {
         p_.Fehler.BilderFehlenMeldung();
         return;
     }
+    p_.ComputerWahlLaden();
     if (!fenster_.Spiel->MatchStarten()) return;
     ZentriereAufBildschirm(fenster_.Spiel);
     p_.ModalZeigen(*fenster_.Spiel);

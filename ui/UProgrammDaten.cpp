@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 
+#include "ui/UComputerWahl.h"
+
 TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
                                std::string programmordner, std::uint64_t saat)
     : Meldungen(meldungen),
@@ -17,3 +19,9 @@ TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
       ModalZeigen([](QDialog& d) { return d.exec(); }),
       // The result is ignored: a missing browser is not reported.
       WebseiteOeffnen([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
+
+void TProgrammDaten::ComputerWahlLaden() {
+    if (computerGeladen_) return;
+    computerGeladen_ = true;
+    Einstellungen.ComputerArten = ComputerWahlLesen();
+}

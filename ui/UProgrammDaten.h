@@ -53,6 +53,9 @@ class TProgrammDaten {
     // The sound, when the program has one, and the player's choice for it, read from the
     // preferences when first needed rather than at start-up.
     IKlaenge* Klaenge = nullptr;
+    // The choice of computers from the preferences, read the first time a match or the settings
+    // dialog needs it (reading it at start would slow the start down).
+    void ComputerWahlLaden();
     TTonWahl& Ton() {
         if (!ton_) ton_ = TonWahlLesen();
         return *ton_;
@@ -86,6 +89,7 @@ class TProgrammDaten {
 
   private:
     std::optional<TTonWahl> ton_;
+    bool computerGeladen_ = false;
     // The sound with the player's preference applied, once.
     IKlaenge* KlangEingestellt() {
         if (Klaenge && !ton_) TonAnwenden();

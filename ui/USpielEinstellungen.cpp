@@ -1,6 +1,7 @@
 #include "ui/USpielEinstellungen.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include "files/UPfad.h"
 #include "model/UAnsi.h"
 #include "ui/UBildOrdner.h"
+#include "ui/UComputerWahl.h"
 #include "ui/UEingebauteBilder.h"
 #include "ui/UFensterHilfen.h"
 #include "ui/UProgrammDaten.h"
@@ -98,6 +100,9 @@ TFrm_Spieleinstellungen::TFrm_Spieleinstellungen(TProgrammDaten& p, TFenster& fe
     CB_Computer2 = new QCheckBox(QStringLiteral("Computer"));
     const std::array<QLineEdit*, 2> namen{Ed_Namen1, Ed_Namen2};
     const std::array<QCheckBox*, 2> computer{CB_Computer1, CB_Computer2};
+    CB_ComputerArt1 = new QComboBox;
+    CB_ComputerArt2 = new QComboBox;
+    const std::array<QComboBox*, 2> art{CB_ComputerArt1, CB_ComputerArt2};
     for (int s = 0; s < 2; ++s) {
         namen[s]->setObjectName(s == 0 ? QStringLiteral("Ed_Namen1") : QStringLiteral("Ed_Namen2"));
         namen[s]->setMaxLength(20);
@@ -114,7 +119,17 @@ TFrm_Spieleinstellungen::TFrm_Spieleinstellungen(TProgrammDaten& p, TFenster& fe
         sg->addWidget(BildKnopf(s, s == 0 ? "SB_Spieler1" : "SB_Spieler2",
                                 s == 0 ? "Im_Spieler1" : "Im_Spieler2"),
                       s * 2, 2, 2, 1);
-        sg->addWidget(computer[s], s * 2 + 1, 1);
+        art[s]->setObjectName(s == 0 ? QStringLiteral("CB_ComputerArt1")
+                                     : QStringLiteral("CB_ComputerArt2"));
+        art[s]->addItems({QStringLiteral("klassisch"), QStringLiteral("stark")});
+        art[s]->setToolTip(
+            QStringLiteral("Der klassische Computer oder der starke, der "
+                           "vorausplant"));
+        auto* wahl = new QHBoxLayout;
+        wahl->addWidget(computer[s]);
+        wahl->addWidget(art[s], 1);
+        sg->addLayout(wahl, s * 2 + 1, 1);
+        connect(computer[s], &QCheckBox::toggled, art[s], &QWidget::setEnabled);
         connect(namen[s], &QLineEdit::textChanged, this, [this, s](const QString& t) {
             // NamenAendern: at most 20 characters reach the record.
             p_.Einstellungen.Arbeitskopie.Spieler(s + 1).Name = Utf8Kuerzen(StdText(t), 20);
@@ -321,6 +336,11 @@ void TFrm_Spieleinstellungen::DialogLaden() {
     CB_Computer1->setChecked(l.Spieler1.Computer);
     Ed_Namen2->setText(QText(l.Spieler2.Name));
     CB_Computer2->setChecked(l.Spieler2.Computer);
+    p_.ComputerWahlLaden();
+    CB_ComputerArt1->setCurrentIndex(int(p_.Einstellungen.ComputerArt(1)));
+    CB_ComputerArt2->setCurrentIndex(int(p_.Einstellungen.ComputerArt(2)));
+    CB_ComputerArt1->setEnabled(l.Spieler1.Computer);
+    CB_ComputerArt2->setEnabled(l.Spieler2.Computer);
 
     for (int nr = 0; nr < 6; ++nr) {
         bool ausDatei = false;
@@ -424,6 +444,12 @@ void TFrm_Spieleinstellungen::Btn_OKClick() {
     LevellisteUebernehmen();
     LevelAnzahlSetzen();
     p_.Einstellungen.EinstellungenSetzen(p_.Einstellungen.Arbeitskopie);
+    for (int s = 1; s <= 2; ++s)
+        p_.Einstellungen.ComputerArten[std::size_t(s - 1)] =
+            (s == 1 ? CB_ComputerArt1 : CB_ComputerArt2)->currentIndex() == 1
+                ? TComputerArt::Stark
+                : TComputerArt::Klassisch;
+    ComputerWahlSpeichern(p_.Einstellungen.ComputerArten);
     accept();
 }
 

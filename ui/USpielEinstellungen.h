@@ -8,6 +8,7 @@
 #include "ui/UFenster.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -39,6 +40,8 @@ class TFrm_Spieleinstellungen : public QDialog {
 
     QLineEdit *Ed_Namen1, *Ed_Namen2;
     QCheckBox *CB_Computer1, *CB_Computer2, *CB_LevelZufall;
+    // Which computer: "klassisch" or "stark" (a preference, not part of the settings file).
+    QComboBox *CB_ComputerArt1, *CB_ComputerArt2;
     QSpinBox *SE_PlatzExplo, *SE_Explo, *SE_WasserGeschwindigkeit, *SE_Spielergeschwindigkeit,
         *SE_ExtraProzent, *SE_Unverwundbarkeit, *SE_Schwierigkeit, *SE_Rundenanzahl;
     QTreeWidget* LV_Level;

@@ -1,5 +1,6 @@
 #include "werkzeug/USimulieren.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <limits>
@@ -40,6 +41,11 @@ const char* const kSimulierenHilfe =
     "  --klaenge                  gibt jedes Geräusch mit seiner simulierten Zeit aus\n"
     "                             (\"12.450 s Explosion\")\n"
     "  --aufnahme DATEI.kfw       speichert das Match als Wiederholung (siehe abspielen)\n"
+    "  --stark 1|2|beide          dieser Spieler (oder beide) spielt mit dem starken Computer\n"
+    "                             statt dem klassischen\n"
+    "  --ursachen                 nach jeder Runde je getöteten Spieler eine Zeile:\n"
+    "                             \"  Spieler N: eigene Bombe\", \"Bombe des Gegners\" oder\n"
+    "                             \"ertrunken\"\n"
     "\n"
     "Ausgabe: je Runde \"Runde N (LEVELNAME): MELDUNG\" oder \"abgebrochen\", dann die\n"
     "Match-Meldung, \"Punkte: P1 : P2\" und die Spielzeit. Gleicher Startwert und gleiche\n"
@@ -61,6 +67,8 @@ struct TOptionen {
     std::string Highscore;
     bool Klaenge = false;
     std::string Aufnahme;
+    std::array<bool, 2> Stark{};
+    bool Ursachen = false;
     std::vector<std::string> Level;
 };
 
@@ -112,6 +120,14 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
             std::optional<unsigned long long> t;
             if (!zahl(1, 100000000, t)) return "--max-sekunden braucht eine Zahl ab 1.";
             o.MaxSekunden = *t;
+        } else if (a == "--stark") {
+            std::string w;
+            if (!wert(w) || (w != "1" && w != "2" && w != "beide"))
+                return "--stark braucht 1, 2 oder beide.";
+            o.Stark[0] = o.Stark[0] || w != "2";
+            o.Stark[1] = o.Stark[1] || w != "1";
+        } else if (a == "--ursachen") {
+            o.Ursachen = true;
         } else if (a == "--zufall") {
             o.Zufall = true;
         } else if (a == "--klaenge") {
@@ -163,6 +179,19 @@ class TKlangZeilen final : public TKeineAnsicht {
     std::ostream* aus_;
     const TSimUhr& uhr_;
 };
+
+const char* UrsachenText(TTodesart t) {
+    switch (t) {
+        case TTodesart::EigeneBombe:
+            return "eigene Bombe";
+        case TTodesart::GegnerBombe:
+            return "Bombe des Gegners";
+        case TTodesart::Ertrunken:
+            return "ertrunken";
+        default:
+            return nullptr;
+    }
+}
 
 std::string Dezimal(double wert, int stellen) {
     char puffer[64];
@@ -217,6 +246,9 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     if (o.Zufall) e.LevelZufall = true;
     einst.EinstellungenSetzen(e);
     einst.Arbeitskopie = e;
+    for (int i = 0; i < 2; ++i)
+        einst.ComputerArten[std::size_t(i)] =
+            o.Stark[std::size_t(i)] ? TComputerArt::Stark : TComputerArt::Klassisch;
 
     if (!o.Highscore.empty() && DateiExistiert(o.Highscore)) {
         HighscoreLaden(highscore, dateiFehler, o.Highscore);
@@ -245,8 +277,13 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     const std::uint64_t grenze = o.MaxSekunden * 1000;
     std::size_t gedruckt = 0;
     auto drucken = [&] {
-        for (; gedruckt < lauf.Protokoll.size(); ++gedruckt)
+        for (; gedruckt < lauf.Protokoll.size(); ++gedruckt) {
             aus << lauf.Protokoll[gedruckt] << '\n';
+            if (o.Ursachen && lauf.Protokoll[gedruckt].rfind("Runde ", 0) == 0)
+                for (int p = 1; p <= 2; ++p)
+                    if (const char* u = UrsachenText(spiel.Todesart(p)))
+                        aus << "  Spieler " << p << ": " << u << '\n';
+        }
     };
     while (true) {
         const bool zuende =

@@ -52,6 +52,7 @@ bool TAbspieler::Starten() {
     einst_.LevellisteLoeschen();
     for (const auto& l : ordner_.Levelliste) einst_.LevelAnhaengen(l);
     einst_.LevelAnzahl = a_.LevelAnzahl;
+    einst_.ComputerArten = a_.Computer;
     zufall_.Saeen(a_.Saat);
     naechste_ = 0;
     lauf_.Beginnen();
@@ -149,4 +150,5 @@ void AufnahmeEinstellungen(TAufnahme& a, const TEinstellungen& e) {
     a.Arbeitskopie.assign(kopie.begin(), kopie.end());
     a.LevelAnzahl = e.LevelAnzahl;
     a.Levelliste = e.Levelliste();
+    a.Computer = e.ComputerArten;
 }

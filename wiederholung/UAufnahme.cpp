@@ -17,6 +17,7 @@ std::string AufnahmeKodieren(const TAufnahme& a) {
     s.Zahl(a.Saat, 8);
     s.Block(a.Einstellungen);
     s.Block(a.Arbeitskopie);
+    for (TComputerArt k : a.Computer) s.Zahl(static_cast<std::uint8_t>(k), 1);
     s.Zahl(a.LevelAnzahl, 2);
     s.Zahl(a.Levelliste.size(), 4);
     for (const auto& l : a.Levelliste) s.Block(l);
@@ -44,14 +45,23 @@ std::string AufnahmeDekodieren(std::string_view daten, TAufnahme& a) {
     TLeser l(daten.substr(kKennung.size()));
     std::uint64_t v = 0, n = 0;
     if (!l.Zahl(v, 2)) return kBeschaedigt;
-    if (v != kAufnahmeVersion)
+    if (v < 1 || v > kAufnahmeVersion)
         return "Die Wiederholung hat die Version " + std::to_string(v) +
-               "; dieses Programm spielt nur Version " + std::to_string(kAufnahmeVersion) + " ab.";
+               "; dieses Programm spielt nur die Versionen 1 bis " +
+               std::to_string(kAufnahmeVersion) + " ab.";
+    const std::uint64_t version = v;
     TAufnahme r;
     if (!l.Zahl(r.Saat, 8) || !l.Block(r.Einstellungen) || !l.Block(r.Arbeitskopie) ||
         r.Einstellungen.size() != kGroesseEinstellungen ||
-        r.Arbeitskopie.size() != kGroesseEinstellungen || !l.Zahl(v, 2))
+        r.Arbeitskopie.size() != kGroesseEinstellungen)
         return kBeschaedigt;
+    if (version >= 2)
+        for (TComputerArt& k : r.Computer) {
+            if (!l.Zahl(v, 1) || v > static_cast<std::uint8_t>(TComputerArt::Stark))
+                return kBeschaedigt;
+            k = static_cast<TComputerArt>(v);
+        }
+    if (!l.Zahl(v, 2)) return kBeschaedigt;
     r.LevelAnzahl = static_cast<std::uint16_t>(v);
     // A level list holds at most as many levels as a match can count.
     if (!l.Anzahl(n, 4) || n > 65535) return kBeschaedigt;

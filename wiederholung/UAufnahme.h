@@ -2,11 +2,14 @@
 // its time on the match clock, plus the result lines the match produced, to check a replay by.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/USpielRecEinstellungen.h"
 
 enum class TEingabeArt : std::uint8_t {
     Taste = 1,          // a key reached the board: Wert is the key code
@@ -35,6 +38,8 @@ struct TAufnahme {
     std::uint64_t Saat = 0;
     // The settings record and its working copy, packed as in the settings file.
     std::string Einstellungen, Arbeitskopie;
+    // Which computer steers each player (from version 2; version 1 knew only the classic one).
+    std::array<TComputerArt, 2> Computer{};
     std::uint16_t LevelAnzahl = 0;
     std::vector<std::string> Levelliste;
     std::vector<TAufnahmeLevel> Level;
@@ -44,7 +49,7 @@ struct TAufnahme {
     bool operator==(const TAufnahme&) const = default;
 };
 
-inline constexpr std::uint16_t kAufnahmeVersion = 1;
+inline constexpr std::uint16_t kAufnahmeVersion = 2;
 // Larger files are refused before they are read.
 inline constexpr std::size_t kAufnahmeMaxGroesse = 64u << 20;
 

@@ -421,3 +421,24 @@ TEST(Spiel, KITimerIntervall) {
     ASSERT_TRUE(t.Starten());
     EXPECT_EQ(t.spiel.Timer_KI().Intervall(), 1u);
 }
+
+TEST(Spiel, TodesartJeSpieler) {
+    using TTasten = std::initializer_list<std::pair<std::uint64_t, std::uint16_t>>;
+    auto runde = [](const std::string& brett, TTasten tasten, std::uint64_t bis) {
+        TSpielTest t;
+        EXPECT_TRUE(t.Starten(brett));
+        t.Tasten(tasten);
+        t.Bis(bis);
+        return std::tuple{int(t.spiel.LetztesErgebnis()), t.spiel.Todesart(1), t.spiel.Todesart(2)};
+    };
+    using enum TTodesart;
+    // One blast, both killed: its layer by its own bomb, the other by the opponent's.
+    EXPECT_EQ(runde("1.2|...", {{0, taste::E}}, 2000), std::tuple(3, EigeneBombe, GegnerBombe));
+    // Walking into the opponent's fire.
+    EXPECT_EQ(
+        runde("1..2..|......",
+              {{0, taste::Leer}, {20, taste::Rechts}, {40, taste::Runter}, {2100, taste::D}}, 2100),
+        std::tuple(1, GegnerBombe, Keine));
+    // The extra sets the water going; it floods the cell left, then the player's.
+    EXPECT_EQ(runde("~1m|###|2..", {{0, taste::D}}, 4000), std::tuple(1, Ertrunken, Keine));
+}

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "UiHilfen.h"
+#include "ui/UComputerWahl.h"
 #include "ui/UEingebauteBilder.h"
 #include "ui/USteuerungEinstellungen.h"
 #include "ui/UTasteFenster.h"
@@ -210,4 +213,26 @@ TEST_F(EinstellungenTest, SpeichernUndLaden) {
     dlg.DateiLaden();
     EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 8);
     EXPECT_EQ(Zeilen(), 1);
+}
+
+TEST_F(EinstellungenTest, ComputerArtIstEineVorliebeUndGiltBeiOk) {
+    dlg.DialogLaden();
+    EXPECT_EQ(dlg.CB_ComputerArt1->currentText(), "klassisch");
+    EXPECT_FALSE(dlg.CB_ComputerArt1->isEnabled()) << "only for a computer player";
+    dlg.CB_Computer1->setChecked(true);
+    EXPECT_TRUE(dlg.CB_ComputerArt1->isEnabled());
+    dlg.CB_ComputerArt1->setCurrentIndex(1);
+    dlg.AbbrechenClick();
+    EXPECT_EQ(p.Einstellungen.ComputerArt(1), TComputerArt::Klassisch);
+    dlg.DialogLaden();
+    EXPECT_EQ(dlg.CB_ComputerArt1->currentText(), "klassisch");
+    dlg.CB_ComputerArt2->setCurrentIndex(1);
+    dlg.Btn_OKClick();
+    EXPECT_EQ(p.Einstellungen.ComputerArten,
+              (std::array<TComputerArt, 2>{TComputerArt::Klassisch, TComputerArt::Stark}));
+    // Kept for the next start, outside the settings file.
+    TUiUmgebung neu;
+    neu.Daten->ComputerWahlLaden();
+    EXPECT_EQ(neu.Daten->Einstellungen.ComputerArt(2), TComputerArt::Stark);
+    ComputerWahlSpeichern({});
 }

@@ -197,3 +197,36 @@ TEST(Werkzeug, SimulierenAbbruchHighscoreUndEinstellungsdatei) {
     ASSERT_EQ(z.size(), 7u);
     EXPECT_TRUE(z[3].starts_with("Runde 4 (Arena): "));
 }
+
+TEST(Werkzeug, SimulierenMitStarkemComputerUndTodesursachen) {
+    TTestOrdner o;
+    const std::string l = LevelSchreiben(o, "a.dat", "Arena", kArena);
+    EXPECT_EQ(Lauf({"simulieren", "--stark", "3", l}).Status, 2);
+    const std::vector<std::string> basis = {"simulieren", "--seed", "5", "--runden", "8", l};
+    auto mit = [&](std::vector<std::string> dazu) {
+        std::vector<std::string> a = basis;
+        a.insert(a.begin() + 1, dazu.begin(), dazu.end());
+        return Lauf(a).Zeilen();
+    };
+    const auto klassisch = mit({"--ursachen"});
+    const auto stark = mit({"--stark", "2", "--ursachen"});
+    EXPECT_NE(stark, klassisch);
+    // After every round one line per player killed in it, the loser's.
+    int siege2 = 0;
+    for (std::size_t i = 0; i + 1 < stark.size(); ++i) {
+        if (!stark[i].starts_with("Runde ") || stark[i].ends_with("abgebrochen")) continue;
+        const bool zweiGewinnt = stark[i].find("Spieler 2 hat") != std::string::npos;
+        siege2 += zweiGewinnt;
+        const std::string verlierer = zweiGewinnt ? "  Spieler 1: " : "  Spieler 2: ";
+        EXPECT_TRUE(stark[i + 1].starts_with(verlierer)) << stark[i + 1];
+        const std::string ursache = stark[i + 1].substr(verlierer.size());
+        EXPECT_TRUE(ursache == "eigene Bombe" || ursache == "Bombe des Gegners" ||
+                    ursache == "ertrunken")
+            << ursache;
+    }
+    EXPECT_GE(siege2, 6) << "the strong computer in seat 2";
+    const auto ohne = mit({"--stark", "2"});
+    EXPECT_EQ(std::count_if(ohne.begin(), ohne.end(),
+                            [](const std::string& z) { return z.starts_with("  Spieler"); }),
+              0);
+}

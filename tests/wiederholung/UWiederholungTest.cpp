@@ -18,6 +18,7 @@ TAufnahme Beispiel() {
     a.Einstellungen.assign(e.begin(), e.end());
     a.Arbeitskopie = a.Einstellungen;
     a.Arbeitskopie[5] = 'x';
+    a.Computer = {TComputerArt::Klassisch, TComputerArt::Stark};
     a.LevelAnzahl = 2;
     a.Levelliste = {"/a/Arena.dat", "/b/Föhn.dat"};
     a.Level = {{"/a/Arena.dat", std::string("\0all", 4), "zellen", std::nullopt},
@@ -59,8 +60,21 @@ TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
         return AufnahmeDekodieren(x, c);
     };
     EXPECT_EQ(geaendert(0, "KNALLWDX"), "Die Datei ist keine Knallfeld-Wiederholung.");
-    EXPECT_EQ(geaendert(8, "\x02"),
-              "Die Wiederholung hat die Version 2; dieses Programm spielt nur Version 1 ab.");
+    EXPECT_EQ(
+        geaendert(8, "\x03"),
+        "Die Wiederholung hat die Version 3; dieses Programm spielt nur die Versionen 1 bis 2 "
+        "ab.");
+    const std::size_t computer = 8 + 2 + 8 + 2 * (4 + kGroesseEinstellungen);
+    EXPECT_EQ(geaendert(computer + 1, "\x02"), kKaputt);
+    // Version 1, from before the strong computer: both players steered the classic way.
+    std::string alt = d;
+    alt[8] = 1;
+    alt.erase(computer, 2);
+    TAufnahme v1;
+    ASSERT_EQ(AufnahmeDekodieren(alt, v1), "");
+    EXPECT_EQ(v1.Computer, (std::array<TComputerArt, 2>{}));
+    v1.Computer = a.Computer;
+    EXPECT_EQ(v1, a);
     // A settings record of another length, an input count far beyond the file, inputs out of
     // time order, an unknown input kind, and bytes after the end.
     const std::size_t einst = 8 + 2 + 8;
@@ -118,8 +132,8 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     const std::string pfad = o.Pfad("m.kfw");
     int status = 0;
     const std::string simuliert =
-        Lauf({"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--aufnahme", pfad,
-              spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
+        Lauf({"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--stark", "2",
+              "--aufnahme", pfad, spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
              status);
     ASSERT_EQ(status, 0);
     const std::string abgespielt = Lauf({"abspielen", pfad}, status);
@@ -129,6 +143,8 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     TAufnahme a;
     ASSERT_EQ(AufnahmeLesen(pfad, a), "");
     EXPECT_EQ(a.Levelliste.size(), 2u);
+    EXPECT_EQ(a.Computer,
+              (std::array<TComputerArt, 2>{TComputerArt::Klassisch, TComputerArt::Stark}));
     EXPECT_EQ(a.Eingaben.back().Art, TEingabeArt::Ende);
     EXPECT_EQ(HighscoreEintraege(a).size(), 2u);
     // The recording no longer fits the match (here: another seed, as a changed engine would

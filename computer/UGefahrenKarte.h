@@ -1,0 +1,108 @@
+// When each cell of the board will burn or flood, as far as the bombs, explosions and water on it
+// tell. Bombs never set each other off, so every bomb goes off at its own fuse; what its arms
+// reach depends only on the blasts before it (a block or bomb they opened). Times are
+// milliseconds from now.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "model/USpielDaten.h"
+
+inline constexpr std::int64_t kNie = INT64_MAX / 4;
+
+// The beats of the match: each interval and the time to the timer's next tick (0: stopped).
+struct TTakte {
+    std::uint32_t Bombe = 400, BisBombe = 0;
+    std::uint32_t Explo = 400, BisExplo = 0;
+    std::uint32_t Wasser = 2000, BisWasser = 0;
+};
+
+class TGefahrenKarte {
+  public:
+    void Berechnen(TSpielfeld& feld, const TBombenListen& bomben, const TTakte& takte);
+
+    // A bomb laid at cell k now (it goes off after every bomb already ticking); its
+    // detonation time. BombeWeg takes the last one back; they nest.
+    std::int64_t BombeDazu(int k);
+    std::int64_t NeueBombeZeit() const;
+    void BombeWeg();
+
+    int Zellen() const { return breite_ * hoehe_; }
+    int Breite() const { return breite_; }
+    // The neighbour of k in r, or -1 at the border.
+    int Nachbar(int k, TRichtung r) const { return nachbarn_[std::size_t(k)][r]; }
+    TZellenArt Art(int k) const { return art_[std::size_t(k)]; }
+    // Standing in k from 'von' to 'bis' (both inclusive) neither burns nor drowns; burns before
+    // 'schutzBis' do no harm (invulnerable).
+    bool Sicher(int k, std::int64_t von, std::int64_t bis, std::int64_t schutzBis = 0) const;
+    // Nothing burns in k from t on, and water stays away a while longer.
+    bool Ruhig(int k, std::int64_t t, std::int64_t reserve) const {
+        return Bis(k) <= t && Flut(k) > t + reserve;
+    }
+    std::int64_t Ab(int k) const { return gefahr_[std::size_t(k)].Ab; }
+    std::int64_t Bis(int k) const { return gefahr_[std::size_t(k)].Bis; }
+    std::int64_t Flut(int k) const { return flut_[std::size_t(k)]; }
+    // From when a player can walk into k (a block or bomb once its blast has gone); kNie never.
+    std::int64_t Begehbar(int k) const { return begehbar_[std::size_t(k)]; }
+    // The latest end of any burning, 0 when nothing burns.
+    std::int64_t Ende() const { return ende_; }
+    std::int64_t Wasserschritt() const { return std::max<std::uint32_t>(takte_.Wasser, 1); }
+    // The cells of one blast of a bomb at k going off at td, through the open cells then.
+    template <typename F>
+    void Arme(int k, std::int64_t td, F&& zelle) const;
+
+  private:
+    struct TGefahr {
+        std::int64_t Ab = kNie, Bis = 0;  // burns in [Ab, Bis)
+    };
+    void Brennen(int k, std::int64_t ab, std::int64_t bis);
+    void Sprengen(int k, std::int64_t td);
+    void Fluten();
+
+    int breite_ = 0, hoehe_ = 0;
+    TTakte takte_;
+    std::vector<TZellenArt> art_;
+    std::vector<TGefahr> gefahr_;
+    std::vector<std::int64_t> flut_, offen_, begehbar_;
+    std::int64_t ende_ = 0;
+    // Undo log of BombeDazu: cell and what it held.
+    struct TAlt {
+        int K;
+        TGefahr G;
+        std::int64_t Offen, Begehbar;
+    };
+    std::vector<TAlt> undo_;
+    // Per bomb added: where its undo entries start, and the end before it.
+    struct TMarke {
+        std::size_t Anfang;
+        std::int64_t Ende;
+        bool Flut;  // the water was worked out again
+    };
+    std::vector<TMarke> marken_;
+    // Each cell's neighbours up, left, right, down (-1 at the border).
+    std::vector<std::array<int, 4>> nachbarn_;
+    // The water before each bomb added, when there is water.
+    std::vector<std::vector<std::int64_t>> flutAlt_;
+    bool wasser_ = false;
+};
+
+template <typename F>
+void TGefahrenKarte::Arme(int k, std::int64_t td, F&& zelle) const {
+    zelle(k);
+    for (TRichtung r = riOben; r <= riUnten; ++r) {
+        int n = k;
+        for (int abstand = 1; abstand <= 2; ++abstand) {
+            n = Nachbar(n, r);
+            if (n < 0) break;
+            const TZellenArt a = art_[std::size_t(n)];
+            const bool offen = offen_[std::size_t(n)] <= td;
+            const bool bombe = a == zaBombe || a == zaSpieler1Bombe || a == zaSpieler2Bombe;
+            if (!offen && (a == zaUnzerstoerbar || a == zaWasser || bombe)) break;
+            zelle(n);
+            if (!offen && a == zaZerstoerbar) break;
+        }
+    }
+}

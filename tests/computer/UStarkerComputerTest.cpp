@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "computer/UStarkerComputer.h"
+#include "tests/match/SpielHilfen.h"
+
+namespace {
+
+constexpr int kOben = 1, kUnten = 2, kLinks = 3, kRechts = 4, kBombe = 5;
+
+// Player 1's keys over many seeds, on a board whose bombs ('o', 'P', 'Q') ticked 'zaehler' beats
+// of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms.
+std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
+                     const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0) {
+    std::set<int> tasten;
+    for (std::uint64_t saat = 1; saat <= 24; ++saat) {
+        TSpielZustand z(saat);
+        z.Brett(Z(brett));
+        if (f) z.Aendern(f);
+        for (TIndex i = 1; i <= z.feld.AnzahlKnoten(); ++i)
+            if (HatBombe(z.feld.KnotenBei(i)))
+                z.bomben.Anhaengen(
+                    std::uint16_t(zaehler), z.feld.PositionVon(i),
+                    std::uint8_t(z.feld.KnotenBei(i)->Art == zaSpieler2Bombe ? 2 : 1), true);
+        TStarkLage lage;
+        lage.Takte.BisBombe = z.bomben.KeineBomben() ? 0 : 400;
+        lage.Takte.BisWasser = bisWasser;
+        lage.Schritt = lage.GegnerSchritt = schritt;
+        TStarkerComputer c;
+        tasten.insert(c.Entscheide(z.d, 1, lage));
+    }
+    return tasten;
+}
+
+}  // namespace
+
+TEST(StarkerComputer, TrittNieInEineExplosionDieBrenntBevorErWeiterkann) {
+    // Above the bomb's arm: the step right is safe while the bomb goes off after its next step
+    // (450 ms on), not when it goes off at the next beat (400 ms).
+    const std::string brett = ".1...2|##o###";
+    EXPECT_EQ(Tasten(brett, 3), (std::set<int>{kRechts}));
+    EXPECT_EQ(Tasten(brett, 4), (std::set<int>{0}));
+    // Leaving at the very moment it goes off is too late: the bomb comes first.
+    EXPECT_EQ(Tasten(brett, 4, 400), (std::set<int>{0}));
+    // Behind a wall the arm never comes.
+    EXPECT_EQ(Tasten(".1...2|######|##o###", 4), (std::set<int>{kRechts}));
+}
+
+TEST(StarkerComputer, LegtNurBombenDenenErInSeinemTaktEntkommt) {
+    // To get through the block it needs a bomb. From the left corner the way out takes three
+    // steps, from the lower corner two; the fuse is 2000 ms.
+    const std::string drei = "#########|#1+.....2|#.#######|#..######|#########";
+    const std::string zwei = "#########|#1+.....2|#..######|#########";
+    EXPECT_EQ(Tasten(drei, 0, 450), (std::set<int>{kBombe}));
+    EXPECT_FALSE(Tasten(drei, 0, 750).count(kBombe)) << "speed 1: 2250 ms";
+    EXPECT_EQ(Tasten(zwei, 0, 750), (std::set<int>{kBombe}));
+    // Speed 5 with a lock of 1000 ms acts every 1050 ms: two steps take 2100 ms.
+    EXPECT_EQ(Tasten(zwei, 0, 150), (std::set<int>{kBombe}));
+    EXPECT_FALSE(Tasten(zwei, 0, 1050).count(kBombe));
+}
+
+TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
+    // At speed 3 the way out of its bomb fits (two cells to flee to, the opponent being close);
+    // at speed 1 it takes the long way round.
+    const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#.#######|#########";
+    EXPECT_EQ(Tasten(brett, 0, 450), (std::set<int>{kBombe}));
+    EXPECT_EQ(Tasten(brett, 0, 750), (std::set<int>{kUnten}));
+}
+
+TEST(StarkerComputer, NimmtDenEinzigenOffenenAusweg) {
+    // On its fresh bomb: left and right are dead ends within the arms, down leads round a corner.
+    EXPECT_EQ(Tasten("#######|#..P..#|###.###|###..##|#######|2######"), (std::set<int>{kUnten}));
+    // Nothing saves it: with "Werfen" it throws the bomb beside it away.
+    const std::string eng = "###|o1#|###|2##";
+    EXPECT_FALSE(Tasten(eng, 4).count(kTasteWerfen));
+    EXPECT_EQ(Tasten(eng, 4, 450, [](auto& e) { e.Spieler1.Werfen = true; }),
+              (std::set<int>{kTasteWerfen}));
+}
+
+TEST(StarkerComputer, SperrtDenGegnerInDerSackgasseEin) {
+    // The bomb reaches the end of the dead end and leaves player 2 no way out; player 1 gets
+    // round the corner in time.
+    EXPECT_EQ(Tasten("#######|#2.1..#|#####.#|#######"), (std::set<int>{kBombe}));
+    // Out of reach on its own bomb, its one way out runs through the arm: closed as well.
+    EXPECT_EQ(Tasten("#######|#Q.1..#|#####.#|#######"), (std::set<int>{kBombe}));
+}
+
+TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
+    // The water reaches its cell 100 ms from now: away from it, though the opponent is beside it.
+    const std::string brett = "#.#|~12|#.#";
+    EXPECT_EQ(Tasten(brett, 0, 450, nullptr, 100), (std::set<int>{kOben, kUnten}));
+    // Water that stands still for now leaves it time: it may stay beside the opponent.
+    EXPECT_TRUE(Tasten(brett, 0, 450, nullptr, 0).count(0));
+}
+
+TEST(StarkerComputer, ErreichtDenGegnerAmEndeDesLabyrinthsUndSperrtIhnEin) {
+    // Player 2 does not move; the strong computer finds it through the maze and blasts it.
+    TSpielTest t;
+    t.z.einst.ComputerArten = {TComputerArt::Stark, TComputerArt::Klassisch};
+    ASSERT_TRUE(t.Starten("1..#.....|##.#.###.|...#...#.|.#####.#.|.....#.#.|####...#2",
+                          [](auto& e) { e.Spieler1.Computer = true, e.Rundenanzahl = 1; }));
+    t.uhr.LaufeBisBedingung([&] { return !t.spiel.FeldAktiv(); }, 60000);
+    EXPECT_EQ(t.spiel.LetztesErgebnis(), 2);
+    EXPECT_EQ(t.spiel.Todesart(2), TTodesart::GegnerBombe);
+}
+
+TEST(StarkerComputer, HandeltImTaktDurchSperreUndVertauschteTasten) {
+    TSpielTest t;
+    t.z.einst.ComputerArten = {TComputerArt::Stark, TComputerArt::Klassisch};
+    ASSERT_TRUE(t.Starten("1#####|......|#####2", [](auto& e) {
+        e.Spieler1.Computer = true, e.SpielerVerzoegerung = 1000;
+        std::swap(e.Spieler1.TasteOben, e.Spieler1.TasteUnten);
+    }));
+    t.Bis(449);
+    EXPECT_EQ(t.Zelle(0, 0), '1');
+    t.Bis(450);  // "down", though that key now says "up"
+    EXPECT_EQ(t.Brett(), Z(".#####|1.....|#####2"));
+    t.Bis(1799);  // locked at 900 and 1350
+    EXPECT_EQ(t.Brett()[1], "1.....");
+    t.Bis(1800);
+    EXPECT_EQ(t.Brett()[1], ".1....");
+}
+
+TEST(StarkerComputer, WasserFliesstDurchEinenBlockDenEineBombeOeffnet) {
+    TSpielZustand z;
+    z.Brett(Z("~+...|#o###"));
+    z.bomben.Anhaengen(4, {2, 2}, 1, true);
+    TTakte takte;
+    takte.BisBombe = 400;
+    TGefahrenKarte k;
+    k.Berechnen(z.feld, z.bomben, takte);
+    // The block goes at 400 ms and its blast by 2400 ms; the water comes at its next beats.
+    EXPECT_EQ(k.Flut(1), 4000);
+    EXPECT_EQ(k.Flut(2), 6000);
+    z.bomben.ListenFreigeben();
+    k.Berechnen(z.feld, z.bomben, takte);
+    EXPECT_EQ(k.Flut(2), kNie);
+}
+
+TEST(StarkerComputer, TakteAusDemSpiel) {
+    TSpielTest t;
+    ASSERT_TRUE(t.Starten("1....|.....|....2", [](auto& e) {
+        e.Spieler1.Computer = true, e.SpielerVerzoegerung = 1000;
+    }));
+    TStarkLage l = t.spiel.StarkLage(1);
+    // Its lock ends at 1000 ms, the beats of 450 ms find it free at 1350; a person may press
+    // as soon as the lock lets it.
+    EXPECT_EQ(l.Schritt, 1350u);
+    EXPECT_EQ(l.GegnerSchritt, 1000u);
+    EXPECT_EQ(l.Takte.BisBombe, 0u);
+    t.Taste(taste::Leer);
+    t.Bis(100);
+    l = t.spiel.StarkLage(1);
+    EXPECT_EQ(l.Takte.Bombe, 400u);
+    EXPECT_EQ(l.Takte.BisBombe, 300u);
+}
