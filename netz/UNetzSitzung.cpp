@@ -124,6 +124,12 @@ void TNetzSitzung::Nachricht(std::string_view d, std::uint64_t wand) {
         }
         return;
     }
+    // Both sides check each other's state the same way.
+    if (zustand_ >= TNetzZustand::Laeuft && art == TNachricht::Pruefsumme) {
+        if (!DekodierenZahlen(d, *art, z) || !seite_->PruefsummeEmpfangen(z.A, z.B))
+            Scheitern(ungueltig, 3, TAbschied::UngueltigeDaten);
+        return;
+    }
     if (gastgeber_) {
         THallo h;
         if (zustand_ == TNetzZustand::Verbinden && art == TNachricht::Hallo) {
@@ -155,10 +161,6 @@ void TNetzSitzung::Nachricht(std::string_view d, std::uint64_t wand) {
                                  4, TAbschied::Abweichung);
             Senden(0, KodierenZahlen(TNachricht::Start, 0));
             Starten(wand);
-        } else if (zustand_ >= TNetzZustand::Laeuft && art == TNachricht::Pruefsumme &&
-                   DekodierenZahlen(d, *art, z)) {
-            if (!seite_->PruefsummeEmpfangen(z.A, z.B))
-                Scheitern(ungueltig, 3, TAbschied::UngueltigeDaten);
         } else {
             Scheitern(ungueltig, 3, TAbschied::UngueltigeDaten);
         }
@@ -193,10 +195,6 @@ void TNetzSitzung::Nachricht(std::string_view d, std::uint64_t wand) {
     } else if (zustand_ == TNetzZustand::Laden && seite_ && art == TNachricht::Start &&
                DekodierenZahlen(d, *art, z)) {
         Starten(wand);
-    } else if (zustand_ >= TNetzZustand::Laeuft && art == TNachricht::Pruefsumme &&
-               DekodierenZahlen(d, *art, z)) {
-        if (!seite_->PruefsummeEmpfangen(z.A, z.B))
-            Scheitern(ungueltig, 3, TAbschied::UngueltigeDaten);
     } else {
         Scheitern(ungueltig, 3, TAbschied::UngueltigeDaten);
     }

@@ -13,3 +13,16 @@ TAntwort TKonsolenMeldungen::FrageJaNeinAbbrechen(TBoxTyp, const std::string& te
     fehler_ << text << " Nein\n";
     return TAntwort::Nein;
 }
+
+bool ZahlLesen(const std::string& text, unsigned long long min, unsigned long long max,
+               unsigned long long& wert) {
+    if (text.empty() || text.size() > 20) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    try {
+        wert = std::stoull(text);
+    } catch (...) {
+        return false;
+    }
+    return wert >= min && wert <= max;
+}

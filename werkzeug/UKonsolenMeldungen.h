@@ -18,3 +18,26 @@ class TKonsolenMeldungen : public IMeldungen {
     std::ostream& fehler_;
     int fehleranzahl_ = 0;
 };
+
+// For a match without a window: its information boxes are the round and match messages, which
+// the result lines carry; everything else is the file layer's and goes to standard error.
+class TMatchMeldungen : public IMeldungen {
+  public:
+    explicit TMatchMeldungen(std::ostream& fehler) : konsole_(fehler) {}
+    void Zeige(TBoxTyp typ, const std::string& text) override {
+        if (typ != TBoxTyp::Information) konsole_.Zeige(typ, text);
+    }
+    bool FrageJaNein(TBoxTyp typ, const std::string& text) override {
+        return konsole_.FrageJaNein(typ, text);
+    }
+    TAntwort FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) override {
+        return konsole_.FrageJaNeinAbbrechen(typ, text);
+    }
+
+  private:
+    TKonsolenMeldungen konsole_;
+};
+
+// A whole number from min to max written in decimal digits only; false otherwise.
+bool ZahlLesen(const std::string& text, unsigned long long min, unsigned long long max,
+               unsigned long long& wert);

@@ -55,18 +55,6 @@ struct TNetzAufruf {
     std::vector<std::string> Level;
 };
 
-bool Zahl(const std::string& t, unsigned long long min, unsigned long long max,
-          unsigned long long& w) {
-    if (t.empty() || t.size() > 20 || t.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    try {
-        w = std::stoull(t);
-    } catch (...) {
-        return false;
-    }
-    return w >= min && w <= max;
-}
-
 std::string Lesen(const std::vector<std::string>& args, bool gastgeber, TNetzAufruf& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -79,7 +67,7 @@ std::string Lesen(const std::vector<std::string>& args, bool gastgeber, TNetzAuf
                               std::optional<unsigned long long>& ziel) {
             std::string t;
             unsigned long long w = 0;
-            if (!wert(t) || !Zahl(t, min, max, w)) return false;
+            if (!wert(t) || !ZahlLesen(t, min, max, w)) return false;
             ziel = w;
             return true;
         };
@@ -121,24 +109,6 @@ std::string Lesen(const std::vector<std::string>& args, bool gastgeber, TNetzAuf
         return "--computer und --zufallsspieler schließen sich aus.";
     return {};
 }
-
-// The round and match messages are the result lines; file messages go to standard error.
-class TStill : public IMeldungen {
-  public:
-    explicit TStill(std::ostream& f) : konsole_(f) {}
-    void Zeige(TBoxTyp typ, const std::string& text) override {
-        if (typ != TBoxTyp::Information) konsole_.Zeige(typ, text);
-    }
-    bool FrageJaNein(TBoxTyp t, const std::string& s) override {
-        return konsole_.FrageJaNein(t, s);
-    }
-    TAntwort FrageJaNeinAbbrechen(TBoxTyp t, const std::string& s) override {
-        return konsole_.FrageJaNeinAbbrechen(t, s);
-    }
-
-  private:
-    TKonsolenMeldungen konsole_;
-};
 
 std::uint64_t WandMs() {
     return std::uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -211,7 +181,7 @@ struct TMaschine {
         Bilder.StandardOrdner(Programmordner());
         Bilder.BilderNeuLaden();
     }
-    TStill Meldungen;
+    TMatchMeldungen Meldungen;
     TKonsolenMeldungen Konsole;
     TDateiFehler Fehler;
     TBilderSets Bilder;
@@ -278,7 +248,7 @@ int NetzBeitreten(const std::vector<std::string>& args, std::ostream& aus, std::
     std::string host = o.Adresse;
     unsigned long long port = kNetzStandardPort;
     if (const auto doppelpunkt = host.rfind(':'); doppelpunkt != std::string::npos) {
-        if (!Zahl(host.substr(doppelpunkt + 1), 1, 65535, port)) {
+        if (!ZahlLesen(host.substr(doppelpunkt + 1), 1, 65535, port)) {
             fehler << "Der Port in \"" << o.Adresse << "\" ist keine Zahl von 1 bis 65535.\n";
             return kAufrufFehler;
         }

@@ -72,19 +72,6 @@ struct TOptionen {
     std::vector<std::string> Level;
 };
 
-bool Zahl(const std::string& text, unsigned long long min, unsigned long long max,
-          unsigned long long& wert) {
-    if (text.empty() || text.size() > 20) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    try {
-        wert = std::stoull(text);
-    } catch (...) {
-        return false;
-    }
-    return wert >= min && wert <= max;
-}
-
 // Empty string on success, else the complaint.
 std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -98,7 +85,7 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
                         std::optional<unsigned long long>& ziel) {
             std::string t;
             unsigned long long w = 0;
-            if (!wert(t) || !Zahl(t, min, max, w)) return false;
+            if (!wert(t) || !ZahlLesen(t, min, max, w)) return false;
             ziel = w;
             return true;
         };
@@ -140,26 +127,6 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
     }
     return {};
 }
-
-// Information boxes of the match are its round and match messages, which the result lines
-// carry; everything else is the file layer's and goes to standard error like the other
-// commands' messages.
-class TSimMeldungen : public IMeldungen {
-  public:
-    explicit TSimMeldungen(std::ostream& fehler) : konsole_(fehler) {}
-    void Zeige(TBoxTyp typ, const std::string& text) override {
-        if (typ != TBoxTyp::Information) konsole_.Zeige(typ, text);
-    }
-    bool FrageJaNein(TBoxTyp typ, const std::string& text) override {
-        return konsole_.FrageJaNein(typ, text);
-    }
-    TAntwort FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text) override {
-        return konsole_.FrageJaNeinAbbrechen(typ, text);
-    }
-
-  private:
-    TKonsolenMeldungen konsole_;
-};
 
 // Every sound of the match with its simulated time, for level authors and tests.
 class TKlangZeilen final : public TKeineAnsicht {
@@ -255,7 +222,7 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
         if (dateiMeldungen.Fehleranzahl() > 0) return kDateiFehler;
     }
 
-    TSimMeldungen meldungen(fehler);
+    TMatchMeldungen meldungen(fehler);
     TSimUhr uhr;
     TKlangZeilen ansicht(o.Klaenge ? &aus : nullptr, uhr);
     TAufnahme aufnahme;
