@@ -8,6 +8,9 @@
 
 namespace {
 
+const std::string ungueltig =
+    "Der Mitspieler hat ungültige Daten geschickt; die Verbindung wurde getrennt.";
+
 // A level file larger than this cannot be sent.
 constexpr std::size_t kLevelDateiMax = 1u << 20;
 
@@ -89,8 +92,6 @@ void TNetzSitzung::Starten(std::uint64_t wand) {
 void TNetzSitzung::Empfangen(int kanal, std::string_view d, std::uint64_t wand) {
     if (zustand_ == TNetzZustand::Fehler || zustand_ == TNetzZustand::Fertig) return;
     zuletztGehoert_ = wand;
-    const std::string ungueltig =
-        "Der Mitspieler hat ungültige Daten geschickt; die Verbindung wurde getrennt.";
     if (kanal == 1) {
         // The guest may hear the host's first input packet before its start message.
         if (!seite_ || !seite_->Lockstep().Empfangen(d, seite_->Zeit()))
@@ -101,8 +102,6 @@ void TNetzSitzung::Empfangen(int kanal, std::string_view d, std::uint64_t wand) 
 }
 
 void TNetzSitzung::Nachricht(std::string_view d, std::uint64_t wand) {
-    const std::string ungueltig =
-        "Der Mitspieler hat ungültige Daten geschickt; die Verbindung wurde getrennt.";
     const auto art = NachrichtArt(d);
     TZahlen z;
     if (art == TNachricht::Tschuess && DekodierenZahlen(d, *art, z)) {
