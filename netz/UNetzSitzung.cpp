@@ -19,16 +19,21 @@ std::string Versionen(std::uint32_t fremd, std::uint32_t eigen) {
            "); beide brauchen dieselbe (Regeln " + std::to_string(eigen) + ").";
 }
 
-void NameSetzen(std::string& rec, const std::string& name, bool computer) {
+void NameSetzen(std::string& rec, int spieler, const std::string& name, bool computer) {
     TSpielRecEinstellungen e =
         EntpackeEinstellungen(reinterpret_cast<const std::uint8_t*>(rec.data()));
-    e.Spieler2.Name = name;
-    e.Spieler2.Computer = computer;
+    e.Spieler(spieler).Name = name;
+    e.Spieler(spieler).Computer = computer;
     const TBytes b = PackeEinstellungen(e);
     rec.assign(b.begin(), b.end());
 }
 
 }  // namespace
+
+void SpielerSetzen(TAufnahme& a, int spieler, const std::string& name, bool computer) {
+    NameSetzen(a.Einstellungen, spieler, name, computer);
+    NameSetzen(a.Arbeitskopie, spieler, name, computer);
+}
 
 TAufnahme SpieldatenLesen(const TEinstellungen& e, std::uint64_t saat) {
     TAufnahme a;
@@ -138,8 +143,7 @@ void TNetzSitzung::Nachricht(std::string_view d, std::uint64_t wand) {
                 return Scheitern(Versionen(h.Regeln, o_.Regeln), 3, std::nullopt);
             }
             TAufnahme a = *spieldaten_;
-            NameSetzen(a.Einstellungen, h.Name, h.Computer);
-            NameSetzen(a.Arbeitskopie, h.Name, h.Computer);
+            SpielerSetzen(a, 2, h.Name, h.Computer);
             const std::uint32_t v = std::max<std::uint32_t>(1, o_.Verzoegerung * o_.Tempo);
             Senden(0, Kodieren(TWillkommen{2, v, o_.Tempo}));
             // The host plays from the very bytes it sends.

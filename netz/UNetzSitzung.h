@@ -104,3 +104,5 @@ class TNetzSitzung {
 
 // The seed, the settings and every listed level, read up front, as the host sends them.
 TAufnahme SpieldatenLesen(const TEinstellungen& e, std::uint64_t saat);
+// A player's name and "the computer plays for me" in the settings record and its working copy.
+void SpielerSetzen(TAufnahme& a, int spieler, const std::string& name, bool computer);

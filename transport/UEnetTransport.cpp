@@ -61,6 +61,10 @@ std::uint16_t TEnetTransport::Port() const {
     return host_ ? host_->address.port : 0;
 }
 
+int TEnetTransport::Socket() const {
+    return host_ ? int(host_->socket) : -1;
+}
+
 bool TEnetTransport::Verbinden(const std::string& adresse, std::uint16_t port) {
     if (!EnetBereit()) {
         Fehler = "Das Netzwerk konnte nicht eingerichtet werden.";

@@ -27,6 +27,8 @@ class TEnetTransport {
     // `besetzt` and sent away.
     bool Eroeffnen(std::uint16_t port, std::string besetzt);
     std::uint16_t Port() const;
+    // The UDP socket, for an event loop to wait on; -1 before Eroeffnen or Verbinden.
+    int Socket() const;
     // Guest: starts to connect. Resolving a name blocks; call it off a window's thread.
     bool Verbinden(const std::string& adresse, std::uint16_t port);
     // Serves the socket for up to `warteMs` (0: only what is there) and returns what happened.

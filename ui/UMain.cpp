@@ -15,6 +15,9 @@
 #include "ui/UHighscoreAnzeige.h"
 #include "ui/UInfo.h"
 #include "ui/ULautstaerke.h"
+#include "ui/UNetzDialog.h"
+#include "ui/UNetzDienst.h"
+#include "ui/UNetzWahl.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/USpielEinstellungen.h"
 #include "ui/USpielFenster.h"
@@ -75,6 +78,9 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     Btn_Beenden = Befehl(programm, QStringLiteral("Beenden"), "Btn_Beenden");
     QMenu* spiel = mm->addMenu(QStringLiteral("&Spiel"));
     Btn_Spielstarten = Befehl(spiel, QStringLiteral("Spiel starten"), "Btn_Spielstarten");
+    A_NetzEroeffnen = Befehl(spiel, QStringLiteral("Netzwerkspiel eröffnen..."), "A_NetzEroeffnen");
+    A_NetzBeitreten =
+        Befehl(spiel, QStringLiteral("Netzwerkspiel beitreten..."), "A_NetzBeitreten");
     spiel->addSeparator();
     Btn_Spieleinstellungen =
         Befehl(spiel, QStringLiteral("Einstellungen"), "Btn_Spieleinstellungen");
@@ -116,9 +122,11 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     auto* ls = new QVBoxLayout(gbSpiel);
     SB_SpielStarten = FlacherKnopf(QStringLiteral("Spiel &starten"), "SB_SpielStarten");
     SB_SpielEinstellungen = FlacherKnopf(QStringLiteral("Ei&nstellungen"), "SB_SpielEinstellungen");
+    SB_Netzwerk = FlacherKnopf(QStringLiteral("Netz&werkspiel"), "SB_Netzwerk");
     SB_Highscore = FlacherKnopf(QStringLiteral("&Highscore"), "SB_Highscore");
     SB_Beenden = FlacherKnopf(QStringLiteral("&Beenden"), "SB_Beenden");
-    for (QToolButton* b : {SB_SpielStarten, SB_SpielEinstellungen, SB_Highscore, SB_Beenden})
+    for (QToolButton* b :
+         {SB_SpielStarten, SB_SpielEinstellungen, SB_Netzwerk, SB_Highscore, SB_Beenden})
         ls->addWidget(b);
 
     // Handlers; a button and a menu item with the same handler behave the same.
@@ -130,6 +138,10 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     connect(Btn_Spielstarten, &QAction::triggered, this, &TFrm_Main::Spielstarten);
     connect(SB_SpielEinstellungen, &QToolButton::clicked, this, &TFrm_Main::Spieleinstellungen);
     connect(Btn_Spieleinstellungen, &QAction::triggered, this, &TFrm_Main::Spieleinstellungen);
+    connect(SB_Netzwerk, &QToolButton::clicked, this,
+            [this] { Netzwerkspiel(NetzWahlLesen().Eroeffnen); });
+    connect(A_NetzEroeffnen, &QAction::triggered, this, [this] { Netzwerkspiel(true); });
+    connect(A_NetzBeitreten, &QAction::triggered, this, [this] { Netzwerkspiel(false); });
     connect(SB_Highscore, &QToolButton::clicked, this, &TFrm_Main::Open_Highscore);
     connect(Highscore, &QAction::triggered, this, &TFrm_Main::Open_Highscore);
     connect(SB_Beenden, &QToolButton::clicked, this, &TFrm_Main::Beenden);
@@ -166,7 +178,7 @@ void TFrm_Main::SpielStartenAktivieren(bool an) {
 
 QToolButton* TFrm_Main::KnopfMitKuerzel(int taste) const {
     for (QToolButton* b : {SB_EditorStarten, SB_EditorEinstellungen, SB_SpielStarten,
-                           SB_SpielEinstellungen, SB_Highscore, SB_Beenden}) {
+                           SB_SpielEinstellungen, SB_Netzwerk, SB_Highscore, SB_Beenden}) {
         const QKeySequence k = QKeySequence::mnemonic(b->text());
         if (b->isEnabled() && !k.isEmpty() && (k[0].key() == Qt::Key(taste))) return b;
     }
@@ -213,6 +225,25 @@ void TFrm_Main::Spielstarten() {
     if (!fenster_.Spiel->MatchStarten()) return;
     ZentriereAufBildschirm(fenster_.Spiel);
     p_.ModalZeigen(*fenster_.Spiel);
+    p_.Feld.SetzeStandardGroesse();
+}
+
+void TFrm_Main::Netzwerkspiel(bool eroeffnen) {
+    if (!p_.Bilder.IstGeladen(kBlockbilder) || !p_.Bilder.IstGeladen(kWasserbilder)) {
+        p_.Fehler.BilderFehlenMeldung();
+        return;
+    }
+    TFrm_Spiel& f = *fenster_.Spiel;
+    std::unique_ptr<TNetzDienst> dienst;
+    {
+        TFrm_Netzwerk d(
+            p_, [&f] { return f.NetzUmgebung(); }, this);
+        dienst = d.Zeigen(eroeffnen);
+    }
+    if (!dienst) return;
+    f.NetzStarten(std::move(dienst));
+    ZentriereAufBildschirm(&f);
+    p_.ModalZeigen(f);
     p_.Feld.SetzeStandardGroesse();
 }
 

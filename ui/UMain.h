@@ -31,14 +31,18 @@ class TFrm_Main : public QMainWindow {
     // "Wiederholung öffnen...": a recording chosen in a file dialog, or the one named.
     void WiederholungOeffnen();
     void WiederholungAnsehen(const std::string& datei);
+    // "Netzwerkspiel eröffnen..." / "Netzwerkspiel beitreten..." and the button: the dialog,
+    // then the match window with the match it began.
+    void Netzwerkspiel(bool eroeffnen);
 
     // Both "Spiel starten" commands change together.
     void SpielStartenAktivieren(bool an);
 
     TTitelBild* Im_Main;
     QToolButton *SB_EditorStarten, *SB_EditorEinstellungen, *SB_SpielStarten,
-        *SB_SpielEinstellungen, *SB_Highscore, *SB_Beenden;
+        *SB_SpielEinstellungen, *SB_Netzwerk, *SB_Highscore, *SB_Beenden;
     QAction *A_Ton, *A_Lautstaerke, *A_Wiederholung;
+    QAction *A_NetzEroeffnen, *A_NetzBeitreten;
     QAction *Btn_Beenden, *Btn_Spielstarten, *Btn_Spieleinstellungen, *Btn_Editorstarten,
         *Btn_Editoreinstellungen, *Highscore, *Btn_Homepage, *Btn_Info;
 

@@ -100,6 +100,24 @@ TAntwort TQtMeldungen::FrageJaNeinAbbrechen(TBoxTyp typ, const std::string& text
     }
 }
 
+void TNichtModaleMeldungen::Zeige(TBoxTyp typ, const std::string& text) {
+    auto* box = new QMessageBox(Symbol(typ), Titel(typ), QString::fromStdString(text),
+                                QMessageBox::Ok, fenster_);
+    box->setObjectName(QStringLiteral("NichtModaleMeldung"));
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The keyboard stays with the board.
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->show();
+}
+
+void TNichtModaleMeldungen::Schliessen() {
+    for (QMessageBox* box :
+         fenster_->findChildren<QMessageBox*>(QStringLiteral("NichtModaleMeldung")))
+        box->close();
+}
+
 bool DeutscheUebersetzungLaden(QApplication& app) {
     const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!QFileInfo::exists(ordner + QStringLiteral("/qtbase_de.qm"))) return false;

@@ -18,6 +18,7 @@
 
 #include "ui/UFeldMassstab.h"
 #include "ui/UFensterHilfen.h"
+#include "ui/UNetzDienst.h"
 #include "ui/UPadSteuerung.h"
 #include "ui/UProgrammDaten.h"
 #include "ui/USpielGitter.h"
@@ -133,6 +134,10 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     Im_Temp->setObjectName(QStringLiteral("Im_Temp"));
     Im_Temp->resize(41, 41);
     Im_Temp->hide();
+    Lb_Netz = Label(this, QString(), QStringLiteral("Lb_Netz"), 0, kTempOben, kPanelBreite);
+    Lb_Netz->resize(kPanelBreite, 2 * Lb_Netz->fontMetrics().lineSpacing() + 2);
+    Lb_Netz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Lb_Netz->hide();
 
     panel_.Merken(GB_Spiel, {0, kSpielOben});
     panel_.Merken(GB_Spieler, {0, kSpielerOben});
@@ -142,21 +147,22 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
                   {kKnopfBreite + (kPanelBreite - 2 * kKnopfBreite - kKnopfHoehe) / 2, kKnopfOben});
     panel_.Merken(Btn_Neustart, {kPanelBreite - kKnopfBreite, kKnopfOben});
     panel_.Merken(Im_Temp, {0, kTempOben});
+    panel_.Merken(Lb_Netz, {0, kTempOben});
 
     spiel_ = std::make_unique<TSpiel>(
         TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, aufnehmend_,
                        p_.Highscore, p_.HighscoreDatei(), meldungen_, *this, uhr_});
     lauf_ = std::make_unique<TMatchLauf>(*spiel_, uhr_);
+    eingaben_ = SpielerEingaben(*this);
     SG_Feld->TasteGedrueckt = [this](std::uint16_t k) {
-        if (!FensterTaste(k)) Eingabe(TEingabeArt::Taste, k);
+        if (!FensterTaste(k)) eingaben_->Taste(k);
     };
     connect(Btn_Next, &QPushButton::clicked, this, [this] {
-        if (abspieler_)
-            Springen();
-        else
-            Eingabe(TEingabeArt::NaechsteRunde);
+        eingaben_->NaechsteRunde();
+        // A network side waits for the other one's "ready"; one click is enough.
+        if (netz_) Btn_Next->setEnabled(false);
     });
-    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { Eingabe(TEingabeArt::Neustart); });
+    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { eingaben_->Neustart(); });
 
     Bildschirmflaeche = [this] {
         QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -168,6 +174,27 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
 TFrm_Spiel::~TFrm_Spiel() {
     takt_.Stoppen();
     PadsAbmelden();
+    // The other side hears that this one has gone.
+    netz_.reset();
+}
+
+TSpiel& TFrm_Spiel::Spiel() {
+    if (abspieler_) return abspieler_->Spiel();
+    if (netz_ && netz_->Sitzung().Seite()) return netz_->Sitzung().Seite()->Spiel();
+    return *spiel_;
+}
+
+TNetzUmgebung TFrm_Spiel::NetzUmgebung() {
+    return {p_.Feld, p_.Bilder, netzMeldungen_, *this};
+}
+
+void TFrm_Spiel::PadsAnmelden() {
+    TPadSteuerung* pads = p_.PadSteuerung;
+    if (!pads) return;
+    if (!pads->Aktion) pads->Anmelden();
+    pads->Aktion = [this](int spieler, int slot) { eingaben_->PadAktion(spieler, slot); };
+    pads->Geaendert = [this] { PadSymboleZeigen(); };
+    PadSymboleZeigen();
 }
 
 void TFrm_Spiel::PadsAbmelden() {
@@ -235,14 +262,8 @@ bool TFrm_Spiel::MatchStarten() {
     // A size the player chose lasts one match.
     setWindowState(Qt::WindowNoState);
     eigeneGroesse_ = false;
-    if (TPadSteuerung* pads = p_.PadSteuerung) {
-        if (!pads->Aktion) pads->Anmelden();
-        pads->Aktion = [this](int spieler, int slot) {
-            Eingabe(TEingabeArt::Aktion, std::uint16_t(spieler * 8 + slot));
-        };
-        pads->Geaendert = [this] { PadSymboleZeigen(); };
-        PadSymboleZeigen();
-    }
+    eingaben_ = SpielerEingaben(*this);
+    PadsAnmelden();
     // A fresh seed per match, kept in the recording: the match can then be played again.
     aufnahme_ = {};
     aufnahme_.Saat = SaatAusUhr();
@@ -284,11 +305,69 @@ void TFrm_Spiel::Beenden() {
         abspieler_.reset();
         AbspielKnoepfeZeigen(false);
     }
+    if (netz_) {
+        netz_->Beenden();
+        if (TNetzSeite* seite = netz_->Sitzung().Seite()) {
+            // What both sides played is kept, whatever ended it.
+            WiederholungAblegen(seite->Aufnahme());
+            NetzHighscore();
+            seite->Spiel().FormClose();
+        }
+        netzMeldungen_.Schliessen();
+        eingaben_ = SpielerEingaben(*this);
+        netz_.reset();
+        Lb_Netz->hide();
+        setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
+    }
+}
+
+void TFrm_Spiel::NetzStarten(std::unique_ptr<TNetzDienst> dienst) {
+    Beenden();
+    setWindowState(Qt::WindowNoState);
+    eigeneGroesse_ = false;
+    netz_ = std::move(dienst);
+    eingaben_ =
+        NetzEingaben(netz_->Sitzung(), [this] { return p_.Einstellungen.EinstellungenHolen(); });
+    PadsAnmelden();
+    netzHighscore_ = netzGemeldet_ = false;
+    if (TNetzSeite* seite = netz_->Sitzung().Seite())
+        mitspieler_ = seite->Spiel()
+                          .Daten()
+                          .Einstellungen.EinstellungenHolen()
+                          .Spieler(3 - netz_->Sitzung().Spieler())
+                          .Name;
+    setWindowTitle(QStringLiteral("Knallfeld - Netzwerkspiel"));
+    Lb_Netz->show();
+    netz_->Geaendert = [this] { NetzAktualisieren(); };
+    NetzAktualisieren();
+}
+
+void TFrm_Spiel::NetzAktualisieren() {
+    TNetzSitzung& s = netz_->Sitzung();
+    const QString zeile2 = QText(netz_->Status());
+    Lb_Netz->setText(QStringLiteral("Mitspieler: ") + QText(mitspieler_) + QLatin1Char('\n') +
+                     zeile2);
+    if (s.Seite() && s.Seite()->Spiel().MatchVorbei()) NetzHighscore();
+    if (s.Zustand() == TNetzZustand::Fehler && !netzGemeldet_) {
+        netzGemeldet_ = true;
+        Btn_Next->setEnabled(false);
+        netzMeldungen_.Zeige(TBoxTyp::Fehler, s.Fehler());
+    }
+}
+
+void TFrm_Spiel::NetzHighscore() {
+    if (netzHighscore_ || !netz_ || !netz_->Sitzung().Seite()) return;
+    const std::vector<THighscoreEintrag> neu =
+        HighscoreEintraege(netz_->Sitzung().Seite()->Aufnahme());
+    if (neu.empty()) return;
+    netzHighscore_ = true;
+    HighscoreEintragen(p_.Highscore, neu, p_.Fehler, p_.HighscoreDatei());
 }
 
 bool TFrm_Spiel::WiederholungStarten(const TAufnahme& a) {
     Beenden();
     PadsAbmelden();
+    eingaben_ = AbspielEingaben(*this);
     setWindowState(Qt::WindowNoState);
     eigeneGroesse_ = false;
     abspielAufnahme_ = a;
@@ -552,6 +631,8 @@ void TFrm_Spiel::NaechsteRundeAktivieren(bool an) {
 }
 
 void TFrm_Spiel::FeldAktivieren(bool an) {
+    // A new round: the last one's message has had its time.
+    if (an) netzMeldungen_.Schliessen();
     SG_Feld->setEnabled(an);
     if (an) SG_Feld->setFocus(Qt::OtherFocusReason);
 }
@@ -618,9 +699,9 @@ void TFrm_Spiel::paintEvent(QPaintEvent* e) {
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {
     PadsAbmelden();
-    const bool abspielen = abspieler_ != nullptr;
+    const bool eigenes = !abspieler_ && !netz_;
     Beenden();
-    if (!abspielen) spiel_->FormClose();
+    if (eigenes) spiel_->FormClose();
     QDialog::closeEvent(e);
 }
 

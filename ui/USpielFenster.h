@@ -10,7 +10,10 @@
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
 #include "match/USpielAnsicht.h"
+#include "netz/UNetzSitzung.h"
+#include "ui/UEingabeQuelle.h"
 #include "ui/UMitwachsen.h"
+#include "ui/UQtMeldungen.h"
 #include "ui/USpielBilder.h"
 #include "ui/UTaktgeber.h"
 #include "wiederholung/UAbspielen.h"
@@ -24,6 +27,7 @@ class QPushButton;
 class QScrollArea;
 class TProgrammDaten;
 class TSpielGitter;
+class TNetzDienst;
 
 class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     Q_OBJECT
@@ -38,8 +42,15 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // first level did not load (reported).
     bool WiederholungStarten(const TAufnahme& a);
     bool ImAbspielen() const { return abspieler_ != nullptr; }
-    // The match that runs here: the one played, or the one replayed.
-    TSpiel& Spiel() { return abspieler_ ? abspieler_->Spiel() : *spiel_; }
+    // What a network match is played with in this window: its board, pictures and view, and
+    // messages that do not stop the clock.
+    TNetzUmgebung NetzUmgebung();
+    // Takes over a network match whose session has begun to run; the window shows it and sends
+    // the own player's inputs. Closing the window tells the other side.
+    void NetzStarten(std::unique_ptr<TNetzDienst> dienst);
+    TNetzDienst* Netz() { return netz_.get(); }
+    // The match that runs here: the one played, the one replayed, or the network one.
+    TSpiel& Spiel();
     // An input of the players or the buttons: the match is brought up to this moment first,
     // and the input is recorded with its time.
     void Eingabe(TEingabeArt art, std::uint16_t wert = 0);
@@ -81,6 +92,8 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void PadSymboleZeigen();
     QPushButton *Btn_Next, *Btn_Neustart, *Btn_Vollbild;
     QLabel* Im_Temp;
+    // In a network match: the other player, the ping and the input delay, or the wait.
+    QLabel* Lb_Netz;
     QAction* A_Vollbild;
 
     // Full screen on or off (F11, the context menu, the button by "Neustart").
@@ -117,6 +130,10 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void AbspielKnoepfeZeigen(bool an);
     void AbspielKnoepfeAktualisieren();
     void GroesseBerechnen();
+    void PadsAnmelden();
+    void NetzAktualisieren();
+    // Each side keeps the entries of a network match that ended, as of any other.
+    void NetzHighscore();
 
     TProgrammDaten& p_;
     TSpielBilder bilder_;
@@ -142,4 +159,10 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     bool eigeneGroesseDavor_ = false;  // before full screen or maximised
     bool zurueck_ = false;             // just back from full screen to the computed size
     bool klangVorbereiten_ = false;    // shown, the audio not yet asked to get ready
+    std::unique_ptr<IEingabeQuelle> eingaben_;
+    TNichtModaleMeldungen netzMeldungen_{this};
+    std::unique_ptr<TNetzDienst> netz_;
+    std::string mitspieler_;
+    bool netzHighscore_ = false;
+    bool netzGemeldet_ = false;
 };

@@ -1,6 +1,5 @@
 #include "werkzeug/UNetz.h"
 
-#include <chrono>
 #include <optional>
 #include <random>
 
@@ -9,6 +8,7 @@
 #include "match/URegelVersion.h"
 #include "netz/UNetzSitzung.h"
 #include "transport/UEnetTransport.h"
+#include "transport/UNetzBetrieb.h"
 #include "werkzeug/UKonsolenMeldungen.h"
 #include "wiederholung/UAufnahmeDatei.h"
 
@@ -110,38 +110,14 @@ std::string Lesen(const std::vector<std::string>& args, bool gastgeber, TNetzAuf
     return {};
 }
 
-std::uint64_t WandMs() {
-    return std::uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(
-                             std::chrono::steady_clock::now().time_since_epoch())
-                             .count());
-}
-
 // Serves one side until its match has ended or failed; prints the lines as they come.
 int Spielen(TEnetTransport& t, TNetzSitzung& s, const TNetzAufruf& o, std::ostream& aus,
             std::ostream& fehler) {
     std::mt19937_64 zufall(o.Zufallsspieler.value_or(0));
     std::uint64_t naechsteAktion = 0;
     std::size_t gedruckt = 0;
-    bool gross = !s.Gastgeber();
     for (;;) {
-        const std::uint64_t wand = WandMs();
-        for (TTransportEreignis& e : t.Dienen(2)) {
-            using enum TTransportEreignis::TArt;
-            if (e.Art == Verbunden) {
-                if (s.Gastgeber())
-                    s.Optionen().Verzoegerung =
-                        std::clamp<std::uint32_t>(t.Rtt() / 2 + 2 * t.RttStreuung() + 16, 30, 200);
-                s.Verbunden(wand);
-            } else if (e.Art == Daten) {
-                s.Empfangen(e.Kanal, e.Daten, wand);
-            } else {
-                s.Getrennt();
-            }
-        }
-        if (gross && s.Seite()) {
-            t.KleinePakete();
-            gross = false;
-        }
+        NetzBedienen(t, s, 2);
         if (s.Zustand() == TNetzZustand::Laeuft) {
             TNetzSeite& seite = *s.Seite();
             if (o.Zufallsspieler && seite.Zeit() >= naechsteAktion) {
@@ -150,8 +126,6 @@ int Spielen(TEnetTransport& t, TNetzSitzung& s, const TNetzAufruf& o, std::ostre
             }
             s.Bereit();
         }
-        s.Schritt(wand);
-        for (const TNetzPaket& p : s.Ausgang()) t.Senden(p.Kanal, p.Daten);
         if (s.Seite())
             for (; gedruckt < s.Seite()->Protokoll().size(); ++gedruckt)
                 aus << s.Seite()->Protokoll()[gedruckt] << '\n';
