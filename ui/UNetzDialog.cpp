@@ -206,11 +206,9 @@ void TFrm_Netzwerk::DienstGeaendert() {
 }
 
 void TFrm_Netzwerk::Abbrechen() {
-    if (!dienst_) {
-        QDialog::reject();
-        return;
-    }
-    dienst_.reset();
+    if (!dienst_) return QDialog::reject();
+    // The port is free again at once.
+    dienst_ = nullptr;
     Lb_Status->clear();
     Warten(false);
 }

@@ -98,6 +98,8 @@ void TNetzDienst::Beenden() {
 std::string TNetzDienst::Status() const {
     TNetzSitzung& s = const_cast<TNetzSitzung&>(sitzung_);
     if (!s.Seite() || s.Zustand() < TNetzZustand::Laeuft) return {};
+    if (s.Zustand() == TNetzZustand::Fertig) return "Das Match ist zu Ende.";
+    if (s.Zustand() == TNetzZustand::Fehler || beendet_) return "Die Verbindung ist beendet.";
     const std::uint32_t tempo = std::max<std::uint32_t>(1, s.Optionen().Tempo);
     std::string r = "Ping " + std::to_string(transport_.Rtt()) + " ms, Verzögerung " +
                     std::to_string(s.Seite()->Lockstep().Verzoegerung() / tempo) + " ms";

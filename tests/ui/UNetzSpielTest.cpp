@@ -85,7 +85,7 @@ struct NetzSpielTest : ::testing::Test {
 TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
     Verbinden(2, true, 20);
     EXPECT_EQ(a.f.windowTitle(), "Knallfeld - Netzwerkspiel");
-    EXPECT_TRUE(a.f.Lb_Netz->text().startsWith("Mitspieler: Bert\n"));
+    EXPECT_TRUE(a.f.Lb_Netz->text().startsWith("Mitspieler: Bert\nPing "));
     EXPECT_TRUE(b.f.Lb_Netz->text().startsWith("Mitspieler: Anna\n"));
     // b's own key set steers b's player as an action; no key code crosses the wire.
     ASSERT_TRUE(WarteBis([&] { return b.f.Spiel().FeldAktiv(); }, 10000));
@@ -113,6 +113,7 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
                    b.Sitzung().Zustand() == TNetzZustand::Fertig;
         },
         60000));
+    EXPECT_EQ(b.f.Lb_Netz->text(), "Mitspieler: Anna\nDas Match ist zu Ende.");
     const TAufnahme ra = a.Aufnahme(), rb = b.Aufnahme();
     auto ohneEnde = [](std::vector<TEingabe> e) {
         std::erase_if(e, [](const TEingabe& x) { return x.Art == TEingabeArt::Ende; });
@@ -154,6 +155,7 @@ TEST_F(NetzSpielTest, WerDasFensterSchliesstSagtEsDemAnderen) {
     ASSERT_TRUE(WarteBis([&] { return !a.Boxen().empty(); }, 5000));
     EXPECT_EQ(a.Boxen(), std::vector<std::string>{"Der Mitspieler hat das Spiel verlassen."});
     EXPECT_EQ(a.Sitzung().Rueckgabe(), 3);
+    EXPECT_EQ(a.f.Lb_Netz->text(), "Mitspieler: Bert\nDie Verbindung ist beendet.");
     EXPECT_FALSE(a.f.Btn_Next->isEnabled());
     a.f.close();
     // Both recordings are kept, the unfinished match too; no match ended, no entries.
