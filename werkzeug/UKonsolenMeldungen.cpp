@@ -26,3 +26,18 @@ bool ZahlLesen(const std::string& text, unsigned long long min, unsigned long lo
     }
     return wert >= min && wert <= max;
 }
+
+bool TOptionsWert::Wert(std::string& ziel) {
+    if (I + 1 >= Args.size()) return false;
+    ziel = Args[++I];
+    return true;
+}
+
+bool TOptionsWert::Zahl(unsigned long long min, unsigned long long max,
+                        std::optional<unsigned long long>& ziel) {
+    std::string t;
+    unsigned long long w = 0;
+    if (!Wert(t) || !ZahlLesen(t, min, max, w)) return false;
+    ziel = w;
+    return true;
+}

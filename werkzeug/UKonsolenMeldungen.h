@@ -2,7 +2,10 @@
 // "Nein", so a script never changes a file by accident.
 #pragma once
 
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "model/UMeldungen.h"
 
@@ -36,6 +39,16 @@ class TMatchMeldungen : public IMeldungen {
 
   private:
     TKonsolenMeldungen konsole_;
+};
+
+// An option's value is the argument after it: Wert and Zahl take it and move the index on;
+// false when it is missing (or, for Zahl, not a whole number from min to max).
+struct TOptionsWert {
+    const std::vector<std::string>& Args;
+    std::size_t& I;
+    bool Wert(std::string& ziel);
+    bool Zahl(unsigned long long min, unsigned long long max,
+              std::optional<unsigned long long>& ziel);
 };
 
 // A whole number from min to max written in decimal digits only; false otherwise.

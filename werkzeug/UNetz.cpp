@@ -58,41 +58,29 @@ struct TNetzAufruf {
 std::string Lesen(const std::vector<std::string>& args, bool gastgeber, TNetzAufruf& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const auto wert = [&](std::string& ziel) {
-            if (i + 1 >= args.size()) return false;
-            ziel = args[++i];
-            return true;
-        };
-        const auto zahl = [&](unsigned long long min, unsigned long long max,
-                              std::optional<unsigned long long>& ziel) {
-            std::string t;
-            unsigned long long w = 0;
-            if (!wert(t) || !ZahlLesen(t, min, max, w)) return false;
-            ziel = w;
-            return true;
-        };
+        TOptionsWert l{args, i};
         std::optional<unsigned long long> z;
         if (a == "--aufnahme") {
-            if (!wert(o.Aufnahme)) return "Nach --aufnahme fehlt der Dateiname.";
+            if (!l.Wert(o.Aufnahme)) return "Nach --aufnahme fehlt der Dateiname.";
         } else if (a == "--zufallsspieler") {
-            if (!zahl(0, UINT64_MAX, o.Zufallsspieler))
+            if (!l.Zahl(0, UINT64_MAX, o.Zufallsspieler))
                 return "--zufallsspieler braucht eine ganze Zahl ab 0.";
         } else if (a == "--computer") {
             o.Computer = true;
         } else if (gastgeber && a == "--port") {
-            if (!zahl(0, 65535, z)) return "--port braucht eine Zahl von 0 bis 65535.";
+            if (!l.Zahl(0, 65535, z)) return "--port braucht eine Zahl von 0 bis 65535.";
             o.Port = *z;
         } else if (gastgeber && a == "--einstellungen") {
-            if (!wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
+            if (!l.Wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
         } else if (gastgeber && a == "--runden") {
-            if (!zahl(1, 255, o.Runden)) return "--runden braucht eine Zahl von 1 bis 255.";
+            if (!l.Zahl(1, 255, o.Runden)) return "--runden braucht eine Zahl von 1 bis 255.";
         } else if (gastgeber && a == "--seed") {
-            if (!zahl(0, UINT64_MAX, o.Saat)) return "--seed braucht eine ganze Zahl ab 0.";
+            if (!l.Zahl(0, UINT64_MAX, o.Saat)) return "--seed braucht eine ganze Zahl ab 0.";
         } else if (gastgeber && a == "--tempo") {
-            if (!zahl(1, 50, z)) return "--tempo braucht eine Zahl von 1 bis 50.";
+            if (!l.Zahl(1, 50, z)) return "--tempo braucht eine Zahl von 1 bis 50.";
             o.Tempo = *z;
         } else if (!gastgeber && a == "--name") {
-            if (!wert(o.Name) || o.Name.empty()) return "Nach --name fehlt der Name.";
+            if (!l.Wert(o.Name) || o.Name.empty()) return "Nach --name fehlt der Name.";
         } else if (a.size() > 1 && a[0] == '-') {
             return "Unbekannte Option: " + a;
         } else if (gastgeber) {

@@ -76,40 +76,28 @@ struct TOptionen {
 std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        auto wert = [&](std::string& ziel) {
-            if (i + 1 >= args.size()) return false;
-            ziel = args[++i];
-            return true;
-        };
-        auto zahl = [&](unsigned long long min, unsigned long long max,
-                        std::optional<unsigned long long>& ziel) {
-            std::string t;
-            unsigned long long w = 0;
-            if (!wert(t) || !ZahlLesen(t, min, max, w)) return false;
-            ziel = w;
-            return true;
-        };
+        TOptionsWert l{args, i};
         const unsigned long long alles = std::numeric_limits<unsigned long long>::max();
         if (a == "--einstellungen") {
-            if (!wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
+            if (!l.Wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
         } else if (a == "--aufnahme") {
-            if (!wert(o.Aufnahme)) return "Nach --aufnahme fehlt der Dateiname.";
+            if (!l.Wert(o.Aufnahme)) return "Nach --aufnahme fehlt der Dateiname.";
         } else if (a == "--highscore") {
-            if (!wert(o.Highscore)) return "Nach --highscore fehlt der Dateiname.";
+            if (!l.Wert(o.Highscore)) return "Nach --highscore fehlt der Dateiname.";
         } else if (a == "--runden") {
-            if (!zahl(1, 255, o.Runden)) return "--runden braucht eine Zahl von 1 bis 255.";
+            if (!l.Zahl(1, 255, o.Runden)) return "--runden braucht eine Zahl von 1 bis 255.";
         } else if (a == "--schwierigkeit") {
-            if (!zahl(1, 5, o.Schwierigkeit))
+            if (!l.Zahl(1, 5, o.Schwierigkeit))
                 return "--schwierigkeit braucht eine Zahl von 1 bis 5.";
         } else if (a == "--seed") {
-            if (!zahl(0, alles, o.Saat)) return "--seed braucht eine ganze Zahl ab 0.";
+            if (!l.Zahl(0, alles, o.Saat)) return "--seed braucht eine ganze Zahl ab 0.";
         } else if (a == "--max-sekunden") {
             std::optional<unsigned long long> t;
-            if (!zahl(1, 100000000, t)) return "--max-sekunden braucht eine Zahl ab 1.";
+            if (!l.Zahl(1, 100000000, t)) return "--max-sekunden braucht eine Zahl ab 1.";
             o.MaxSekunden = *t;
         } else if (a == "--stark") {
             std::string w;
-            if (!wert(w) || (w != "1" && w != "2" && w != "beide"))
+            if (!l.Wert(w) || (w != "1" && w != "2" && w != "beide"))
                 return "--stark braucht 1, 2 oder beide.";
             o.Stark[0] = o.Stark[0] || w != "2";
             o.Stark[1] = o.Stark[1] || w != "1";
