@@ -18,6 +18,7 @@
 #include "ui/UProgrammSymbol.h"
 #include "ui/UQtMeldungen.h"
 #include "ui/USpielFenster.h"
+#include "ui/UStil.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Knallfeld"));
+    QApplication::setStyle(new TStil);
     ProgrammSymbolSetzen(app);
     DeutscheUebersetzungLaden(app);
 

@@ -1,7 +1,7 @@
 #include "files/UPfad.h"
 
-#include <QFileInfo>
-#include <filesystem>
+#include <climits>
+#include <cstdlib>
 
 std::string Dateiname(const std::string& pfad) {
     const auto pos = pfad.find_last_of("/\\");
@@ -9,10 +9,11 @@ std::string Dateiname(const std::string& pfad) {
 }
 
 std::string Programmordner() {
-    std::error_code fehler;
-    const auto exe = std::filesystem::canonical("/proc/self/exe", fehler);
-    if (fehler) return "./";
-    std::string ordner = exe.parent_path().string();
-    if (ordner.empty() || ordner.back() != '/') ordner += '/';
+    // realpath rather than std::filesystem: the game asks this once at start, and the library's
+    // path code would be paged in for it alone.
+    char exe[PATH_MAX];
+    if (!realpath("/proc/self/exe", exe)) return "./";
+    std::string ordner(exe);
+    ordner.erase(ordner.find_last_of('/') + 1);
     return ordner;
 }

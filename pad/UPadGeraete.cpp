@@ -1,7 +1,9 @@
 #include "pad/UPadGeraete.h"
 
+#include <dirent.h>
+
 #include <algorithm>
-#include <filesystem>
+#include <cstring>
 
 #include "sdl/USdl.h"
 
@@ -14,13 +16,18 @@ TPadGeraete::~TPadGeraete() {
 }
 
 bool TPadGeraete::JoystickDa() {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // The joystick device nodes, and udev's names for the event nodes of joysticks.
+    // The joystick device nodes, and udev's names for the event nodes of joysticks. Read with
+    // the C library: this runs at every start, and std::filesystem would be paged in for it.
     for (const auto& [ordner, teil] :
-         {std::pair{"/dev/input", "js"}, {"/dev/input/by-id", "joystick"}})
-        for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec))
-            if (it->path().filename().string().find(teil) != std::string::npos) return true;
+         {std::pair{"/dev/input", "js"}, {"/dev/input/by-id", "joystick"}}) {
+        DIR* d = opendir(ordner);
+        if (!d) continue;
+        bool da = false;
+        while (const dirent* e = readdir(d))
+            if ((da = std::strstr(e->d_name, teil) != nullptr)) break;
+        closedir(d);
+        if (da) return true;
+    }
     return false;
 }
 

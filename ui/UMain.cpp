@@ -60,9 +60,14 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+
     // Menu bar.
-    QMenuBar* mm = menuBar();
+    QMenuBar* mm = MM_Main = new QMenuBar(this);
     mm->setObjectName(QStringLiteral("MM_Main"));
+    spalte->setMenuBar(mm);
     QMenu* programm = mm->addMenu(QStringLiteral("&Programm"));
     A_Ton = Befehl(programm, QStringLiteral("Ton"), "A_Ton");
     A_Ton->setCheckable(true);
@@ -97,10 +102,10 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     Btn_Info = Befehl(hilfe, QStringLiteral("Info..."), "Btn_Info");
 
     // Client area: the title picture on the left, two groups of flat buttons on the right.
-    auto* flaeche = new QWidget;
+    auto* flaeche = Pn_Main = new QWidget;
     flaeche->setObjectName(QStringLiteral("Pn_Main"));
     flaeche->setFixedSize(696, 454);
-    setCentralWidget(flaeche);
+    spalte->addWidget(flaeche);
 
     Im_Main = new TTitelBild(flaeche);
     Im_Main->setObjectName(QStringLiteral("Im_Main"));
@@ -150,7 +155,7 @@ TFrm_Main::TFrm_Main(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fen
     connect(Btn_Info, &QAction::triggered, this, &TFrm_Main::Btn_InfoClick);
 
     SpielStartenAktivieren(false);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
     qApp->installEventFilter(this);
 }
 
@@ -187,14 +192,14 @@ QToolButton* TFrm_Main::KnopfMitKuerzel(int taste) const {
 
 bool TFrm_Main::eventFilter(QObject* o, QEvent* e) {
     if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(o, e);
+        return QWidget::eventFilter(o, e);
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->window() != this || QApplication::activeModalWidget())
-        return QMainWindow::eventFilter(o, e);
+        return QWidget::eventFilter(o, e);
     auto* k = static_cast<QKeyEvent*>(e);
-    if (k->modifiers() != Qt::AltModifier) return QMainWindow::eventFilter(o, e);
+    if (k->modifiers() != Qt::AltModifier) return QWidget::eventFilter(o, e);
     QToolButton* b = KnopfMitKuerzel(k->key());
-    if (!b) return QMainWindow::eventFilter(o, e);
+    if (!b) return QWidget::eventFilter(o, e);
     e->accept();
     if (e->type() == QEvent::KeyPress) b->click();
     return true;

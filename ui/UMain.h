@@ -1,18 +1,21 @@
 // The main menu, and the program start that owns every window.
 #pragma once
 
-#include <QMainWindow>
+#include <QWidget>
 #include <memory>
 #include <string>
 
 #include "ui/UFenster.h"
 
 class QAction;
+class QMenuBar;
 class TTitelBild;
 class QToolButton;
 class TProgrammDaten;
 
-class TFrm_Main : public QMainWindow {
+// A plain window with the menu bar in its layout: it looks as a QMainWindow would, but start-up
+// does not page in the dock and tool bar code that this window never uses.
+class TFrm_Main : public QWidget {
     Q_OBJECT
   public:
     TFrm_Main(TProgrammDaten& p, TFenster& fenster);
@@ -38,6 +41,8 @@ class TFrm_Main : public QMainWindow {
     // Both "Spiel starten" commands change together.
     void SpielStartenAktivieren(bool an);
 
+    QMenuBar* MM_Main;
+    QWidget* Pn_Main;  // everything below the menu bar
     TTitelBild* Im_Main;
     QToolButton *SB_EditorStarten, *SB_EditorEinstellungen, *SB_SpielStarten,
         *SB_SpielEinstellungen, *SB_Netzwerk, *SB_Highscore, *SB_Beenden;

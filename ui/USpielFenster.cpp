@@ -451,7 +451,11 @@ void TFrm_Spiel::Springen() {
 }
 
 void TFrm_Spiel::PadSymboleZeigen() {
-    if (Im_Pad[0]->pixmap().isNull()) {
+    std::array<bool, 2> amPad{};
+    for (int s = 1; s <= 2; ++s)
+        amPad[std::size_t(s - 1)] = p_.PadSteuerung && p_.PadSteuerung->SpielerAmPad(s);
+    // Drawn once a pad is there: most matches are played without one.
+    if ((amPad[0] || amPad[1]) && Im_Pad[0]->pixmap().isNull()) {
         // A controller's outline: body, two handles, a cross and two buttons.
         QPixmap bild(48, 48);
         bild.fill(Qt::transparent);
@@ -471,8 +475,7 @@ void TFrm_Spiel::PadSymboleZeigen() {
         m.end();
         for (QLabel* l : Im_Pad) l->setPixmap(bild);
     }
-    for (int s = 1; s <= 2; ++s)
-        Im_Pad[std::size_t(s - 1)]->setVisible(p_.PadSteuerung && p_.PadSteuerung->SpielerAmPad(s));
+    for (std::size_t i = 0; i < 2; ++i) Im_Pad[i]->setVisible(amPad[i]);
 }
 
 void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {

@@ -127,7 +127,7 @@ TEST_F(MainTest, ProgrammstartUndSpielStarten) {
 TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
     haupt->show();
     QApplication::setActiveWindow(haupt);
-    QWidget* ziel = haupt->centralWidget();
+    QWidget* ziel = haupt->Pn_Main;
     // Alt+N opens the game settings ("Ei&nstellungen").
     u.Gezeigt.clear();
     Druecke(ziel, Qt::Key_N, Qt::AltModifier);
