@@ -3,7 +3,7 @@
 # Further package names given as arguments are installed too.
 set -euo pipefail
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
-        libsdl2-dev libenet-dev pkg-config xvfb xauth "$@")
+        libsdl2-dev libenet-dev pkg-config lld xvfb xauth "$@")
 fehlend=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
