@@ -21,8 +21,6 @@ constexpr int kNaheSchritte = 8;
 constexpr int kGenugRuhige = 5;
 // Within this many steps of the opponent a bomb needs two quiet cells to flee to.
 constexpr int kZweiWegeNah = 5;
-// A bomb that reaches the opponent is laid when it leaves it at most this many quiet cells.
-constexpr int kEngeRuhige = 4;
 // Where to bomb a block from: spots this many steps away at most, this many tried.
 constexpr int kSprengWeg = 6, kSprengVersuche = 6;
 // One in this many beats it takes a step toward the opponent that a bomb could cut off.
@@ -319,8 +317,9 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         }
         return taste(Zufallswahl(d.Zufall, beste));
     }
-    // The opponent in reach with few ways left: the bomb drives it into a corner.
-    if (hier.Sicher && !hier.Wasser && hier.Trifft && hier.GegnerRuhige <= kEngeRuhige) return 5;
+    // The opponent in reach: the bomb drives it away or into a corner (two players that only
+    // wait beside each other would never decide a round).
+    if (hier.Sicher && !hier.Wasser && hier.Trifft) return 5;
 
     // Extras close by, else the opponent.
     std::vector<int> ziele;

@@ -86,6 +86,13 @@ TEST(StarkerComputer, SperrtDenGegnerInDerSackgasseEin) {
     EXPECT_EQ(Tasten("#######|#Q.1..#|#####.#|#######"), (std::set<int>{kBombe}));
 }
 
+TEST(StarkerComputer, WartetNichtNebenDemGegnerSondernLegtDieBombe) {
+    // In the open the opponent always gets away, but waiting beside it would last forever.
+    EXPECT_EQ(Tasten(".......|.......|..12...|.......|......."), (std::set<int>{kBombe}));
+    // Out of the bomb's reach it comes closer instead.
+    EXPECT_EQ(Tasten(".......|.......|.1...2.|.......|......."), (std::set<int>{kRechts}));
+}
+
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
     // The water reaches its cell 100 ms from now: away from it, though the opponent is beside it.
     const std::string brett = "#.#|~12|#.#";
