@@ -21,6 +21,8 @@ constexpr int kNaheSchritte = 8;
 constexpr int kGenugRuhige = 5;
 // Within this many steps of the opponent a bomb needs two quiet cells to flee to.
 constexpr int kZweiWegeNah = 5;
+// Within this many, three.
+constexpr int kDreiWegeNah = 2;
 // Where to bomb a block from: spots this many steps away at most, this many tried.
 constexpr int kSprengWeg = 6, kSprengVersuche = 6;
 // One in this many beats it takes a step toward the opponent that a bomb could cut off.
@@ -164,7 +166,7 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
             schlange.push_back(m);
         }
     }
-    return 0;
+    return geprueft > 0 ? 0 : -1;
 }
 
 void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
@@ -210,7 +212,15 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     const TGefunden gegner = SpielerFinden(d, gegnerNr);
     karte_.Berechnen(d.Feld, d.Bomben, lage.Takte);
     if (karte_.Zellen() == 0) return 0;
-    sperre_.assign(std::size_t(karte_.Zellen()), 0);
+    // Blocks found closed stay walls until a block falls (or a round lays them anew): judged
+    // afresh at every cell of the way, the way round and the way through would take turns.
+    std::uint64_t bloecke = std::uint64_t(karte_.Zellen()) << 40;
+    for (int z = 0; z < karte_.Zellen(); ++z)
+        if (karte_.Art(z) == zaZerstoerbar) bloecke += std::uint64_t(z) + 1;
+    if (bloecke != bloecke_) {
+        sperre_.assign(std::size_t(karte_.Zellen()), 0);
+        bloecke_ = bloecke;
+    }
     flutSicht_ = kFlutBeats * std::int64_t(std::max<std::uint32_t>(lage.Takte.Wasser, 1));
     const int kIch = int(ich.Index) - 1;
     const int kGeg = gegner.Knoten ? int(gegner.Index) - 1 : -1;
@@ -262,10 +272,13 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         karte_.BombeDazu(z);
         w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * flutSicht_;
         const TAuswege eigene = Suchen(karte_, z, p, schutz, kGeg);
-        // With the opponent close, one way out is one it may stand in.
-        const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kZweiWegeNah;
+        // With the opponent close, one way out is one it may stand in; right beside it, it may
+        // follow and stand in a second.
+        const int weg = kGeg >= 0 ? Schritte(z, kGeg) : kWeit;
         w.Entkommt = trotzGegner(z, eigene).Frueh[0] >= 0;
-        w.Sicher = w.Entkommt && eigene.Ruhige >= (nah ? 2 : 1);
+        w.Sicher = w.Entkommt && eigene.Ruhige >= (weg <= kDreiWegeNah   ? 3
+                                                   : weg <= kZweiWegeNah ? 2
+                                                                         : 1);
         if (w.Entkommt && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
             const TAuswege g = Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, z);
@@ -353,7 +366,8 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     int weiter = weiterVon(kIch);
     for (int versuch = 0; darf && versuch < kUmwege; ++versuch) {
         int block = weiter;
-        for (int schritt = 1; schritt < 3 && block >= 0 && karte_.Begehbar(block) == 0; ++schritt)
+        for (int schritt = 1; schritt < kSprengWeg && block >= 0 && karte_.Begehbar(block) == 0;
+             ++schritt)
             block = weiterVon(block);
         if (block < 0 || karte_.Art(block) != zaZerstoerbar) break;
         const int a = Sprengplatz(kIch, block, kGeg, [&](int z) {
@@ -362,7 +376,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         });
         if (a == 5) return 5;
         if (a > 0 && jetzt.Frueh[std::size_t(a)] >= 0) return taste(a);
-        if (a > 0) break;
+        if (a != 0) break;
         sperre_[std::size_t(block)] = 1;
         Entfernungen(ziele);
         weiter = weiterVon(kIch);

@@ -63,9 +63,38 @@ TEST(StarkerComputer, LegtNurBombenDenenErInSeinemTaktEntkommt) {
 TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
     // At speed 3 the way out of its bomb fits (two cells to flee to, the opponent being close);
     // at speed 1 it takes the long way round.
-    const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#.#######|#########";
+    const std::string brett = "#########|#1+.2...#|#.#####.#|#.......#|#.#######|#########";
     EXPECT_EQ(Tasten(brett, 0, 450), (std::set<int>{kBombe}));
     EXPECT_EQ(Tasten(brett, 0, 750), (std::set<int>{kUnten}));
+    // Two cells away the opponent may follow into one of two cells: three are needed.
+    EXPECT_EQ(Tasten("#########|#1+2....#|#.#####.#|#.......#|#.#######|#########", 0, 450),
+              (std::set<int>{kUnten}));
+}
+
+TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
+    // The straight way leads through a block whose bomb lets the pond out; the way round is a
+    // little longer. Seen five cells ahead, the block is gone round at once.
+    const std::string kurz =
+        "######~####|1.....+...2|.#########.|.#########.|.#########.|"
+        "...........";
+    EXPECT_EQ(Tasten(kurz), (std::set<int>{kUnten}));
+    // Too far to judge from the start: it goes toward the block, finds it closed, and keeps
+    // taking it for a wall when it is back at the start.
+    const std::string lang =
+        "########~####|%.......+...2|.###########.|.###########.|"
+        ".###########.|.###########.|.............";
+    auto taste = [&](TStarkerComputer& c, int spalte) {
+        std::string brett = lang;
+        brett[brett.find('%')] = '.';
+        brett[std::size_t(14 + spalte)] = '1';
+        TSpielZustand z(3);
+        z.Brett(Z(brett));
+        return c.Entscheide(z.d, 1, TStarkLage{});
+    };
+    TStarkerComputer c;
+    EXPECT_EQ(taste(c, 0), kRechts);
+    EXPECT_EQ(taste(c, 6), kLinks);
+    EXPECT_EQ(taste(c, 0), kUnten);
 }
 
 TEST(StarkerComputer, NimmtDenEinzigenOffenenAusweg) {
