@@ -166,7 +166,7 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
             schlange.push_back(m);
         }
     }
-    return geprueft > 0 ? 0 : -1;
+    return 0;
 }
 
 void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
@@ -376,7 +376,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         });
         if (a == 5) return 5;
         if (a > 0 && jetzt.Frueh[std::size_t(a)] >= 0) return taste(a);
-        if (a != 0) break;
+        if (a > 0) break;
         sperre_[std::size_t(block)] = 1;
         Entfernungen(ziele);
         weiter = weiterVon(kIch);

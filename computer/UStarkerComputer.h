@@ -53,7 +53,7 @@ class TStarkerComputer {
     bool Nahe(int a, int b) const;
     int Schritte(int a, int b) const;
     // The action toward the nearest cell from which a bomb reaches 'block' and 'sicher' holds:
-    // 5 when that is the start, a step 1..4, 0 when no such cell is safe, -1 when none is near.
+    // 5 when that is the start, a step 1..4, or 0.
     int Sprengplatz(int start, int block, int gesperrt, const std::function<bool(int)>& sicher);
 
     TGefahrenKarte karte_;
