@@ -21,8 +21,6 @@ constexpr int kNaheSchritte = 8;
 constexpr int kGenugRuhige = 5;
 // Within this many steps of the opponent a bomb needs two quiet cells to flee to.
 constexpr int kZweiWegeNah = 5;
-// Within this many, three.
-constexpr int kDreiWegeNah = 2;
 // Where to bomb a block from: spots this many steps away at most, this many tried.
 constexpr int kSprengWeg = 6, kSprengVersuche = 6;
 // One in this many beats it takes a step toward the opponent that a bomb could cut off.
@@ -272,13 +270,10 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         karte_.BombeDazu(z);
         w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * flutSicht_;
         const TAuswege eigene = Suchen(karte_, z, p, schutz, kGeg);
-        // With the opponent close, one way out is one it may stand in; right beside it, it may
-        // follow and stand in a second.
-        const int weg = kGeg >= 0 ? Schritte(z, kGeg) : kWeit;
+        // With the opponent close, one way out is one it may stand in.
+        const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kZweiWegeNah;
         w.Entkommt = trotzGegner(z, eigene).Frueh[0] >= 0;
-        w.Sicher = w.Entkommt && eigene.Ruhige >= (weg <= kDreiWegeNah   ? 3
-                                                   : weg <= kZweiWegeNah ? 2
-                                                                         : 1);
+        w.Sicher = w.Entkommt && eigene.Ruhige >= (nah ? 2 : 1);
         if (w.Entkommt && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
             const TAuswege g = Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, z);
