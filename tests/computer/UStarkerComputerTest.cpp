@@ -70,7 +70,7 @@ TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
 
 TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
     // The straight way leads through a block whose bomb lets the pond out; the way round is a
-    // little longer. Seen five cells ahead, the block is gone round at once.
+    // little longer. Six cells ahead, with a bomb spot for it near, it is judged and gone round.
     const std::string kurz =
         "######~####|1.....+...2|.#########.|.#########.|.#########.|"
         "...........";
