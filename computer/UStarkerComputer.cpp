@@ -21,8 +21,6 @@ constexpr int kNaheSchritte = 8;
 constexpr int kGenugRuhige = 5;
 // Within this many steps of the opponent a bomb needs two quiet cells to flee to.
 constexpr int kZweiWegeNah = 5;
-// A bomb that reaches the opponent is laid when it leaves it at most this many quiet cells.
-constexpr int kEngeRuhige = 4;
 // Where to bomb a block from: spots this many steps away at most, this many tried.
 constexpr int kSprengWeg = 6, kSprengVersuche = 6;
 // One in this many beats it takes a step toward the opponent that a bomb could cut off.
@@ -212,7 +210,15 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     const TGefunden gegner = SpielerFinden(d, gegnerNr);
     karte_.Berechnen(d.Feld, d.Bomben, lage.Takte);
     if (karte_.Zellen() == 0) return 0;
-    sperre_.assign(std::size_t(karte_.Zellen()), 0);
+    // Blocks found closed stay walls until a block falls (or a round lays them anew): judged
+    // afresh at every cell of the way, the way round and the way through would take turns.
+    std::uint64_t bloecke = std::uint64_t(karte_.Zellen()) << 40;
+    for (int z = 0; z < karte_.Zellen(); ++z)
+        if (karte_.Art(z) == zaZerstoerbar) bloecke += std::uint64_t(z) + 1;
+    if (bloecke != bloecke_) {
+        sperre_.assign(std::size_t(karte_.Zellen()), 0);
+        bloecke_ = bloecke;
+    }
     flutSicht_ = kFlutBeats * std::int64_t(std::max<std::uint32_t>(lage.Takte.Wasser, 1));
     const int kIch = int(ich.Index) - 1;
     const int kGeg = gegner.Knoten ? int(gegner.Index) - 1 : -1;
@@ -319,8 +325,9 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         }
         return taste(Zufallswahl(d.Zufall, beste));
     }
-    // The opponent in reach with few ways left: the bomb drives it into a corner.
-    if (hier.Sicher && !hier.Wasser && hier.Trifft && hier.GegnerRuhige <= kEngeRuhige) return 5;
+    // The opponent in reach: the bomb drives it away or into a corner (two players that only
+    // wait beside each other would never decide a round).
+    if (hier.Sicher && !hier.Wasser && hier.Trifft) return 5;
 
     // Extras close by, else the opponent.
     std::vector<int> ziele;
@@ -354,7 +361,8 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     int weiter = weiterVon(kIch);
     for (int versuch = 0; darf && versuch < kUmwege; ++versuch) {
         int block = weiter;
-        for (int schritt = 1; schritt < 3 && block >= 0 && karte_.Begehbar(block) == 0; ++schritt)
+        for (int schritt = 1; schritt < kSprengWeg && block >= 0 && karte_.Begehbar(block) == 0;
+             ++schritt)
             block = weiterVon(block);
         if (block < 0 || karte_.Art(block) != zaZerstoerbar) break;
         const int a = Sprengplatz(kIch, block, kGeg, [&](int z) {

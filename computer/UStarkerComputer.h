@@ -2,7 +2,8 @@
 // takes a step or lays a bomb after which it could not reach a cell that stays quiet, hunts the
 // opponent over the whole board (bombing through blocks), picks up extras on the way, lays the
 // bomb that leaves the opponent no way out, and throws a bomb away when nothing else saves it.
-// Ties fall by the match's random source; the buffers are its only state between beats.
+// Ties fall by the match's random source; besides its buffers it keeps between beats only the
+// blocks it found it cannot open safely.
 #pragma once
 
 #include <array>
@@ -63,8 +64,9 @@ class TStarkerComputer {
     std::vector<int> abstand_, erster_;
     // Buckets of Entfernungen, more than the dearest step.
     std::array<std::vector<int>, 16> eimer_;
-    // Blocks taken for walls in this decision.
+    // Blocks taken for walls, and the blocks of the board then (their cells summed).
     std::vector<std::uint8_t> sperre_;
+    std::uint64_t bloecke_ = 0;
     // Water closer in time than this is kept away from.
     std::int64_t flutSicht_ = 0;
 };

@@ -183,6 +183,8 @@ void TSpiel::RundenZustandSetzen() {
     AlleTimerAnhalten();
     if (e.Spieler1.Computer || e.Spieler2.Computer) timerKI_->Einschalten();
     belegt_ = {false, false};
+    // The strong computers start each round afresh, as they do in a replay of it.
+    stark_ = {};
     naechsteRunde_ = false;
     ansicht_.NaechsteRundeAktivieren(false);
     feldAktiv_ = true;

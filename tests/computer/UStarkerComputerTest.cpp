@@ -68,6 +68,32 @@ TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
     EXPECT_EQ(Tasten(brett, 0, 750), (std::set<int>{kUnten}));
 }
 
+TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
+    // The straight way leads through a block whose bomb lets the pond out; the way round is a
+    // little longer. Six cells ahead, with a bomb spot for it near, it is judged and gone round.
+    const std::string kurz =
+        "######~####|1.....+...2|.#########.|.#########.|.#########.|"
+        "...........";
+    EXPECT_EQ(Tasten(kurz), (std::set<int>{kUnten}));
+    // Too far to judge from the start: it goes toward the block, finds it closed, and keeps
+    // taking it for a wall when it is back at the start.
+    const std::string lang =
+        "########~####|%.......+...2|.###########.|.###########.|"
+        ".###########.|.###########.|.............";
+    auto taste = [&](TStarkerComputer& c, int spalte) {
+        std::string brett = lang;
+        brett[brett.find('%')] = '.';
+        brett[std::size_t(14 + spalte)] = '1';
+        TSpielZustand z(3);
+        z.Brett(Z(brett));
+        return c.Entscheide(z.d, 1, TStarkLage{});
+    };
+    TStarkerComputer c;
+    EXPECT_EQ(taste(c, 0), kRechts);
+    EXPECT_EQ(taste(c, 6), kLinks);
+    EXPECT_EQ(taste(c, 0), kUnten);
+}
+
 TEST(StarkerComputer, NimmtDenEinzigenOffenenAusweg) {
     // On its fresh bomb: left and right are dead ends within the arms, down leads round a corner.
     EXPECT_EQ(Tasten("#######|#..P..#|###.###|###..##|#######|2######"), (std::set<int>{kUnten}));
@@ -84,6 +110,13 @@ TEST(StarkerComputer, SperrtDenGegnerInDerSackgasseEin) {
     EXPECT_EQ(Tasten("#######|#2.1..#|#####.#|#######"), (std::set<int>{kBombe}));
     // Out of reach on its own bomb, its one way out runs through the arm: closed as well.
     EXPECT_EQ(Tasten("#######|#Q.1..#|#####.#|#######"), (std::set<int>{kBombe}));
+}
+
+TEST(StarkerComputer, WartetNichtNebenDemGegnerSondernLegtDieBombe) {
+    // In the open the opponent always gets away, but waiting beside it would last forever.
+    EXPECT_EQ(Tasten(".......|.......|..12...|.......|......."), (std::set<int>{kBombe}));
+    // Out of the bomb's reach it comes closer instead.
+    EXPECT_EQ(Tasten(".......|.......|.1...2.|.......|......."), (std::set<int>{kRechts}));
 }
 
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
