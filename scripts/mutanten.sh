@@ -9,6 +9,11 @@
 # fault). With --wer every suite runs to its end and a killed fault is followed by the tests that
 # caught it: a test that is the only one to catch some fault earns its lines.
 #
+# With --erzeugt [--seed S] [--anzahl N] [ID ...] the faults are made mechanically over the rule code
+# by scripts/mutanten_erzeugen.py instead (a sample of N, default 150, drawn with seed S, printed;
+# or only the generated IDs named). A fault whose object file comes out the same is EQUIVALENT; the
+# known equivalents of tests/mutanten/aequivalent.txt are not drawn. Neither counts, nor INVALID.
+#
 # A fault is a block of lines, blocks separated by an empty line:
 #   ID: a-short-name
 #   Datei: path/in/the/repo.cpp
@@ -36,6 +41,12 @@ fi
 echo "building the unchanged copy once..." >&2
 cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1 || { echo "the unchanged tree does not build" >&2; exit 1; }
 export QT_QPA_PLATFORM=offscreen
+
+if [[ ${1:-} == --erzeugt ]]; then
+    shift
+    source scripts/mutanten_erzeugt.sh
+    exit
+fi
 
 # All faults as ID<TAB>file<TAB>search<TAB>replacement, in list order.
 liste=$(awk '
