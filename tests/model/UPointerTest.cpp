@@ -8,8 +8,14 @@
 #include "model/UZufall.h"
 
 TEST(Spielfeld, IndexPositionUndNachbarn) {
+    // The default geometry, also when set anew: 20 x 16 cells of 40 x 40 pixels, green lines.
+    const TFeldDaten standard{"", 20, 16, 40, 40, 0x008000};
     TSpielfeld f;
-    f.ErzeugeFeld(f.Zellenzahl());  // 20 x 16
+    EXPECT_EQ(f.HoleFeldDaten(), standard);
+    f.SetzeFeldGroesse(1, 2, 3, 4, 5);
+    f.SetzeStandardGroesse();
+    EXPECT_EQ(f.HoleFeldDaten(), standard);
+    f.ErzeugeFeld(f.Zellenzahl());
     EXPECT_EQ(f.IndexVon(0, 1), 21u);
     EXPECT_EQ(f.PositionVon(320), (TPosition{16, 20}));
     EXPECT_EQ(f.Verschiebe(45, 3, riOben), 5u);
