@@ -37,7 +37,6 @@ TEST(Bomben, ExplosionTrefferUndZurueckweichen) {
         {"....|o...|....", 0, 0, "x...|xxx.|x...", "....|....|...."},  // no wrap at the border
         // Blocks, water and a player on a bomb stop the arm; a destructible block is the last cell.
         {"..#..|..~..|+.o+.|..P..", 0, 0, "..#..|..~..|XxxX.|..P..", "..#..|..~..|?..?.|..P.."},
-        {"omk|t..", 0, 0, "xxx|t..", "...|t.."},  // extras burn, a killed player stays
         {"o12", 0, 3, "xtt", ".tt"},  // both in one arm: a draw
         {"P..2", 0, 1, "txx2", "t..2"},  // the layer on its bomb
         // Invulnerable: kind 6 until the explosion recedes, then 4; the arm goes on behind.
@@ -75,8 +74,7 @@ TEST(Bomben, ArmGegenJedeZellenart) {
             for (std::size_t schritt = 1; schritt <= 2; ++schritt) {
                 TSpielZustand z;
                 z.Aendern([&](auto& e) {
-                    e.ExtraProzent = 100;
-                    e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = u;
+                    e.ExtraProzent = 100, e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = u;
                 });
                 std::string vorher = "o...", soll = "xxx.";
                 vorher[schritt] = art[i];

@@ -61,20 +61,19 @@ TEST(Bombenliste, LegenZaehlenUndFaelligkeit) {
 }
 
 TEST(Ansi, UmwandlungBeideRichtungen) {
-    EXPECT_EQ(AnsiNachUtf8("Gr\xF6sse \x80 \xDF"), "Grösse € ß");
     EXPECT_EQ(Utf8NachAnsi("日本 ok"), "?? ok");
     EXPECT_EQ(Utf8NachAnsi("\xFF\xC3"), "??");  // broken UTF-8 never passes through raw
     // Every byte as the system's iconv reads Windows-1252; the five holes it refuses are the C1
     // controls of the same value. Each byte survives a round trip.
     const iconv_t cd = iconv_open("UTF-8", "CP1252");
-    ASSERT_NE(cd, iconv_t(-1));
     std::string alle;
     for (int b = 1; b < 256; ++b) {
         char ein = char(b), aus[8], *e = &ein, *a = aus;
         std::size_t ne = 1, na = sizeof aus;
         const bool bekannt = iconv(cd, &e, &ne, &a, &na) != std::size_t(-1);
-        const std::string c1{char(0xC2), ein};
-        EXPECT_EQ(AnsiNachUtf8(std::string(1, ein)), bekannt ? std::string(aus, a) : c1) << b;
+        EXPECT_EQ(AnsiNachUtf8(std::string(1, ein)),
+                  bekannt ? std::string(aus, a) : std::string{char(0xC2), ein})
+            << b;
         alle += ein;
     }
     iconv_close(cd);

@@ -66,17 +66,13 @@ TEST(Spielfeld, Suchen) {
 }
 
 TEST(Zellentests, ArtenTabelle) {
+    // clang-format off
     const std::pair<bool (*)(const TZelle*), std::vector<int>> tests[] = {
-        {IstFrei, {0}},
-        {IstExtra, {16, 17, 18, 19}},
-        {IstBegehbar, {0, 16, 17, 18, 19}},
-        {HatBombe, {5, 9, 13}},
-        {HatExplosion, {6, 7, 10, 11, 14}},
-        {IstExplosion, {14}},
-        {IstWasser, {3}},
-        {IstMauer, {2, 3}},
-        {IstSpieler1, {4, 5, 6, 7}},
+        {IstFrei, {0}}, {IstExtra, {16, 17, 18, 19}}, {IstBegehbar, {0, 16, 17, 18, 19}},
+        {HatBombe, {5, 9, 13}}, {HatExplosion, {6, 7, 10, 11, 14}}, {IstExplosion, {14}},
+        {IstWasser, {3}}, {IstMauer, {2, 3}}, {IstSpieler1, {4, 5, 6, 7}},
         {IstSpieler2, {8, 9, 10, 11}}};
+    // clang-format on
     for (int t = 0; const auto& [test, wahr] : tests) {
         for (int art = 0; art < 256; ++art) {
             const TZelle z{static_cast<TZellenArt>(art)};
