@@ -13,8 +13,7 @@ TEST(DateiFehler, JederTextGanzMitSeinerBox) {
                 f.SchreibschutzFehler() && f.PfadFehltMeldung(pfad) && f.BilderFehlenMeldung());
     EXPECT_FALSE(f.BilderVerschobenMeldung());
     m.Antworten = {TAntwort::Nein};
-    EXPECT_FALSE(f.SchreibschutzFrage(x));
-    EXPECT_TRUE(f.UeberschreibenFrage(pfad));
+    EXPECT_TRUE(!f.SchreibschutzFrage(x) && f.UeberschreibenFrage(pfad));
     EXPECT_EQ(m.Texte(),
               (std::vector<std::string>{
                   "Fehler beim Speichern eines Datensatzes der Konfig-Datei!",

@@ -89,12 +89,13 @@ TEST(Bomben, ArmGegenJedeZellenart) {
 
 TEST(Bomben, ZurueckweichenHintermBlockUndAnFremderMitte) {
     TSpielZustand z;
-    // B's arm reached the cell behind A's block; when A recedes it is cleared all the same.
-    z.Brett({"x#xx"});
+    // B's arm reached the cell behind A's block; when A recedes it is cleared all the same, and
+    // nothing beyond its reach.
+    z.Brett({"x#xxx"});
     z.bomben.Anhaengen(0, {1, 1}, 1, false);
-    z.bomben.Anhaengen(0, {1, 4}, 2, false);
+    z.bomben.Anhaengen(0, {1, 5}, 2, false);
     Zurueck(z);
-    EXPECT_EQ(z.Brett(), (Zeilen{".#.x"}));
+    EXPECT_EQ(z.Brett(), (Zeilen{".#.xx"}));
     // B lay next to A's centre, so A's arm stopped at it; when A recedes, the direction toward
     // B stops at B's centre.
     z.Brett(Z("oo...|....."));

@@ -243,7 +243,8 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     TAbgelehnt ab;
     for (const TAblehnung g : {TAblehnung::Version, TAblehnung::Besetzt})
         EXPECT_TRUE(Dekodieren(Kodieren(TAbgelehnt{g, 1, 2}), ab) && ab.Grund == g);
-    EXPECT_FALSE(Dekodieren(Kodieren(TAbgelehnt{TAblehnung(3), 1, 2}), ab));
+    for (const int g : {0, 3})
+        EXPECT_FALSE(Dekodieren(Kodieren(TAbgelehnt{TAblehnung(g), 1, 2}), ab));
     TWillkommen w;
     EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{3, 50, 1}), w));
     EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{2, 50, 51}), w));
