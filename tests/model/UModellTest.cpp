@@ -72,7 +72,7 @@ TEST(Ansi, UmwandlungBeideRichtungen) {
         std::size_t ne = 1, na = sizeof aus;
         const bool bekannt = iconv(cd, &e, &ne, &a, &na) != std::size_t(-1);
         EXPECT_EQ(AnsiNachUtf8(std::string(1, ein)),
-                  bekannt ? std::string(aus, a) : std::string{char(0xC2), ein})
+                  (bekannt ? std::string(aus, a) : std::string{char(0xC2), ein}))
             << b;
         alle += ein;
     }
