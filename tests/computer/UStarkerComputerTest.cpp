@@ -97,8 +97,8 @@ TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
 TEST(StarkerComputer, NimmtDenEinzigenOffenenAusweg) {
     // On its fresh bomb: left and right are dead ends within the arms, down leads round a corner.
     EXPECT_EQ(Tasten("#######|#..P..#|###.###|###..##|#######|2######"), (std::set<int>{kUnten}));
-    // Nothing saves it: with "Werfen" it throws the bomb beside it away.
-    const std::string eng = "###|o1#|###|2##";
+    // Nothing saves it: with "Werfen" it throws the bomb beside it away, also from the first cell.
+    const std::string eng = "o1#|###|2##";
     EXPECT_FALSE(Tasten(eng, 4).count(kTasteWerfen));
     EXPECT_EQ(Tasten(eng, 4, 450, [](auto& e) { e.Spieler1.Werfen = true; }),
               (std::set<int>{kTasteWerfen}));

@@ -78,12 +78,13 @@ TEST_F(LevelDateien, UeberschreibenFrageUndBindung) {
 }
 
 TEST_F(LevelDateien, BilderAusDemOrdnerDesSatzes) {
-    // The picture moves to a folder that becomes the current one: found by name, and the next
-    // save stores the new path.
-    const std::string neu = o.Pfad("neu/");
-    QDir().mkpath(QString::fromStdString(neu));
+    // The picture moves to a folder that becomes the current one of its set: found by name, and
+    // the next save stores the new path. Each set has a folder of its own.
+    const std::string neu = o.Pfad("neu/"), wasser = o.Pfad("wasser/");
+    for (const std::string& d : {neu, wasser}) QDir().mkpath(QString::fromStdString(d));
     QFile::rename(QString::fromStdString(o.Pfad("b.bmp")), QString::fromStdString(neu + "b.bmp"));
-    bilder.Blockbilderordner = bilder.Wasserbilderordner = neu;
+    bilder.Blockbilderordner = neu;
+    bilder.Wasserbilderordner = wasser;
     ASSERT_FALSE(level.BilderLesen(o.Pfad("a.dat.bild")) || level.LevelSpeichern());
     EXPECT_EQ(LiesBytes(o.Pfad("a.dat.bild")),
               Verbunden({PackeBildEintrag({1, 1, neu + "b.bmp"})}));
@@ -91,7 +92,8 @@ TEST_F(LevelDateien, BilderAusDemOrdnerDesSatzes) {
     // A Windows path with backslashes, a stored path that holds no bitmap any more, and a bare
     // name, which a picture in the working folder must not capture.
     SchreibeBytes(o.Pfad("kaputt/b.bmp"), {'n', 'i', 'x'});
-    QFile::copy(QString::fromStdString(o.Pfad("c.bmp")), QString::fromStdString(o.Pfad("b.bmp")));
+    for (const std::string& d : {o.Ordner(), wasser})
+        QFile::copy(QString::fromStdString(o.Pfad("c.bmp")), QString::fromStdString(d + "b.bmp"));
     const QString arbeit = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(o.Ordner()));
     for (const std::string& p :
@@ -99,9 +101,15 @@ TEST_F(LevelDateien, BilderAusDemOrdnerDesSatzes) {
         SchreibeBytes(o.Pfad("a.dat.bild"), Verbunden({PackeBildEintrag({3, 4, p})}));
         ASSERT_FALSE(level.BilderLesen(o.Pfad("a.dat.bild")));
         EXPECT_EQ(bilder.AnzahlBilder(kBlockbilder), 0u);
-        EXPECT_EQ(bilder.Satz(kWasserbilder).at(0).Daten, (TBildEintrag{3, 4, neu + "b.bmp"}));
+        EXPECT_EQ(bilder.Satz(kWasserbilder).at(0).Daten, (TBildEintrag{3, 4, wasser + "b.bmp"}));
     }
     QDir::setCurrent(arbeit);
+    // Saved: the block pictures first, then the water pictures.
+    bilder.BildAnhaengen(neu + "b.bmp", kBlockbilder);
+    ASSERT_FALSE(level.LevelSpeichern());
+    EXPECT_EQ(LiesBytes(o.Pfad("a.dat.bild")),
+              Verbunden({PackeBildEintrag({1, 1, neu + "b.bmp"}),
+                         PackeBildEintrag({3, 4, wasser + "b.bmp"})}));
     EXPECT_TRUE(m.Eintraege.empty());
 }
 

@@ -98,4 +98,10 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
     const TRoh fremd =
         Mit(geaendert, {{294, "\x05"sv}, {597, "\x09"sv}, {593, "\xEE"sv}, {1633, "\x99"sv}});
     EXPECT_EQ(EntpackeEinstellungen(fremd.data()), e);
+    // Each picture path of the settings holds 255 characters.
+    e.Spieler1.Bild = e.Spieler2.Bild = e.BildWerfen = e.BildMehrBomben = e.BildUnverwundbar =
+        e.BildKrankheit = std::string(300, 'p');
+    const TRoh bilder = PackeEinstellungen(e);
+    for (std::size_t ofs : {33, 331, 609, 865, 1121, 1377}) EXPECT_EQ(bilder[ofs], 255) << ofs;
+    EXPECT_EQ(EntpackeEinstellungen(bilder.data()).BildKrankheit, std::string(255, 'p'));
 }

@@ -37,7 +37,6 @@ TEST(Bomben, ExplosionTrefferUndZurueckweichen) {
         {"....|o...|....", 0, 0, "x...|xxx.|x...", "....|....|...."},  // no wrap at the border
         // Blocks, water and a player on a bomb stop the arm; a destructible block is the last cell.
         {"..#..|..~..|+.o+.|..P..", 0, 0, "..#..|..~..|XxxX.|..P..", "..#..|..~..|?..?.|..P.."},
-        {"omk|t..", 0, 0, "xxx|t..", "...|t.."},  // extras burn, a killed player stays
         {"o12", 0, 3, "xtt", ".tt"},  // both in one arm: a draw
         {"P..2", 0, 1, "txx2", "t..2"},  // the layer on its bomb
         // Invulnerable: kind 6 until the explosion recedes, then 4; the arm goes on behind.
@@ -64,14 +63,39 @@ TEST(Bomben, ExplosionTrefferUndZurueckweichen) {
     }
 }
 
+TEST(Bomben, ArmGegenJedeZellenart) {
+    // Each kind at the first and at the second step: what it becomes, whether the arm goes on
+    // behind it and who is hit; the second row with both players invulnerable.
+    const std::string art = ".+#~1PeE2QfFtoxXwmuk";
+    const std::string wird[] = {"xX#~tPeetQfftoxxxxxx", "xX#~ePeefQfftoxxxxxx"};
+    const std::string weiter = "10001011101100111111";
+    for (int u = 0; u < 2; ++u)
+        for (std::size_t i = 0; i < art.size(); ++i)
+            for (std::size_t schritt = 1; schritt <= 2; ++schritt) {
+                TSpielZustand z;
+                z.Aendern([&](auto& e) {
+                    e.ExtraProzent = 100, e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = u;
+                });
+                std::string vorher = "o...", soll = "xxx.";
+                vorher[schritt] = art[i];
+                soll[schritt] = wird[u][i];
+                if (schritt == 1 && weiter[i] == '0') soll[2] = '.';
+                z.Brett({vorher});
+                const int getroffen = u ? 0 : art[i] == '1' ? 1 : art[i] == '2' ? 2 : 0;
+                EXPECT_EQ(Zuenden(z), getroffen) << vorher << u;
+                EXPECT_EQ(z.Brett(), Zeilen{soll}) << vorher << u;
+            }
+}
+
 TEST(Bomben, ZurueckweichenHintermBlockUndAnFremderMitte) {
     TSpielZustand z;
-    // B's arm reached the cell behind A's block; when A recedes it is cleared all the same.
-    z.Brett({"x#xx"});
+    // B's arm reached the cell behind A's block; when A recedes it is cleared all the same, and
+    // nothing beyond its reach.
+    z.Brett({"x#xxx"});
     z.bomben.Anhaengen(0, {1, 1}, 1, false);
-    z.bomben.Anhaengen(0, {1, 4}, 2, false);
+    z.bomben.Anhaengen(0, {1, 5}, 2, false);
     Zurueck(z);
-    EXPECT_EQ(z.Brett(), (Zeilen{".#.x"}));
+    EXPECT_EQ(z.Brett(), (Zeilen{".#.xx"}));
     // B lay next to A's centre, so A's arm stopped at it; when A recedes, the direction toward
     // B stops at B's centre.
     z.Brett(Z("oo...|....."));

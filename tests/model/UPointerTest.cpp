@@ -8,8 +8,14 @@
 #include "model/UZufall.h"
 
 TEST(Spielfeld, IndexPositionUndNachbarn) {
+    // The default geometry, also when set anew: 20 x 16 cells of 40 x 40 pixels, green lines.
+    const TFeldDaten standard{"", 20, 16, 40, 40, 0x008000};
     TSpielfeld f;
-    f.ErzeugeFeld(f.Zellenzahl());  // 20 x 16
+    EXPECT_EQ(f.HoleFeldDaten(), standard);
+    f.SetzeFeldGroesse(1, 2, 3, 4, 5);
+    f.SetzeStandardGroesse();
+    EXPECT_EQ(f.HoleFeldDaten(), standard);
+    f.ErzeugeFeld(f.Zellenzahl());
     EXPECT_EQ(f.IndexVon(0, 1), 21u);
     EXPECT_EQ(f.PositionVon(320), (TPosition{16, 20}));
     EXPECT_EQ(f.Verschiebe(45, 3, riOben), 5u);
@@ -60,17 +66,13 @@ TEST(Spielfeld, Suchen) {
 }
 
 TEST(Zellentests, ArtenTabelle) {
+    // clang-format off
     const std::pair<bool (*)(const TZelle*), std::vector<int>> tests[] = {
-        {IstFrei, {0}},
-        {IstExtra, {16, 17, 18, 19}},
-        {IstBegehbar, {0, 16, 17, 18, 19}},
-        {HatBombe, {5, 9, 13}},
-        {HatExplosion, {6, 7, 10, 11, 14}},
-        {IstExplosion, {14}},
-        {IstWasser, {3}},
-        {IstMauer, {2, 3}},
-        {IstSpieler1, {4, 5, 6, 7}},
+        {IstFrei, {0}}, {IstExtra, {16, 17, 18, 19}}, {IstBegehbar, {0, 16, 17, 18, 19}},
+        {HatBombe, {5, 9, 13}}, {HatExplosion, {6, 7, 10, 11, 14}}, {IstExplosion, {14}},
+        {IstWasser, {3}}, {IstMauer, {2, 3}}, {IstSpieler1, {4, 5, 6, 7}},
         {IstSpieler2, {8, 9, 10, 11}}};
+    // clang-format on
     for (int t = 0; const auto& [test, wahr] : tests) {
         for (int art = 0; art < 256; ++art) {
             const TZelle z{static_cast<TZellenArt>(art)};

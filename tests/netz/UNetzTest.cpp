@@ -214,14 +214,12 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     EXPECT_FALSE(l.Grenze());
     EXPECT_FALSE(l.Empfangen(gut + "x", 10));
     // Inputs only for the sender's own player, only the six actions, only the network kinds.
-    for (const auto& [art, wert] :
-         std::initializer_list<std::pair<TEingabeArt, int>>{{TEingabeArt::Aktion, 8 + 1},
-                                                            {TEingabeArt::Aktion, 2 * 8 + 6},
-                                                            {TEingabeArt::Taste, 0x41},
-                                                            {TEingabeArt::NaechsteRunde, 0},
-                                                            {TEingabeArt::Abbrechen, 0},
-                                                            {TEingabeArt::Ende, 0},
-                                                            {TEingabeArt(99), 0}}) {
+    // clang-format off
+    for (const auto& [art, wert] : std::initializer_list<std::pair<TEingabeArt, int>>{
+             {TEingabeArt::Aktion, 8 + 1}, {TEingabeArt::Aktion, 2 * 8 + 6}, {TEingabeArt::Taste, 0x41},
+             {TEingabeArt::NaechsteRunde, 0}, {TEingabeArt::Abbrechen, 0}, {TEingabeArt::Ende, 0},
+             {TEingabeArt(99), 0}}) {
+        // clang-format on
         TLockstep g(2, 50);
         g.Eigene(art, std::uint16_t(wert), 10);
         EXPECT_FALSE(l.Empfangen(g.Takt(10), 10)) << int(art) << " " << wert;
@@ -242,6 +240,11 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     EXPECT_FALSE(Dekodieren(hallo + "x", h));
     EXPECT_FALSE(Dekodieren(Kodieren(THallo{1, 1, "Name\nmit Zeile", false}), h));
     EXPECT_FALSE(Dekodieren(Kodieren(THallo{1, 1, std::string(21, 'x'), false}), h));
+    TAbgelehnt ab;
+    for (const TAblehnung g : {TAblehnung::Version, TAblehnung::Besetzt})
+        EXPECT_TRUE(Dekodieren(Kodieren(TAbgelehnt{g, 1, 2}), ab) && ab.Grund == g);
+    for (const int g : {0, 3})
+        EXPECT_FALSE(Dekodieren(Kodieren(TAbgelehnt{TAblehnung(g), 1, 2}), ab));
     TWillkommen w;
     EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{3, 50, 1}), w));
     EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{2, 50, 51}), w));

@@ -8,9 +8,16 @@ constexpr TPadArt Knopf = TPadArt::Knopf, Kreuz = TPadArt::Kreuz, Stick = TPadAr
 }
 
 TEST(PadBelegung, NamenTextUndKonflikte) {
-    EXPECT_EQ(PadName({1, Kreuz, 0}), "Pad 1: Steuerkreuz oben");
-    EXPECT_EQ(PadName({2, Stick, 2}), "Pad 2: linker Stick links");
-    EXPECT_EQ(PadName({2, Knopf, 10}), "Pad 2: RB");
+    // Every name; the buttons in the game controller's numbering.
+    // clang-format off
+    const std::string knoepfe[] = {"A", "B", "X", "Y", "Zurück", "Guide", "Start",
+        "linker Stick gedrückt", "rechter Stick gedrückt", "LB", "RB"};
+    // clang-format on
+    const std::string richtungen[] = {"oben", "unten", "links", "rechts"};
+    for (std::uint8_t i = 0; i < 11; ++i) EXPECT_EQ(PadName({2, Knopf, i}), "Pad 2: " + knoepfe[i]);
+    for (std::uint8_t i = 0; i < 4; ++i)
+        EXPECT_EQ(PadName({1, Kreuz, i}) + PadName({2, Stick, i}),
+                  "Pad 1: Steuerkreuz " + richtungen[i] + "Pad 2: linker Stick " + richtungen[i]);
     for (const TPadEingabe e : {TPadEingabe{1, Knopf, 0}, {2, Stick, 3}, {2, Kreuz, 1}})
         EXPECT_EQ(PadLesen(PadText(e)), e) << PadText(e);
     for (const char* kaputt :

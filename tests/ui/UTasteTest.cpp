@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <linux/input-event-codes.h>
+
 #include <QKeyEvent>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -40,29 +44,70 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
             {Key_Alt, A, 108, 18}});
     // Number pad with NumLock, and without it (navigation keys). Its scan code must not turn it
     // into a main-block key.
-    Pruefe({{Key_0, K, 0, 96}, {Key_8, K, 80, 104}, {Key_Asterisk, K, 0, 106}, {Key_Comma, K, 0, 110},
+    Pruefe({{Key_0, K, 0, 96}, {Key_8, K, 80, 104}, {Key_Asterisk, K, 0, 106}, {Key_Plus, K, 0, 107},
+            {Key_Minus, K, 0, 109}, {Key_Comma, K, 0, 110}, {Key_Slash, K, 0, 111},
             {Key_Enter, K, 0, 13}, {Key_Up, K, 0, 38}, {Key_Clear, K, 0, 12}});
-    // The German keys; Shift and AltGr change the character, not the key.
-    Pruefe({{Key_Udiaeresis, N, 0, 186}, {Key_Odiaeresis, N, 0, 192}, {Key_ssharp, N, 0, 219},
-            {Key_NumberSign, N, 0, 191}, {Key_Less, N, 0, 226}, {Key_Dead_Acute, N, 0, 221},
-            {Key_Dead_Circumflex, N, 0, 220}, {Key_Asterisk, S, 0, 187}, {Key_Underscore, S, 0, 189},
-            {Key_Question, S, 0, 219}, {Key_Exclam, S, 0, '1'}, {Key_At, N, 0, 'Q'}});
     // The scan code wins over the character (a German keyboard under a US layout), but letters
     // follow the layout; an unknown scan code falls back to the character.
-    Pruefe({{Key_BracketLeft, N, 34, 186}, {Key_Apostrophe, N, 48, 222}, {Key_Less, N, 94, 226},
-            {Key_Exclam, S, 10, '1'}, {Key_F5, N, 71, 116}, {Key_Space, N, 65, 32},
-            {Key_Y, N, 29, 'Y'}, {Key_Plus, N, 250, 187}});
+    Pruefe({{Key_BracketLeft, N, 34, 186}, {Key_F5, N, 71, 116}, {Key_Y, N, 29, 'Y'},
+            {Key_Plus, N, 250, 187}, {Key_Dead_Acute, N, 0, 221}, {Key_Dead_Circumflex, N, 0, 220}});
     // clang-format on
 }
 
-TEST(UTaste, TastenNameNachTabelle) {
+TEST(UTaste, JedesZeichenDerDeutschenTastaturNachSeinerTaste) {
+    // Every character printed on a German keyboard, also with Shift or AltGr, gives its key.
     // clang-format off
-    const std::pair<int, const char*> namen[] = {
-        {65, "a"}, {122, "z"}, {119, "w"} /* F8 reads like W */, {17, "Strg / Alt Gr"},
-        {160, "Space"}, {49, "1 / Seite nach oben"}, {38, "6 / Pfeil nach oben"},
-        {123, "7 / Pfeil nach rechts"}, {91, "8 / Pfeil nach unten"}, {126, "+"}, {92, "?"},
-        {198, "-"}, {191, "#"}, {219, "ß"}, {221, "´"}, {222, "ä"},
-        {0, ""}, {9, ""}, {125, ""}, {189, ""}, {226, ""}, {256, ""}, {65535, ""}};
+    const std::pair<int, const char*> tasten[] = {{220, "^°"}, {'1', "1!"}, {'2', "2\"²"},
+        {'3', "3§³"}, {'4', "4$"}, {'5', "5%"}, {'6', "6&"}, {'7', "7/{"}, {'8', "8(["}, {'9', "9)]"},
+        {'0', "0=}"}, {219, "ß?\\"}, {221, "´`"}, {'Q', "Q@"}, {'E', "E€"}, {186, "Ü"}, {187, "+*~"},
+        {192, "Ö"}, {222, "Ä"}, {191, "#'"}, {226, "<>|"}, {'M', "Mµ"}, {188, ",;"}, {190, ".:"},
+        {189, "-_"}};
     // clang-format on
-    for (const auto& [code, name] : namen) EXPECT_EQ(TastenName(std::uint16_t(code)), name) << code;
+    for (const auto& [code, zeichen] : tasten)
+        for (const QChar c : QString::fromUtf8(zeichen))
+            EXPECT_EQ(VirtuellerTastencode(c.unicode(), {}, 0), code) << int(c.unicode());
+}
+
+TEST(UTaste, JederScanCodeDerDeutschenTastatur) {
+    // Runs of Linux key codes (XKB: 8 more) and the Windows code of the key in each place of a
+    // German keyboard, row by row from Esc to Scroll Lock; all other codes have none.
+    // clang-format off
+    const std::pair<int, std::vector<int>> laeufe[] = {
+        {KEY_ESC, {27, '1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 219, 221, 8,
+                   9, 'Q', 'W', 'E', 'R', 'T', 'Z', 'U', 'I', 'O', 'P', 186, 187, 13,
+                   17, 'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 192, 222, 220,
+                   16, 191, 'Y', 'X', 'C', 'V', 'B', 'N', 'M', 188, 190, 189, 16, 106, 18, 32,
+                   20, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 144, 145}},
+        {KEY_102ND, {226, 122, 123}}, {KEY_KPENTER, {13, 17, 111, 44, 17}},
+        {KEY_HOME, {36, 38, 33, 37, 39, 35, 40, 34, 45, 46}}, {KEY_PAUSE, {19}},
+        {KEY_LEFTMETA, {91, 92, 93}}};
+    // clang-format on
+    std::map<int, int> soll;
+    for (const auto& [anfang, codes] : laeufe)
+        for (std::size_t i = 0; i < codes.size(); ++i) soll[anfang + int(i) + 8] = codes[i];
+    for (int sc = 1; sc < 300; ++sc)
+        EXPECT_EQ(VirtuellerTastencode(Qt::Key_unknown, Qt::NoModifier, quint32(sc)), soll[sc])
+            << sc;
+}
+
+TEST(UTaste, TastenNameJedesCodes) {
+    // The whole name table: several codes share a name; the letters come both ways.
+    // clang-format off
+    const std::pair<const char*, std::vector<int>> namen[] = {
+        {"löschen", {8}}, {"Return", {13}}, {"Shift", {16}}, {"Strg / Alt Gr", {17}}, {"Alt", {18}},
+        {"Pause", {19}}, {"Shiftlock", {20}}, {"Esc", {27}}, {"Space", {32, 160}},
+        {"1 / Seite nach oben", {33, 49}}, {"2 / Seite nach unten", {34, 50}}, {"Ende", {35}},
+        {"Pos1", {36}}, {"5 / Pfeil nach links", {37, 53}}, {"6 / Pfeil nach oben", {38, 54}},
+        {"7 / Pfeil nach rechts", {39, 55, 123}}, {"8 / Pfeil nach unten", {40, 56, 91}},
+        {"9", {41, 57, 93}}, {"*", {42}}, {"+", {43, 126, 187}}, {",", {44, 188}}, {"Einfg", {45}},
+        {"Entf", {46}}, {"/", {47}}, {"0", {48, 61}}, {"3", {51}}, {"4", {52}}, {":", {58}},
+        {";", {59}}, {"<", {60, 62, 124}}, {"?", {63, 92}}, {"@", {64}}, {"^", {94}},
+        {"-", {95, 198}}, {"#", {96, 191}}, {"Numlock", {144}}, {"ü", {186}}, {".", {190}},
+        {"ö", {192}}, {"ß", {219}}, {"´", {221}}, {"ä", {222}}};
+    // clang-format on
+    std::map<int, std::string> soll;
+    for (const auto& [name, codes] : namen)
+        for (int c : codes) soll[c] = name;
+    for (int i = 0; i < 26; ++i) soll[65 + i] = soll[97 + i] = std::string(1, char('a' + i));
+    for (int c = 0; c <= 0xFFFF; ++c) EXPECT_EQ(TastenName(std::uint16_t(c)), soll[c]) << c;
 }
