@@ -16,7 +16,6 @@
 
 #include "UiHilfen.h"
 #include "match/URegelVersion.h"
-#include "transport/UAdressen.h"
 #include "ui/UMain.h"
 #include "ui/UNetzDialog.h"
 #include "ui/UNetzDienst.h"
@@ -50,8 +49,11 @@ struct TSeite {
     }
 };
 
-bool Laeuft(TNetzDienst& d) {
-    return d.Sitzung().Zustand() == TNetzZustand::Laeuft;
+TNetzOptionen Optionen(std::uint32_t regeln, std::string name = {}, bool computer = false,
+                       std::uint8_t tempo = 1) {
+    TNetzOptionen o;
+    std::tie(o.Regeln, o.Name, o.Computer, o.Tempo) = std::tie(regeln, name, computer, tempo);
+    return o;
 }
 
 struct NetzSpielTest : ::testing::Test {
@@ -65,18 +67,18 @@ struct NetzSpielTest : ::testing::Test {
         });
         TAufnahme daten = SpieldatenLesen(a.p.Einstellungen, 4711);
         SpielerSetzen(daten, 1, "Anna", computer);
-        TNetzOptionen oa;
-        oa.Regeln = kRegelVersion;
-        oa.Tempo = tempo;
-        auto wirt = std::make_unique<TNetzDienst>(oa, a.f.NetzUmgebung(), std::move(daten));
+        auto wirt = std::make_unique<TNetzDienst>(Optionen(kRegelVersion, {}, false, tempo),
+                                                  a.f.NetzUmgebung(), std::move(daten));
         ASSERT_TRUE(wirt->Eroeffnen(0)) << wirt->Fehler;
-        TNetzOptionen ob;
-        ob.Name = "Bert";
-        ob.Computer = computer;
-        ob.Regeln = kRegelVersion;
-        auto gast = std::make_unique<TNetzDienst>(ob, b.f.NetzUmgebung(), std::nullopt);
+        auto gast = std::make_unique<TNetzDienst>(Optionen(kRegelVersion, "Bert", computer),
+                                                  b.f.NetzUmgebung(), std::nullopt);
         gast->Verbinden("localhost", wirt->Port());
-        ASSERT_TRUE(WarteBis([&] { return Laeuft(*wirt) && Laeuft(*gast); }, 20000));
+        ASSERT_TRUE(WarteBis(
+            [&] {
+                return wirt->Sitzung().Zustand() == TNetzZustand::Laeuft &&
+                       gast->Sitzung().Zustand() == TNetzZustand::Laeuft;
+            },
+            20000));
         a.f.NetzStarten(std::move(wirt));
         b.f.NetzStarten(std::move(gast));
     }
@@ -181,10 +183,10 @@ std::uint16_t FreierPort() {
 }
 
 TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
-    NetzWahlSpeichern({false, "10.0.0.9", 5000, "Zed", true});
+    NetzWahlSpeichern({false, "127.0.0.9", 5000, "Zed", true});
     auto dienst = Zeigen(false, [&] {
         EXPECT_TRUE(d.RB_Beitreten->isChecked());
-        EXPECT_EQ(d.Ed_Adresse->text(), "10.0.0.9");
+        EXPECT_EQ(d.Ed_Adresse->text(), "127.0.0.9");
         EXPECT_EQ(d.SE_Port->value(), 5000);
         EXPECT_EQ(d.Ed_Name->text(), "Zed");
         EXPECT_TRUE(d.CB_Computer->isChecked());
@@ -235,9 +237,7 @@ TEST_F(NetzDialogTest, GastVerbindetSichOderHoertWarumNicht) {
     TSeite wirtSeite;
     wirtSeite.u.EinLevel("Arena.dat", [](TSpielRecEinstellungen&) {});
     auto wirt = [&](std::uint32_t regeln) {
-        TNetzOptionen o;
-        o.Regeln = regeln;
-        auto w = std::make_unique<TNetzDienst>(o, wirtSeite.f.NetzUmgebung(),
+        auto w = std::make_unique<TNetzDienst>(Optionen(regeln), wirtSeite.f.NetzUmgebung(),
                                                SpieldatenLesen(wirtSeite.p.Einstellungen, 1));
         EXPECT_TRUE(w->Eroeffnen(0));
         return w;
@@ -269,22 +269,6 @@ TEST_F(NetzDialogTest, GastVerbindetSichOderHoertWarumNicht) {
     EXPECT_EQ(
         dienst->Sitzung().Seite()->Spiel().Daten().Einstellungen.EinstellungenHolen().Spieler2.Name,
         "Bert");
-    std::string fehler;
-    EXPECT_EQ(AdresseAufloesen("localhost", fehler), "127.0.0.1");
-}
-
-TEST(NetzEingaben, EineTasteIstDerSlotInEinemDerBeidenTastensaetze) {
-    TSpielRecEinstellungen e;
-    for (int n = 1; n <= 6; ++n) {
-        e.Spieler1.Taste(n) = std::uint16_t(0x40 + n);
-        e.Spieler2.Taste(n) = std::uint16_t(0x60 + n);
-    }
-    for (int n = 1; n <= 6; ++n) {
-        EXPECT_EQ(SlotVonTaste(e, e.Spieler1.Taste(n)), n - 1);
-        EXPECT_EQ(SlotVonTaste(e, e.Spieler2.Taste(n)), n - 1);
-    }
-    EXPECT_EQ(SlotVonTaste(e, 0), -1);
-    EXPECT_EQ(SlotVonTaste(e, 0x7A), -1);  // F11 is nobody's
 }
 
 }  // namespace
