@@ -52,6 +52,10 @@ TAufnahme SpieldatenLesen(const TEinstellungen& e, std::uint64_t saat) {
 TNetzSitzung::TNetzSitzung(TNetzOptionen o, TNetzUmgebung u, std::optional<TAufnahme> spieldaten)
     : o_(std::move(o)), u_(u), spieldaten_(std::move(spieldaten)), gastgeber_(spieldaten_) {}
 
+TNetzSitzung::~TNetzSitzung() {
+    if (bilderVorher_) u_.Bilder.NurEigeneOrdner = *bilderVorher_;
+}
+
 void TNetzSitzung::Verbunden(std::uint64_t wand) {
     beginn_ = zuletztGehoert_ = wand;
     if (!gastgeber_) Senden(0, Kodieren(THallo{kNetzProtokoll, o_.Regeln, o_.Name, o_.Computer}));
@@ -189,6 +193,7 @@ void TNetzSitzung::Nachricht(std::string_view d, std::uint64_t wand) {
         if (!DekodierenSpieldaten(d, a).empty())
             return Scheitern(ungueltig, 3, TAbschied::UngueltigeDaten);
         // Pictures named by the host are looked up in the own folders only.
+        bilderVorher_ = u_.Bilder.NurEigeneOrdner;
         u_.Bilder.NurEigeneOrdner = true;
         if (!SeiteBauen(std::move(a), simVerzoegerung_))
             return Scheitern("Das erste Spielfeld konnte nicht geladen werden.", 10,

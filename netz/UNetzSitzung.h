@@ -45,6 +45,10 @@ class TNetzSitzung {
   public:
     // The host passes the match data; the guest gets it from the host.
     TNetzSitzung(TNetzOptionen o, TNetzUmgebung u, std::optional<TAufnahme> spieldaten);
+    // The picture sets serve the program's own matches again as before.
+    ~TNetzSitzung();
+    TNetzSitzung(const TNetzSitzung&) = delete;
+    TNetzSitzung& operator=(const TNetzSitzung&) = delete;
 
     bool Gastgeber() const { return gastgeber_; }
     void Verbunden(std::uint64_t wand);
@@ -100,6 +104,7 @@ class TNetzSitzung {
     std::uint32_t simVerzoegerung_ = 1;
     std::uint64_t hashNull_ = 0;
     bool bereitGesendet_ = false;
+    std::optional<bool> bilderVorher_;  // NurEigeneOrdner before the host's pictures came
 };
 
 // The seed, the settings and every listed level, read up front, as the host sends them.

@@ -151,8 +151,10 @@ TEST_F(NetzSpielTest, WerDasFensterSchliesstSagtEsDemAnderen) {
             .size();
     };
     const auto vorher = aufnahmen();
+    EXPECT_TRUE(b.p.Bilder.NurEigeneOrdner);  // the host's picture names, looked up here only
     b.f.close();
     EXPECT_FALSE(b.f.Netz());
+    EXPECT_FALSE(b.p.Bilder.NurEigeneOrdner);  // the own matches find their pictures again
     // a learns it at once, in a box that leaves its window running.
     ASSERT_TRUE(WarteBis([&] { return !a.Boxen().empty(); }, 5000));
     EXPECT_EQ(a.Boxen(), std::vector<std::string>{"Der Mitspieler hat das Spiel verlassen."});
