@@ -97,7 +97,9 @@ bool Dekodieren(std::string_view d, TAbgelehnt& a) {
 }
 
 std::string KodierenSpieldaten(const TAufnahme& a) {
-    return std::string(1, char(TNachricht::Spieldaten)) + AufnahmeKodieren(a);
+    std::string d = AufnahmeKodieren(a);
+    d.insert(d.begin(), char(TNachricht::Spieldaten));
+    return d;
 }
 
 std::string DekodierenSpieldaten(std::string_view d, TAufnahme& a) {
