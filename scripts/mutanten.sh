@@ -27,7 +27,7 @@ kopie=${KNALLFELD_MUTANTEN:-$wurzel/build-mutanten}
 quelle=$kopie/quelle
 bau=$kopie/bau
 
-bash scripts/abhaengigkeiten.sh >/dev/null
+bash scripts/abhaengigkeiten.sh python3 >/dev/null  # python3: the generated mode
 mkdir -p "$quelle"
 # The tree as it is now, without build folders; only files that differ are copied (and so
 # rebuilt).
