@@ -28,6 +28,7 @@ class TNetzSeite {
     std::uint64_t Zeit() const { return match_.Zeit(); }
     TSpiel& Spiel() { return match_.Spiel(); }
     TLockstep& Lockstep() { return lock_; }
+    const TLockstep& Lockstep() const { return lock_; }
     TAbspieler& Match() { return match_; }
 
     // An input of the own player (Aktion with the own player's number, Neustart, kBereit),

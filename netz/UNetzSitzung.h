@@ -75,6 +75,7 @@ class TNetzSitzung {
     void Bereit();
 
     TNetzSeite* Seite() { return seite_.get(); }
+    const TNetzSeite* Seite() const { return seite_.get(); }
     int Spieler() const { return gastgeber_ ? 1 : 2; }
     const TNetzOptionen& Optionen() const { return o_; }
     TNetzOptionen& Optionen() { return o_; }

@@ -96,7 +96,7 @@ void TNetzDienst::Beenden() {
 }
 
 std::string TNetzDienst::Status() const {
-    TNetzSitzung& s = const_cast<TNetzSitzung&>(sitzung_);
+    const TNetzSitzung& s = sitzung_;
     if (!s.Seite() || s.Zustand() < TNetzZustand::Laeuft) return {};
     if (s.Zustand() == TNetzZustand::Fertig) return "Das Match ist zu Ende.";
     if (s.Zustand() == TNetzZustand::Fehler || beendet_) return "Die Verbindung ist beendet.";
