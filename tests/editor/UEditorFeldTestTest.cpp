@@ -9,11 +9,20 @@ TEST(FeldGueltig, NameZuerstDannRegelnInReihenfolge) {
     TMeldungsProtokoll m;
     const std::string fehler = "Das Spielfeld enthält Fehler! ";
     // No start cells either; blanks count as a name; water beside a free cell wins over start
-    // cells without room.
+    // cells without room. Every rule's text whole.
     const std::tuple<std::string, std::vector<std::string>, std::string> faelle[] = {
         {"", {"....", "...."}, kNameFehlt},
         {" ", {"....", "...."}, fehler + "Es hat nicht jeder Spieler eine Startposition."},
         {"x", {"1#.~", "##..", "2#.."}, fehler + "Überprüfen Sie bitte die Wasserfelder."},
+        {"x",
+         {"#####", "#1..#", "##+##", "2...."},
+         fehler + "Überprüfen Sie bitte die Startpositionsfreiheit von Spieler 1."},
+        {"x",
+         {"1...", "....", "##+#", "#2+#"},
+         fehler + "Überprüfen Sie bitte die Startpositionsfreiheit von Spieler 2."},
+        {"x",
+         {"1..#..2", "...#...", "...#..."},
+         fehler + "Es gibt keinen freien/zerstörbaren Weg zwischen beiden Startpositionen."},
         {"x", {"1...", "....", "...2"}, ""},
     };
     for (const auto& [name, zeilen, text] : faelle) {

@@ -312,6 +312,24 @@ TEST(Netz, AbweichungStillerMitspielerUndAndereVersion) {
         EXPECT_EQ(p.Host->Fehler(), text);
         EXPECT_EQ(p.Gast->Zustand(), TNetzZustand::Fehler);
     }
+    // The farewell's reason as its number on the wire (another build of the same protocol
+    // sends these), and what the side told says.
+    const std::pair<int, std::string> gruende[] = {
+        {1, "Der Mitspieler hat das Spiel verlassen."},
+        {2,
+         "Die beiden Spiele sind auseinandergelaufen. Das Match wird beendet; die "
+         "Wiederholung ist gespeichert."},
+        {3, "Der Mitspieler hat unsere Daten nicht verstanden; die Verbindung wurde getrennt."},
+        {4, "Der Mitspieler hat das Spiel verlassen."}};
+    for (const auto& [grund, text] : gruende) {
+        TPaar p;
+        p.Laufen(2000);
+        ASSERT_EQ(p.Gast->Zustand(), TNetzZustand::Laeuft);
+        p.Gast->Empfangen(0, KodierenZahlen(TNachricht::Tschuess, std::uint64_t(grund), 0),
+                          p.Jetzt);
+        EXPECT_EQ(p.Gast->Fehler(), text) << grund;
+        EXPECT_EQ(p.Gast->Rueckgabe(), grund == 2 ? 4 : 3);
+    }
 }
 
 TEST(Netz, JederTeilDesZustandsZaehltImHash) {
