@@ -53,8 +53,10 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
     hoehe_ = g.SpielHoehe;
     if (feld.AnzahlKnoten() < std::uint32_t(breite_) * std::uint32_t(hoehe_)) breite_ = hoehe_ = 0;
     const auto n = std::size_t(Zellen());
-    if (nachbarn_.size() != n || (n > 0 && nachbarn_[0][riRechts] != (breite_ > 1 ? 1 : -1))) {
+    // Kept while the board's shape stays (two boards of one size may differ in width).
+    if (nachbarn_.size() != n || nachbarnBreite_ != breite_) {
         nachbarn_.resize(n);
+        nachbarnBreite_ = breite_;
         for (int k = 0; k < int(n); ++k) {
             const int spalte = k % breite_;
             nachbarn_[std::size_t(k)] = {k >= breite_ ? k - breite_ : -1, spalte > 0 ? k - 1 : -1,

@@ -84,6 +84,7 @@ class TGefahrenKarte {
     std::vector<TMarke> marken_;
     // Each cell's neighbours up, left, right, down (-1 at the border).
     std::vector<std::array<int, 4>> nachbarn_;
+    int nachbarnBreite_ = -1;  // the width they were made for
     // The water before each bomb added, when there is water.
     std::vector<std::vector<std::int64_t>> flutAlt_;
     bool wasser_ = false;

@@ -169,6 +169,11 @@ TEST(StarkerComputer, KarteWasserDurchEinenGesprengtenBlockUndExplosionInDerEcke
     z.bomben.ListenFreigeben();
     k.Berechnen(z.feld, z.bomben, takte);
     EXPECT_EQ(k.Flut(2), kNie);
+    // The same bomb only planned: the water in the first cell would come through too.
+    k.BombeDazu(6);
+    EXPECT_LT(k.Flut(1), kNie);
+    k.BombeWeg();
+    EXPECT_EQ(k.Flut(1), kNie);
     // A blast centred in the very first cell recedes at its fifth beat like any other (two beats
     // ticked, the next 100 ms away, then two of 400 ms), not with the one still fresh.
     z.Brett(Z("xxx.1|x....|x...x|....2"));
@@ -178,6 +183,10 @@ TEST(StarkerComputer, KarteWasserDurchEinenGesprengtenBlockUndExplosionInDerEcke
     k.Berechnen(z.feld, z.bomben, takte);
     for (const int zelle : {0, 1, 2, 5, 10}) EXPECT_EQ(k.Begehbar(zelle), 900) << zelle;
     EXPECT_EQ(k.Begehbar(14), 1700);
+    // The same map on a board of the same size but another width: its own neighbours.
+    z.Brett(Z("x.1x|x..x|x.2x|x..x|xxxx"));
+    k.Berechnen(z.feld, z.bomben, takte);
+    EXPECT_EQ(k.Nachbar(0, riUnten), 4);
 }
 
 TEST(StarkerComputer, TakteAusDemSpiel) {
