@@ -16,9 +16,9 @@ using TDialog = std::deque<std::optional<std::string>>;
 class TFensterAttrappe : public IEditorFenster {
   public:
     void FeldAufbauen() override {}
-    void FeldNeuZeichnen() override {}
+    void FeldNeuZeichnen() override { ++neu.first; }
     void AuswahlZuruecksetzen() override {}
-    void AuswahlNeuZeichnen() override {}
+    void AuswahlNeuZeichnen() override { ++neu.second; }
     // The commands as the window shows them: as the editor says at the last refresh.
     void BefehleAktualisieren() override { befehle = {e->SpeichernAktiv(), e->UndoAktiv()}; }
     std::string Name() const override { return name; }
@@ -35,6 +35,7 @@ class TFensterAttrappe : public IEditorFenster {
 
     const TEditor* e = nullptr;
     std::pair<bool, bool> befehle;  // save, undo
+    std::pair<int, int> neu;        // redraws of board and selection
     std::string name;
     int fokussiert = 0;
     TDialog oeffnen, speichern, bild;
@@ -188,11 +189,13 @@ TEST_F(EditorTest, GroessenaenderungFrageBeideWege) {
         editor.Malen(1, 1, zaZerstoerbar, 0);
         w.Farbe = 0x10 * (fall + 1);
         fenster.einstellungen = w;
+        fenster.neu = {};
         meldungen.Leeren();
         meldungen.Antworten = {fall == 1 ? TAntwort::Ja : TAntwort::Nein};
         editor.Btn_EditorEinstellungenClick();
         EXPECT_EQ(meldungen.Texte(), std::vector<std::string>(fall < 2, kFrageGroesse));
         EXPECT_EQ(feld.FeldDaten().Farbe, w.Farbe);
+        EXPECT_TRUE(fenster.neu.first > 0 && fenster.neu.second > 0);  // both in the new colour
         EXPECT_EQ(feld.AnzahlKnoten(), fall == 0 ? 30u : 50u);
         EXPECT_EQ(ArtBei(1, 1), fall == 1 ? zaFrei : zaZerstoerbar);
         EXPECT_EQ(fenster.befehle.second, fall != 1);

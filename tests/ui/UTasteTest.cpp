@@ -38,10 +38,12 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
             {Key_Home, N, 0, 36}, {Key_Left, N, 0, 37}, {Key_Down, N, 0, 40}, {Key_F12, N, 0, 123},
             {Key_unknown, N, 0, 0}});
     // Left and right Ctrl and AltGr are all Ctrl, as on Windows; the right Alt of a US layout
-    // stays Alt.
+    // stays Alt. Every other modifier and lock key.
     Pruefe({{Key_Shift, S, 0, 16}, {Key_Control, C, 0, 17}, {Key_Control, C, 105, 17},
             {Key_AltGr, N, 0, 17}, {Key_AltGr, N, 108, 17}, {Key_Alt, A, 0, 18},
-            {Key_Alt, A, 108, 18}});
+            {Key_Alt, A, 108, 18}, {Key_Meta, N, 0, 91}, {Key_Super_L, N, 0, 91},
+            {Key_Super_R, N, 0, 92}, {Key_CapsLock, N, 0, 20}, {Key_NumLock, N, 0, 144},
+            {Key_ScrollLock, N, 0, 145}});
     // Number pad with NumLock, and without it (navigation keys). Its scan code must not turn it
     // into a main-block key.
     Pruefe({{Key_0, K, 0, 96}, {Key_8, K, 80, 104}, {Key_Asterisk, K, 0, 106}, {Key_Plus, K, 0, 107},
