@@ -117,6 +117,10 @@ TEST(StarkerComputer, WartetNichtNebenDemGegnerSondernLegtDieBombe) {
     EXPECT_EQ(Tasten(".......|.......|..12...|.......|......."), (std::set<int>{kBombe}));
     // Out of the bomb's reach it comes closer instead.
     EXPECT_EQ(Tasten(".......|.......|.1...2.|.......|......."), (std::set<int>{kRechts}));
+    // An extra more than eight steps away is not worth the detour, though nearer than the
+    // opponent; one within eight is.
+    EXPECT_EQ(Tasten("m.........1...................2"), (std::set<int>{kRechts}));
+    EXPECT_EQ(Tasten("..m.......1...................2"), (std::set<int>{kLinks}));
 }
 
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
@@ -125,6 +129,8 @@ TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
     EXPECT_EQ(Tasten(brett, 0, 450, nullptr, 100), (std::set<int>{kOben, kUnten}));
     // Water that stands still for now leaves it time: it may stay beside the opponent.
     EXPECT_TRUE(Tasten(brett, 0, 450, nullptr, 0).count(0));
+    // No way to the opponent: it keeps ahead of water that comes near but not yet soon.
+    EXPECT_EQ(Tasten("~..1..#2|##+#####", 0, 450, nullptr, 2000), (std::set<int>{kRechts}));
 }
 
 TEST(StarkerComputer, ErreichtDenGegnerAmEndeDesLabyrinthsUndSperrtIhnEin) {
