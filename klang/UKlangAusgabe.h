@@ -31,8 +31,9 @@ class TKlangAusgabe final : public IKlaenge {
 
     // For tests: waits until the device is open or has failed; true when it is open.
     bool WartenBisBereit();
-    // The sounds whose files could be read.
+    // The sounds whose files could be read, and one sound's samples (after WartenBisBereit).
     int Geladen() const;
+    const TProben& Proben(TKlang k) const { return klaenge_[std::size_t(k)]; }
 
     // 22 050 Hz mono 16-bit, as the game's own files are; other files are converted.
     static constexpr int kRate = 22050;

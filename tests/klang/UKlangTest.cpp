@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "hilfen/TestHilfen.h"
@@ -51,6 +52,18 @@ TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
         a.Spielen(TKlang::Explosion);
         ASSERT_TRUE(a.WartenBisBereit());
         EXPECT_EQ(a.Geladen(), kKlangAnzahl - 1);
+        // The game's files need no conversion: each sound is its file's samples.
+        for (int k = 0; k < kKlangAnzahl; ++k) {
+            const auto wav = LiesBytes(o.Pfad(KlangDatei(TKlang(k))));
+            const std::string daten = "data";
+            const auto d = std::search(wav.begin(), wav.end(), daten.begin(), daten.end());
+            TProben soll;
+            if (d != wav.end() && TKlang(k) != TKlang::Explosion) {
+                soll.resize(std::size_t(d[4] | d[5] << 8 | d[6] << 16 | d[7] << 24) / 2);
+                std::memcpy(soll.data(), &d[8], soll.size() * 2);
+            }
+            EXPECT_EQ(a.Proben(TKlang(k)), soll) << k;
+        }
         a.Spielen(TKlang::Explosion);  // no sound, no crash
     }
     // Switched off: not even SDL is loaded for it.
