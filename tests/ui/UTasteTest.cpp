@@ -36,7 +36,11 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
     Pruefe({{Key_W, N, 0, 87}, {Key_A, S, 0, 65}, {Key_9, N, 0, 57}, {Key_Space, N, 0, 32},
             {Key_Backtab, S, 0, 9}, {Key_Return, N, 0, 13}, {Key_Escape, N, 0, 27},
             {Key_Home, N, 0, 36}, {Key_Left, N, 0, 37}, {Key_Down, N, 0, 40}, {Key_F12, N, 0, 123},
-            {Key_unknown, N, 0, 0}});
+            {Key_unknown, N, 0, 0}, {Key_Tab, N, 0, 9}, {Key_Enter, N, 0, 13},
+            {Key_Backspace, N, 0, 8}, {Key_Pause, N, 0, 19}, {Key_Insert, N, 0, 45},
+            {Key_Delete, N, 0, 46}, {Key_End, N, 0, 35}, {Key_PageUp, N, 0, 33},
+            {Key_PageDown, N, 0, 34}, {Key_Up, N, 0, 38}, {Key_Right, N, 0, 39},
+            {Key_Print, N, 0, 44}, {Key_Clear, N, 0, 12}, {Key_Menu, N, 0, 93}});
     // Left and right Ctrl and AltGr are all Ctrl, as on Windows; the right Alt of a US layout
     // stays Alt. Every other modifier and lock key.
     Pruefe({{Key_Shift, S, 0, 16}, {Key_Control, C, 0, 17}, {Key_Control, C, 105, 17},
