@@ -66,6 +66,9 @@ TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
     const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#.#######|#########";
     EXPECT_EQ(Tasten(brett, 0, 450), (std::set<int>{kBombe}));
     EXPECT_EQ(Tasten(brett, 0, 750), (std::set<int>{kUnten}));
+    // The opponent walled off for good: it wanders, and the block in the first cell leads
+    // nowhere.
+    EXPECT_EQ(Tasten("+...#|.1..#|....#|####2"), (std::set<int>{kOben, kUnten, kLinks, kRechts}));
 }
 
 TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
