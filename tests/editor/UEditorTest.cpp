@@ -165,10 +165,10 @@ TEST_F(EditorTest, SpeichernErstNachSpeichernUnter) {
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{kKeineBilder});
     EXPECT_EQ(LiesBytes(pfad + ".bild"), vorher);
 
-    // Reset: an empty level, no binding, the undo step survives. Opening: a broken level
+    // Reset: an empty level without a name, no binding, the undo step survives. Opening: a broken level
     // replaces nothing; a good one, unbound.
     editor.Btn_ResetClick();
-    EXPECT_FALSE(fenster.befehle.first);
+    EXPECT_TRUE(!fenster.befehle.first && fenster.name.empty());
     EXPECT_TRUE(fenster.befehle.second);
     SchreibeBytes(ordner.Pfad("b.dat.all"), std::vector<unsigned char>(35, 0));
     fenster.oeffnen = {ordner.Pfad("b.dat"), pfad};
