@@ -136,6 +136,24 @@ TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
     EXPECT_EQ(Tasten("~..1..#2|##+#####", 0, 450, nullptr, 2000), (std::set<int>{kRechts}));
 }
 
+TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
+    // Board, bomb beats ticked, its step, water's next beat; the one key it then presses.
+    const std::tuple<std::string, int, std::uint32_t, std::uint32_t, int> faelle[] = {
+        // Beside the opponent on a tiny board a bomb would leave no way out that the opponent's
+        // bomb could not close: it waits, wherever the opponent stands, also in the first cell.
+        {".12|...", 3, 150, 100, 0},
+        {"21.|...", 3, 150, 100, 0},
+        // Water near and no way on: away to where it comes later, never to a cell that floods
+        // when its own does (then it waits).
+        {".....~|o..21~", 3, 450, 4100, 0},
+        {".++|12~", 0, 450, 0, kOben},
+        {"~12|..o", 2, 150, 4000, kUnten},
+    };
+    for (const auto& [brett, zaehler, schritt, wasser, taste] : faelle)
+        EXPECT_EQ(Tasten(brett, zaehler, schritt, nullptr, wasser), (std::set<int>{taste}))
+            << brett;
+}
+
 TEST(StarkerComputer, ErreichtDenGegnerAmEndeDesLabyrinthsUndSperrtIhnEin) {
     // Player 2 does not move; the strong computer finds it through the maze and blasts it.
     TSpielTest t;
