@@ -137,17 +137,21 @@ TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
 }
 
 TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
-    // Board, bomb beats ticked, its step, water's next beat; the one key it then presses.
-    const std::tuple<std::string, int, std::uint32_t, std::uint32_t, int> faelle[] = {
+    // Board, bomb beats ticked, its step, water's next beat; the keys it then presses.
+    const std::tuple<std::string, int, std::uint32_t, std::uint32_t, std::set<int>> faelle[] = {
         // Beside the opponent on a tiny board a bomb would leave no way out that the opponent's
         // bomb could not close: it waits, wherever the opponent stands, also in the first cell.
-        {".12|...", 3, 150, 100, 0},
-        {"21.|...", 3, 150, 100, 0},
+        {".12|...", 3, 150, 100, {0}},
+        {"21.|...", 3, 150, 100, {0}},
         // Water near and no way on: away to where it comes later, never to a cell that floods
         // when its own does (then it waits).
-        {".....~|o..21~", 3, 450, 4100, 0},
-        {".++|12~", 0, 450, 0, kOben},
-        {"~12|..o", 2, 150, 4000, kUnten},
+        {".....~|o..21~", 3, 450, 4100, {0}},
+        {".++|12~", 0, 450, 0, {kOben}},
+        {"~12|..o", 2, 150, 4000, {kUnten}},
+        // A bomb within five steps of the opponent needs two ways out, not one: it walks on.
+        {".+~#.Q|1..+..", 3, 150, 0, {kOben}},
+        // Caught with no way at all: every key is as good as another.
+        {"#PQ", 4, 450, 2000, {0, kOben, kUnten, kLinks, kRechts}},
     };
     for (const auto& [brett, zaehler, schritt, wasser, taste] : faelle)
         EXPECT_EQ(Tasten(brett, zaehler, schritt, nullptr, wasser), (std::set<int>{taste}))
