@@ -37,7 +37,7 @@ class TGefahrenKarte {
     TZellenArt Art(int k) const { return art_[std::size_t(k)]; }
     // Standing in k from 'von' to 'bis' (both inclusive) neither burns nor drowns; burns before
     // 'schutzBis' do no harm (invulnerable).
-    bool Sicher(int k, std::int64_t von, std::int64_t bis, std::int64_t schutzBis = 0) const;
+    bool Sicher(int k, std::int64_t von, std::int64_t bis, std::int64_t schutzBis) const;
     // Nothing burns in k from t on, and water stays away a while longer.
     bool Ruhig(int k, std::int64_t t, std::int64_t reserve) const {
         return Bis(k) <= t && Flut(k) > t + reserve;

@@ -52,9 +52,10 @@ TEST(Computer, Entscheidungen) {
         // The opponent in line within two cells: a bomb, through a destructible block too.
         {"1+2.|....", {kBombe}}, {"1.2.|....", {kBombe}},
         {"1..2|....", {kRechts}}, {"1#2.|....", {kOben, kUnten, kLinks, kRechts}},
-        // Toward the opponent, bombing its way through blocks unless water lies behind one;
-        // never onto a cell next to water or into an explosion.
-        {"1....|.....|.....|....2", {kUnten, kRechts}},
+        // Toward the opponent (never sideways out of its row or column), bombing its way through
+        // blocks unless water lies behind one; never onto a cell next to water or into an
+        // explosion.
+        {"1....|.....|.....|....2", {kUnten, kRechts}}, {"1..|...|...|2..", {kUnten}},
         {"1+...|+....|...#2", {kBombe}}, {"1+...|+....|~..#2", {kOben, kLinks, kRechts}},
         {"1.~..|#...2", {kOben, kUnten, kLinks}},
         {"#####2|#.1x##|#.#.##|######", {kOben, kUnten, kLinks}}, {"#x#..|x1x..|#x#.2", {0}},

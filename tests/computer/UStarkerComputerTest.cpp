@@ -10,9 +10,11 @@ namespace {
 constexpr int kOben = 1, kUnten = 2, kLinks = 3, kRechts = 4, kBombe = 5;
 
 // Player 1's keys over many seeds, on a board whose bombs ('o', 'P', 'Q') ticked 'zaehler' beats
-// of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms.
+// of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms, invulnerable for
+// 'schutz' ms as the match counts it (whole seconds).
 std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
-                     const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0) {
+                     const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0,
+                     std::uint32_t schutz = 0) {
     std::set<int> tasten;
     for (std::uint64_t saat = 1; saat <= 24; ++saat) {
         TSpielZustand z(saat);
@@ -27,6 +29,7 @@ std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t sc
         lage.Takte.BisBombe = z.bomben.KeineBomben() ? 0 : 400;
         lage.Takte.BisWasser = bisWasser;
         lage.Schritt = lage.GegnerSchritt = schritt;
+        lage.Schutz = schutz;
         TStarkerComputer c;
         tasten.insert(c.Entscheide(z.d, 1, lage));
     }
@@ -153,6 +156,10 @@ TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
         // Caught with no way at all: every key is as good as another.
         {"#PQ", 4, 450, 2000, {0, kOben, kUnten, kLinks, kRechts}},
     };
+    // Invulnerable for three more seconds as the match counts them, it relies on two.
+    EXPECT_EQ(Tasten(
+                  "~Q.|.P.", 0, 450, [](auto& e) { e.Spieler1.Unverwundbar = true; }, 0, 3000),
+              (std::set<int>{0, kLinks, kRechts}));
     for (const auto& [brett, zaehler, schritt, wasser, taste] : faelle)
         EXPECT_EQ(Tasten(brett, zaehler, schritt, nullptr, wasser), (std::set<int>{taste}))
             << brett;
@@ -222,7 +229,7 @@ TEST(StarkerComputer, KarteWasserDurchEinenGesprengtenBlockUndExplosionInDerEcke
 
 TEST(StarkerComputer, TakteAusDemSpiel) {
     TSpielTest t;
-    ASSERT_TRUE(t.Starten("1....|.....|....2", [](auto& e) {
+    ASSERT_TRUE(t.Starten("1u...|.....|....2", [](auto& e) {
         e.Spieler1.Computer = true, e.SpielerVerzoegerung = 1000;
     }));
     TStarkLage l = t.spiel.StarkLage(1);
@@ -236,4 +243,8 @@ TEST(StarkerComputer, TakteAusDemSpiel) {
     l = t.spiel.StarkLage(1);
     EXPECT_EQ(l.Takte.Bombe, 400u);
     EXPECT_EQ(l.Takte.BisBombe, 300u);
+    // Its protection in ms: the whole seconds the match counts.
+    t.Bis(1100);
+    t.Taste(taste::D);
+    EXPECT_EQ(t.spiel.StarkLage(1).Schutz, 30000u);
 }

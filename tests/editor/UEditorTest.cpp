@@ -159,14 +159,15 @@ TEST_F(EditorTest, SpeichernErstNachSpeichernUnter) {
     // Without any picture the picture file would be empty and could not be read again.
     fenster.name = "Arena";
     bilder.AlleFreigeben();
+    EXPECT_EQ(editor.AuswahlZeilen(zaZerstoerbar), 1u);  // one empty row to choose from
     meldungen.Leeren();
     const auto vorher = LiesBytes(pfad + ".bild");
     EXPECT_FALSE(editor.Feld_Speichern());
     EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{kKeineBilder});
     EXPECT_EQ(LiesBytes(pfad + ".bild"), vorher);
 
-    // Reset: an empty level without a name, no binding, the undo step survives. Opening: a broken level
-    // replaces nothing; a good one, unbound.
+    // Reset: an empty level without a name, no binding, the undo step survives. Opening: a broken
+    // level replaces nothing; a good one, unbound.
     editor.Btn_ResetClick();
     EXPECT_TRUE(!fenster.befehle.first && fenster.name.empty());
     EXPECT_TRUE(fenster.befehle.second);

@@ -250,7 +250,7 @@ TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
     EXPECT_TRUE(t.spiel.Restsekunden(1) == 0 && t.z.E().Spieler1.Unverwundbar);
     t.Bis(61000);
     EXPECT_FALSE(t.z.E().Spieler1.Unverwundbar || t.ansicht.Extras[0][2] ||
-                 t.spiel.Timer_Unverwund(1).Eingeschaltet());
+                 t.ansicht.Sekunden[0] != 0 || t.spiel.Timer_Unverwund(1).Eingeschaltet());
     // Heard: each pickup, and a warning in each of the last three seconds.
     EXPECT_EQ(t.ansicht.Gehoert({TKlang::ExtraUnverwundbar, TKlang::UnverwundbarEndet}),
               "0 Extra Unverwundbar, 20000 Extra Unverwundbar, 57000 Unverwundbarkeit endet, "
@@ -367,6 +367,13 @@ TEST(Spiel, KrankheitVertauschtTastenBeiJedemZufallstick) {
     const auto n = t.z.E();
     EXPECT_EQ((std::array{n.Spieler1.TasteOben, n.Spieler1.TasteLinks, n.Spieler2.TasteOben}),
               (std::array{W, A, Hoch}));
+    // Player 2's disease swaps player 2's keys, at its own timer's tick.
+    TSpielTest k(3);
+    ASSERT_TRUE(k.Starten(".....|..2k.|.....|1...."));
+    k.Taste(Rechts);
+    k.Bis(k.spiel.Timer_Krank(2).Intervall());
+    EXPECT_EQ((std::array{k.z.E().Spieler2.TasteOben, k.z.E().Spieler1.TasteOben}),
+              (std::array{Runter, W}));
 }
 
 TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
