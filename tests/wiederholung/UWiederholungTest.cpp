@@ -156,8 +156,16 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     EXPECT_EQ(status, 1);
     EXPECT_NE(fehler.find("Die Wiederholung endet anders als aufgenommen"), std::string::npos);
     EXPECT_NE(fehler.find("Aufgenommen: \"Runde 1"), std::string::npos);
-    // A level missing from the recording is read as a missing file.
+    // A recording with a line less, or one more, than the match gives: "nichts" on that side.
     a.Saat ^= 1;
+    std::vector<std::string> zeilen;
+    const std::string letzte = a.Protokoll.back();
+    a.Protokoll.pop_back();
+    EXPECT_NE(AufnahmePruefen(a, "", zeilen).find("Aufgenommen: nichts"), std::string::npos);
+    a.Protokoll.insert(a.Protokoll.end(), {letzte, "Punkte: 9 : 9"});
+    EXPECT_NE(AufnahmePruefen(a, "", zeilen).find("Abgespielt: nichts"), std::string::npos);
+    a.Protokoll.pop_back();
+    // A level missing from the recording is read as a missing file.
     a.Level.pop_back();
     std::vector<std::string> protokoll;
     EXPECT_NE(AufnahmePruefen(a, "", protokoll), "");
