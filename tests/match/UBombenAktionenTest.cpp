@@ -132,15 +132,18 @@ TEST(Bomben, NachbarBombeUndWerfen) {
         EXPECT_EQ(NachbarBombe(z.d, zaSpieler1, r), gefunden) << brett;
         EXPECT_EQ(r, richtung) << brett;
     }
-    // The opponent's bomb is fair game; it lands on a free cell with owner and count.
-    TSpielZustand z;
-    z.Brett(Z("o1...|2###."));
-    z.bomben.Anhaengen(4, {1, 1}, 2, true);
-    BombeWerfen(z.d, zaSpieler1);
-    const Zeilen b = z.Brett();
-    EXPECT_EQ(std::count(b[0].begin(), b[0].end(), 'o') + (b[1][4] == 'o'), 1);
-    ASSERT_EQ(z.bomben.Bombenliste().size(), 1u);
-    const TBombe& bombe = z.bomben.Bombenliste()[0];
-    EXPECT_TRUE(bombe.Zaehler == 4 && bombe.Spieler == 2);
-    EXPECT_EQ(b[bombe.Position.Zeile - 1][bombe.Position.Spalte - 1], 'o');
+    // The opponent's bomb is fair game; it lands on a free cell (wherever the draw puts it) with
+    // owner and count, and its fuse goes with it.
+    for (std::uint64_t saat = 1; saat <= 6; ++saat) {
+        TSpielZustand z(saat);
+        z.Brett(Z("o1...|2###."));
+        z.bomben.Anhaengen(4, {1, 1}, 2, true);
+        BombeWerfen(z.d, zaSpieler1);
+        const Zeilen b = z.Brett();
+        EXPECT_EQ(std::count(b[0].begin(), b[0].end(), 'o') + (b[1][4] == 'o'), 1);
+        ASSERT_EQ(z.bomben.Bombenliste().size(), 1u);
+        const TBombe& bombe = z.bomben.Bombenliste()[0];
+        EXPECT_TRUE(bombe.Zaehler == 4 && bombe.Spieler == 2);
+        EXPECT_EQ(b[bombe.Position.Zeile - 1][bombe.Position.Spalte - 1], 'o') << saat;
+    }
 }
