@@ -201,12 +201,13 @@ TEST_F(MainTest, HinterDemMatchOhneFensterpuffer) {
         u.Antworten.push_back([&, aufdecken](QDialog& d) {
             d.show();
             QApplication::setActiveWindow(&d);
-            // Given back; a change in the menu, covered as it is, waits.
             EXPECT_TRUE(WarteBis([&] { return TPufferAbgabe::Abgegeben(*haupt); }, 2000));
-            haupt->SB_SpielStarten->update();
-            WarteBis([] { return false; }, 100);
-            EXPECT_TRUE(TPufferAbgabe::Abgegeben(*haupt));
-            if (aufdecken) {
+            if (!aufdecken) {
+                // A change in the menu, covered as it is, waits.
+                haupt->SB_SpielStarten->update();
+                WarteBis([] { return false; }, 100);
+                EXPECT_TRUE(TPufferAbgabe::Abgegeben(*haupt));
+            } else {
                 // What comes into sight is painted, whole, not taken from the emptied buffer.
                 QExposeEvent e(QRegion(0, 0, 60, 40));
                 QApplication::sendEvent(haupt->windowHandle(), &e);
