@@ -8,9 +8,10 @@
 
 // The main menu stays open behind the match window while a match lasts, covered by it and
 // unchanged. From the match window's first picture on, and for as long as this object lives, the
-// menu keeps no window buffer (4 bytes a pixel, four times as many pixels at double density):
-// should part of it come into sight again, or anything in it change, Qt paints it whole, as it
-// does any window whose buffer has another size than the window.
+// menu keeps no window buffer (4 bytes a pixel, four times as many pixels at double density).
+// Should part of it come into sight again, Qt paints it whole, as it does any window whose buffer
+// has another size than the window; changes in it wait, as for a window out of sight, until then
+// or until this object goes.
 class TPufferAbgabe final : public QObject {
   public:
     TPufferAbgabe(QWidget& hinten, QWidget& vorne);
