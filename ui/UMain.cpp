@@ -19,6 +19,7 @@
 #include "ui/UNetzDienst.h"
 #include "ui/UNetzWahl.h"
 #include "ui/UProgrammDaten.h"
+#include "ui/UPufferAbgabe.h"
 #include "ui/USpielEinstellungen.h"
 #include "ui/USpielFenster.h"
 #include "ui/USteuerungEinstellungen.h"
@@ -229,8 +230,13 @@ void TFrm_Main::Spielstarten() {
     p_.ComputerWahlLaden();
     if (!fenster_.Spiel->MatchStarten()) return;
     ZentriereAufBildschirm(fenster_.Spiel);
-    p_.ModalZeigen(*fenster_.Spiel);
+    MatchZeigen();
     p_.Feld.SetzeStandardGroesse();
+}
+
+void TFrm_Main::MatchZeigen() {
+    TPufferAbgabe abgabe(*this, *fenster_.Spiel);
+    p_.ModalZeigen(*fenster_.Spiel);
 }
 
 void TFrm_Main::Netzwerkspiel(bool eroeffnen) {
@@ -248,7 +254,7 @@ void TFrm_Main::Netzwerkspiel(bool eroeffnen) {
     if (!dienst) return;
     f.NetzStarten(std::move(dienst));
     ZentriereAufBildschirm(&f);
-    p_.ModalZeigen(f);
+    MatchZeigen();
     p_.Feld.SetzeStandardGroesse();
 }
 
@@ -275,7 +281,7 @@ void TFrm_Main::WiederholungAnsehen(const std::string& datei) {
     }
     if (!fenster_.Spiel->WiederholungStarten(a)) return;
     ZentriereAufBildschirm(fenster_.Spiel);
-    p_.ModalZeigen(*fenster_.Spiel);
+    MatchZeigen();
     p_.Feld.SetzeStandardGroesse();
 }
 
