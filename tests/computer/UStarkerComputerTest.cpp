@@ -153,6 +153,10 @@ TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
         {"~12|..o", 2, 150, 4000, {kUnten}},
         // A bomb within five steps of the opponent needs two ways out, not one: it walks on.
         {".+~#.Q|1..+..", 3, 150, 0, {kOben}},
+        // Ways through the first cell count like any other.
+        {"..1|uQ.", 0, 450, 0, {kLinks}},
+        // A block out of reach from where it stands: it walks to a cell to bomb it from.
+        {"1...+...2|.########", 0, 450, 0, {kRechts}},
         // Caught with no way at all: every key is as good as another.
         {"#PQ", 4, 450, 2000, {0, kOben, kUnten, kLinks, kRechts}},
     };
