@@ -119,12 +119,22 @@ TEST(StarkerComputer, WartetNichtNebenDemGegnerSondernLegtDieBombe) {
     EXPECT_EQ(Tasten(".......|.......|.1...2.|.......|......."), (std::set<int>{kRechts}));
 }
 
+TEST(StarkerComputer, NutztEinenEinzigenAuswegDenDerGegnerNichtErreicht) {
+    // Beside the opponent with one way out, behind its own bomb where the opponent cannot come:
+    // waiting there would last forever.
+    EXPECT_EQ(Tasten("########|#.####.#|#...12.#|########"), (std::set<int>{kBombe}));
+    // Fleeing its bomb it keeps off the corner the opponent, fleeing its own, gets to first.
+    EXPECT_EQ(Tasten("########|#..P..##|#.###.##|#.###.Q#|########"), (std::set<int>{kLinks}));
+}
+
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
     // The water reaches its cell 100 ms from now: away from it, though the opponent is beside it.
     const std::string brett = "#.#|~12|#.#";
     EXPECT_EQ(Tasten(brett, 0, 450, nullptr, 100), (std::set<int>{kOben, kUnten}));
     // Water that stands still for now leaves it time: it may stay beside the opponent.
     EXPECT_TRUE(Tasten(brett, 0, 450, nullptr, 0).count(0));
+    // A bomb that lets the water out drives the opponent as well: laid when it gets away.
+    EXPECT_EQ(Tasten("~~~~~~|++++++|..12..|......|......"), (std::set<int>{kBombe}));
 }
 
 TEST(StarkerComputer, ErreichtDenGegnerAmEndeDesLabyrinthsUndSperrtIhnEin) {
