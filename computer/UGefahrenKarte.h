@@ -86,6 +86,8 @@ class TGefahrenKarte {
     std::vector<std::array<int, 4>> nachbarn_;
     // The water before each bomb added, when there is water.
     std::vector<std::vector<std::int64_t>> flutAlt_;
+    // Fluten's buckets, one per beat of the water.
+    std::vector<std::vector<int>> flutEimer_;
     bool wasser_ = false;
 };
 

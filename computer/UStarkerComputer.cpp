@@ -172,7 +172,8 @@ TAuswege TStarkerComputer::VorDemGegner(int start, std::int64_t schritt, std::in
                                         int gegner, std::int64_t gegnerSchritt) {
     // Its first step may come at once; it does not pass a bomb or a block (nor the start).
     gegnerDa_.assign(std::size_t(karte_.Zellen()), kNie);
-    std::vector<int> schlange{gegner};
+    auto& schlange = liste_[0];
+    schlange.assign(1, gegner);
     gegnerDa_[std::size_t(gegner)] = -gegnerSchritt;
     for (std::size_t i = 0; i < schlange.size(); ++i) {
         const int z = schlange[i];
