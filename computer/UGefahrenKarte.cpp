@@ -1,7 +1,6 @@
 #include "computer/UGefahrenKarte.h"
 
 #include <algorithm>
-#include <queue>
 
 namespace {
 
@@ -125,30 +124,37 @@ void TGefahrenKarte::Fluten() {
     const auto n = std::size_t(Zellen());
     flut_.assign(n, kNie);
     const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
-    const std::int64_t erste = NaechsterTick(takte_.BisWasser, takte_.Wasser);
-    using TEintrag = std::pair<std::int64_t, int>;
-    std::priority_queue<TEintrag, std::vector<TEintrag>, std::greater<>> offen;
+    const std::int64_t null = NaechsterTick(takte_.BisWasser, takte_.Wasser) - w;
+    // Every time is a whole number of beats after the water's: cells go into one bucket per
+    // beat instead of a heap (this runs at every decision and for every bomb tried).
+    for (auto& e : flutEimer_) e.clear();
+    flutEimer_.resize(std::max<std::size_t>(flutEimer_.size(), 1));
     for (std::size_t i = 0; i < n; ++i)
-        if (art_[i] == zaWasser) offen.push({erste - w, int(i)});
-    while (!offen.empty()) {
-        const auto [t, k] = offen.top();
-        offen.pop();
-        if (art_[std::size_t(k)] != zaWasser && t > flut_[std::size_t(k)]) continue;
-        for (TRichtung r = riOben; r <= riUnten; ++r) {
-            const int m = Nachbar(k, r);
-            if (m < 0) continue;
-            const auto i = std::size_t(m);
-            const TZellenArt a = art_[i];
-            if (a == zaUnzerstoerbar || a == zaWasser) continue;
-            std::int64_t neu = t + w;
-            if (a == zaZerstoerbar) {
-                if (offen_[i] == kNie) continue;
-                // At the first beat after the blast has gone.
-                if (begehbar_[i] > neu) neu += (begehbar_[i] - neu + w - 1) / w * w;
+        if (art_[i] == zaWasser) flutEimer_[0].push_back(int(i));
+    for (std::size_t schritt = 0; schritt < flutEimer_.size(); ++schritt) {
+        const std::int64_t t = null + std::int64_t(schritt) * w;
+        // Indexed: a later bucket may be added meanwhile.
+        for (std::size_t j = 0; j < flutEimer_[schritt].size(); ++j) {
+            const int k = flutEimer_[schritt][j];
+            if (art_[std::size_t(k)] != zaWasser && t > flut_[std::size_t(k)]) continue;
+            for (TRichtung r = riOben; r <= riUnten; ++r) {
+                const int m = Nachbar(k, r);
+                if (m < 0) continue;
+                const auto i = std::size_t(m);
+                const TZellenArt a = art_[i];
+                if (a == zaUnzerstoerbar || a == zaWasser) continue;
+                std::int64_t neu = t + w;
+                if (a == zaZerstoerbar) {
+                    if (offen_[i] == kNie) continue;
+                    // At the first beat after the blast has gone.
+                    if (begehbar_[i] > neu) neu += (begehbar_[i] - neu + w - 1) / w * w;
+                }
+                if (neu >= flut_[i]) continue;
+                flut_[i] = neu;
+                const auto spaeter = std::size_t((neu - null) / w);
+                if (spaeter >= flutEimer_.size()) flutEimer_.resize(spaeter + 1);
+                flutEimer_[spaeter].push_back(m);
             }
-            if (neu >= flut_[i]) continue;
-            flut_[i] = neu;
-            offen.push({neu, m});
         }
     }
 }

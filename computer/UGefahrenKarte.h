@@ -87,6 +87,8 @@ class TGefahrenKarte {
     int nachbarnBreite_ = -1;  // the width they were made for
     // The water before each bomb added, when there is water.
     std::vector<std::vector<std::int64_t>> flutAlt_;
+    // Fluten's buckets, one per beat of the water.
+    std::vector<std::vector<int>> flutEimer_;
     bool wasser_ = false;
 };
 

@@ -103,6 +103,7 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
             const int m = k.Nachbar(z, r);
             if (m < 0 || m == gesperrt || k.Begehbar(m) > t || !k.Sicher(m, t, t + p, schutzBis))
                 continue;
+            if (!gegnerDa_.empty() && gegnerDa_[std::size_t(m)] < t) continue;
             eintragen(m, erster ? std::uint8_t(Bit(1 + r)) : bits);
         }
     };
@@ -165,6 +166,28 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
         }
     }
     return 0;
+}
+
+TAuswege TStarkerComputer::VorDemGegner(int start, std::int64_t schritt, std::int64_t schutzBis,
+                                        int gegner, std::int64_t gegnerSchritt) {
+    // Its first step may come at once; it does not pass a bomb or a block (nor the start).
+    gegnerDa_.assign(std::size_t(karte_.Zellen()), kNie);
+    auto& schlange = liste_[0];
+    schlange.assign(1, gegner);
+    gegnerDa_[std::size_t(gegner)] = -gegnerSchritt;
+    for (std::size_t i = 0; i < schlange.size(); ++i) {
+        const int z = schlange[i];
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            const int m = karte_.Nachbar(z, r);
+            if (m < 0 || m == start || gegnerDa_[std::size_t(m)] < kNie || karte_.Begehbar(m) > 0)
+                continue;
+            gegnerDa_[std::size_t(m)] = gegnerDa_[std::size_t(z)] + gegnerSchritt;
+            schlange.push_back(m);
+        }
+    }
+    const TAuswege a = Suchen(karte_, start, schritt, schutzBis, gegner);
+    gegnerDa_.clear();
+    return a;
 }
 
 void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
@@ -274,6 +297,9 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kZweiWegeNah;
         w.Entkommt = trotzGegner(z, eigene).Frueh[0] >= 0;
         w.Sicher = w.Entkommt && eigene.Ruhige >= (nah ? 2 : 1);
+        // One way out will do when the opponent cannot get into it first.
+        if (w.Entkommt && !w.Sicher && kGeg >= 0)
+            w.Sicher = VorDemGegner(z, p, schutz, kGeg, lage.GegnerSchritt).Frueh[0] >= 0;
         if (w.Entkommt && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
             const TAuswege g = Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, z);
@@ -314,20 +340,30 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     // A trapped opponent cannot stand in its way.
     if (hier.Entkommt && hier.GegnerRuhige == 0) return 5;
 
-    // Its cell will burn: the quickest way to a quiet cell.
+    // Its cell will burn: the quickest way to a quiet cell, by a way the opponent cannot stand in
+    // first if there is one, and on the move rather than waiting when that is as quick (a
+    // player waiting for the opponent to block it dies by its own bomb).
     if (karte_.Ab(kIch) < kNie || jetzt.Frueh[0] < 0) {
+        TAuswege wege = jetzt;
+        if (Nahe(kIch, kGeg)) {
+            const TAuswege frei = VorDemGegner(kIch, p, schutz, kGeg, lage.GegnerSchritt);
+            for (std::size_t a = 0; a < 5; ++a)
+                if (frei.Frueh[a] < 0) wege.Frueh[a] = -1;
+            if (!wege.Irgendein()) wege = jetzt;
+        }
         int frueh = kWeit;
-        for (int a = 0; a < 5; ++a) {
-            const int f = jetzt.Frueh[std::size_t(a)];
-            if (f < 0 || f > frueh) continue;
+        for (int a = 4; a >= 0; --a) {
+            const int f = wege.Frueh[std::size_t(a)];
+            if (f < 0 || f > frueh || (a == 0 && f == frueh)) continue;
             if (f < frueh) beste.clear(), frueh = f;
             beste.push_back(a);
         }
         return taste(Zufallswahl(d.Zufall, beste));
     }
     // The opponent in reach: the bomb drives it away or into a corner (two players that only
-    // wait beside each other would never decide a round).
-    if (hier.Sicher && !hier.Wasser && hier.Trifft) return 5;
+    // wait beside each other would never decide a round), even when it lets water out: the
+    // water drives both.
+    if (hier.Sicher && hier.Trifft) return 5;
 
     // Extras close by, else the opponent.
     std::vector<int> ziele;

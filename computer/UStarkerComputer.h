@@ -55,6 +55,10 @@ class TStarkerComputer {
     // The action toward the nearest cell from which a bomb reaches 'block' and 'sicher' holds:
     // 5 when that is the start, a step 1..4, or 0.
     int Sprengplatz(int start, int block, int gesperrt, const std::function<bool(int)>& sicher);
+    // The ways out of 'start' that keep off every cell the opponent at 'gegner', acting every
+    // 'gegnerSchritt' ms, may reach before it does.
+    TAuswege VorDemGegner(int start, std::int64_t schritt, std::int64_t schutzBis, int gegner,
+                          std::int64_t gegnerSchritt);
 
     TGefahrenKarte karte_;
     std::vector<std::uint8_t> maske_[2];
@@ -62,6 +66,9 @@ class TStarkerComputer {
     std::vector<std::uint32_t> ruhigMarke_;
     std::uint32_t marke_ = 0;
     std::vector<int> abstand_, erster_;
+    // While not empty, when the opponent may stand in each cell at the earliest: Suchen keeps
+    // out of it from then on.
+    std::vector<std::int64_t> gegnerDa_;
     // Buckets of Entfernungen, more than the dearest step.
     std::array<std::vector<int>, 16> eimer_;
     // Blocks taken for walls, and the blocks of the board then (their cells summed).
