@@ -112,33 +112,30 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     ASSERT_TRUE(f.WiederholungStarten(a));
     f.Takt().Stoppen();
     EXPECT_EQ(f.windowTitle(), "Knallfeld - Wiederholung");
-    EXPECT_TRUE(f.Btn_Neustart->isHidden());
-    EXPECT_FALSE(f.Btn_Pause->isHidden());
+    EXPECT_TRUE(f.Btn_Neustart->isHidden() && !f.Btn_Pause->isHidden());
     // No key reaches the players.
     const auto vorher = p.Feld.Zellen();
     Taste(Qt::Key_S);
     Taste(Qt::Key_E);
     EXPECT_EQ(p.Feld.Zellen(), vorher);
 
-    f.PauseUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 0);
-    EXPECT_EQ(f.Btn_Pause->text(), "Weiter");
-    f.TempoUmschalten();
-    EXPECT_EQ(f.Btn_Tempo->text(), "Tempo 2×");
-    EXPECT_EQ(f.Takt().Faktor(), 0);  // still paused
-    f.PauseUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 2);
-    f.TempoUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 4);
-    f.TempoUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 1);
+    // Pause and tempo, each press with the clock's factor and the buttons after it: a tempo
+    // chosen while paused waits for the pause to end.
+    // clang-format off
+    for (const auto& [tempo, faktor, knoepfe] :
+         {std::tuple{false, 0, "Weiter Tempo 1×"}, {true, 0, "Weiter Tempo 2×"},
+          {false, 2, "Pause Tempo 2×"}, {true, 4, "Pause Tempo 4×"}, {true, 1, "Pause Tempo 1×"}}) {
+        // clang-format on
+        tempo ? f.TempoUmschalten() : f.PauseUmschalten();
+        EXPECT_EQ(f.Takt().Faktor(), faktor) << knoepfe;
+        EXPECT_EQ(f.Btn_Pause->text() + " " + f.Btn_Tempo->text(), QString(knoepfe));
+    }
     f.Takt().Stoppen();
 
     // "Nächste Runde" jumps to the next round, through the round's message.
     ASSERT_TRUE(f.Btn_Next->isEnabled());
     f.Btn_Next->click();
-    EXPECT_EQ(f.Spiel().Runde(), 2);
-    EXPECT_TRUE(f.Spiel().FeldAktiv());
+    EXPECT_TRUE(f.Spiel().Runde() == 2 && f.Spiel().FeldAktiv());
     EXPECT_EQ(Meldungen(), std::vector<std::string>{"Spieler 2 hat die letzte Runde gewonnen!"});
     f.Btn_Next->click();
     EXPECT_EQ(Meldungen(), (std::vector<std::string>{"Spieler 2 hat die letzte Runde gewonnen!",
@@ -178,15 +175,13 @@ TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
     ASSERT_EQ(AufnahmeSchreiben(anders, a), "");
     u.Gezeigt.clear();
     programm->Fenster.Main->WiederholungAnsehen(anders);
-    EXPECT_EQ(u.Meldungen.Eintraege.back().Typ, TBoxTyp::Warnung);
+    EXPECT_TRUE(u.Meldungen.Eintraege.back().Typ == TBoxTyp::Warnung && u.Gezeigt.empty());
     EXPECT_NE(u.Meldungen.Letzter().find("endet anders als aufgenommen"), std::string::npos);
-    EXPECT_TRUE(u.Gezeigt.empty());
     // "Programm → Wiederholung öffnen..." opens any recording in the window.
     u.Dialoge.Dateien.push_back(datei);
     programm->Fenster.Main->A_Wiederholung->trigger();
     EXPECT_EQ(u.Dialoge.Gefragt.back().Filter, "Wiederholungen (*.kfw)");
-    EXPECT_EQ(u.Gezeigt, std::vector<QString>{"TFrm_Spiel"});
-    EXPECT_TRUE(f.ImAbspielen());
+    EXPECT_TRUE(u.Gezeigt == std::vector<QString>{"TFrm_Spiel"} && f.ImAbspielen());
 }
 
 // A box that stays open a while, running the event loop as a real one does.
