@@ -18,6 +18,7 @@ namespace {
 struct TLauf {
     int Status;
     std::string Aus, Fehler;
+    std::string StatusUndFehler() const { return std::to_string(Status) + " " + Fehler; }
     std::vector<std::string> Zeilen() const {
         std::vector<std::string> z;
         std::istringstream s(Aus);
@@ -77,13 +78,12 @@ TEST(Werkzeug, PruefenGibtRegelUndStatus) {
     // goes on; a broken picture file is a file error.
     const std::string l = o.Pfad("l.dat");
     QFile::remove(QString::fromStdString(o.Pfad("block.bmp")));
-    auto r = Lauf({"pruefen", l});
-    EXPECT_EQ(r.Status, 0);
-    EXPECT_TRUE(r.Fehler.starts_with("Fehler: Es sind Bilder des gespeicherten Feldes gelöscht"));
+    EXPECT_TRUE(Lauf({"pruefen", l})
+                    .StatusUndFehler()
+                    .starts_with("0 Fehler: Es sind Bilder des gespeicherten Feldes gelöscht"));
     SchreibeBytes(l + ".bild", {});
-    r = Lauf({"pruefen", l});
-    EXPECT_EQ(r.Status, 10);
-    EXPECT_EQ(r.Fehler, "Fehler: Grösse der Bilder-Datei stimmt nicht!\n");
+    EXPECT_EQ(Lauf({"pruefen", l}).StatusUndFehler(),
+              "10 Fehler: Grösse der Bilder-Datei stimmt nicht!\n");
 }
 
 TEST(Werkzeug, ZeigenHighscoreUndEinstellungen) {
@@ -111,15 +111,13 @@ TEST(Werkzeug, ZeigenHighscoreUndEinstellungen) {
 
 TEST(Werkzeug, HilfeUndFehlbedienung) {
     const auto hilfe = Lauf({"simulieren", "--help"});
-    EXPECT_EQ(hilfe.Status, 0);
-    EXPECT_TRUE(hilfe.Aus.starts_with("Aufruf: knallfeld-werkzeug simulieren"));
-    const auto r = Lauf({"simulieren", "--runden", "0", "a"});
-    EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Fehler, "--runden braucht eine Zahl von 1 bis 255. Hilfe mit --help.\n");
+    EXPECT_TRUE(hilfe.Status == 0 &&
+                hilfe.Aus.starts_with("Aufruf: knallfeld-werkzeug simulieren"));
+    EXPECT_EQ(Lauf({"simulieren", "--runden", "0", "a"}).StatusUndFehler(),
+              "2 --runden braucht eine Zahl von 1 bis 255. Hilfe mit --help.\n");
     EXPECT_TRUE(Lauf({"tanzen"}).Fehler.starts_with("Unbekannter Befehl: tanzen\n\nAufruf:"));
-    const auto f = Lauf({"simulieren", "nichts.dat"});
-    EXPECT_EQ(f.Status, 10);
-    EXPECT_EQ(f.Fehler, "Fehler beim Öffnen der AllgemeinDatei!\n");
+    EXPECT_EQ(Lauf({"simulieren", "nichts.dat"}).StatusUndFehler(),
+              "10 Fehler beim Öffnen der AllgemeinDatei!\n");
 }
 
 TEST(Werkzeug, SimulierenMatchZeilenUndKlaenge) {
@@ -180,11 +178,7 @@ TEST(Werkzeug, SimulierenAbbruchHighscoreUndEinstellungsdatei) {
                                            "Das Match geht unendschieden aus!", "Punkte: 0 : 0"}));
     EXPECT_EQ(LiesBytes(hsk).size(), 2 * kGroesseHighscore);
     // On a disk that takes no byte the old list stays and the failure is the exit status.
-    EXPECT_EQ(ImKind(Dateigrenze(0),
-                     [&] {
-                         const TLauf v = lauf();
-                         return std::to_string(v.Status) + " " + v.Fehler;
-                     }),
+    EXPECT_EQ(ImKind(Dateigrenze(0), [&] { return lauf().StatusUndFehler(); }),
               "10 Fehler beim Schließen der Highscore-Datei!\n");
     EXPECT_EQ(LiesBytes(hsk).size(), 2 * kGroesseHighscore);
 
