@@ -44,22 +44,16 @@ TEST(Befehlszeile, HilfeVersionUndUnbekanntesOhneFenster) {
     EXPECT_EQ(version.Aus, QStringLiteral("knallfeld 1.0\n"));
 
     const QString rat = QStringLiteral("\"knallfeld --help\" zeigt die Optionen.\n");
-    const struct {
-        QStringList Argumente;
-        QString Meldung;
-    } falsch[] = {
-        {{QStringLiteral("--spiel"), QStringLiteral("a.dat"), QStringLiteral("--unbekannt")},
-         QStringLiteral("knallfeld: unbekannte Option \"--unbekannt\". ")},
-        {{QStringLiteral("-x")}, QStringLiteral("knallfeld: unbekannte Option \"-x\". ")},
-        {{QStringLiteral("--spiel")},
-         QStringLiteral("knallfeld: nach \"--spiel\" fehlt ein Wert. ")},
-        {{QStringLiteral("Arena.dat")},
-         QStringLiteral("knallfeld: unerwartetes Argument \"Arena.dat\". ")},
+    const std::pair<QString, QString> falsch[] = {
+        {"--spiel a.dat --unbekannt", "unbekannte Option \"--unbekannt\". "},
+        {"-x", "unbekannte Option \"-x\". "},
+        {"--spiel", "nach \"--spiel\" fehlt ein Wert. "},
+        {"Arena.dat", "unerwartetes Argument \"Arena.dat\". "},
     };
-    for (const auto& f : falsch) {
-        const TLauf l = Starten(f.Argumente);
-        EXPECT_EQ(l.Rueckgabe, 2) << f.Argumente.join(' ').toStdString();
-        EXPECT_EQ(l.Fehler, f.Meldung + rat);
+    for (const auto& [argumente, meldung] : falsch) {
+        const TLauf l = Starten(argumente.split(' '));
+        EXPECT_EQ(l.Rueckgabe, 2) << argumente.toStdString();
+        EXPECT_EQ(l.Fehler, "knallfeld: " + meldung + rat);
         EXPECT_TRUE(l.Aus.isEmpty());
     }
     // Qt's own options still reach Qt, and the known ones still work.
