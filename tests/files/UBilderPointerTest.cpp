@@ -55,9 +55,8 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 3u);
     EXPECT_EQ(bilder.Satz(kBlockbilder)[2].Daten, (TBildEintrag{kBlockbilder, 3, o + "f.BMP"}));
     // 1-based; 0 and beyond the end fall back to the first and the last; an empty set has none.
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(0, kBlockbilder)), qRgb(0, 0, 1));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(2, kBlockbilder)), qRgb(0, 0, 2));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 3));
+    for (auto [nr, blau] : {std::pair{0, 1}, {2, 2}, {8, 3}})
+        EXPECT_EQ(FarbeVon(bilder.BildHolen(std::uint16_t(nr), kBlockbilder)), qRgb(0, 0, blau));
     EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
 
     EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder) ||

@@ -32,8 +32,6 @@ std::vector<std::string> TMeldungsProtokoll::Texte() const {
     return t;
 }
 
-TTestOrdner::TTestOrdner() = default;
-
 std::string TTestOrdner::Pfad(const std::string& name) const {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
 }
@@ -56,12 +54,9 @@ std::vector<unsigned char> LiesBytes(const std::string& pfad) {
 
 void SchreibschutzSetzen(const std::string& pfad, bool an) {
     const QString p = QString::fromStdString(pfad);
-    auto rechte = QFile::permissions(p);
-    if (an)
-        rechte &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    else
-        rechte |= QFileDevice::WriteOwner;
-    QFile::setPermissions(p, rechte);
+    const auto rechte = QFile::permissions(p);
+    QFile::setPermissions(p, an ? rechte & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser)
+                                : rechte | QFileDevice::WriteOwner);
 }
 
 std::string ImKind(const std::function<void()>& vorher, const std::function<std::string()>& f) {

@@ -33,7 +33,6 @@ class TMeldungsProtokoll : public IMeldungen {
 // A temporary folder; Pfad("x") is the absolute path of x inside it.
 class TTestOrdner {
   public:
-    TTestOrdner();
     std::string Pfad(const std::string& name) const;
     std::string Ordner() const;  // with a trailing "/"
 
