@@ -62,6 +62,5 @@ TEST(UQtMeldungen, BoxtypenKnoepfeUndDeutscheTexte) {
 
     TAntwort a = TAntwort::Ja;
     g = Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
-    EXPECT_TRUE(a == TAntwort::Nein && g.Knoepfe.size() == 3);
-    EXPECT_TRUE(UebersetzungGelesen());
+    EXPECT_TRUE(a == TAntwort::Nein && g.Knoepfe.size() == 3 && UebersetzungGelesen());
 }

@@ -175,8 +175,7 @@ TEST_F(SpielFensterTest, TastenGehenNurAnDieSpieler) {
 TEST_F(SpielFensterTest, RundenendeUndNeustart) {
     // The match's end is played from the main menu; here the end of a round.
     MatchAuf("KleinesDuell.dat", 500, 2);
-    EXPECT_FALSE(f->Btn_Next->isEnabled());
-    EXPECT_EQ(f->Lb_Runden_Anzeige3->text(), "2");
+    EXPECT_TRUE(!f->Btn_Next->isEnabled() && f->Lb_Runden_Anzeige3->text() == "2");
     Taste(Qt::Key_E);  // player 1 lays a bomb and stays on it
     ASSERT_TRUE(WarteBis([&] { return f->Spiel().LetztesErgebnis() != 0; }, 5000));
     EXPECT_EQ(u.Meldungen.Letzter(), "Spieler 2 hat die letzte Runde gewonnen!");
@@ -311,8 +310,7 @@ TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
     f->Spiel().RundenEnde(2);
     f->Btn_Next->click();
     f->A_Vollbild->trigger();
-    EXPECT_FALSE(f->EigeneGroesse());
-    EXPECT_TRUE(WarteBis([&] { return f->size() == berechnet; }, 2000));
+    EXPECT_TRUE(!f->EigeneGroesse() && WarteBis([&] { return f->size() == berechnet; }, 2000));
     f->close();
 }
 

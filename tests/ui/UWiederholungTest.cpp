@@ -145,9 +145,8 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     const auto eintraege = p.Highscore.Liste().size();
     const auto aufnahmen = AbgelegteAufnahmen(WiederholungenOrdner());
     f.close();
-    EXPECT_EQ(p.Highscore.Liste().size(), eintraege);
+    EXPECT_TRUE(p.Highscore.Liste().size() == eintraege && !f.Btn_Pause->isVisible());
     EXPECT_EQ(AbgelegteAufnahmen(WiederholungenOrdner()), aufnahmen);
-    EXPECT_FALSE(f.Btn_Pause->isVisible());
 }
 
 TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
