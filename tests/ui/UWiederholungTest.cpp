@@ -31,11 +31,6 @@ struct WiederholungTest : ::testing::Test {
         QKeyEvent k(QEvent::KeyPress, qtTaste, Qt::NoModifier);
         QApplication::sendEvent(f.SG_Feld, &k);
     }
-    void Um(std::uint64_t t, const std::function<void()>& eingabe) {
-        f.Uhr().LaufeBis(f.Lauf().Basis() + t);
-        eingabe();
-        bretter.emplace_back(t, p.Feld.Zellen());
-    }
 
     // Two rounds on "Arena", each lost by the player who stays on the bomb they laid; played
     // through the window's keys and buttons, on the window's clock driven by the test.
@@ -46,18 +41,19 @@ struct WiederholungTest : ::testing::Test {
         // The match draws from the seed it records (its first draw: the disease's interval).
         TZufall z(f.Aufnahme().Saat);
         EXPECT_EQ(f.Spiel().Timer_Krank(1).Intervall(), z.Zufall(5000));
-        Um(200, [&] { Taste(Qt::Key_D); });
-        Um(300, [&] { Taste(Qt::Key_D); });  // between two blocks: their extras are drawn
-        Um(400, [&] { Taste(Qt::Key_E); });
-        Um(500, [&] { Taste(Qt::Key_Left); });
-        Um(900, [&] { Taste(Qt::Key_Up); });
-        Um(3000, [&] { Taste(Qt::Key_S); });  // after the blast, before the next round
-        Um(5000, [&] { f.Btn_Next->click(); });
-        Um(5200, [&] { Taste(Qt::Key_Up); });
-        Um(5250, [&] { Taste(Qt::Key_Up); });
-        Um(5300, [&] { Taste(Qt::Key_Space); });
-        Um(5350, [&] { Taste(Qt::Key_Right); });  // the edge of the board
-        Um(9000, [&] { Taste(Qt::Key_W); });      // the match is over: changes nothing
+        // Each input at its time, 0 for "Nächste Runde". D at 300 ends between two blocks, whose
+        // extras are drawn; S at 3000 comes after the blast, before the next round; Right at 5350
+        // meets the edge of the board; W at 9000 comes after the match and changes nothing.
+        // clang-format off
+        for (auto [t, k] : {std::pair{200, Qt::Key_D}, {300, Qt::Key_D}, {400, Qt::Key_E},
+                            {500, Qt::Key_Left}, {900, Qt::Key_Up}, {3000, Qt::Key_S},
+                            {5000, Qt::Key(0)}, {5200, Qt::Key_Up}, {5250, Qt::Key_Up},
+                            {5300, Qt::Key_Space}, {5350, Qt::Key_Right}, {9000, Qt::Key_W}}) {
+            // clang-format on
+            f.Uhr().LaufeBis(f.Lauf().Basis() + std::uint64_t(t));
+            k ? Taste(k) : f.Btn_Next->click();
+            bretter.emplace_back(t, p.Feld.Zellen());
+        }
         f.close();
     }
 
