@@ -52,8 +52,7 @@ TEST_F(LevelDateien, UeberschreibenFrageUndBindung) {
     const std::string neu = o.Pfad("n.dat");
     SchreibeBytes(neu, {1, 2, 3});
     m.Antworten = {TAntwort::Nein};
-    EXPECT_TRUE(level.LevelSpeichernUnter(neu));
-    EXPECT_EQ(LiesBytes(neu), (TRoh{1, 2, 3}));
+    EXPECT_TRUE(level.LevelSpeichernUnter(neu) && LiesBytes(neu) == (TRoh{1, 2, 3}));
 
     // A level whose general file cannot be created is not bound.
     QDir().mkpath(QString::fromStdString(o.Pfad("x.dat.all")));
