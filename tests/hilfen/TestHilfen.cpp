@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <csignal>
 #include <fstream>
 #include <iterator>
@@ -36,15 +37,18 @@ std::string TTestOrdner::Pfad(const std::string& name) const {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
 }
 
-std::string TTestOrdner::Ordner() const {
-    return dir_.path().toStdString() + "/";
-}
-
 void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes) {
     QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
     std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
+}
+
+void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
+    QImage bild(groesse, groesse, QImage::Format_RGB32);
+    bild.fill(farbe);
+    bild.save(QString::fromStdString(pfad), "BMP");
 }
 
 std::vector<unsigned char> LiesBytes(const std::string& pfad) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QImage>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -49,9 +48,7 @@ std::string LevelSchreiben(const TTestOrdner& o, const std::string& name, const 
     SchreibeBytes(pfad, {});
     for (const auto& zeile : zeilen)
         for (char c : zeile) Schreiben(pfad, PackeZelle({ArtVonZeichen(c), 0, false}), true);
-    QImage bild(8, 8, QImage::Format_RGB32);
-    bild.fill(Qt::gray);
-    bild.save(QString::fromStdString(o.Pfad("block.bmp")), "BMP");
+    BitmapAnlegen(o.Pfad("block.bmp"), qRgb(160, 160, 164));
     Schreiben(pfad + ".bild", PackeBildEintrag({1, 0, o.Pfad("block.bmp")}));
     return pfad;
 }
