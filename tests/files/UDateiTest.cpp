@@ -78,8 +78,7 @@ TEST_F(LevelDateien, BilderAusDemOrdnerDesSatzes) {
     const std::string neu = o.Pfad("neu/"), wasser = o.Pfad("wasser/");
     for (const std::string& d : {neu, wasser}) QDir().mkpath(QString::fromStdString(d));
     QFile::rename(QString::fromStdString(o.Pfad("b.bmp")), QString::fromStdString(neu + "b.bmp"));
-    bilder.Blockbilderordner = neu;
-    bilder.Wasserbilderordner = wasser;
+    bilder.Blockbilderordner = neu, bilder.Wasserbilderordner = wasser;
     ASSERT_FALSE(level.BilderLesen(o.Pfad("a.dat.bild")) || level.LevelSpeichern());
     EXPECT_EQ(LiesBytes(o.Pfad("a.dat.bild")),
               Verbunden({PackeBildEintrag({1, 1, neu + "b.bmp"})}));

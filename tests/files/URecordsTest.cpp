@@ -42,10 +42,7 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
     e.Spieler2.Bild = "/bilder/spieler2.bmp";
     e.Spieler2.Computer = e.Spieler2.Werfen = e.Spieler2.Unverwundbar = true;
     e.Spieler1.Reserviert = 5, e.Spieler2.Reserviert = 7;
-    e.Spieler2.Punkte = 0x1234;
-    e.Rundenanzahl = 100;
-    e.LevelZufall = true;
-    e.ExploDauer = 3000;
+    e.Spieler2.Punkte = 0x1234, e.Rundenanzahl = 100, e.LevelZufall = true, e.ExploDauer = 3000;
     e.BildWerfen = "w", e.BildMehrBomben = "m", e.BildUnverwundbar = "u", e.BildKrankheit = "k";
     const TRoh geaendert = Mit(kStandard, {{289, "\0\x05\0\x01\0\x01"sv},
                                            {298 + 33, "\x14/bilder/spieler2.bmp"sv},

@@ -207,10 +207,8 @@ TEST(Spiel, NeustartUndLevelDerNichtLaedt) {
     // The cell file breaks off after the round state was set: not even the computer's beat runs.
     TSpielTest u;
     u.Einstellen([](auto& e) { e.Spieler1.Computer = true; });
-    TFeldDaten g;
-    g.SpielBreite = 3;
-    g.SpielHoehe = 1;
-    u.level.Hinzufuegen("kurz", g, {TZelle{zaSpieler1}});
+    u.level.Hinzufuegen("kurz", TFeldDaten{.Name = "", .SpielBreite = 3, .SpielHoehe = 1},
+                        {TZelle{zaSpieler1}});
     u.z.einst.LevelAnhaengen("kurz");
     u.z.einst.LevelAnzahl = 1;
     // While its error box is open (its event loop runs the timers), nothing ticks either.

@@ -62,8 +62,7 @@ struct NetzSpielTest : ::testing::Test {
     // Both sides connected over loopback with the services the dialog would hand over.
     void Verbinden(int runden, bool computer, std::uint8_t tempo) {
         a.u.EinLevel("KleinesDuell.dat", [&](TSpielRecEinstellungen& e) {
-            e.Rundenanzahl = std::uint8_t(runden);
-            e.Schwierigkeit = 5;
+            e.Rundenanzahl = std::uint8_t(runden), e.Schwierigkeit = 5;
         });
         TAufnahme daten = SpieldatenLesen(a.p.Einstellungen, 4711);
         SpielerSetzen(daten, 1, "Anna", computer);

@@ -77,8 +77,7 @@ TEST_F(PadTest, SteuerungBindetUndZeigtPadEingaben) {
     TFenster fenster;
     TFrm_Taste taste;
     TFrm_Steuerung st{p, fenster};
-    fenster.Taste = &taste;
-    fenster.Steuerung = &st;
+    fenster.Taste = &taste, fenster.Steuerung = &st;
     pads.Anmelden();  // the defaults as a connected pad gives them
     pads.Abmelden();
     st.Einrichten(Standardtasten(1), Standardtasten(2));

@@ -30,9 +30,7 @@ struct EinstellungenTest : ::testing::Test {
     TFrm_Taste taste;
 
     void SetUp() override {
-        fenster.Spieleinstellungen = &dlg;
-        fenster.Steuerung = &steuerung;
-        fenster.Taste = &taste;
+        fenster.Spieleinstellungen = &dlg, fenster.Steuerung = &steuerung, fenster.Taste = &taste;
     }
     void LevelHinzufuegen(const std::string& datei) {
         u.Dialoge.Dateien.push_back(datei);
@@ -138,8 +136,7 @@ TEST_F(EinstellungenTest, BilderUndIhreErsatzbilder) {
 
     // A picture that has gone shows the built-in one, and its path is cleared.
     TSpielRecEinstellungen r = p.Einstellungen.EinstellungenHolen();
-    r.Spieler2.Bild = held2;
-    r.BildKrankheit = u.Ordner.Pfad("weg.bmp");
+    r.Spieler2.Bild = held2, r.BildKrankheit = u.Ordner.Pfad("weg.bmp");
     p.Einstellungen.EinstellungenSetzen(r);
     dlg.DialogLaden();
     EXPECT_EQ(kopie.BildKrankheit, "");

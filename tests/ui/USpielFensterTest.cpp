@@ -55,8 +55,7 @@ struct SpielFensterTest : ::testing::Test {
     void MatchAuf(const std::string& level, std::uint16_t platzExplo = 2000,
                   std::uint8_t runden = 3) {
         u.EinLevel(level, [&](TSpielRecEinstellungen& e) {
-            e.PlatzExplo = platzExplo;
-            e.Rundenanzahl = runden;
+            e.PlatzExplo = platzExplo, e.Rundenanzahl = runden;
         });
         ASSERT_TRUE(f->MatchStarten());
         f->show();
@@ -137,8 +136,7 @@ TEST_F(SpielFensterTest, SpielerbilderMitErsatz) {
     QPainter(&b).fillRect(10, 10, 20, 20, Qt::blue);
     b.save(QString::fromStdString(figur), "BMP");
     TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-    e.Spieler1.Bild = figur;
-    e.Spieler2.Bild = u.Ordner.Pfad("weg.bmp");
+    e.Spieler1.Bild = figur, e.Spieler2.Bild = u.Ordner.Pfad("weg.bmp");
     Geometrie(3, 3, 40, 40);
     f->StatusAnzeigen("Test", e);
     EXPECT_EQ(f->Bilder().Spielerbild(2).convertToFormat(QImage::Format_ARGB32),

@@ -23,8 +23,7 @@ struct SteuerungTest : ::testing::Test {
     TFrm_Steuerung st{*u.Daten, fenster};
 
     void SetUp() override {
-        fenster.Taste = &taste;
-        fenster.Steuerung = &st;
+        fenster.Taste = &taste, fenster.Steuerung = &st;
         st.Einrichten(Standardtasten(1), Standardtasten(2));
     }
     // Clicks the key button of a slot and "presses" the key in the capture window; the message
