@@ -190,7 +190,7 @@ TEST_F(SpielFensterTest, RundenendeUndNeustart) {
     EXPECT_TRUE(f->Lb_Runde_Anzeige->text() == "2" && QApplication::focusWidget() == f->SG_Feld);
     // Neustart: round 1, no points; closing releases the board.
     f->Btn_Neustart->click();
-    EXPECT_EQ(f->Lb_Runde_Anzeige->text() + f->Lb_Punkte_Anzeige[1]->text(), "10");
+    EXPECT_EQ(f->Lb_Runde_Anzeige->text() + " " + f->Lb_Punkte_Anzeige[1]->text(), "1 0");
     f->close();
     EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
 }
@@ -229,7 +229,8 @@ TEST(FeldMassstab, SeitenverhaeltnisEinpassenUndKleinsteZelle) {
     EXPECT_EQ(m({3500, 2144}, 20, 16, 40, 40).Zelle, QSize(132, 132));
     // Wide cells stay twice as wide as high; the width limits here.
     EXPECT_EQ(m({1000, 2000}, 10, 10, 40, 20).Zelle, QSize(98, 49));
-    // Cells of 8 pixels are still drawn; below, the board keeps its own cells and scrolls.
+    // Cells of 8 pixels are still drawn (100 of them and their lines: (8 + 1) x 100 + 3 = 903
+    // pixels); below, the board keeps its own cells and scrolls.
     for (const auto& [breite, zelle] : {std::pair{903, 8}, {902, 40}}) {
         const TFeldMassstab g = m({breite, 2000}, 100, 10, 40, 40);
         EXPECT_TRUE(g.Zelle == QSize(zelle, zelle) && g.Rollen == (zelle == 40)) << breite;
