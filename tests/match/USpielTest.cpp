@@ -424,12 +424,10 @@ TEST(Spiel, TodesartJeSpieler) {
     };
     using enum TTodesart;
     // One blast, both killed: its layer by its own bomb, the other by the opponent's.
-    EXPECT_EQ(runde("1.2|...", {{0, taste::E}}, 2000), std::tuple(3, EigeneBombe, GegnerBombe));
+    EXPECT_EQ(runde("1.2|...", {{0, E}}, 2000), std::tuple(3, EigeneBombe, GegnerBombe));
     // Walking into the opponent's fire.
-    EXPECT_EQ(
-        runde("1..2..|......",
-              {{0, taste::Leer}, {20, taste::Rechts}, {40, taste::Runter}, {2100, taste::D}}, 2100),
-        std::tuple(1, GegnerBombe, Keine));
+    EXPECT_EQ(runde("1..2..|......", {{0, Leer}, {20, Rechts}, {40, Runter}, {2100, D}}, 2100),
+              std::tuple(1, GegnerBombe, Keine));
     // The extra sets the water going; it floods the cell left, then the player's.
-    EXPECT_EQ(runde("~1m|###|2..", {{0, taste::D}}, 4000), std::tuple(1, Ertrunken, Keine));
+    EXPECT_EQ(runde("~1m|###|2..", {{0, D}}, 4000), std::tuple(1, Ertrunken, Keine));
 }
