@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QImage>
 #include <map>
 
 #include "files/UDatei.h"
@@ -35,10 +34,7 @@ struct TDateiWelt : ::testing::Test {
     std::map<std::string, TRoh> alt;
 
     void SetUp() override {
-        QImage bild(2, 2, QImage::Format_RGB32);
-        bild.fill(Qt::gray);
-        for (const char* n : {"b.bmp", "c.bmp"})
-            bild.save(QString::fromStdString(o.Pfad(n)), "BMP");
+        for (const char* n : {"b.bmp", "c.bmp"}) BitmapAnlegen(o.Pfad(n), qRgb(160, 160, 164), 2);
         BrettSetzen(feld, {"1.+", "~#2"});
         bilder.BildAnhaengen(o.Pfad("b.bmp"), kBlockbilder);
         einst.LevelAnhaengen(o.Pfad("a.dat"));

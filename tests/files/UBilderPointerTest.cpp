@@ -11,14 +11,6 @@ namespace {
 
 const std::string kBildFehlt = "Fehler beim Laden eines Bildes! Bild ist nicht mehr vorhanden";
 
-// A small valid bitmap whose colour tells the pictures apart.
-void BmpAnlegen(const std::string& pfad, QRgb farbe = qRgb(200, 10, 10)) {
-    QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
-    QImage bild(4, 3, QImage::Format_RGB32);
-    bild.fill(farbe);
-    ASSERT_TRUE(bild.save(QString::fromStdString(pfad), "BMP"));
-}
-
 QRgb FarbeVon(const QImage* bild) {
     return bild ? bild->pixel(0, 0) : 0;
 }
@@ -34,10 +26,10 @@ struct BilderTest : ::testing::Test {
 
 TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     const std::string o = ordner.Pfad("block") + "/";
-    BmpAnlegen(o + "e.bmp", qRgb(0, 0, 2));
-    BmpAnlegen(o + "a.bmp", qRgb(0, 0, 1));
-    BmpAnlegen(o + "f.BMP", qRgb(0, 0, 3));       // the suffix in any case
-    BmpAnlegen(o + "źdźbło.bmp", qRgb(0, 0, 4));  // would be saved as another name
+    BitmapAnlegen(o + "e.bmp", qRgb(0, 0, 2));
+    BitmapAnlegen(o + "a.bmp", qRgb(0, 0, 1));
+    BitmapAnlegen(o + "f.BMP", qRgb(0, 0, 3));       // the suffix in any case
+    BitmapAnlegen(o + "źdźbło.bmp", qRgb(0, 0, 4));  // would be saved as another name
     SchreibeBytes(o + "b.bmp", {'k', 'e', 'i', 'n', ' ', 'b', 'i', 'l', 'd'});
     QImage png(2, 2, QImage::Format_RGB32);
     png.fill(Qt::blue);
@@ -55,9 +47,8 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
     ASSERT_EQ(bilder.AnzahlBilder(kBlockbilder), 3u);
     EXPECT_EQ(bilder.Satz(kBlockbilder)[2].Daten, (TBildEintrag{kBlockbilder, 3, o + "f.BMP"}));
     // 1-based; 0 and beyond the end fall back to the first and the last; an empty set has none.
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(0, kBlockbilder)), qRgb(0, 0, 1));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(2, kBlockbilder)), qRgb(0, 0, 2));
-    EXPECT_EQ(FarbeVon(bilder.BildHolen(8, kBlockbilder)), qRgb(0, 0, 3));
+    for (auto [nr, blau] : {std::pair{0, 1}, {2, 2}, {8, 3}})
+        EXPECT_EQ(FarbeVon(bilder.BildHolen(std::uint16_t(nr), kBlockbilder)), qRgb(0, 0, blau));
     EXPECT_EQ(bilder.BildHolen(1, kWasserbilder), nullptr);
 
     EXPECT_FALSE(bilder.BildAnhaengen(o + "b.bmp", kWasserbilder) ||
@@ -70,8 +61,8 @@ TEST_F(BilderTest, OrdnerNachNamenNurGueltigeBitmaps) {
 
 TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {
     const std::string a = ordner.Pfad("x/a.bmp"), d = ordner.Pfad("woanders/d.bmp");
-    BmpAnlegen(a);
-    BmpAnlegen(d);
+    BitmapAnlegen(a, qRgb(200, 10, 10));
+    BitmapAnlegen(d, qRgb(200, 10, 10));
     ASSERT_TRUE(bilder.BildAnhaengen(a, kBlockbilder));
     ASSERT_TRUE(bilder.BildAnhaengen(d, kBlockbilder));
     // "Already used" compares the file name only, also in a Windows path.
@@ -92,7 +83,7 @@ TEST_F(BilderTest, AnhaengenUndEintraegeAusDerLeveldatei) {
     std::string pfad = ordner.Ordner();
     for (int i = 0; i < 70; ++i) pfad += "äöüß/";
     pfad += "bild.bmp";
-    BmpAnlegen(pfad);
+    BitmapAnlegen(pfad, qRgb(200, 10, 10));
     ASSERT_TRUE(bilder.BildAnhaengen(pfad, kWasserbilder));
     const std::string& gespeichert = bilder.Satz(kWasserbilder)[0].Daten.Pfad;
     EXPECT_EQ(gespeichert, Utf8Kuerzen(pfad, 255));

@@ -32,8 +32,7 @@ TEST_F(FeindlicheDateien, JederLaderJedeLage) {
                                   : "Fehler beim Öffnen der " + art + "!")
                     : "Fehler: Grösse der " + art + " stimmt nicht!";
             EXPECT_EQ(m.Texte(), std::vector<std::string>{text});
-            EXPECT_EQ(einst.EinstellungenHolen(), einstVorher);
-            EXPECT_EQ(hs.Liste().size(), 3u);
+            EXPECT_TRUE(einst.EinstellungenHolen() == einstVorher && hs.Liste().size() == 3);
             EXPECT_TRUE(art != kAllgemeinDatei || feld.FeldDaten() == feldVorher);
             // An unusable level list empties the list in memory before it gives up.
             EXPECT_TRUE(art != kLevelDatei ||
@@ -175,8 +174,7 @@ TEST_F(FeindlicheDateien, LeereUndRiesigeFelderBehaltenDasAlte) {
         SchreibeBytes(o.Pfad("g.all"), {bytes.begin(), bytes.end()});
         m.Leeren();
         EXPECT_EQ(level.AllgemeinLesen(o.Pfad("g.all")), !gut) << breite << "x" << hoehe;
-        EXPECT_EQ(m.Eintraege.size(), !gut);
-        EXPECT_TRUE(gut || feld.FeldDaten() == vorher);
+        EXPECT_TRUE(m.Eintraege.size() == (gut ? 0u : 1u) && (gut || feld.FeldDaten() == vorher));
     }
 }
 
@@ -186,8 +184,7 @@ TEST_F(FeindlicheDateien, NullzeichenImPfadBenenntKeineDatei) {
     const auto alt = qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext&, const QString&) { ++warnungen; });
     const std::string pfad = o.Pfad("b.bmp") + std::string("\0b", 2);
-    EXPECT_FALSE(DateiExistiert(pfad));
-    EXPECT_FALSE(bilder.BildAnhaengen(pfad, kBlockbilder));
+    EXPECT_FALSE(DateiExistiert(pfad) || bilder.BildAnhaengen(pfad, kBlockbilder));
     qInstallMessageHandler(alt);
     EXPECT_EQ(warnungen, 0);  // no raw toolkit warning reaches the player's terminal
 }

@@ -68,11 +68,9 @@ TEST(Highscore, ZweiProgrammeAmEndeIhrerSpieleVerlierenKeinenEintrag) {
     QLockFile sperre(QString::fromStdString(pfad + ".lock"));
     ASSERT_TRUE(sperre.lock());
     QProcess b;
-    b.start(
-        QStringLiteral(KNALLFELD_WERKZEUG),
-        {QStringLiteral("simulieren"), QStringLiteral("--seed"), QStringLiteral("3"),
-         QStringLiteral("--runden"), QStringLiteral("1"), QStringLiteral("--highscore"),
-         QString::fromStdString(pfad), QStringLiteral(KNALLFELD_SPIELFELDER "KleinesDuell.dat")});
+    b.start(KNALLFELD_WERKZEUG,
+            {"simulieren", "--seed", "3", "--runden", "1", "--highscore",
+             QString::fromStdString(pfad), KNALLFELD_SPIELFELDER "KleinesDuell.dat"});
     ASSERT_TRUE(b.waitForStarted());
     // The other program has read the list with "Alt" only and ends its match meanwhile.
     QThread::msleep(500);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <csignal>
 #include <fstream>
 #include <iterator>
@@ -32,14 +33,8 @@ std::vector<std::string> TMeldungsProtokoll::Texte() const {
     return t;
 }
 
-TTestOrdner::TTestOrdner() = default;
-
 std::string TTestOrdner::Pfad(const std::string& name) const {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
-}
-
-std::string TTestOrdner::Ordner() const {
-    return dir_.path().toStdString() + "/";
 }
 
 void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes) {
@@ -49,6 +44,13 @@ void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& by
             static_cast<std::streamsize>(bytes.size()));
 }
 
+void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
+    QImage bild(groesse, groesse, QImage::Format_RGB32);
+    bild.fill(farbe);
+    bild.save(QString::fromStdString(pfad), "BMP");
+}
+
 std::vector<unsigned char> LiesBytes(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
@@ -56,12 +58,9 @@ std::vector<unsigned char> LiesBytes(const std::string& pfad) {
 
 void SchreibschutzSetzen(const std::string& pfad, bool an) {
     const QString p = QString::fromStdString(pfad);
-    auto rechte = QFile::permissions(p);
-    if (an)
-        rechte &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    else
-        rechte |= QFileDevice::WriteOwner;
-    QFile::setPermissions(p, rechte);
+    const auto rechte = QFile::permissions(p);
+    QFile::setPermissions(p, an ? rechte & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser)
+                                : rechte | QFileDevice::WriteOwner);
 }
 
 std::string ImKind(const std::function<void()>& vorher, const std::function<std::string()>& f) {

@@ -1,6 +1,7 @@
 // Shared test helpers: a message log that answers questions from a script, and temp folders.
 #pragma once
 
+#include <QRgb>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -33,9 +34,9 @@ class TMeldungsProtokoll : public IMeldungen {
 // A temporary folder; Pfad("x") is the absolute path of x inside it.
 class TTestOrdner {
   public:
-    TTestOrdner();
     std::string Pfad(const std::string& name) const;
-    std::string Ordner() const;  // with a trailing "/"
+    // With a trailing "/".
+    std::string Ordner() const { return dir_.path().toStdString() + "/"; }
 
   private:
     QTemporaryDir dir_;
@@ -44,6 +45,8 @@ class TTestOrdner {
 // Writes raw bytes to a file (creating folders as needed).
 void SchreibeBytes(const std::string& pfad, const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> LiesBytes(const std::string& pfad);
+// A small bitmap of one colour (creating folders as needed).
+void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse = 8);
 void SchreibschutzSetzen(const std::string& pfad, bool an);
 
 // Runs f in a child process, after `vorher` (limits, another user) has run there, and returns

@@ -48,6 +48,5 @@ TEST(SimUhr, GleichzeitigeTicksInErzeugungsreihenfolge) {
     c = uhr.TimerErzeugen("C", 100, [&] { ticks.push_back("C"); });
     for (ITimer* x : {c.get(), a.get(), b.get()}) x->Einschalten();
     uhr.LaufeBis(100);
-    EXPECT_EQ(ticks, (std::vector<std::string>{"B", "A"}));
-    EXPECT_EQ(uhr.Jetzt(), 100u);
+    EXPECT_TRUE(ticks == std::vector<std::string>({"B", "A"}) && uhr.Jetzt() == 100);
 }

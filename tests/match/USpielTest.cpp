@@ -50,8 +50,7 @@ TEST(Spiel, RundeMitBombenZeitenUndRundenende) {
     t.Tasten({{6000, Rechts}});  // player 2 steps into its explosion
     const Zeilen ende = Z("......x.|.1....t.|....xxxx|......x.");
     EXPECT_EQ(t.Brett(), ende);
-    EXPECT_EQ(t.spiel.LetztesErgebnis(), 2);
-    EXPECT_EQ(t.ansicht.Punkte, (TPunkte{100, 0}));
+    EXPECT_TRUE(t.spiel.LetztesErgebnis() == 2 && t.ansicht.Punkte == (TPunkte{100, 0}));
     EXPECT_EQ(t.meldungen.Texte(), (Zeilen{"Spieler 1 hat die letzte Runde gewonnen!"}));
     EXPECT_TRUE(t.ansicht.Naechste && !t.ansicht.FeldAn && t.AllesSteht());
     t.Tasten({{10000, D}});  // nothing moves between rounds
@@ -65,8 +64,7 @@ TEST(Spiel, NachDemErstenTrefferZuendetImSelbenTaktNichtsMehr) {
     t.Tasten({{0, E}, {10, D}, {20, E}});  // two bombs in one beat, player 1 on the second
     t.Bis(2000);  // the first kills player 2; player 1 on the second survives and wins
     EXPECT_EQ(t.Brett(), Z("t....|x....|xP..."));
-    EXPECT_EQ(t.spiel.LetztesErgebnis(), 2);
-    EXPECT_EQ(t.z.bomben.Bombenliste().size(), 1u);
+    EXPECT_TRUE(t.spiel.LetztesErgebnis() == 2 && t.z.bomben.Bombenliste().size() == 1);
 }
 
 TEST(Spiel, TastenSperreGemeinsameTastenComputerUndWerfen) {
@@ -124,7 +122,6 @@ TEST(Spiel, MatchendeNachPunkten) {
         // Player 1 is entered first, so on equal points player 2 follows.
         const THighscoreEintrag a{"Anna", punkte[0]}, b{"Ein sehr langer Spie", punkte[1]};
         EXPECT_EQ(t.highscore.Liste(), (punkte[1] > punkte[0] ? std::list{b, a} : std::list{a, b}));
-        EXPECT_FALSE(t.ansicht.Naechste);
         // A winner of the match is heard after the round's sound; a draw has none of its own.
         using enum TKlang;
         const std::string jetzt = std::to_string(t.uhr.Jetzt()) + " ";
@@ -132,7 +129,7 @@ TEST(Spiel, MatchendeNachPunkten) {
                   jetzt + (r == 3 ? "Runde unentschieden" : "Runde gewonnen") +
                       (punkte[0] != punkte[1] ? ", " + jetzt + "Match gewonnen" : ""));
         t.spiel.NextRound();  // the button is disabled
-        EXPECT_EQ(t.spiel.Runde(), 1);
+        EXPECT_TRUE(t.spiel.Runde() == 1 && !t.ansicht.Naechste);
     }
 }
 
@@ -173,8 +170,7 @@ TEST(Spiel, LevelreihenfolgeUndRundenstart) {
     t.spiel.FormClose();
     t.level.Gelesen.clear();
     ASSERT_TRUE(t.Starten());
-    EXPECT_TRUE(t.spiel.Runde() == 1 && t.Punkte(1) == 0);
-    EXPECT_EQ(Zellendateien(t.level), (Zeilen{"eins"}));
+    EXPECT_TRUE(t.spiel.Runde() == 1 && t.Punkte(1) == 0 && Zellendateien(t.level) == Z("eins"));
     t.Level("drei", "1.2");
     t.z.einst.LevelAnzahl = 2;
     t.Einstellen([](auto& e) { e.LevelZufall = true, e.Rundenanzahl = 100; });
@@ -211,10 +207,8 @@ TEST(Spiel, NeustartUndLevelDerNichtLaedt) {
     // The cell file breaks off after the round state was set: not even the computer's beat runs.
     TSpielTest u;
     u.Einstellen([](auto& e) { e.Spieler1.Computer = true; });
-    TFeldDaten g;
-    g.SpielBreite = 3;
-    g.SpielHoehe = 1;
-    u.level.Hinzufuegen("kurz", g, {TZelle{zaSpieler1}});
+    u.level.Hinzufuegen("kurz", TFeldDaten{.Name = "", .SpielBreite = 3, .SpielHoehe = 1},
+                        {TZelle{zaSpieler1}});
     u.z.einst.LevelAnhaengen("kurz");
     u.z.einst.LevelAnzahl = 1;
     // While its error box is open (its event loop runs the timers), nothing ticks either.
@@ -240,8 +234,8 @@ TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
     ASSERT_TRUE(t.Starten("1uu......2|##########|~.########"));
     EXPECT_FALSE(t.spiel.Timer_Wasser().Eingeschaltet());
     t.Tasten({{0, D}});  // 30 s; the pickup lets the water go, since it has room
-    EXPECT_TRUE(t.spiel.Timer_Wasser().Eingeschaltet());
-    EXPECT_TRUE(t.ansicht.Sekunden[0] == 30 && t.ansicht.Extras[0][2]);
+    EXPECT_TRUE(t.spiel.Timer_Wasser().Eingeschaltet() && t.ansicht.Sekunden[0] == 30 &&
+                t.ansicht.Extras[0][2]);
     t.Bis(20000);
     EXPECT_EQ(t.ansicht.Sekunden[0], 10);
     t.Tasten({{20000, D}});  // a second one adds up, on the running one-second beat
@@ -263,14 +257,14 @@ TEST(Spiel, WasserSteigtErstNachDerErstenExplosionUndErtraenkt) {
     t.Bis(10000);
     t.z.bomben.Anhaengen(0, {3, 2}, 2, true);  // explodes at 12000, recedes at 14000
     t.spiel.Timer_Bombe().Einschalten();
-    t.Bis(14000);
-    EXPECT_EQ(t.Brett(), Z("~...1|#####|....2"));
-    t.Bis(16000);  // every 2000 ms
-    EXPECT_EQ(t.Brett()[0], "~~..1");
-    t.Bis(21999);
-    EXPECT_EQ(t.Brett()[0], "~~~~1");
-    t.Bis(22000);
-    EXPECT_EQ(t.Brett()[0], "~~~~t");
+    // Every 2000 ms from there.
+    // clang-format off
+    for (const auto& [bis, oben] : {std::pair{14000, "~...1"}, {16000, "~~..1"}, {21999, "~~~~1"},
+                                    {22000, "~~~~t"}}) {
+        // clang-format on
+        t.Bis(bis);
+        EXPECT_EQ(t.Brett(), Z(oben + std::string("|#####|....2"))) << bis;
+    }
     EXPECT_EQ(t.meldungen.Letzter(), "Spieler 2 hat die letzte Runde gewonnen!");
     // One quiet sound per water step, then the drowning ends the round.
     using enum TKlang;
@@ -320,8 +314,7 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
     TSpielTest w;
     ASSERT_TRUE(w.Starten("1......|......2"));
     w.Tasten({{0, E}, {10, D}, {20, R}});
-    EXPECT_EQ(w.Brett()[0], "o1.....");
-    EXPECT_EQ(w.ansicht.Gehoert(), "0 Bombe gelegt");
+    EXPECT_TRUE(w.Brett()[0] == "o1....." && w.ansicht.Gehoert() == "0 Bombe gelegt");
 }
 
 TEST(Spiel, KrankheitVertauschtTastenBeiJedemZufallstick) {
@@ -385,12 +378,13 @@ TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
     // The lock lasts 1 ms; the fuse and the blast 500 ms each.
     t.Tasten({{0, E}, {1, D}, {2, D}, {3, D}});
     EXPECT_EQ(t.Brett(), Z("o..1....|.......2"));
-    t.Bis(499);
-    EXPECT_EQ(t.Zelle(0, 0), 'o');
-    t.Bis(500);
-    EXPECT_EQ(t.Brett(), Z("xxx1....|x......2"));
-    t.Bis(1000);
-    EXPECT_EQ(t.Brett(), Z("...1....|.......2"));
+    // clang-format off
+    for (const auto& [bis, brett] : {std::pair{499, "o..1....|.......2"},
+                                     {500, "xxx1....|x......2"}, {1000, "...1....|.......2"}}) {
+        // clang-format on
+        t.Bis(bis);
+        EXPECT_EQ(t.Brett(), Z(brett)) << bis;
+    }
     EXPECT_EQ(t.z.E().SpielerVerzoegerung, 0) << "the record itself is left as it was";
 
     // Fuse and blast each follow their own field; the blast's beat stops with its list.
@@ -398,12 +392,10 @@ TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
     ASSERT_TRUE(
         u.Starten("1.......|.......2", [](auto& e) { e.PlatzExplo = 1000, e.ExploDauer = 3000; }));
     u.Tasten({{0, E}, {10, D}, {20, D}, {30, D}});
-    u.Bis(1000);
-    EXPECT_EQ(u.Zelle(0, 0), 'x');
-    u.Bis(3999);
-    EXPECT_EQ(u.Zelle(0, 0), 'x');
-    u.Bis(4000);
-    EXPECT_EQ(u.Zelle(0, 0), '.');
+    for (const auto& [bis, zelle] : {std::pair{999, 'o'}, {1000, 'x'}, {3999, 'x'}, {4000, '.'}}) {
+        u.Bis(bis);
+        EXPECT_EQ(u.Zelle(0, 0), zelle) << bis;
+    }
     EXPECT_FALSE(u.spiel.Timer_Explo().Eingeschaltet());
 }
 
@@ -420,8 +412,8 @@ TEST(Spiel, KITimerIntervall) {
     TSpielTest t;
     // Either player may be the computer.
     ASSERT_TRUE(t.Starten("1#2", [](auto& e) { e.Spieler1.Computer = true, e.Schwierigkeit = 9; }));
-    EXPECT_EQ(t.spiel.Timer_KI().Intervall(), 2000u) << "the interval the window was made with";
-    EXPECT_TRUE(t.spiel.Timer_KI().Eingeschaltet());
+    // The interval the window was made with.
+    EXPECT_TRUE(t.spiel.Timer_KI().Intervall() == 2000 && t.spiel.Timer_KI().Eingeschaltet());
     t.spiel.FormClose();
     t.Einstellen([](auto& e) { e.Schwierigkeit = 5, e.PlatzExplo = 500; });
     ASSERT_TRUE(t.Starten());
@@ -439,12 +431,10 @@ TEST(Spiel, TodesartJeSpieler) {
     };
     using enum TTodesart;
     // One blast, both killed: its layer by its own bomb, the other by the opponent's.
-    EXPECT_EQ(runde("1.2|...", {{0, taste::E}}, 2000), std::tuple(3, EigeneBombe, GegnerBombe));
+    EXPECT_EQ(runde("1.2|...", {{0, E}}, 2000), std::tuple(3, EigeneBombe, GegnerBombe));
     // Walking into the opponent's fire.
-    EXPECT_EQ(
-        runde("1..2..|......",
-              {{0, taste::Leer}, {20, taste::Rechts}, {40, taste::Runter}, {2100, taste::D}}, 2100),
-        std::tuple(1, GegnerBombe, Keine));
+    EXPECT_EQ(runde("1..2..|......", {{0, Leer}, {20, Rechts}, {40, Runter}, {2100, D}}, 2100),
+              std::tuple(1, GegnerBombe, Keine));
     // The extra sets the water going; it floods the cell left, then the player's.
-    EXPECT_EQ(runde("~1m|###|2..", {{0, taste::D}}, 4000), std::tuple(1, Ertrunken, Keine));
+    EXPECT_EQ(runde("~1m|###|2..", {{0, D}}, 4000), std::tuple(1, Ertrunken, Keine));
 }

@@ -46,10 +46,8 @@ TEST(Bombenliste, LegenZaehlenUndFaelligkeit) {
     EXPECT_TRUE(l.ExplosionNeben({4, 3}, 2, riOben));
 
     // The two bombs laid between the same ticks become due together; the moved one kept its count.
-    l.Weiterzaehlen(true);
-    l.Weiterzaehlen(true);
-    EXPECT_TRUE(l.BombeFaellig());
-    EXPECT_EQ(l.ErstePosition(true), (TPosition{9, 9}));
+    for (int i = 0; i < 2; ++i) l.Weiterzaehlen(true);
+    EXPECT_TRUE(l.BombeFaellig() && l.ErstePosition(true) == (TPosition{9, 9}));
     l.ErsteEntfernen(true);
     EXPECT_TRUE(l.BombeFaellig());
 

@@ -16,9 +16,8 @@ TEST(Spielfeld, IndexPositionUndNachbarn) {
     f.SetzeStandardGroesse();
     EXPECT_EQ(f.HoleFeldDaten(), standard);
     f.ErzeugeFeld(f.Zellenzahl());
-    EXPECT_EQ(f.IndexVon(0, 1), 21u);
-    EXPECT_EQ(f.PositionVon(320), (TPosition{16, 20}));
-    EXPECT_EQ(f.Verschiebe(45, 3, riOben), 5u);
+    EXPECT_TRUE(f.IndexVon(0, 1) == 21 && f.PositionVon(320) == (TPosition{16, 20}) &&
+                f.Verschiebe(45, 3, riOben) == 5);
 
     const TFeldDaten g = f.HoleFeldDaten();
     // 20 is the end of the row above 21: links wrap, only the border test knows.
@@ -46,23 +45,19 @@ TEST(Spielfeld, IndexPositionUndNachbarn) {
 TEST(Spielfeld, Suchen) {
     TSpielfeld f;
     BrettSetzen(f, {"#.##.###", ".#.+...."});  // free at 2, 5, 9, 11, ...
-    EXPECT_EQ(f.FreieZelle(3), f.KnotenBei(9));
-    EXPECT_EQ(f.FreieZelle(99), nullptr);
-    EXPECT_EQ(f.AnzahlFrei(), 8u);
+    EXPECT_TRUE(f.FreieZelle(3) == f.KnotenBei(9) && !f.FreieZelle(99) && f.AnzahlFrei() == 8);
 
     EXPECT_EQ(f.FindeSpieler(1).Index, 17u);  // none: cell count + 1
     f.SetzeZelleBei(12, zaSpieler1ExplosionExtra, 0);
     f.SetzeZelleBei(6, zaSpieler2Bombe, 0);
-    EXPECT_EQ(f.FindeSpieler(1).Index, 12u);
-    EXPECT_EQ(f.FindeSpieler(2).Index, 6u);
+    EXPECT_TRUE(f.FindeSpieler(1).Index == 12 && f.FindeSpieler(2).Index == 6);
 
     f.SetzeZelleBei(14, zaWasser, 3);
     f.SetzeZelleBei(16, zaWasser, 1);
     EXPECT_EQ(f.ErstesWasserBild(), 3);
     // A start cell may be painted again on itself, but not twice on the board.
     f.SetzeZelleBei(1, zaSpieler1, 0);
-    EXPECT_FALSE(f.ArtSchonVorhanden(zaSpieler1, 0, 0));
-    EXPECT_TRUE(f.ArtSchonVorhanden(zaSpieler1, 1, 0));
+    EXPECT_TRUE(!f.ArtSchonVorhanden(zaSpieler1, 0, 0) && f.ArtSchonVorhanden(zaSpieler1, 1, 0));
 }
 
 TEST(Zellentests, ArtenTabelle) {

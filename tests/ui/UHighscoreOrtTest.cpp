@@ -44,8 +44,7 @@ TEST(HighscoreOrt, ProgrammordnerNurWennBeschreibbar) {
     EXPECT_EQ(p.HighscoreLesedatei(), o.Programm() + "Highscore.hsk");
     TFrm_Highscore::Programmstart(p);
     TFrm_Highscore(p).ListeFuellen();
-    EXPECT_TRUE(u.Meldungen.Eintraege.empty());
-    EXPECT_FALSE(QDir(QString::fromStdString(o.Daten())).exists());
+    EXPECT_TRUE(u.Meldungen.Eintraege.empty() && !QDir(QString::fromStdString(o.Daten())).exists());
     p.Highscore.EintragEinfuegen({"Anna", 400});
     ASSERT_FALSE(HighscoreSpeichern(p.Highscore, p.Fehler, p.HighscoreDatei()));
     EXPECT_EQ(LiesBytes(o.Daten() + "Highscore.hsk").size(), kGroesseHighscore);
@@ -54,6 +53,5 @@ TEST(HighscoreOrt, ProgrammordnerNurWennBeschreibbar) {
     TFrm_Highscore g(p);
     g.ListeFuellen();
     g.Btn_Delete->click();
-    EXPECT_TRUE(u.Meldungen.Eintraege.empty());
-    EXPECT_TRUE(LiesBytes(o.Daten() + "Highscore.hsk").empty());
+    EXPECT_TRUE(u.Meldungen.Eintraege.empty() && LiesBytes(o.Daten() + "Highscore.hsk").empty());
 }

@@ -35,9 +35,6 @@ struct TKlangLog : IKlaenge {
     std::vector<std::size_t> VorbereitetNach;  // how many sounds had played by then
 };
 
-const std::string kBilderFehlen =
-    "Fehler beim Öffnen der Bilder. Spiel kann leider nicht gestartet werden.";
-
 struct MainTest : ::testing::Test {
     TUiUmgebung u;
     TProgrammDaten& p = *u.Daten;
@@ -58,10 +55,7 @@ struct MainTest : ::testing::Test {
                 dlg.AddLevel();
             }
             if (mehr) mehr(dlg);
-            if (ok)
-                dlg.Btn_OKClick();
-            else
-                dlg.AbbrechenClick();
+            ok ? dlg.Btn_OKClick() : dlg.AbbrechenClick();
             return dlg.result();
         });
         haupt->Spieleinstellungen();
@@ -143,7 +137,8 @@ TEST_F(MainTest, KnopfkuerzelVorMenuekuerzeln) {
     p.Bilder.AlleFreigeben();
     u.Gezeigt.clear();
     Druecke(ziel, Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(u.Meldungen.Letzter(), kBilderFehlen);
+    EXPECT_EQ(u.Meldungen.Letzter(),
+              "Fehler beim Öffnen der Bilder. Spiel kann leider nicht gestartet werden.");
     EXPECT_TRUE(u.Gezeigt.empty());
     haupt->hide();
 }
@@ -229,8 +224,7 @@ TEST_F(MainTest, TonUndLautstaerkeBleibenFuerDenNaechstenStart) {
     p.Klaenge = &klang;
     TonWahlSpeichern({});
     haupt->A_Ton->trigger();  // off
-    EXPECT_EQ(klang.Stand, (std::pair{false, 80}));
-    EXPECT_FALSE(TonWahlLesen().An);
+    EXPECT_TRUE(!TonWahlLesen().An && klang.Stand == std::pair(false, 80));
     // The volume dialog: cancelled it changes nothing, with OK the slider's value holds.
     for (const bool ok : {false, true}) {
         u.Antworten.push_back([ok](QDialog& d) {
@@ -239,18 +233,16 @@ TEST_F(MainTest, TonUndLautstaerkeBleibenFuerDenNaechstenStart) {
             return int(ok ? QDialog::Accepted : QDialog::Rejected);
         });
         haupt->A_Lautstaerke->trigger();
-        EXPECT_EQ(TonWahlLesen().Lautstaerke, ok ? 30 : 80);
-        EXPECT_EQ(klang.Stand, (std::pair{false, ok ? 30 : 80}));
+        EXPECT_TRUE(TonWahlLesen().Lautstaerke == (ok ? 30 : 80) &&
+                    klang.Stand == std::pair(false, ok ? 30 : 80));
     }
     haupt->A_Ton->trigger();  // on again
-    EXPECT_EQ(TonWahlLesen().An, true);
-    EXPECT_EQ(klang.Stand, (std::pair{true, 30}));
+    EXPECT_TRUE(TonWahlLesen().An && klang.Stand == std::pair(true, 30));
     // Another program reads the choice when its menu first opens.
     TonWahlSpeichern({false, 55});
     TUiUmgebung andere;
     TProgramm neu(*andere.Daten);
     QAction* ton = neu.Fenster.Main->A_Ton;
     emit qobject_cast<QMenu*>(ton->parent())->aboutToShow();
-    EXPECT_FALSE(ton->isChecked());
-    EXPECT_EQ(andere.Daten->Ton().Lautstaerke, 55);
+    EXPECT_TRUE(!ton->isChecked() && andere.Daten->Ton().Lautstaerke == 55);
 }

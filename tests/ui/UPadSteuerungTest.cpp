@@ -57,8 +57,7 @@ TEST_F(PadTest, ZweiPadsSpielenEineRundeUndKommenUndGehen) {
     pads.Geraete().VirtuellStick(pad2, -32000, 0);
     WarteBis([] { return false; }, 800);
     pads.Geraete().VirtuellStick(pad2, 0, 0);
-    EXPECT_EQ(Spieler(1), start1 + 11);
-    EXPECT_EQ(Spieler(2), start2 - 2);
+    EXPECT_EQ(std::pair(Spieler(1), Spieler(2)), std::pair(start1 + 11, start2 - 2));
     // Pad 1 removed: its player gets nothing until it is back.
     pads.Geraete().VirtuellTrennen(pad1);
     WarteBis([] { return false; }, 30);
@@ -78,8 +77,7 @@ TEST_F(PadTest, SteuerungBindetUndZeigtPadEingaben) {
     TFenster fenster;
     TFrm_Taste taste;
     TFrm_Steuerung st{p, fenster};
-    fenster.Taste = &taste;
-    fenster.Steuerung = &st;
+    fenster.Taste = &taste, fenster.Steuerung = &st;
     pads.Anmelden();  // the defaults as a connected pad gives them
     pads.Abmelden();
     st.Einrichten(Standardtasten(1), Standardtasten(2));

@@ -32,10 +32,7 @@ TGesehen Mit(const QString& knopf, F aufruf) {
         }
         // Without the button (English texts, say) the box is closed all the same: a failure,
         // not a test that waits for ever.
-        if (gesucht)
-            gesucht->click();
-        else
-            box->done(-1);
+        gesucht ? gesucht->click() : box->done(-1);
     });
     aufruf();
     return *gesehen;
@@ -65,6 +62,5 @@ TEST(UQtMeldungen, BoxtypenKnoepfeUndDeutscheTexte) {
 
     TAntwort a = TAntwort::Ja;
     g = Mit("Nein", [&] { a = m.FrageJaNeinAbbrechen(TBoxTyp::Bestaetigung, "?"); });
-    EXPECT_TRUE(a == TAntwort::Nein && g.Knoepfe.size() == 3);
-    EXPECT_TRUE(UebersetzungGelesen());
+    EXPECT_TRUE(a == TAntwort::Nein && g.Knoepfe.size() == 3 && UebersetzungGelesen());
 }

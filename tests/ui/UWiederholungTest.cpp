@@ -31,11 +31,6 @@ struct WiederholungTest : ::testing::Test {
         QKeyEvent k(QEvent::KeyPress, qtTaste, Qt::NoModifier);
         QApplication::sendEvent(f.SG_Feld, &k);
     }
-    void Um(std::uint64_t t, const std::function<void()>& eingabe) {
-        f.Uhr().LaufeBis(f.Lauf().Basis() + t);
-        eingabe();
-        bretter.emplace_back(t, p.Feld.Zellen());
-    }
 
     // Two rounds on "Arena", each lost by the player who stays on the bomb they laid; played
     // through the window's keys and buttons, on the window's clock driven by the test.
@@ -46,18 +41,19 @@ struct WiederholungTest : ::testing::Test {
         // The match draws from the seed it records (its first draw: the disease's interval).
         TZufall z(f.Aufnahme().Saat);
         EXPECT_EQ(f.Spiel().Timer_Krank(1).Intervall(), z.Zufall(5000));
-        Um(200, [&] { Taste(Qt::Key_D); });
-        Um(300, [&] { Taste(Qt::Key_D); });  // between two blocks: their extras are drawn
-        Um(400, [&] { Taste(Qt::Key_E); });
-        Um(500, [&] { Taste(Qt::Key_Left); });
-        Um(900, [&] { Taste(Qt::Key_Up); });
-        Um(3000, [&] { Taste(Qt::Key_S); });  // after the blast, before the next round
-        Um(5000, [&] { f.Btn_Next->click(); });
-        Um(5200, [&] { Taste(Qt::Key_Up); });
-        Um(5250, [&] { Taste(Qt::Key_Up); });
-        Um(5300, [&] { Taste(Qt::Key_Space); });
-        Um(5350, [&] { Taste(Qt::Key_Right); });  // the edge of the board
-        Um(9000, [&] { Taste(Qt::Key_W); });      // the match is over: changes nothing
+        // Each input at its time, 0 for "Nächste Runde". D at 300 ends between two blocks, whose
+        // extras are drawn; S at 3000 comes after the blast, before the next round; Right at 5350
+        // meets the edge of the board; W at 9000 comes after the match and changes nothing.
+        // clang-format off
+        for (auto [t, k] : {std::pair{200, Qt::Key_D}, {300, Qt::Key_D}, {400, Qt::Key_E},
+                            {500, Qt::Key_Left}, {900, Qt::Key_Up}, {3000, Qt::Key_S},
+                            {5000, Qt::Key(0)}, {5200, Qt::Key_Up}, {5250, Qt::Key_Up},
+                            {5300, Qt::Key_Space}, {5350, Qt::Key_Right}, {9000, Qt::Key_W}}) {
+            // clang-format on
+            f.Uhr().LaufeBis(f.Lauf().Basis() + std::uint64_t(t));
+            k ? Taste(k) : f.Btn_Next->click();
+            bretter.emplace_back(t, p.Feld.Zellen());
+        }
         f.close();
     }
 
@@ -112,33 +108,30 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     ASSERT_TRUE(f.WiederholungStarten(a));
     f.Takt().Stoppen();
     EXPECT_EQ(f.windowTitle(), "Knallfeld - Wiederholung");
-    EXPECT_TRUE(f.Btn_Neustart->isHidden());
-    EXPECT_FALSE(f.Btn_Pause->isHidden());
+    EXPECT_TRUE(f.Btn_Neustart->isHidden() && !f.Btn_Pause->isHidden());
     // No key reaches the players.
     const auto vorher = p.Feld.Zellen();
     Taste(Qt::Key_S);
     Taste(Qt::Key_E);
     EXPECT_EQ(p.Feld.Zellen(), vorher);
 
-    f.PauseUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 0);
-    EXPECT_EQ(f.Btn_Pause->text(), "Weiter");
-    f.TempoUmschalten();
-    EXPECT_EQ(f.Btn_Tempo->text(), "Tempo 2×");
-    EXPECT_EQ(f.Takt().Faktor(), 0);  // still paused
-    f.PauseUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 2);
-    f.TempoUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 4);
-    f.TempoUmschalten();
-    EXPECT_EQ(f.Takt().Faktor(), 1);
+    // Pause and tempo, each press with the clock's factor and the buttons after it: a tempo
+    // chosen while paused waits for the pause to end.
+    // clang-format off
+    for (const auto& [tempo, faktor, knoepfe] :
+         {std::tuple{false, 0, "Weiter Tempo 1×"}, {true, 0, "Weiter Tempo 2×"},
+          {false, 2, "Pause Tempo 2×"}, {true, 4, "Pause Tempo 4×"}, {true, 1, "Pause Tempo 1×"}}) {
+        // clang-format on
+        tempo ? f.TempoUmschalten() : f.PauseUmschalten();
+        EXPECT_EQ(f.Takt().Faktor(), faktor) << knoepfe;
+        EXPECT_EQ(f.Btn_Pause->text() + " " + f.Btn_Tempo->text(), QString(knoepfe));
+    }
     f.Takt().Stoppen();
 
     // "Nächste Runde" jumps to the next round, through the round's message.
     ASSERT_TRUE(f.Btn_Next->isEnabled());
     f.Btn_Next->click();
-    EXPECT_EQ(f.Spiel().Runde(), 2);
-    EXPECT_TRUE(f.Spiel().FeldAktiv());
+    EXPECT_TRUE(f.Spiel().Runde() == 2 && f.Spiel().FeldAktiv());
     EXPECT_EQ(Meldungen(), std::vector<std::string>{"Spieler 2 hat die letzte Runde gewonnen!"});
     f.Btn_Next->click();
     EXPECT_EQ(Meldungen(), (std::vector<std::string>{"Spieler 2 hat die letzte Runde gewonnen!",
@@ -148,9 +141,8 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     const auto eintraege = p.Highscore.Liste().size();
     const auto aufnahmen = AbgelegteAufnahmen(WiederholungenOrdner());
     f.close();
-    EXPECT_EQ(p.Highscore.Liste().size(), eintraege);
+    EXPECT_TRUE(p.Highscore.Liste().size() == eintraege && !f.Btn_Pause->isVisible());
     EXPECT_EQ(AbgelegteAufnahmen(WiederholungenOrdner()), aufnahmen);
-    EXPECT_FALSE(f.Btn_Pause->isVisible());
 }
 
 TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
@@ -178,15 +170,13 @@ TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
     ASSERT_EQ(AufnahmeSchreiben(anders, a), "");
     u.Gezeigt.clear();
     programm->Fenster.Main->WiederholungAnsehen(anders);
-    EXPECT_EQ(u.Meldungen.Eintraege.back().Typ, TBoxTyp::Warnung);
+    EXPECT_TRUE(u.Meldungen.Eintraege.back().Typ == TBoxTyp::Warnung && u.Gezeigt.empty());
     EXPECT_NE(u.Meldungen.Letzter().find("endet anders als aufgenommen"), std::string::npos);
-    EXPECT_TRUE(u.Gezeigt.empty());
     // "Programm → Wiederholung öffnen..." opens any recording in the window.
     u.Dialoge.Dateien.push_back(datei);
     programm->Fenster.Main->A_Wiederholung->trigger();
     EXPECT_EQ(u.Dialoge.Gefragt.back().Filter, "Wiederholungen (*.kfw)");
-    EXPECT_EQ(u.Gezeigt, std::vector<QString>{"TFrm_Spiel"});
-    EXPECT_TRUE(f.ImAbspielen());
+    EXPECT_TRUE(u.Gezeigt == std::vector<QString>{"TFrm_Spiel"} && f.ImAbspielen());
 }
 
 // A box that stays open a while, running the event loop as a real one does.

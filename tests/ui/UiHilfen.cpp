@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QThread>
 #include <filesystem>
 
@@ -36,20 +35,9 @@ std::string TDialogSkript::Oeffnen(QWidget*, const TDateiWahl& w) {
     return Naechste(Dateien);
 }
 
-std::string TDialogSkript::Speichern(QWidget* eltern, const TDateiWahl& w) {
-    return Oeffnen(eltern, w);
-}
-
 std::string TDialogSkript::Ordner(QWidget*, const QString&, const QString& start) {
     OrdnerStart.push_back(start);
     return Naechste(Ordnerwahl);
-}
-
-void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse) {
-    QDir().mkpath(QFileInfo(QString::fromStdString(pfad)).absolutePath());
-    QImage bild(groesse, groesse, QImage::Format_RGB32);
-    bild.fill(farbe);
-    bild.save(QString::fromStdString(pfad), "BMP");
 }
 
 TUiUmgebung::TUiUmgebung() {
@@ -68,10 +56,6 @@ TUiUmgebung::TUiUmgebung() {
         return antwort(d);
     };
     Daten->WebseiteOeffnen = [](const QUrl&) {};
-}
-
-std::string TUiUmgebung::Level(const std::string& datei) const {
-    return Ordner.Pfad("Spielfelder/" + datei);
 }
 
 void TUiUmgebung::EinLevel(const std::string& datei,

@@ -15,7 +15,7 @@
 class TDialogSkript : public IDateiDialoge {
   public:
     std::string Oeffnen(QWidget*, const TDateiWahl& w) override;
-    std::string Speichern(QWidget*, const TDateiWahl& w) override;
+    std::string Speichern(QWidget* e, const TDateiWahl& w) override { return Oeffnen(e, w); }
     std::string Ordner(QWidget*, const QString&, const QString& start) override;
 
     // Answers in order; an empty queue cancels.
@@ -24,9 +24,6 @@ class TDialogSkript : public IDateiDialoge {
     std::vector<TDateiWahl> Gefragt;
     std::vector<QString> OrdnerStart;
 };
-
-// A small bitmap of one colour.
-void BitmapAnlegen(const std::string& pfad, QRgb farbe, int groesse = 8);
 
 // A program folder in a temporary folder, with the shipped image folders, sample levels and
 // empty highscore file, and the program state over it.
@@ -37,7 +34,9 @@ struct TUiUmgebung {
     TDialogSkript Dialoge;
     std::unique_ptr<TProgrammDaten> Daten;
 
-    std::string Level(const std::string& datei) const;
+    std::string Level(const std::string& datei) const {
+        return Ordner.Pfad("Spielfelder/" + datei);
+    }
     // Settings for a match on one sample level: the record as changed, kept as the working copy.
     void EinLevel(const std::string& datei,
                   const std::function<void(TSpielRecEinstellungen&)>& aendern);
