@@ -238,7 +238,7 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     EXPECT_TRUE(h.Name == "Anna" && h.Computer);
     for (std::size_t n = 0; n < hallo.size(); ++n) EXPECT_FALSE(Dekodieren(hallo.substr(0, n), h));
     EXPECT_FALSE(Dekodieren(hallo + "x", h));
-    EXPECT_FALSE(Dekodieren(hallo.substr(0, hallo.size() - 1) + '\2', h));  // the flag: 0 or 1
+    EXPECT_FALSE(Dekodieren(hallo.substr(0, hallo.size() - 1) + '\2', h));    // the flag: 0 or 1
     EXPECT_TRUE(Dekodieren(Kodieren(THallo{1, 1, "Anna Maria", false}), h));  // spaces are fine
     EXPECT_FALSE(Dekodieren(Kodieren(THallo{1, 1, "Name\nmit Zeile", false}), h));
     EXPECT_FALSE(Dekodieren(Kodieren(THallo{1, 1, std::string(21, 'x'), false}), h));
