@@ -245,6 +245,10 @@ TEST(Spiel, UnverwundbarkeitZaehltSekundenUndAddiert) {
     t.Bis(61000);
     EXPECT_FALSE(t.z.E().Spieler1.Unverwundbar || t.ansicht.Extras[0][2] ||
                  t.ansicht.Sekunden[0] != 0 || t.spiel.Timer_Unverwund(1).Eingeschaltet());
+    // A new round shows no protection left, whatever the panel showed before.
+    t.ansicht.Sekunden[0] = 7;
+    t.spiel.RundenZustandSetzen();
+    EXPECT_EQ(t.ansicht.Sekunden[0], 0);
     // Heard: each pickup, and a warning in each of the last three seconds.
     EXPECT_EQ(t.ansicht.Gehoert({TKlang::ExtraUnverwundbar, TKlang::UnverwundbarEndet}),
               "0 Extra Unverwundbar, 20000 Extra Unverwundbar, 57000 Unverwundbarkeit endet, "
