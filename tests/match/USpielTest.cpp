@@ -297,6 +297,14 @@ TEST(Spiel, KlaengeVonBombenBloeckenUndExtras) {
               "zerstört, 4000 Extra freigelegt, 4020 " +
                   KlangName(aufgesammelt[extra]));
 
+    // Each extra lights its own place in the panel.
+    TSpielTest x;
+    ASSERT_TRUE(x.Starten("1wmuk|.....|....2"));
+    for (int i = 0; i < 4; ++i) {
+        x.Tasten({{std::uint64_t(10 + 10 * i), D}});
+        EXPECT_TRUE(x.ansicht.Extras[0][i] && (i == 3 || !x.ansicht.Extras[0][i + 1])) << i;
+    }
+
     // A throw is heard twice at once (the landing sound starts late by itself); a bomb that
     // cannot be laid or thrown is silent.
     TSpielTest u;
