@@ -38,8 +38,12 @@ done < <(git ls-files -z --cached --others --exclude-standard)
 # Each fault relinks the programs and the suites: lld does that in a fraction of the time.
 linker=()
 command -v ld.lld >/dev/null && linker=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
-if [[ ! -f $bau/build.ninja ]]; then
-    cmake -S "$quelle" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${linker[@]}" >/dev/null || exit 1
+# libstdc++'s own checks: a fault that reads one element past a vector's or a string's end fails
+# instead of reading the terminating NUL or a freed slot unnoticed (as the sanitizer suite would).
+pruefen=-D_GLIBCXX_ASSERTIONS
+if [[ ! -f $bau/build.ninja ]] || ! grep -q -- "$pruefen" "$bau/CMakeCache.txt"; then
+    cmake -S "$quelle" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$pruefen" \
+        "${linker[@]}" >/dev/null || exit 1
 fi
 echo "building the unchanged copy once..." >&2
 cmake --build "$bau" -j"$(nproc)" >/dev/null 2>&1 || { echo "the unchanged tree does not build" >&2; exit 1; }
