@@ -398,6 +398,15 @@ TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {
         EXPECT_EQ(t.Brett(), Z(brett)) << bis;
     }
     EXPECT_EQ(t.z.E().SpielerVerzoegerung, 0) << "the record itself is left as it was";
+    // And the largest values at their ends.
+    TSpielTest g;
+    ASSERT_TRUE(g.Starten("1.......|.......2", [](auto& e) {
+        e.SpielerVerzoegerung = e.PlatzExplo = e.ExploDauer = e.WasserGeschwindigkeit = 65535;
+    }));
+    EXPECT_EQ(
+        (std::array{g.spiel.Timer_Bombe().Intervall(), g.spiel.Timer_Explo().Intervall(),
+                    g.spiel.Timer_Wasser().Intervall(), g.spiel.Timer_Spieler(1).Intervall()}),
+        (std::array{12000u, 12000u, 60000u, 1000u}));
 
     // Fuse and blast each follow their own field; the blast's beat stops with its list.
     TSpielTest u;
