@@ -153,9 +153,10 @@ TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
     // Board, bomb beats ticked, its step, water's next beat; the keys it then presses.
     const std::tuple<std::string, int, std::uint32_t, std::uint32_t, std::set<int>> faelle[] = {
         // Beside the opponent on a tiny board a bomb would leave no way out that the opponent's
-        // bomb could not close: it waits, wherever the opponent stands, also in the first cell.
+        // bomb could not close: no bomb, wherever the two stand, also in the first cell.
         {".12|...", 3, 150, 100, {0}},
         {"21.|...", 3, 150, 100, {0}},
+        {"1.+|.2.", 0, 450, 0, {0, kUnten, kRechts}},
         // Water near and no way on: away to where it comes later, never to a cell that floods
         // when its own does (then it waits).
         {".....~|o..21~", 3, 450, 4100, {0}},
