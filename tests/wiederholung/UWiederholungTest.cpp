@@ -176,6 +176,18 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     EXPECT_EQ(fehler, "Die Datei ist keine Knallfeld-Wiederholung.\n");
 }
 
+TEST(Abspielen, AufnahmenDerQuelleSpielenGenauSo) {
+    // Recorded matches of both computers (the strong one too) play move for move as they did
+    // when recorded: any change of play shows here, and with it the need for a new rules version.
+    for (const char* name : {"stark.kfw", "zwei-runden.kfw"}) {
+        TAufnahme a;
+        const std::string pfad = std::string(KNALLFELD_SPIELFELDER) + "../fuzz/saat/wiederholung/";
+        ASSERT_EQ(AufnahmeLesen(pfad + name, a), "");
+        std::vector<std::string> zeilen;
+        EXPECT_EQ(AufnahmePruefen(a, "", zeilen), "") << name;
+    }
+}
+
 TEST(Abspielen, EndloseWiederholungUndGrosseLeveldateien) {
     TTestOrdner o;
     const std::string pfad = o.Pfad("m.kfw");
