@@ -166,6 +166,12 @@ TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
         {"..1|uQ.", 0, 450, 0, {kLinks}},
         // A block out of reach from where it stands: it walks to a cell to bomb it from.
         {"1...+...2|.########", 0, 450, 0, {kRechts}},
+        // ... but looks no farther than six steps for it: the safe spot beside the block is
+        // seven away, so it wanders.
+        {"######..##|.1.....+2#|#####++###|#####~~###", 0, 450, 0, {kLinks, kRechts}},
+        // Five steps from the opponent a bomb needs two quiet cells to flee to; with the water
+        // leaving one it walks on.
+        {"~.#~#..~~|#......~#|#1.+.+2##", 0, 150, 1600, {kOben}},
         // Caught with no way at all: every key is as good as another.
         {"#PQ", 4, 450, 2000, {0, kOben, kUnten, kLinks, kRechts}},
     };

@@ -213,4 +213,12 @@ TEST(Abspielen, EndloseWiederholungUndGrosseLeveldateien) {
     ASSERT_EQ(AufnahmePruefen(a, "", protokoll, 100000), "");
     EXPECT_EQ(AufnahmePruefen(a, "", protokoll, 5),
               "Die Wiederholung läuft länger, als ein Match dauern kann; sie ist wohl beschädigt.");
+    // A long match, twenty rounds of ten minutes, is well inside the budget.
+    int status = 0;
+    Lauf({"simulieren", "--seed", "5", "--runden", "20", "--aufnahme", pfad,
+          std::string(KNALLFELD_SPIELFELDER) + "Labyrinth.dat"},
+         status);
+    ASSERT_EQ(AufnahmeLesen(pfad, a), "");
+    EXPECT_EQ(AufnahmePruefen(a, "", protokoll), "");
+    EXPECT_NE(AufnahmePruefen(a, "", protokoll, 50001), "") << "it needs more ticks than that";
 }
