@@ -135,6 +135,9 @@ TEST(StarkerComputer, NutztEinenEinzigenAuswegDenDerGegnerNichtErreicht) {
     EXPECT_EQ(Tasten("########|#.####.#|#...12.#|########"), (std::set<int>{kBombe}));
     // Fleeing its bomb it keeps off the corner the opponent, fleeing its own, gets to first.
     EXPECT_EQ(Tasten("########|#..P..##|#.###.##|#.###.Q#|########"), (std::set<int>{kLinks}));
+    // Close to the opponent, cells to flee to behind a way it gets into first are none: no bomb,
+    // though it would reach the opponent.
+    EXPECT_FALSE(Tasten("2#..|...#|1..#").count(kBombe));
 }
 
 TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
