@@ -159,14 +159,17 @@ void TGefahrenKarte::Fluten() {
     }
 }
 
-std::int64_t TGefahrenKarte::NeueBombeZeit() const {
-    return NaechsterTick(takte_.BisBombe, takte_.Bombe) +
-           4 * std::int64_t(std::max<std::uint32_t>(takte_.Bombe, 1));
+std::int64_t TGefahrenKarte::NeueBombeZeit(std::int64_t gelegt) const {
+    // The fifth tick after laying; a bomb laid now keeps the timer's rhythm, or starts it.
+    const std::int64_t b = std::max<std::uint32_t>(takte_.Bombe, 1);
+    const std::int64_t erster = NaechsterTick(takte_.BisBombe, takte_.Bombe);
+    const std::int64_t danach = gelegt < erster ? 0 : (gelegt - erster) / b + 1;
+    return erster + (danach + 4) * b;
 }
 
-std::int64_t TGefahrenKarte::BombeDazu(int k) {
+std::int64_t TGefahrenKarte::BombeDazu(int k, std::int64_t gelegt) {
     marken_.push_back({undo_.size(), ende_, false});
-    const std::int64_t td = NeueBombeZeit();
+    const std::int64_t td = NeueBombeZeit(gelegt);
     Sprengen(k, td);
     // The bomb's own cell cannot be entered again while it lies there.
     begehbar_[std::size_t(k)] = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));

@@ -24,10 +24,10 @@ class TGefahrenKarte {
   public:
     void Berechnen(TSpielfeld& feld, const TBombenListen& bomben, const TTakte& takte);
 
-    // A bomb laid at cell k now (it goes off after every bomb already ticking); its
+    // A bomb laid at cell k at time 'gelegt' (it goes off after every bomb already ticking); its
     // detonation time. BombeWeg takes the last one back; they nest.
-    std::int64_t BombeDazu(int k);
-    std::int64_t NeueBombeZeit() const;
+    std::int64_t BombeDazu(int k, std::int64_t gelegt = 0);
+    std::int64_t NeueBombeZeit(std::int64_t gelegt = 0) const;
     void BombeWeg();
 
     int Zellen() const { return breite_ * hoehe_; }

@@ -19,8 +19,8 @@ constexpr int kFlutReserve = 2;
 constexpr int kNaheSchritte = 8;
 // A search stops once it knows this many quiet cells (and one for each first action).
 constexpr int kGenugRuhige = 5;
-// Within this many steps of the opponent a bomb needs two quiet cells to flee to.
-constexpr int kZweiWegeNah = 5;
+// Within this many steps of the opponent a bomb needs a way out it cannot get into first.
+constexpr int kFreiNah = 5;
 // Where to bomb a block from: spots this many steps away at most, this many tried.
 constexpr int kSprengWeg = 6, kSprengVersuche = 6;
 // One in this many beats it takes a step toward the opponent that a bomb could cut off.
@@ -35,6 +35,10 @@ static_assert(1 + kBlockKosten + kFlutUmweg < 16, "Entfernungen's buckets");
 constexpr std::int64_t kWasserSicht = 2;
 // Blocks it may find closed before it takes the way round them.
 constexpr int kUmwege = 3;
+// Holding "Mehr Bomben" against an opponent without, it narrows the opponent's ground with a
+// bomb within this many steps of it, unless the opponent can walk this many steps on and lay a
+// bomb that cuts its way out.
+constexpr int kEngeNah = 6, kSperrWeg = 3;
 
 int Kosten(TZellenArt a) {
     switch (a) {
@@ -190,6 +194,33 @@ TAuswege TStarkerComputer::VorDemGegner(int start, std::int64_t schritt, std::in
     return a;
 }
 
+bool TStarkerComputer::GegnerSperrt(int start, std::int64_t schritt, std::int64_t schutzBis,
+                                    int gegner, std::int64_t gegnerSchritt, int tiefe) {
+    // The cells it reaches within 'tiefe' steps (not through the start), each with its steps.
+    auto& weg = gegnerWeg_;
+    weg.assign(1, {gegner, 0});
+    erster_.assign(std::size_t(karte_.Zellen()), -1);
+    erster_[std::size_t(gegner)] = 0;
+    for (std::size_t i = 0; i < weg.size(); ++i) {
+        const auto [z, schritte] = weg[i];
+        if (schritte >= tiefe) continue;
+        for (TRichtung r = riOben; r <= riUnten; ++r) {
+            const int m = karte_.Nachbar(z, r);
+            if (m < 0 || m == start || erster_[std::size_t(m)] >= 0 || karte_.Begehbar(m) > 0)
+                continue;
+            erster_[std::size_t(m)] = 0;
+            weg.push_back({m, schritte + 1});
+        }
+    }
+    for (const auto& [z, schritte] : weg) {
+        karte_.BombeDazu(z, schritte * gegnerSchritt);
+        const bool frei = Suchen(karte_, start, schritt, schutzBis, z).Frueh[0] >= 0;
+        karte_.BombeWeg();
+        if (!frei) return true;
+    }
+    return false;
+}
+
 void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     const int n = karte_.Zellen();
     sperre_.resize(std::size_t(n), 0);
@@ -293,12 +324,12 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         karte_.BombeDazu(z);
         w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * flutSicht_;
         const TAuswege eigene = Suchen(karte_, z, p, schutz, kGeg);
-        // With the opponent close, one way out is one it may stand in.
-        const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kZweiWegeNah;
+        // With the opponent close, any way out may be one it stands in first (two quiet cells
+        // may lie behind one corridor).
+        const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kFreiNah;
         w.Entkommt = trotzGegner(z, eigene).Frueh[0] >= 0;
-        w.Sicher = w.Entkommt && eigene.Ruhige >= (nah ? 2 : 1);
-        // One way out will do when the opponent cannot get into it first.
-        if (w.Entkommt && !w.Sicher && kGeg >= 0)
+        w.Sicher = w.Entkommt;
+        if (w.Sicher && nah)
             w.Sicher = VorDemGegner(z, p, schutz, kGeg, lage.GegnerSchritt).Frueh[0] >= 0;
         if (w.Entkommt && kGeg >= 0) {
             const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
@@ -364,6 +395,16 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     // wait beside each other would never decide a round), even when it lets water out: the
     // water drives both.
     if (hier.Sicher && hier.Trifft) return 5;
+    // More bombs than the opponent: one bomb each never catches a careful player, but every
+    // bomb it gets away from narrows the opponent's ground while the opponent cannot answer in
+    // kind (once it could walk up and cut the way out, it waits).
+    if (hier.Sicher && e.Spieler(spieler).MehrBomben && !e.Spieler(gegnerNr).MehrBomben &&
+        kGeg >= 0 && Schritte(kIch, kGeg) <= kEngeNah) {
+        karte_.BombeDazu(kIch);
+        const bool gesperrt = GegnerSperrt(kIch, p, schutz, kGeg, lage.GegnerSchritt, kSperrWeg);
+        karte_.BombeWeg();
+        if (!gesperrt) return 5;
+    }
 
     // Extras close by, else the opponent.
     std::vector<int> ziele;

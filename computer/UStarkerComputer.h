@@ -1,7 +1,8 @@
 // The strong computer: it plans with the times at which every cell will burn or flood. It never
 // takes a step or lays a bomb after which it could not reach a cell that stays quiet, hunts the
 // opponent over the whole board (bombing through blocks), picks up extras on the way, lays the
-// bomb that leaves the opponent no way out, and throws a bomb away when nothing else saves it.
+// bomb that leaves the opponent no way out, narrows the opponent's ground while it holds more
+// bombs, and throws a bomb away when nothing else saves it.
 // Ties fall by the match's random source; besides its buffers it keeps between beats only the
 // blocks it found it cannot open safely.
 #pragma once
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "computer/UGefahrenKarte.h"
@@ -60,7 +62,13 @@ class TStarkerComputer {
     TAuswege VorDemGegner(int start, std::int64_t schritt, std::int64_t schutzBis, int gegner,
                           std::int64_t gegnerSchritt);
 
+    // Whether the opponent at 'gegner' can walk up to 'tiefe' steps and lay a bomb there that
+    // leaves no way out of 'start'.
+    bool GegnerSperrt(int start, std::int64_t schritt, std::int64_t schutzBis, int gegner,
+                      std::int64_t gegnerSchritt, int tiefe);
+
     TGefahrenKarte karte_;
+    std::vector<std::pair<int, int>> gegnerWeg_;
     std::vector<std::uint8_t> maske_[2];
     std::vector<int> liste_[2];
     std::vector<std::uint32_t> ruhigMarke_;

@@ -135,6 +135,22 @@ TEST(StarkerComputer, NutztEinenEinzigenAuswegDenDerGegnerNichtErreicht) {
     EXPECT_EQ(Tasten("########|#.####.#|#...12.#|########"), (std::set<int>{kBombe}));
     // Fleeing its bomb it keeps off the corner the opponent, fleeing its own, gets to first.
     EXPECT_EQ(Tasten("########|#..P..##|#.###.##|#.###.Q#|########"), (std::set<int>{kLinks}));
+    // Close to the opponent, cells to flee to behind a way it gets into first are none: no bomb,
+    // though it would reach the opponent.
+    EXPECT_FALSE(Tasten("2#..|...#|1..#").count(kBombe));
+}
+
+TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
+    // Out of the bomb's reach, with "Mehr Bomben" against an opponent without, it lays one all
+    // the same; not against an opponent that may answer in kind.
+    auto mehr = [](bool beide) {
+        return [beide](auto& e) { e.Spieler1.MehrBomben = true, e.Spieler2.MehrBomben = beide; };
+    };
+    const std::string offen = ".......|.......|.1...2.|.......|.......";
+    EXPECT_EQ(Tasten(offen, 0, 450, mehr(false)), (std::set<int>{kBombe}));
+    EXPECT_EQ(Tasten(offen, 0, 450, mehr(true)), (std::set<int>{kRechts}));
+    // Nor when the opponent, two steps on, could lay a bomb behind the cell it flees to.
+    EXPECT_FALSE(Tasten("1....#|####.#|####2#", 0, 450, mehr(false)).count(kBombe));
 }
 
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
@@ -226,7 +242,10 @@ TEST(StarkerComputer, KarteWasserDurchEinenGesprengtenBlockUndExplosionInDerEcke
     k.Berechnen(z.feld, z.bomben, takte);
     EXPECT_EQ(k.Flut(2), kNie);
     // The same bomb only planned: the water in the first cell would come through too.
-    k.BombeDazu(6);
+    // Laid later, at 450 ms: the fifth beat after that, on the timer's rhythm.
+    EXPECT_EQ(k.BombeDazu(6, 450), 2400);
+    k.BombeWeg();
+    EXPECT_EQ(k.BombeDazu(6), 2000);
     EXPECT_LT(k.Flut(1), kNie);
     k.BombeWeg();
     EXPECT_EQ(k.Flut(1), kNie);
