@@ -185,8 +185,8 @@ TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
         // ... but looks no farther than six steps for it: the safe spot beside the block is
         // seven away, so it wanders.
         {"######..##|.1.....+2#|#####++###|#####~~###", 0, 450, 0, {kLinks, kRechts}},
-        // Five steps from the opponent a bomb needs two quiet cells to flee to; with the water
-        // leaving one it walks on.
+        // Five steps from the opponent a bomb needs a way out the opponent cannot get into
+        // first; the water leaves one it can, so it walks on.
         {"~.#~#..~~|#......~#|#1.+.+2##", 0, 150, 1600, {kOben}},
         // Caught with no way at all: every key is as good as another.
         {"#PQ", 4, 450, 2000, {0, kOben, kUnten, kLinks, kRechts}},
