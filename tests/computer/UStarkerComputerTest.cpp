@@ -143,14 +143,28 @@ TEST(StarkerComputer, NutztEinenEinzigenAuswegDenDerGegnerNichtErreicht) {
 TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
     // Out of the bomb's reach, with "Mehr Bomben" against an opponent without, it lays one all
     // the same; not against an opponent that may answer in kind.
-    auto mehr = [](bool beide) {
-        return [beide](auto& e) { e.Spieler1.MehrBomben = true, e.Spieler2.MehrBomben = beide; };
+    const TEinstellen allein = [](auto& e) { e.Spieler1.MehrBomben = true; };
+    const TEinstellen beide = [](auto& e) { e.Spieler1.MehrBomben = e.Spieler2.MehrBomben = true; };
+    // Board, who holds it, its step, the water's next beat; the keys it presses.
+    const std::tuple<std::string, TEinstellen, int, int, std::set<int>> faelle[] = {
+        {".......|.......|.1...2.|.......|.......", allein, 450, 0, {kBombe}},
+        {".......|.......|.1...2.|.......|.......", beide, 450, 0, {kRechts}},
+        // Six steps from the opponent it still bombs, seven it does not.
+        {"....#|...2.|+....|.....|1.+#.", allein, 450, 0, {kBombe}},
+        {"#2.#..|.....+|......|...+.1|.#....", allein, 450, 0, {kOben, kLinks}},
+        // Not when the opponent, walking up to three steps on, could lay a bomb that cuts its
+        // way out (each cell tried at the time it gets there, one at a time) ...
+        {"1....#|####.#|####2#", allein, 450, 0, {kRechts}},
+        {"..#2.|1...+", allein, 450, 0, {kRechts}},
+        {"1..2|..+.", allein, 750, 0, {kRechts}},
+        {"......|.2...1|...+..", allein, 150, 0, {kBombe}},
+        {"#..+...|2..1..+", allein, 450, 2600, {kBombe}},
+        // ... through the first cell too, and wherever the opponent stands.
+        {".2+|.+.|...|..1", allein, 150, 1100, {kOben, kLinks}},
+        {"2..1|.+..|....|+#.#", allein, 150, 0, {kBombe}},
     };
-    const std::string offen = ".......|.......|.1...2.|.......|.......";
-    EXPECT_EQ(Tasten(offen, 0, 450, mehr(false)), (std::set<int>{kBombe}));
-    EXPECT_EQ(Tasten(offen, 0, 450, mehr(true)), (std::set<int>{kRechts}));
-    // Nor when the opponent, two steps on, could lay a bomb behind the cell it flees to.
-    EXPECT_FALSE(Tasten("1....#|####.#|####2#", 0, 450, mehr(false)).count(kBombe));
+    for (const auto& [brett, extras, schritt, wasser, taste] : faelle)
+        EXPECT_EQ(Tasten(brett, 0, schritt, extras, wasser), taste) << brett;
 }
 
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
