@@ -174,7 +174,8 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
 
 TAuswege TStarkerComputer::VorDemGegner(int start, std::int64_t schritt, std::int64_t schutzBis,
                                         int gegner, std::int64_t gegnerSchritt) {
-    // Its first step may come at once; it does not pass a bomb or a block (nor the start).
+    // Its first step may come at once; it passes a bomb or a block (never the start) once its
+    // blast has gone: a corridor a blast still holds may be its way a moment later.
     gegnerDa_.assign(std::size_t(karte_.Zellen()), kNie);
     auto& schlange = liste_[0];
     schlange.assign(1, gegner);
@@ -183,9 +184,11 @@ TAuswege TStarkerComputer::VorDemGegner(int start, std::int64_t schritt, std::in
         const int z = schlange[i];
         for (TRichtung r = riOben; r <= riUnten; ++r) {
             const int m = karte_.Nachbar(z, r);
-            if (m < 0 || m == start || gegnerDa_[std::size_t(m)] < kNie || karte_.Begehbar(m) > 0)
-                continue;
-            gegnerDa_[std::size_t(m)] = gegnerDa_[std::size_t(z)] + gegnerSchritt;
+            if (m < 0 || m == start) continue;
+            const std::int64_t t =
+                std::max(gegnerDa_[std::size_t(z)] + gegnerSchritt, karte_.Begehbar(m));
+            if (t >= gegnerDa_[std::size_t(m)]) continue;
+            gegnerDa_[std::size_t(m)] = t;
             schlange.push_back(m);
         }
     }

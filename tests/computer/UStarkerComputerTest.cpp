@@ -9,9 +9,9 @@ namespace {
 
 constexpr int kOben = 1, kUnten = 2, kLinks = 3, kRechts = 4, kBombe = 5;
 
-// Player 1's keys over many seeds, on a board whose bombs ('o', 'P', 'Q') ticked 'zaehler' beats
-// of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms, invulnerable for
-// 'schutz' ms as the match counts it (whole seconds).
+// Player 1's keys over many seeds, on a board whose bombs ('o', 'P', 'Q') and explosions ('x')
+// ticked 'zaehler' beats of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms,
+// invulnerable for 'schutz' ms as the match counts it (whole seconds).
 std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
                      const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0,
                      std::uint32_t schutz = 0) {
@@ -21,17 +21,15 @@ std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t sc
         z.Brett(Z(brett));
         if (f) z.Aendern(f);
         for (TIndex i = 1; i <= z.feld.AnzahlKnoten(); ++i)
-            if (HatBombe(z.feld.KnotenBei(i)))
-                z.bomben.Anhaengen(
-                    std::uint16_t(zaehler), z.feld.PositionVon(i),
-                    std::uint8_t(z.feld.KnotenBei(i)->Art == zaSpieler2Bombe ? 2 : 1), true);
+            if (const auto* k = z.feld.KnotenBei(i); HatBombe(k) || HatExplosion(k))
+                z.bomben.Anhaengen(std::uint16_t(zaehler), z.feld.PositionVon(i),
+                                   std::uint8_t(k->Art == zaSpieler2Bombe ? 2 : 1), HatBombe(k));
         TStarkLage lage;
         lage.Takte.BisBombe = z.bomben.KeineBomben() ? 0 : 400;
         lage.Takte.BisWasser = bisWasser;
         lage.Schritt = lage.GegnerSchritt = schritt;
         lage.Schutz = schutz;
-        TStarkerComputer c;
-        tasten.insert(c.Entscheide(z.d, 1, lage));
+        tasten.insert(TStarkerComputer().Entscheide(z.d, 1, lage));
     }
     return tasten;
 }
@@ -145,26 +143,29 @@ TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
     // the same; not against an opponent that may answer in kind.
     const TEinstellen allein = [](auto& e) { e.Spieler1.MehrBomben = true; };
     const TEinstellen beide = [](auto& e) { e.Spieler1.MehrBomben = e.Spieler2.MehrBomben = true; };
-    // Board, who holds it, its step, the water's next beat; the keys it presses.
-    const std::tuple<std::string, TEinstellen, int, int, std::set<int>> faelle[] = {
-        {".......|.......|.1...2.|.......|.......", allein, 450, 0, {kBombe}},
-        {".......|.......|.1...2.|.......|.......", beide, 450, 0, {kRechts}},
+    // Board, who holds it, its step, the water's next beat, beats ticked; the keys it presses.
+    const std::tuple<std::string, TEinstellen, int, int, int, std::set<int>> faelle[] = {
+        {".......|.......|.1...2.|.......|.......", allein, 450, 0, 0, {kBombe}},
+        {".......|.......|.1...2.|.......|.......", beide, 450, 0, 0, {kRechts}},
         // Six steps from the opponent it still bombs, seven it does not.
-        {"....#|...2.|+....|.....|1.+#.", allein, 450, 0, {kBombe}},
-        {"#2.#..|.....+|......|...+.1|.#....", allein, 450, 0, {kOben, kLinks}},
+        {"....#|...2.|+....|.....|1.+#.", allein, 450, 0, 0, {kBombe}},
+        {"#2.#..|.....+|......|...+.1|.#....", allein, 450, 0, 0, {kOben, kLinks}},
         // Not when the opponent, walking up to three steps on, could lay a bomb that cuts its
         // way out (each cell tried at the time it gets there, one at a time) ...
-        {"1....#|####.#|####2#", allein, 450, 0, {kRechts}},
-        {"..#2.|1...+", allein, 450, 0, {kRechts}},
-        {"1..2|..+.", allein, 750, 0, {kRechts}},
-        {"......|.2...1|...+..", allein, 150, 0, {kBombe}},
-        {"#..+...|2..1..+", allein, 450, 2600, {kBombe}},
+        {"1....#|####.#|####2#", allein, 450, 0, 0, {kRechts}},
+        {"..#2.|1...+", allein, 450, 0, 0, {kRechts}},
+        {"1..2|..+.", allein, 750, 0, 0, {kRechts}},
+        {"......|.2...1|...+..", allein, 150, 0, 0, {kBombe}},
+        {"#..+...|2..1..+", allein, 450, 2600, 0, {kBombe}},
         // ... through the first cell too, and wherever the opponent stands.
-        {".2+|.+.|...|..1", allein, 150, 1100, {kOben, kLinks}},
-        {"2..1|.+..|....|+#.#", allein, 150, 0, {kBombe}},
+        {".2+|.+.|...|..1", allein, 150, 1100, 0, {kOben, kLinks}},
+        {"2..1|.+..|....|+#.#", allein, 150, 0, 0, {kBombe}},
+        // Its one way out passes where the opponent comes, once the blast between them has
+        // gone (at the next beat): no bomb.
+        {"#######|#1.....|###x###|###2###", allein, 450, 0, 4, {kRechts}},
     };
-    for (const auto& [brett, extras, schritt, wasser, taste] : faelle)
-        EXPECT_EQ(Tasten(brett, 0, schritt, extras, wasser), taste) << brett;
+    for (const auto& [brett, extras, schritt, wasser, zaehler, taste] : faelle)
+        EXPECT_EQ(Tasten(brett, zaehler, schritt, extras, wasser), taste) << brett;
 }
 
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
