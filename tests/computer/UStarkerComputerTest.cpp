@@ -257,7 +257,9 @@ TEST(StarkerComputer, KarteWasserDurchEinenGesprengtenBlockUndExplosionInDerEcke
     k.Berechnen(z.feld, z.bomben, takte);
     EXPECT_EQ(k.Flut(2), kNie);
     // The same bomb only planned: the water in the first cell would come through too.
-    // Laid later, at 450 ms: the fifth beat after that, on the timer's rhythm.
+    // Laid later, at 450 ms: the fifth beat after that, on the timer's rhythm; laid at the very
+    // moment of a beat, that beat is not its first (the bomb timer fires before the computer's).
+    EXPECT_EQ(k.NeueBombeZeit(400), 2400);
     EXPECT_EQ(k.BombeDazu(6, 450), 2400);
     k.BombeWeg();
     EXPECT_EQ(k.BombeDazu(6), 2000);
