@@ -160,6 +160,10 @@ TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
         // ... through the first cell too, and wherever the opponent stands.
         {".2+|.+.|...|..1", allein, 150, 1100, 0, {kOben, kLinks}},
         {"2..1|.+..|....|+#.#", allein, 150, 0, 0, {kBombe}},
+        // Each cell of the opponent's walk is tried once, when it first gets there.
+        {"++...2.|...~##1|#..o+..", allein, 750, 2100, 1, {kBombe}},
+        // Holding back, it walks on without the bomb it only imagined.
+        {"#+1.|~2+.|....", allein, 450, 600, 0, {kRechts}},
         // Its one way out passes where the opponent comes, once the blast between them has
         // gone (at the next beat): no bomb.
         {"#######|#1.....|###x###|###2###", allein, 450, 0, 4, {kRechts}},
@@ -290,16 +294,14 @@ TEST(StarkerComputer, TakteAusDemSpiel) {
     ASSERT_TRUE(t.Starten("1u...|.....|....2", [](auto& e) {
         e.Spieler1.Computer = true, e.SpielerVerzoegerung = 1000;
     }));
-    TStarkLage l = t.spiel.StarkLage(1);
+    const TStarkLage l = t.spiel.StarkLage(1);
     // Its lock ends at 1000 ms, the beats of 450 ms find it free at 1350; a person may press
     // as soon as the lock lets it.
-    EXPECT_EQ(std::pair(l.Schritt, l.GegnerSchritt), std::pair(1350u, 1000u));
-    EXPECT_EQ(l.Takte.BisBombe, 0u);
+    EXPECT_EQ(std::tuple(l.Schritt, l.GegnerSchritt, l.Takte.Bombe, l.Takte.BisBombe),
+              std::tuple(1350u, 1000u, 400u, 0u));
     t.Taste(taste::Leer);
     t.Bis(100);
-    l = t.spiel.StarkLage(1);
-    EXPECT_EQ(l.Takte.Bombe, 400u);
-    EXPECT_EQ(l.Takte.BisBombe, 300u);
+    EXPECT_EQ(t.spiel.StarkLage(1).Takte.BisBombe, 300u);
     // Its protection in ms: the whole seconds the match counts.
     t.Bis(1100);
     t.Taste(taste::D);
