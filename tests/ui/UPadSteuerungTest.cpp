@@ -29,6 +29,8 @@ struct PadTest : ::testing::Test {
         pad2 = pads.Geraete().VirtuellAnschliessen();
         ASSERT_GE(pad2, 0) << pads.Geraete().Fehler;
     }
+    // The bindings are the player's preference: the tests after these start without them.
+    void TearDown() override { PadBelegungSpeichern({}); }
     // Holds a button for `ms`, polling as the timer does, and lets go.
     void Halten(int geraet, int knopf, int ms) {
         pads.Geraete().VirtuellKnopf(geraet, knopf, true);
