@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/UNachErstemBild.h"
+#include "ui/start/UNachErstemBild.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -17,11 +17,11 @@
 
 #include "files/UPfad.h"
 #include "model/UZufall.h"
-#include "ui/UDateiDialoge.h"
-#include "ui/UFensterHilfen.h"
-#include "ui/UProgrammDaten.h"
-#include "ui/USpielFenster.h"
-#include "ui/USpielGitter.h"
+#include "ui/basis/UDateiDialoge.h"
+#include "ui/basis/UFensterHilfen.h"
+#include "ui/programm/UProgrammDaten.h"
+#include "ui/spiel/USpielFenster.h"
+#include "ui/spiel/USpielGitter.h"
 
 namespace {
 

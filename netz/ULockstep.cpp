@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "wiederholung/UBytes.h"
+#include "files/UBytes.h"
 
 namespace {
 

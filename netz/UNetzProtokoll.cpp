@@ -2,9 +2,9 @@
 
 #include <set>
 
+#include "files/UBytes.h"
 #include "files/URecords.h"
 #include "model/UAnsi.h"
-#include "wiederholung/UBytes.h"
 
 namespace {
 

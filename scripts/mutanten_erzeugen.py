@@ -20,8 +20,11 @@ import re
 import sys
 from pathlib import Path
 
-ORDNER = ["model", "files", "match", "computer", "editor", "wiederholung", "klang", "pad", "netz"]
-UI_REGELN = ["ui/UFeldMassstab", "ui/UTaktgeber", "ui/UTaste", "ui/UMitwachsen"]
+# The rule code: every layer the build names (knallfeld_schicht in CMakeLists.txt) below the Qt
+# windows, and of those the few files that hold rules rather than widgets.
+SCHICHT = re.compile(r"^knallfeld_schicht\(\w+ ([\w/]+)", re.M)
+UI_REGELN = ["ui/spiel/UFeldMassstab", "ui/basis/UTaktgeber", "ui/eingabe/UTaste",
+             "ui/basis/UMitwachsen"]
 AEQUIVALENT = "tests/mutanten/aequivalent.txt"
 
 NACHBAR = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "=="}
@@ -34,7 +37,8 @@ TABELLEN_TYP = re.compile(r"std::array<|std::vector<|QList<|QVector<|QStringList
 
 def dateien(wurzel):
     out = []
-    for o in ORDNER:
+    ordner = SCHICHT.findall((wurzel / "CMakeLists.txt").read_text(encoding="utf-8"))
+    for o in [o for o in ordner if not o.startswith("ui/")]:
         out += sorted((wurzel / o).rglob("*.cpp")) + sorted((wurzel / o).rglob("*.h"))
     for u in UI_REGELN:
         out += [p for p in (wurzel / (u + ".cpp"), wurzel / (u + ".h")) if p.exists()]

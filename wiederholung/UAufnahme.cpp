@@ -1,7 +1,7 @@
 #include "wiederholung/UAufnahme.h"
 
+#include "files/UBytes.h"
 #include "files/URecords.h"
-#include "wiederholung/UBytes.h"
 
 namespace {
 

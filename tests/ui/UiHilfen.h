@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "hilfen/TestHilfen.h"
-#include "ui/UDateiDialoge.h"
-#include "ui/UProgrammDaten.h"
+#include "ui/basis/UDateiDialoge.h"
+#include "ui/programm/UProgrammDaten.h"
 
 class TDialogSkript : public IDateiDialoge {
   public:

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "ui/UFensterHilfen.h"
-#include "ui/USpinFeld.h"
-#include "ui/editor/UEditorFarbe.h"
+#include "ui/basis/UFarbe.h"
+#include "ui/basis/UFensterHilfen.h"
+#include "ui/basis/USpinFeld.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TFrm_Editoreinstellungen::TFrm_Editoreinstellungen(QWidget* parent) : QDialog(pa
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     FarbWahl = [this](std::uint32_t alt) -> std::optional<std::uint32_t> {
-        const QColor c = QColorDialog::getColor(QtFarbe(alt), this);
+        const QColor c = QColorDialog::getColor(FarbeVon(alt), this);
         if (!c.isValid()) return std::nullopt;
         return FarbWert(c);
     };
@@ -103,7 +103,7 @@ void TFrm_Editoreinstellungen::Set_Einstellungen(const TFeldDaten& d) {
 void TFrm_Editoreinstellungen::FarbeSetzen(std::uint32_t farbe) {
     farbe_ = farbe;
     QPalette p = farbfeld_->palette();
-    p.setColor(QPalette::Window, QtFarbe(farbe));
+    p.setColor(QPalette::Window, FarbeVon(farbe));
     farbfeld_->setPalette(p);
 }
 

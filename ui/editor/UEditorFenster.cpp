@@ -17,15 +17,15 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "ui/UBildOrdner.h"
-#include "ui/UDateiDialoge.h"
-#include "ui/UFenster.h"
-#include "ui/UFensterHilfen.h"
-#include "ui/UProgrammDaten.h"
+#include "ui/basis/UDateiDialoge.h"
+#include "ui/basis/UFarbe.h"
+#include "ui/basis/UFensterHilfen.h"
+#include "ui/dialoge/UBildOrdner.h"
 #include "ui/editor/UAuswahlGitter.h"
 #include "ui/editor/UEditorEinstellungen.h"
-#include "ui/editor/UEditorFarbe.h"
 #include "ui/editor/UFeldGitter.h"
+#include "ui/programm/UFenster.h"
+#include "ui/programm/UProgrammDaten.h"
 
 namespace {
 
@@ -254,7 +254,7 @@ void TFrm_Editor::SG_AuswahlDrawCell(QPainter& p, const QRect& r, int zeile) {
     else if (art == zaWasser)
         bild = vorschau_.Bild(std::uint16_t(zeile), kWasserbilder, groesse, dpr);
     else
-        p.fillRect(r, QtFarbe(p_.Feld.FeldDaten().Farbe));
+        p.fillRect(r, FarbeVon(p_.Feld.FeldDaten().Farbe));
     // An empty set leaves one empty row.
     if (bild) p.drawPixmap(r.topLeft(), *bild);
 }

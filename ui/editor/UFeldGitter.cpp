@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/editor/UEditorFarbe.h"
+#include "ui/basis/UFarbe.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ namespace {
 constexpr int kRand = 2;
 
 const QColor kLinien(64, 64, 64);
-const QColor kSpieler1 = QtFarbe(0xFF0000);
-const QColor kSpieler2 = QtFarbe(0x0000FF);
+const QColor kSpieler1 = FarbeVon(0xFF0000);
+const QColor kSpieler2 = FarbeVon(0x0000FF);
 
 // A start cell: a one-pixel frame on the cell's edge and a second one 3 px further in.
 void StartRahmen(QPainter& p, const QRect& r, const QColor& farbe) {
@@ -65,7 +65,7 @@ void TFeldGitter::ZelleNeuZeichnen(int spalte, int zeile) {
 void TFeldGitter::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const TFeldDaten& g = feld_.FeldDaten();
-    const QColor farbe = QtFarbe(g.Farbe);
+    const QColor farbe = FarbeVon(g.Farbe);
     p.fillRect(e->rect(), kLinien);
     if (g.SpielBreite == 0 || g.SpielHoehe == 0) return;
 

@@ -10,13 +10,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "../UiHilfen.h"
 #include "editor/UEditorFeldTest.h"
-#include "ui/UFenster.h"
+#include "ui/UiHilfen.h"
 #include "ui/editor/UAuswahlGitter.h"
 #include "ui/editor/UEditorEinstellungen.h"
 #include "ui/editor/UEditorFenster.h"
 #include "ui/editor/UFeldGitter.h"
+#include "ui/programm/UFenster.h"
 
 namespace {
 

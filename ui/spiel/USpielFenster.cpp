@@ -1,0 +1,714 @@
+#include "ui/spiel/USpielFenster.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/basis/UFensterHilfen.h"
+#include "ui/eingabe/UPadSteuerung.h"
+#include "ui/eingabe/UTaste.h"
+#include "ui/programm/UProgrammDaten.h"
+#include "ui/programm/UWiederholungen.h"
+#include "ui/spiel/UFeldMassstab.h"
+#include "ui/spiel/UNetzDienst.h"
+#include "ui/spiel/USpielGitter.h"
+
+namespace {
+
+// Design positions; only the left edge of the status panel follows the board.
+constexpr int kFeldLinks = 10, kFeldOben = 8;
+constexpr int kSpielOben = 8, kSpielHoehe = 81;
+constexpr int kSpielerOben = 97, kSpielerHoehe = 345;
+constexpr int kPanelBreite = 223;
+constexpr int kKnopfOben = 450, kKnopfBreite = 97, kKnopfHoehe = 25;
+constexpr int kTempOben = 480;
+constexpr int kMinBreite = kFeldLinks + 100 + 10 + kPanelBreite + 15;
+
+constexpr std::uint16_t vkEscape = 0x1B, vkF11 = 0x7A;
+
+// The icons from the left: Mehr Bomben, Werfen, Unverwundbar, Krankheit.
+constexpr int kIconPlatz[4] = {1, 0, 2, 3};
+
+QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, int y, int w = 0,
+              bool fett = false) {
+    auto* l = new QLabel(text, eltern);
+    l->setObjectName(name);
+    // Level and player names come from files: shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
+    if (fett) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    l->move(x, y);
+    if (w > 0)
+        l->resize(w, l->height());
+    else
+        l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
+    : p_(p),
+      bilder_(p.Bilder),
+      meldungen_(p.Meldungen, takt_),
+      quelle_(p.Level),
+      aufnehmend_(quelle_) {
+    setObjectName(QStringLiteral("TFrm_Spiel"));
+    setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+
+    Pn_Feld = new QScrollArea(this);
+    Pn_Feld->setObjectName(QStringLiteral("Pn_Feld"));
+    Pn_Feld->setFrameShape(QFrame::NoFrame);
+    Pn_Feld->setFocusPolicy(Qt::NoFocus);
+    Pn_Feld->setWidgetResizable(false);
+    // A scaled board smaller than its area stands in the middle, on the board colour.
+    Pn_Feld->setAlignment(Qt::AlignCenter);
+    Pn_Feld->viewport()->setAutoFillBackground(true);
+    Pn_Feld->move(kFeldLinks, kFeldOben);
+    SG_Feld = new TSpielGitter(p_.Feld, bilder_);
+    Pn_Feld->setWidget(SG_Feld);
+
+    GB_Spiel = new QGroupBox(QStringLiteral("Spiel"), this);
+    GB_Spiel->setObjectName(QStringLiteral("GB_Spiel"));
+    GB_Spiel->resize(kPanelBreite, kSpielHoehe);
+    Label(GB_Spiel, QStringLiteral("Runde:"), QStringLiteral("Lb_Runde"), 12, 24, 0, true);
+    Lb_Runde_Anzeige =
+        Label(GB_Spiel, QStringLiteral("1"), QStringLiteral("Lb_Runde_Anzeige"), 72, 24, 24);
+    Lb_Runde_Anzeige->setAlignment(Qt::AlignRight);
+    Label(GB_Spiel, QStringLiteral("/"), QStringLiteral("Lb_Runden_Anzeige2"), 100, 24);
+    Lb_Runden_Anzeige3 =
+        Label(GB_Spiel, QStringLiteral("0"), QStringLiteral("Lb_Runden_Anzeige3"), 110, 24, 40);
+    Label(GB_Spiel, QStringLiteral("Spielfeld:"), QStringLiteral("Lb_Spielfeld"), 12, 50, 0, true);
+    Lb_SpielName = Label(GB_Spiel, QString(), QStringLiteral("Lb_SpielName"), 80, 50, 135);
+
+    GB_Spieler = new QGroupBox(QStringLiteral("Spieler"), this);
+    GB_Spieler->setObjectName(QStringLiteral("GB_Spieler"));
+    GB_Spieler->resize(kPanelBreite, kSpielerHoehe);
+    SpielerPanel(1)->move(15, 22);
+    SpielerPanel(2)->move(15, 182);
+
+    Btn_Next = new QPushButton(QStringLiteral("Nächste Runde"), this);
+    Btn_Next->setObjectName(QStringLiteral("Btn_Next"));
+    Btn_Next->resize(kKnopfBreite, kKnopfHoehe);
+    Btn_Next->setEnabled(false);
+    Btn_Neustart = new QPushButton(QStringLiteral("Neustart"), this);
+    Btn_Neustart->setObjectName(QStringLiteral("Btn_Neustart"));
+    Btn_Neustart->resize(kKnopfBreite, kKnopfHoehe);
+    Btn_Vollbild = new QPushButton(this);
+    Btn_Vollbild->setObjectName(QStringLiteral("Btn_Vollbild"));
+    Btn_Vollbild->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
+    Btn_Vollbild->setToolTip(QStringLiteral("Vollbild (F11)"));
+    Btn_Vollbild->resize(kKnopfHoehe, kKnopfHoehe);
+    // The keyboard belongs to the board: the buttons are for the mouse only.
+    for (QPushButton* b : {Btn_Next, Btn_Neustart, Btn_Vollbild}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoDefault(false);
+    }
+    A_Vollbild = new QAction(QStringLiteral("Vollbild\tF11"), this);
+    A_Vollbild->setObjectName(QStringLiteral("A_Vollbild"));
+    A_Vollbild->setCheckable(true);
+    addAction(A_Vollbild);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(A_Vollbild, &QAction::triggered, this, [this] { VollbildUmschalten(); });
+    connect(Btn_Vollbild, &QPushButton::clicked, this, [this] { VollbildUmschalten(); });
+
+    Im_Temp = new QLabel(this);
+    Im_Temp->setObjectName(QStringLiteral("Im_Temp"));
+    Im_Temp->resize(41, 41);
+    Im_Temp->hide();
+    Lb_Netz = Label(this, QString(), QStringLiteral("Lb_Netz"), 0, kTempOben, kPanelBreite);
+    Lb_Netz->resize(kPanelBreite, 2 * Lb_Netz->fontMetrics().lineSpacing() + 2);
+    Lb_Netz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Lb_Netz->hide();
+
+    panel_.Merken(GB_Spiel, {0, kSpielOben});
+    panel_.Merken(GB_Spieler, {0, kSpielerOben});
+    panel_.Merken(Btn_Next, {0, kKnopfOben});
+    // In the middle of the gap between the two buttons.
+    panel_.Merken(Btn_Vollbild,
+                  {kKnopfBreite + (kPanelBreite - 2 * kKnopfBreite - kKnopfHoehe) / 2, kKnopfOben});
+    panel_.Merken(Btn_Neustart, {kPanelBreite - kKnopfBreite, kKnopfOben});
+    panel_.Merken(Im_Temp, {0, kTempOben});
+    panel_.Merken(Lb_Netz, {0, kTempOben});
+
+    spiel_ = std::make_unique<TSpiel>(
+        TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, aufnehmend_,
+                       p_.Highscore, p_.HighscoreDatei(), meldungen_, *this, uhr_});
+    lauf_ = std::make_unique<TMatchLauf>(*spiel_, uhr_);
+    eingaben_ = SpielerEingaben(*this);
+    SG_Feld->TasteGedrueckt = [this](std::uint16_t k) {
+        if (!FensterTaste(k)) eingaben_->Taste(k);
+    };
+    connect(Btn_Next, &QPushButton::clicked, this, [this] {
+        eingaben_->NaechsteRunde();
+        // A network side waits for the other one's "ready"; one click is enough.
+        if (netz_) Btn_Next->setEnabled(false);
+    });
+    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { eingaben_->Neustart(); });
+
+    Bildschirmflaeche = [this] {
+        QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
+    };
+    FensterEinrichten(p_.Feld.FeldDaten());
+}
+
+TFrm_Spiel::~TFrm_Spiel() {
+    takt_.Stoppen();
+    PadsAbmelden();
+    // The other side hears that this one has gone.
+    netz_.reset();
+}
+
+TSpiel& TFrm_Spiel::Spiel() {
+    if (abspieler_) return abspieler_->Spiel();
+    if (netz_ && netz_->Sitzung().Seite()) return netz_->Sitzung().Seite()->Spiel();
+    return *spiel_;
+}
+
+TNetzUmgebung TFrm_Spiel::NetzUmgebung() {
+    return {p_.Feld, p_.Bilder, netzMeldungen_, *this};
+}
+
+void TFrm_Spiel::PadsAnmelden() {
+    TPadSteuerung* pads = p_.PadSteuerung;
+    if (!pads) return;
+    if (!pads->Aktion) pads->Anmelden();
+    pads->Aktion = [this](int spieler, int slot) { eingaben_->PadAktion(spieler, slot); };
+    pads->Geaendert = [this] { PadSymboleZeigen(); };
+    PadSymboleZeigen();
+}
+
+void TFrm_Spiel::PadsAbmelden() {
+    if (TPadSteuerung* pads = p_.PadSteuerung; pads && pads->Aktion) {
+        pads->Aktion = nullptr;
+        pads->Geaendert = nullptr;
+        pads->Abmelden();
+    }
+}
+
+QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
+    const int i = spieler - 1;
+    const QString n = QString::number(spieler);
+    auto* pn = new QFrame(GB_Spieler);
+    pn->setObjectName(QStringLiteral("Pn_Spieler") + n);
+    pn->setFrameShape(QFrame::StyledPanel);
+    pn->resize(193, 153);
+
+    QLabel* wer = Label(pn, spieler == 1 ? QStringLiteral("Eins:") : QStringLiteral("Zwei:"),
+                        QStringLiteral("Lb_Spieler") + n, 8, 8, 0, true);
+    TextFarbe(wer, spieler == 1 ? Qt::blue : Qt::red);
+    Lb_Name[i] = Label(pn, QString(), QStringLiteral("Lb_Spieler%1_Name").arg(spieler), 52, 8, 129);
+    Label(pn, QStringLiteral("Punkte:"),
+          spieler == 1 ? QStringLiteral("Lb_Punkt1") : QStringLiteral("Lb_Punkte2"), 8, 34);
+    Lb_Punkte_Anzeige[i] = Label(pn, QStringLiteral("0"),
+                                 QStringLiteral("Lb_Punkte%1_Anzeige").arg(spieler), 62, 34, 60);
+
+    auto* bildPanel = new QFrame(pn);
+    bildPanel->setObjectName(QStringLiteral("Pn_SpielerBild") + n);
+    bildPanel->setFrameShape(QFrame::Panel);
+    bildPanel->setFrameShadow(QFrame::Sunken);
+    bildPanel->setGeometry(141, 30, 44, 44);
+    Im_Spieler[i] = new QLabel(bildPanel);
+    Im_Spieler[i]->setObjectName(QStringLiteral("Im_Spieler") + n);
+    Im_Spieler[i]->setGeometry(2, 2, 40, 40);
+    Im_Spieler[i]->setScaledContents(true);
+
+    const char* namen[4] = {"Im_Werfen", "Im_Mehrbomb", "Im_Unverwund", "Im_Krank"};
+    for (int x = 0; x < 4; ++x) {
+        auto* icon = new QLabel(pn);
+        icon->setObjectName(QString::fromLatin1(namen[x]) + n);
+        icon->setGeometry(8 + kIconPlatz[x] * 39, 80, 35, 35);
+        icon->setScaledContents(true);
+        icon->hide();
+        Im_Extras[i][x] = icon;
+    }
+
+    Im_Pad[i] = new QLabel(pn);
+    Im_Pad[i]->setObjectName(QStringLiteral("Im_Pad") + n);
+    Im_Pad[i]->setGeometry(165, 86, 24, 24);
+    Im_Pad[i]->setScaledContents(true);
+    Im_Pad[i]->setToolTip(QStringLiteral("Spielt mit dem Gamepad"));
+    Im_Pad[i]->hide();
+
+    Label(pn, QStringLiteral("Unverwundbar:"), QStringLiteral("Lb_Unverwundbar") + n, 8, 126);
+    Lb_Unverwundbar_Anzeige[i] =
+        Label(pn, QStringLiteral("0"), QStringLiteral("Lb_Unverwundbar_Anzeige") + n, 104, 126, 30);
+    Lb_Unverwundbar_Anzeige[i]->setAlignment(Qt::AlignRight);
+    Label(pn, QStringLiteral("sek."), QStringLiteral("Lb_Sekunden") + n, 140, 126);
+    return pn;
+}
+
+bool TFrm_Spiel::MatchStarten() {
+    Beenden();
+    // A size the player chose lasts one match.
+    setWindowState(Qt::WindowNoState);
+    eigeneGroesse_ = false;
+    eingaben_ = SpielerEingaben(*this);
+    PadsAnmelden();
+    // A fresh seed per match, kept in the recording: the match can then be played again.
+    aufnahme_ = {};
+    aufnahme_.Saat = SaatAusUhr();
+    p_.Zufall.Saeen(aufnahme_.Saat);
+    AufnahmeEinstellungen(aufnahme_, p_.Einstellungen);
+    aufnehmend_.Vergessen();
+    aufnehmend_.Ziel = &aufnahme_.Level;
+    lauf_->Beginnen();
+    const bool ok = spiel_->MatchStarten();
+    lauf_->Bis(uhr_.Jetzt());
+    nimmtAuf_ = ok;
+    if (ok)
+        takt_.Starten({[this] { return uhr_.Jetzt(); }, [this](std::uint64_t t) { lauf_->Bis(t); },
+                       [this] { return uhr_.NaechsteFaelligkeit(); }});
+    return ok;
+}
+
+void TFrm_Spiel::Eingabe(TEingabeArt art, std::uint16_t wert) {
+    // While a box is open the match stands still and takes nothing.
+    if (!nimmtAuf_ || takt_.Angehalten()) return;
+    takt_.Einholen();
+    lauf_->Anwenden(art, wert);
+    takt_.Planen();
+}
+
+void TFrm_Spiel::Beenden() {
+    takt_.Stoppen();
+    if (nimmtAuf_) {
+        nimmtAuf_ = false;
+        // Where the match stands: closing must not let a due tick end a round (and show its box).
+        lauf_->Anwenden(TEingabeArt::Ende);
+        aufnahme_.Eingaben = lauf_->Eingaben;
+        aufnahme_.Protokoll = lauf_->Protokoll;
+        aufnehmend_.Ziel = nullptr;
+        WiederholungAblegen(aufnahme_);
+    }
+    if (abspieler_) {
+        abspieler_->Spiel().FormClose();
+        abspieler_.reset();
+        AbspielKnoepfeZeigen(false);
+    }
+    if (netz_) {
+        netz_->Beenden();
+        if (TNetzSeite* seite = netz_->Sitzung().Seite()) {
+            // What both sides played is kept, whatever ended it.
+            WiederholungAblegen(seite->Aufnahme());
+            NetzHighscore();
+            seite->Spiel().FormClose();
+        }
+        netzMeldungen_.Schliessen();
+        eingaben_ = SpielerEingaben(*this);
+        netz_.reset();
+        Lb_Netz->hide();
+        setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
+    }
+}
+
+void TFrm_Spiel::NetzStarten(std::unique_ptr<TNetzDienst> dienst) {
+    Beenden();
+    setWindowState(Qt::WindowNoState);
+    eigeneGroesse_ = false;
+    netz_ = std::move(dienst);
+    eingaben_ =
+        NetzEingaben(netz_->Sitzung(), [this] { return p_.Einstellungen.EinstellungenHolen(); });
+    PadsAnmelden();
+    netzHighscore_ = netzGemeldet_ = false;
+    if (TNetzSeite* seite = netz_->Sitzung().Seite())
+        mitspieler_ = seite->Spiel()
+                          .Daten()
+                          .Einstellungen.EinstellungenHolen()
+                          .Spieler(3 - netz_->Sitzung().Spieler())
+                          .Name;
+    setWindowTitle(QStringLiteral("Knallfeld - Netzwerkspiel"));
+    Lb_Netz->show();
+    netz_->Geaendert = [this] { NetzAktualisieren(); };
+    NetzAktualisieren();
+}
+
+void TFrm_Spiel::NetzAktualisieren() {
+    TNetzSitzung& s = netz_->Sitzung();
+    const QString zeile2 = QText(netz_->Status());
+    Lb_Netz->setText(QStringLiteral("Mitspieler: ") + QText(mitspieler_) + QLatin1Char('\n') +
+                     zeile2);
+    if (s.Seite() && s.Seite()->Spiel().MatchVorbei()) NetzHighscore();
+    if (s.Zustand() == TNetzZustand::Fehler && !netzGemeldet_) {
+        netzGemeldet_ = true;
+        Btn_Next->setEnabled(false);
+        netzMeldungen_.Zeige(TBoxTyp::Fehler, s.Fehler());
+    }
+}
+
+void TFrm_Spiel::NetzHighscore() {
+    if (netzHighscore_ || !netz_ || !netz_->Sitzung().Seite()) return;
+    const std::vector<THighscoreEintrag> neu =
+        HighscoreEintraege(netz_->Sitzung().Seite()->Aufnahme());
+    if (neu.empty()) return;
+    netzHighscore_ = true;
+    HighscoreEintragen(p_.Highscore, neu, p_.Fehler, p_.HighscoreDatei());
+}
+
+bool TFrm_Spiel::WiederholungStarten(const TAufnahme& a) {
+    Beenden();
+    PadsAbmelden();
+    eingaben_ = AbspielEingaben(*this);
+    setWindowState(Qt::WindowNoState);
+    eigeneGroesse_ = false;
+    abspielAufnahme_ = a;
+    tempo_ = 1;
+    abspieler_ =
+        std::make_unique<TAbspieler>(abspielAufnahme_, p_.Feld, p_.Bilder, meldungen_, *this);
+    AbspielKnoepfeZeigen(true);
+    if (!abspieler_->Starten()) {
+        Beenden();
+        return false;
+    }
+    takt_.SetzeFaktor(1);
+    takt_.Starten({[this] { return abspieler_->Zeit(); },
+                   [this](std::uint64_t t) {
+                       abspieler_->Bis(t);
+                       AbspielKnoepfeAktualisieren();
+                   },
+                   [this] { return abspieler_->NaechsteFaelligkeit(); }});
+    AbspielKnoepfeAktualisieren();
+    return true;
+}
+
+void TFrm_Spiel::AbspielKnoepfeZeigen(bool an) {
+    if (an && !Btn_Pause) {
+        Btn_Pause = new QPushButton(QStringLiteral("Pause"), this);
+        Btn_Pause->setObjectName(QStringLiteral("Btn_Pause"));
+        Btn_Tempo = new QPushButton(this);
+        Btn_Tempo->setObjectName(QStringLiteral("Btn_Tempo"));
+        for (QPushButton* b : {Btn_Pause, Btn_Tempo}) {
+            b->resize(kKnopfBreite, kKnopfHoehe);
+            b->setFocusPolicy(Qt::NoFocus);
+            b->setAutoDefault(false);
+        }
+        connect(Btn_Pause, &QPushButton::clicked, this, [this] { PauseUmschalten(); });
+        connect(Btn_Tempo, &QPushButton::clicked, this, [this] { TempoUmschalten(); });
+        panel_.Merken(Btn_Pause, {0, kTempOben});
+        panel_.Merken(Btn_Tempo, {kPanelBreite - kKnopfBreite, kTempOben});
+        Anordnen();
+    }
+    setWindowTitle(an ? QStringLiteral("Knallfeld - Wiederholung")
+                      : QStringLiteral("Knallfeld - Spiel"));
+    Btn_Neustart->setVisible(!an);
+    if (!Btn_Pause) return;
+    Btn_Pause->setVisible(an);
+    Btn_Tempo->setVisible(an);
+    if (!an) takt_.SetzeFaktor(1);
+}
+
+void TFrm_Spiel::AbspielKnoepfeAktualisieren() {
+    if (!abspieler_ || !Btn_Pause) return;
+    const bool weiter = !abspieler_->Fertig();
+    Btn_Next->setEnabled(weiter);
+    Btn_Pause->setEnabled(weiter);
+    Btn_Pause->setText(takt_.Faktor() == 0 ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
+    Btn_Tempo->setText(QStringLiteral("Tempo %1×").arg(std::max(1, tempo_)));
+    if (!weiter) takt_.Stoppen();
+}
+
+void TFrm_Spiel::PauseUmschalten() {
+    if (!abspieler_) return;
+    takt_.SetzeFaktor(takt_.Faktor() == 0 ? tempo_ : 0);
+    AbspielKnoepfeAktualisieren();
+}
+
+void TFrm_Spiel::TempoUmschalten() {
+    if (!abspieler_) return;
+    tempo_ = tempo_ >= 4 ? 1 : tempo_ * 2;
+    if (takt_.Faktor() != 0) takt_.SetzeFaktor(tempo_);
+    AbspielKnoepfeAktualisieren();
+}
+
+void TFrm_Spiel::Springen() {
+    if (!abspieler_ || takt_.Angehalten()) return;
+    const std::optional<std::uint64_t> t = abspieler_->NaechsteRunde();
+    if (!t) return;
+    // The rest of the round at once; its message still shows. Then on at the chosen speed.
+    takt_.Anhalten();
+    abspieler_->Bis(*t);
+    takt_.Fortsetzen();
+    AbspielKnoepfeAktualisieren();
+}
+
+void TFrm_Spiel::PadSymboleZeigen() {
+    std::array<bool, 2> amPad{};
+    for (int s = 1; s <= 2; ++s)
+        amPad[std::size_t(s - 1)] = p_.PadSteuerung && p_.PadSteuerung->SpielerAmPad(s);
+    // Drawn once a pad is there: most matches are played without one.
+    if ((amPad[0] || amPad[1]) && Im_Pad[0]->pixmap().isNull()) {
+        // A controller's outline: body, two handles, a cross and two buttons.
+        QPixmap bild(48, 48);
+        bild.fill(Qt::transparent);
+        QPainter m(&bild);
+        m.setRenderHint(QPainter::Antialiasing);
+        m.setPen(QPen(Qt::black, 2));
+        m.setBrush(QColor(90, 90, 100));
+        m.drawRoundedRect(4, 14, 40, 20, 9, 9);
+        m.drawEllipse(4, 22, 14, 18);
+        m.drawEllipse(30, 22, 14, 18);
+        m.setPen(Qt::NoPen);
+        m.setBrush(Qt::white);
+        m.drawRect(10, 21, 3, 9);
+        m.drawRect(7, 24, 9, 3);
+        m.drawEllipse(31, 20, 4, 4);
+        m.drawEllipse(36, 25, 4, 4);
+        m.end();
+        for (QLabel* l : Im_Pad) l->setPixmap(bild);
+    }
+    for (std::size_t i = 0; i < 2; ++i) Im_Pad[i]->setVisible(amPad[i]);
+}
+
+void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
+    SG_Feld->Einrichten(g);
+    const QSize gitter = TSpielGitter::Groesse(g);
+    // A board larger than the screen scrolls inside the window; the grid keeps its size.
+    const QRect schirm = Bildschirmflaeche();
+    const int rahmenBreite = 16, rahmenHoehe = 48;
+    const int maxBreite =
+        std::max(200, schirm.width() - rahmenBreite - kFeldLinks - 10 - kPanelBreite - 15);
+    const int maxHoehe = std::max(200, schirm.height() - rahmenHoehe - kFeldOben - 40);
+    const QSize sicht(std::min(gitter.width(), maxBreite), std::min(gitter.height(), maxHoehe));
+    sicht_ = sicht;
+    QPalette farbe = Pn_Feld->viewport()->palette();
+    farbe.setColor(QPalette::Window, FarbeVon(g.Farbe));
+    Pn_Feld->viewport()->setPalette(farbe);
+
+    const int breite = kFeldLinks + sicht.width() + 10 + kPanelBreite + 15;
+    const int hoehe = std::max(kFeldOben + sicht.height() + 40, kKnopfOben + kKnopfHoehe + 40);
+    berechnet_ = QSize(breite, hoehe);
+    setMinimumSize(std::min(breite, kMinBreite), kKnopfOben + kKnopfHoehe + 40);
+    if (!eigeneGroesse_) GroesseBerechnen();
+    Anordnen();
+}
+
+void TFrm_Spiel::Anordnen() {
+    const TFeldDaten& g = SG_Feld->Geometrie();
+    bool rollen;
+    if (!eigeneGroesse_) {
+        // The computed size: the board's own cells, the panel as designed.
+        SG_Feld->Zellgroesse(QSize(g.EinzelBreite, g.EinzelHoehe));
+        rollen = sicht_ != SG_Feld->size();
+        Pn_Feld->setGeometry(QRect(QPoint(kFeldLinks, kFeldOben), sicht_));
+        panel_.Anwenden(1.0, QPoint(kFeldLinks + sicht_.width() + 10, 0));
+    } else {
+        const double f = PanelFaktor(size());
+        const int panelX = width() - int(std::lround((kPanelBreite + 15) * f));
+        panel_.Anwenden(f, QPoint(panelX, 0));
+        const QRect flaeche(kFeldLinks, kFeldOben, std::max(1, panelX - 10 - kFeldLinks),
+                            std::max(1, height() - 2 * kFeldOben));
+        const TFeldMassstab m = FeldMassstab(flaeche.size(), g);
+        SG_Feld->Zellgroesse(m.Zelle);
+        rollen = m.Rollen;
+        Pn_Feld->setGeometry(flaeche);
+    }
+    Pn_Feld->setHorizontalScrollBarPolicy(rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    Pn_Feld->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void TFrm_Spiel::VollbildUmschalten() {
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+bool TFrm_Spiel::FensterTaste(std::uint16_t taste) {
+    if (taste != vkF11 && !(taste == vkEscape && isFullScreen())) return false;
+    const TSpielRecEinstellungen e = p_.Einstellungen.EinstellungenHolen();
+    for (int s = 1; s <= 2; ++s)
+        for (int n = 1; n <= 6; ++n)
+            if (e.Spieler(s).Taste(n) == taste) return false;
+    if (taste == vkF11)
+        VollbildUmschalten();
+    else
+        showNormal();
+    return true;
+}
+
+void TFrm_Spiel::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    if (zurueck_) {
+        // The window manager gives back the size from before full screen, which the level of
+        // a later round may not want: the computed size wins.
+        zurueck_ = false;
+        if (size() != berechnet_) GroesseBerechnen();
+    } else if (!wirAendern_ && isVisible() && size() != berechnet_) {
+        eigeneGroesse_ = true;
+    }
+    Anordnen();
+}
+
+void TFrm_Spiel::GroesseBerechnen() {
+    wirAendern_ = true;
+    resize(berechnet_);
+    wirAendern_ = false;
+}
+
+void TFrm_Spiel::changeEvent(QEvent* e) {
+    QDialog::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    A_Vollbild->setChecked(isFullScreen());
+    constexpr Qt::WindowStates gross = Qt::WindowFullScreen | Qt::WindowMaximized;
+    const bool vorher = static_cast<QWindowStateChangeEvent*>(e)->oldState() & gross;
+    const bool jetzt = windowState() & gross;
+    if (jetzt && !vorher) {
+        eigeneGroesseDavor_ = eigeneGroesse_;
+        eigeneGroesse_ = true;
+    } else if (vorher && !jetzt) {
+        // Back to the layout of before: the player's own size, or the one the level computes.
+        eigeneGroesse_ = eigeneGroesseDavor_;
+        // Resized only once the window manager has given back the normal size: a resize
+        // asked for while the window still covers the screen would also keep it at the
+        // screen's corner.
+        if (!eigeneGroesse_ && size() != berechnet_) {
+            zurueck_ = true;
+            // A window system that gives back no size at all: the computed one all the same.
+            QTimer::singleShot(500, this, [this] {
+                if (!zurueck_) return;
+                zurueck_ = false;
+                if (!eigeneGroesse_ && !isFullScreen() && !isMaximized()) GroesseBerechnen();
+            });
+        }
+        Anordnen();
+    }
+}
+
+void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) {
+    const TFeldDaten& g = p_.Feld.FeldDaten();
+    // At the size the grid draws its cells now (the window may be scaled).
+    bilder_.RundeVorbereiten(e, SG_Feld->Zelle(), FarbeVon(g.Farbe));
+    Lb_Runden_Anzeige3->setText(QString::number(e.Rundenanzahl));
+    Lb_SpielName->setText(QText(levelname));
+    for (int s = 1; s <= 2; ++s) {
+        Lb_Name[s - 1]->setText(QText(e.Spieler(s).Name));
+        Im_Spieler[s - 1]->setPixmap(QPixmap::fromImage(bilder_.Spielerbild(s)));
+        for (int x = 0; x < 4; ++x)
+            Im_Extras[s - 1][x]->setPixmap(QPixmap::fromImage(bilder_.Extrabild(x)));
+    }
+    PunkteAnzeigen(e.Spieler1.Punkte, e.Spieler2.Punkte);
+    // The names may need more room than the last ones did.
+    panel_.Erneuern();
+}
+
+void TFrm_Spiel::RundeAnzeigen(std::uint8_t runde) {
+    Lb_Runde_Anzeige->setText(QString::number(runde));
+}
+
+void TFrm_Spiel::PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) {
+    Lb_Punkte_Anzeige[0]->setText(QString::number(punkte1));
+    Lb_Punkte_Anzeige[1]->setText(QString::number(punkte2));
+}
+
+void TFrm_Spiel::ExtraAnzeigen(int spieler, int extra, bool sichtbar) {
+    if (extra < 0 || extra > 3) return;
+    Im_Extras[spieler == 1 ? 0 : 1][extra]->setVisible(sichtbar);
+}
+
+void TFrm_Spiel::RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) {
+    Lb_Unverwundbar_Anzeige[spieler == 1 ? 0 : 1]->setText(QString::number(sekunden));
+}
+
+void TFrm_Spiel::NaechsteRundeAktivieren(bool an) {
+    // In a replay the button jumps ahead and stays usable to the end.
+    Btn_Next->setEnabled(an || (abspieler_ && !abspieler_->Fertig()));
+}
+
+void TFrm_Spiel::FeldAktivieren(bool an) {
+    // A new round: the last one's message has had its time.
+    if (an) netzMeldungen_.Schliessen();
+    SG_Feld->setEnabled(an);
+    if (an) SG_Feld->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrm_Spiel::FeldNeuZeichnen() {
+    SG_Feld->update();
+    SpielerSichtbarHalten();
+}
+
+void TFrm_Spiel::FensterZentrieren() {
+    if (!eigeneGroesse_) ZentriereAufBildschirm(this);
+    SG_Feld->setFocus(Qt::OtherFocusReason);
+    SpielerSichtbarHalten();
+}
+
+void TFrm_Spiel::Klang(TKlang k) {
+    p_.KlangSpielen(k);
+}
+
+void TFrm_Spiel::SpielerSichtbarHalten() {
+    const QSize sicht = Pn_Feld->viewport()->size();
+    if (sicht.width() >= SG_Feld->width() && sicht.height() >= SG_Feld->height()) return;
+    const TFeldDaten& g = p_.Feld.FeldDaten();
+    std::array<QRect, 2> zelle;
+    for (int s = 1; s <= 2; ++s) {
+        const TGefunden f = p_.Feld.FindeSpieler(s);
+        if (!f.Knoten) continue;
+        const TPosition pos = p_.Feld.PositionVon(f.Index);
+        zelle[s - 1] = SG_Feld->ZellRechteck(pos.Spalte - 1, pos.Zeile - 1);
+    }
+    // The view follows the player who moved last, and shows both when they fit.
+    for (int i = 0; i < 2; ++i)
+        if (zelle[i] != letzteZelle_[i] && !zelle[i].isNull()) gefolgt_ = i;
+    letzteZelle_ = zelle;
+    const QRect beide = zelle[0].united(zelle[1]).adjusted(-g.EinzelBreite, -g.EinzelHoehe,
+                                                           g.EinzelBreite, g.EinzelHoehe);
+    const QRect ziel = beide.width() <= sicht.width() && beide.height() <= sicht.height()
+                           ? beide
+                           : zelle[gefolgt_].adjusted(-g.EinzelBreite, -g.EinzelHoehe,
+                                                      g.EinzelBreite, g.EinzelHoehe);
+    if (ziel.isNull()) return;
+    Pn_Feld->ensureVisible(ziel.center().x(), ziel.center().y(),
+                           std::min(ziel.width() / 2, sicht.width() / 2),
+                           std::min(ziel.height() / 2, sicht.height() / 2));
+}
+
+void TFrm_Spiel::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    klangVorbereiten_ = true;
+    // Only a shown scroll area knows its scroll range.
+    letzteZelle_ = {};
+    SpielerSichtbarHalten();
+}
+
+void TFrm_Spiel::paintEvent(QPaintEvent* e) {
+    QDialog::paintEvent(e);
+    // Once the board is on the screen the audio gets ready on its own thread, while the players
+    // look at it: the first sound of the match is then on time, and the window's first picture
+    // does not wait for (or pay the memory of) the sound libraries.
+    if (!klangVorbereiten_) return;
+    klangVorbereiten_ = false;
+    QTimer::singleShot(0, this, [this] { p_.KlangVorbereiten(); });
+}
+
+void TFrm_Spiel::closeEvent(QCloseEvent* e) {
+    PadsAbmelden();
+    const bool eigenes = !abspieler_ && !netz_;
+    Beenden();
+    if (eigenes) spiel_->FormClose();
+    QDialog::closeEvent(e);
+}
+
+void TFrm_Spiel::keyPressEvent(QKeyEvent* e) {
+    FensterTaste(VirtuellerTastencode(*e));
+    e->accept();
+}
