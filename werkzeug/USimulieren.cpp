@@ -17,6 +17,7 @@
 #include "match/USpiel.h"
 #include "werkzeug/UKonsolenMeldungen.h"
 #include "wiederholung/UAbspielen.h"
+#include "wiederholung/UAufgenommenesMatch.h"
 #include "wiederholung/UAufnahmeDatei.h"
 #include "wiederholung/UAufnahmeLevel.h"
 #include "wiederholung/UMatchLauf.h"
@@ -119,10 +120,12 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
 // Every sound of the match with its simulated time, for level authors and tests.
 class TKlangZeilen final : public TKeineAnsicht {
   public:
-    TKlangZeilen(std::ostream* aus, const TSimUhr& uhr) : aus_(aus), uhr_(uhr) {}
+    explicit TKlangZeilen(std::ostream* aus) : aus_(aus) {}
+    // The match's clock, once the match is there.
+    const TSimUhr* Uhr = nullptr;
     void Klang(TKlang k) override {
-        if (!aus_) return;
-        const std::uint64_t t = uhr_.Jetzt();
+        if (!aus_ || !Uhr) return;
+        const std::uint64_t t = Uhr->Jetzt();
         char zeit[32];
         std::snprintf(zeit, sizeof zeit, "%llu.%03llu s ",
                       static_cast<unsigned long long>(t / 1000),
@@ -132,7 +135,6 @@ class TKlangZeilen final : public TKeineAnsicht {
 
   private:
     std::ostream* aus_;
-    const TSimUhr& uhr_;
 };
 
 const char* UrsachenText(TTodesart t) {
@@ -211,23 +213,14 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     }
 
     TMatchMeldungen meldungen(fehler);
-    TSimUhr uhr;
-    TKlangZeilen ansicht(o.Klaenge ? &aus : nullptr, uhr);
-    TAufnahme aufnahme;
-    aufnahme.Saat = saat;
-    AufnahmeEinstellungen(aufnahme, einst);
-    TAufnehmendeQuelle aufnehmend(quelle);
-    aufnehmend.Ziel = &aufnahme.Level;
-    TSpiel spiel({{feld, einst, bomben, zufall},
-                  aufnehmend,
-                  highscore,
-                  o.Highscore,
-                  meldungen,
-                  ansicht,
-                  uhr});
-    TMatchLauf lauf(spiel, uhr);
-    lauf.Beginnen();
-    if (!spiel.MatchStarten()) return kDateiFehler;
+    TKlangZeilen ansicht(o.Klaenge ? &aus : nullptr);
+    TAufgenommenesMatch match({feld, einst, bomben, zufall}, quelle, highscore, o.Highscore,
+                              meldungen, ansicht);
+    ansicht.Uhr = &match.Uhr();
+    TSpiel& spiel = match.Spiel();
+    TMatchLauf& lauf = match.Lauf();
+    TSimUhr& uhr = match.Uhr();
+    if (!match.Starten(saat)) return kDateiFehler;
 
     const std::uint64_t grenze = o.MaxSekunden * 1000;
     std::size_t gedruckt = 0;
@@ -250,10 +243,8 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
         lauf.Anwenden(TEingabeArt::NaechsteRunde);
         if (!spiel.FeldAktiv()) return kDateiFehler;  // the next level did not load
     }
-    lauf.Anwenden(TEingabeArt::Ende);
+    const TAufnahme& aufnahme = match.Abschliessen();
     if (!o.Aufnahme.empty()) {
-        aufnahme.Eingaben = lauf.Eingaben;
-        aufnahme.Protokoll = lauf.Protokoll;
         if (const std::string f = AufnahmeSchreiben(o.Aufnahme, aufnahme); !f.empty()) {
             fehler << f << '\n';
             return kDateiFehler;

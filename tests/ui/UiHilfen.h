@@ -11,6 +11,8 @@
 #include "hilfen/TestHilfen.h"
 #include "ui/basis/UDateiDialoge.h"
 #include "ui/programm/UProgrammDaten.h"
+#include "ui/spiel/ULokalesMatch.h"
+#include "ui/spiel/USpielFenster.h"
 
 class TDialogSkript : public IDateiDialoge {
   public:
@@ -48,3 +50,8 @@ struct TUiUmgebung {
 
 // Runs the event loop until the condition holds or the time is up; true when it held.
 bool WarteBis(const std::function<bool()>& bedingung, int ms);
+
+// The match of the players at this machine that the window shows, with its clock and recording.
+inline TAufgenommenesMatch& LokalesMatch(TFrm_Spiel& f) {
+    return dynamic_cast<TLokalesMatch&>(f.Match()).Aufgenommen();
+}

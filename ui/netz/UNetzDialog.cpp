@@ -14,8 +14,8 @@
 #include "match/URegelVersion.h"
 #include "transport/UAdressen.h"
 #include "ui/basis/UFensterHilfen.h"
+#include "ui/netz/UNetzDienst.h"
 #include "ui/programm/UProgrammDaten.h"
-#include "ui/spiel/UNetzDienst.h"
 #include "ui/vorlieben/UNetzWahl.h"
 
 namespace {

@@ -21,20 +21,14 @@
 #include "ui/eingabe/UTaste.h"
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/programm/UWiederholungen.h"
+#include "ui/spiel/UAbspielLeiste.h"
+#include "ui/spiel/UAbspielMatch.h"
 #include "ui/spiel/UFeldMassstab.h"
-#include "ui/spiel/UNetzDienst.h"
+#include "ui/spiel/ULokalesMatch.h"
 #include "ui/spiel/USpielGitter.h"
+#include "ui/spiel/USpielMasse.h"
 
 namespace {
-
-// Design positions; only the left edge of the status panel follows the board.
-constexpr int kFeldLinks = 10, kFeldOben = 8;
-constexpr int kSpielOben = 8, kSpielHoehe = 81;
-constexpr int kSpielerOben = 97, kSpielerHoehe = 345;
-constexpr int kPanelBreite = 223;
-constexpr int kKnopfOben = 450, kKnopfBreite = 97, kKnopfHoehe = 25;
-constexpr int kTempOben = 480;
-constexpr int kMinBreite = kFeldLinks + 100 + 10 + kPanelBreite + 15;
 
 constexpr std::uint16_t vkEscape = 0x1B, vkF11 = 0x7A;
 
@@ -63,11 +57,7 @@ QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, 
 }  // namespace
 
 TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
-    : p_(p),
-      bilder_(p.Bilder),
-      meldungen_(p.Meldungen, takt_),
-      quelle_(p.Level),
-      aufnehmend_(quelle_) {
+    : p_(p), bilder_(p.Bilder), meldungen_(p.Meldungen, takt_) {
     setObjectName(QStringLiteral("TFrm_Spiel"));
     setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -149,20 +139,12 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     panel_.Merken(Im_Temp, {0, kTempOben});
     panel_.Merken(Lb_Netz, {0, kTempOben});
 
-    spiel_ = std::make_unique<TSpiel>(
-        TSpielUmgebung{TSpielDaten{p_.Feld, p_.Einstellungen, p_.Bomben, p_.Zufall}, aufnehmend_,
-                       p_.Highscore, p_.HighscoreDatei(), meldungen_, *this, uhr_});
-    lauf_ = std::make_unique<TMatchLauf>(*spiel_, uhr_);
-    eingaben_ = SpielerEingaben(*this);
+    match_ = std::make_unique<TLokalesMatch>(*this);
     SG_Feld->TasteGedrueckt = [this](std::uint16_t k) {
-        if (!FensterTaste(k)) eingaben_->Taste(k);
+        if (!FensterTaste(k)) match_->Taste(k);
     };
-    connect(Btn_Next, &QPushButton::clicked, this, [this] {
-        eingaben_->NaechsteRunde();
-        // A network side waits for the other one's "ready"; one click is enough.
-        if (netz_) Btn_Next->setEnabled(false);
-    });
-    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { eingaben_->Neustart(); });
+    connect(Btn_Next, &QPushButton::clicked, this, [this] { match_->NaechsteRunde(); });
+    connect(Btn_Neustart, &QPushButton::clicked, this, [this] { match_->Neustart(); });
 
     Bildschirmflaeche = [this] {
         QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -174,25 +156,27 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
 TFrm_Spiel::~TFrm_Spiel() {
     takt_.Stoppen();
     PadsAbmelden();
-    // The other side hears that this one has gone.
-    netz_.reset();
-}
-
-TSpiel& TFrm_Spiel::Spiel() {
-    if (abspieler_) return abspieler_->Spiel();
-    if (netz_ && netz_->Sitzung().Seite()) return netz_->Sitzung().Seite()->Spiel();
-    return *spiel_;
+    // A network match's other side hears that this one has gone.
+    match_.reset();
 }
 
 TNetzUmgebung TFrm_Spiel::NetzUmgebung() {
-    return {p_.Feld, p_.Bilder, netzMeldungen_, *this};
+    return {p_.Feld, p_.Bilder, nebenMeldungen_, *this};
+}
+
+TAbspielLeiste& TFrm_Spiel::AbspielLeiste() {
+    if (!abspielLeiste_) {
+        abspielLeiste_ = std::make_unique<TAbspielLeiste>(*this, panel_, kTempOben, kPanelBreite);
+        Anordnen();
+    }
+    return *abspielLeiste_;
 }
 
 void TFrm_Spiel::PadsAnmelden() {
     TPadSteuerung* pads = p_.PadSteuerung;
     if (!pads) return;
     if (!pads->Aktion) pads->Anmelden();
-    pads->Aktion = [this](int spieler, int slot) { eingaben_->PadAktion(spieler, slot); };
+    pads->Aktion = [this](int spieler, int slot) { match_->PadAktion(spieler, slot); };
     pads->Geaendert = [this] { PadSymboleZeigen(); };
     PadSymboleZeigen();
 }
@@ -257,197 +241,35 @@ QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
     return pn;
 }
 
-bool TFrm_Spiel::MatchStarten() {
+bool TFrm_Spiel::Zeigen(std::unique_ptr<IMatch> match) {
     Beenden();
     // A size the player chose lasts one match.
     setWindowState(Qt::WindowNoState);
     eigeneGroesse_ = false;
-    eingaben_ = SpielerEingaben(*this);
-    PadsAnmelden();
-    // A fresh seed per match, kept in the recording: the match can then be played again.
-    aufnahme_ = {};
-    aufnahme_.Saat = SaatAusUhr();
-    p_.Zufall.Saeen(aufnahme_.Saat);
-    AufnahmeEinstellungen(aufnahme_, p_.Einstellungen);
-    aufnehmend_.Vergessen();
-    aufnehmend_.Ziel = &aufnahme_.Level;
-    lauf_->Beginnen();
-    const bool ok = spiel_->MatchStarten();
-    lauf_->Bis(uhr_.Jetzt());
-    nimmtAuf_ = ok;
-    if (ok)
-        takt_.Starten({[this] { return uhr_.Jetzt(); }, [this](std::uint64_t t) { lauf_->Bis(t); },
-                       [this] { return uhr_.NaechsteFaelligkeit(); }});
-    return ok;
+    match_ = std::move(match);
+    setWindowTitle(match_->Titel());
+    if (match_->Steuerbar())
+        PadsAnmelden();
+    else
+        PadsAbmelden();
+    if (match_->Starten()) return true;
+    Beenden();
+    return false;
 }
 
-void TFrm_Spiel::Eingabe(TEingabeArt art, std::uint16_t wert) {
-    // While a box is open the match stands still and takes nothing.
-    if (!nimmtAuf_ || takt_.Angehalten()) return;
-    takt_.Einholen();
-    lauf_->Anwenden(art, wert);
-    takt_.Planen();
+bool TFrm_Spiel::MatchStarten() {
+    return Zeigen(std::make_unique<TLokalesMatch>(*this));
+}
+
+bool TFrm_Spiel::WiederholungStarten(const TAufnahme& a) {
+    return Zeigen(std::make_unique<TAbspielMatch>(*this, a));
 }
 
 void TFrm_Spiel::Beenden() {
     takt_.Stoppen();
-    if (nimmtAuf_) {
-        nimmtAuf_ = false;
-        // Where the match stands: closing must not let a due tick end a round (and show its box).
-        lauf_->Anwenden(TEingabeArt::Ende);
-        aufnahme_.Eingaben = lauf_->Eingaben;
-        aufnahme_.Protokoll = lauf_->Protokoll;
-        aufnehmend_.Ziel = nullptr;
-        WiederholungAblegen(aufnahme_);
-    }
-    if (abspieler_) {
-        abspieler_->Spiel().FormClose();
-        abspieler_.reset();
-        AbspielKnoepfeZeigen(false);
-    }
-    if (netz_) {
-        netz_->Beenden();
-        if (TNetzSeite* seite = netz_->Sitzung().Seite()) {
-            // What both sides played is kept, whatever ended it.
-            WiederholungAblegen(seite->Aufnahme());
-            NetzHighscore();
-            seite->Spiel().FormClose();
-        }
-        netzMeldungen_.Schliessen();
-        eingaben_ = SpielerEingaben(*this);
-        netz_.reset();
-        Lb_Netz->hide();
-        setWindowTitle(QStringLiteral("Knallfeld - Spiel"));
-    }
-}
-
-void TFrm_Spiel::NetzStarten(std::unique_ptr<TNetzDienst> dienst) {
-    Beenden();
-    setWindowState(Qt::WindowNoState);
-    eigeneGroesse_ = false;
-    netz_ = std::move(dienst);
-    eingaben_ =
-        NetzEingaben(netz_->Sitzung(), [this] { return p_.Einstellungen.EinstellungenHolen(); });
-    PadsAnmelden();
-    netzHighscore_ = netzGemeldet_ = false;
-    if (TNetzSeite* seite = netz_->Sitzung().Seite())
-        mitspieler_ = seite->Spiel()
-                          .Daten()
-                          .Einstellungen.EinstellungenHolen()
-                          .Spieler(3 - netz_->Sitzung().Spieler())
-                          .Name;
-    setWindowTitle(QStringLiteral("Knallfeld - Netzwerkspiel"));
-    Lb_Netz->show();
-    netz_->Geaendert = [this] { NetzAktualisieren(); };
-    NetzAktualisieren();
-}
-
-void TFrm_Spiel::NetzAktualisieren() {
-    TNetzSitzung& s = netz_->Sitzung();
-    const QString zeile2 = QText(netz_->Status());
-    Lb_Netz->setText(QStringLiteral("Mitspieler: ") + QText(mitspieler_) + QLatin1Char('\n') +
-                     zeile2);
-    if (s.Seite() && s.Seite()->Spiel().MatchVorbei()) NetzHighscore();
-    if (s.Zustand() == TNetzZustand::Fehler && !netzGemeldet_) {
-        netzGemeldet_ = true;
-        Btn_Next->setEnabled(false);
-        netzMeldungen_.Zeige(TBoxTyp::Fehler, s.Fehler());
-    }
-}
-
-void TFrm_Spiel::NetzHighscore() {
-    if (netzHighscore_ || !netz_ || !netz_->Sitzung().Seite()) return;
-    const std::vector<THighscoreEintrag> neu =
-        HighscoreEintraege(netz_->Sitzung().Seite()->Aufnahme());
-    if (neu.empty()) return;
-    netzHighscore_ = true;
-    HighscoreEintragen(p_.Highscore, neu, p_.Fehler, p_.HighscoreDatei());
-}
-
-bool TFrm_Spiel::WiederholungStarten(const TAufnahme& a) {
-    Beenden();
-    PadsAbmelden();
-    eingaben_ = AbspielEingaben(*this);
-    setWindowState(Qt::WindowNoState);
-    eigeneGroesse_ = false;
-    abspielAufnahme_ = a;
-    tempo_ = 1;
-    abspieler_ =
-        std::make_unique<TAbspieler>(abspielAufnahme_, p_.Feld, p_.Bilder, meldungen_, *this);
-    AbspielKnoepfeZeigen(true);
-    if (!abspieler_->Starten()) {
-        Beenden();
-        return false;
-    }
-    takt_.SetzeFaktor(1);
-    takt_.Starten({[this] { return abspieler_->Zeit(); },
-                   [this](std::uint64_t t) {
-                       abspieler_->Bis(t);
-                       AbspielKnoepfeAktualisieren();
-                   },
-                   [this] { return abspieler_->NaechsteFaelligkeit(); }});
-    AbspielKnoepfeAktualisieren();
-    return true;
-}
-
-void TFrm_Spiel::AbspielKnoepfeZeigen(bool an) {
-    if (an && !Btn_Pause) {
-        Btn_Pause = new QPushButton(QStringLiteral("Pause"), this);
-        Btn_Pause->setObjectName(QStringLiteral("Btn_Pause"));
-        Btn_Tempo = new QPushButton(this);
-        Btn_Tempo->setObjectName(QStringLiteral("Btn_Tempo"));
-        for (QPushButton* b : {Btn_Pause, Btn_Tempo}) {
-            b->resize(kKnopfBreite, kKnopfHoehe);
-            b->setFocusPolicy(Qt::NoFocus);
-            b->setAutoDefault(false);
-        }
-        connect(Btn_Pause, &QPushButton::clicked, this, [this] { PauseUmschalten(); });
-        connect(Btn_Tempo, &QPushButton::clicked, this, [this] { TempoUmschalten(); });
-        panel_.Merken(Btn_Pause, {0, kTempOben});
-        panel_.Merken(Btn_Tempo, {kPanelBreite - kKnopfBreite, kTempOben});
-        Anordnen();
-    }
-    setWindowTitle(an ? QStringLiteral("Knallfeld - Wiederholung")
-                      : QStringLiteral("Knallfeld - Spiel"));
-    Btn_Neustart->setVisible(!an);
-    if (!Btn_Pause) return;
-    Btn_Pause->setVisible(an);
-    Btn_Tempo->setVisible(an);
-    if (!an) takt_.SetzeFaktor(1);
-}
-
-void TFrm_Spiel::AbspielKnoepfeAktualisieren() {
-    if (!abspieler_ || !Btn_Pause) return;
-    const bool weiter = !abspieler_->Fertig();
-    Btn_Next->setEnabled(weiter);
-    Btn_Pause->setEnabled(weiter);
-    Btn_Pause->setText(takt_.Faktor() == 0 ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
-    Btn_Tempo->setText(QStringLiteral("Tempo %1×").arg(std::max(1, tempo_)));
-    if (!weiter) takt_.Stoppen();
-}
-
-void TFrm_Spiel::PauseUmschalten() {
-    if (!abspieler_) return;
-    takt_.SetzeFaktor(takt_.Faktor() == 0 ? tempo_ : 0);
-    AbspielKnoepfeAktualisieren();
-}
-
-void TFrm_Spiel::TempoUmschalten() {
-    if (!abspieler_) return;
-    tempo_ = tempo_ >= 4 ? 1 : tempo_ * 2;
-    if (takt_.Faktor() != 0) takt_.SetzeFaktor(tempo_);
-    AbspielKnoepfeAktualisieren();
-}
-
-void TFrm_Spiel::Springen() {
-    if (!abspieler_ || takt_.Angehalten()) return;
-    const std::optional<std::uint64_t> t = abspieler_->NaechsteRunde();
-    if (!t) return;
-    // The rest of the round at once; its message still shows. Then on at the chosen speed.
-    takt_.Anhalten();
-    abspieler_->Bis(*t);
-    takt_.Fortsetzen();
-    AbspielKnoepfeAktualisieren();
+    match_->Beenden();
+    match_ = std::make_unique<TLokalesMatch>(*this);
+    setWindowTitle(match_->Titel());
 }
 
 void TFrm_Spiel::PadSymboleZeigen() {
@@ -629,13 +451,12 @@ void TFrm_Spiel::RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) {
 }
 
 void TFrm_Spiel::NaechsteRundeAktivieren(bool an) {
-    // In a replay the button jumps ahead and stays usable to the end.
-    Btn_Next->setEnabled(an || (abspieler_ && !abspieler_->Fertig()));
+    Btn_Next->setEnabled(match_->NaechsteRundeFrei(an));
 }
 
 void TFrm_Spiel::FeldAktivieren(bool an) {
     // A new round: the last one's message has had its time.
-    if (an) netzMeldungen_.Schliessen();
+    if (an) nebenMeldungen_.Schliessen();
     SG_Feld->setEnabled(an);
     if (an) SG_Feld->setFocus(Qt::OtherFocusReason);
 }
@@ -702,9 +523,7 @@ void TFrm_Spiel::paintEvent(QPaintEvent* e) {
 
 void TFrm_Spiel::closeEvent(QCloseEvent* e) {
     PadsAbmelden();
-    const bool eigenes = !abspieler_ && !netz_;
     Beenden();
-    if (eigenes) spiel_->FormClose();
     QDialog::closeEvent(e);
 }
 

@@ -6,19 +6,15 @@
 #include <functional>
 #include <memory>
 
-#include "match/ULevelQuelle.h"
-#include "match/USimUhr.h"
 #include "match/USpiel.h"
 #include "match/USpielAnsicht.h"
 #include "netz/UNetzSitzung.h"
 #include "ui/basis/UMitwachsen.h"
 #include "ui/basis/UQtMeldungen.h"
 #include "ui/basis/UTaktgeber.h"
-#include "ui/spiel/UEingabeQuelle.h"
+#include "ui/spiel/UMatch.h"
 #include "ui/spiel/USpielBilder.h"
-#include "wiederholung/UAbspielen.h"
-#include "wiederholung/UAufnahmeLevel.h"
-#include "wiederholung/UMatchLauf.h"
+#include "wiederholung/UAufnahme.h"
 
 class QAction;
 class QGroupBox;
@@ -27,7 +23,7 @@ class QPushButton;
 class QScrollArea;
 class TProgrammDaten;
 class TSpielGitter;
-class TNetzDienst;
+class TAbspielLeiste;
 
 class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     Q_OBJECT
@@ -35,35 +31,30 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     explicit TFrm_Spiel(TProgrammDaten& p);
     ~TFrm_Spiel() override;
 
-    // A new match on the first round's level; false when it failed (already reported). The
-    // match is recorded until the window closes.
+    // Shows this match from now on; the one shown before is let go. False when the match could
+    // not start (reported): the window then shows none.
+    bool Zeigen(std::unique_ptr<IMatch> match);
+    // The players at this machine: a new match on the first round's level, recorded until the
+    // window closes. False when it failed (already reported).
     bool MatchStarten();
     // Plays a recording in this window instead; no input reaches the players. False when its
     // first level did not load (reported).
     bool WiederholungStarten(const TAufnahme& a);
-    bool ImAbspielen() const { return abspieler_ != nullptr; }
+    IMatch& Match() { return *match_; }
+    TSpiel& Spiel() { return match_->Spiel(); }
+
+    // What the matches shown here play with.
+    TProgrammDaten& Daten() { return p_; }
+    TTaktgeber& Takt() { return takt_; }
+    // Messages that stop the match's clock while they are open.
+    IMeldungen& AnhaltendeMeldungen() { return meldungen_; }
+    // Messages that leave the match running; gone when the next round begins.
+    TNichtModaleMeldungen& NebenMeldungen() { return nebenMeldungen_; }
     // What a network match is played with in this window: its board, pictures and view, and
     // messages that do not stop the clock.
     TNetzUmgebung NetzUmgebung();
-    // Takes over a network match whose session has begun to run; the window shows it and sends
-    // the own player's inputs. Closing the window tells the other side.
-    void NetzStarten(std::unique_ptr<TNetzDienst> dienst);
-    TNetzDienst* Netz() { return netz_.get(); }
-    // The match that runs here: the one played, the one replayed, or the network one.
-    TSpiel& Spiel();
-    // An input of the players or the buttons: the match is brought up to this moment first,
-    // and the input is recorded with its time.
-    void Eingabe(TEingabeArt art, std::uint16_t wert = 0);
-    TTaktgeber& Takt() { return takt_; }
-    TSimUhr& Uhr() { return uhr_; }
-    // The recording of the match played in this window, as far as it has come.
-    const TAufnahme& Aufnahme() const { return aufnahme_; }
-    const TMatchLauf& Lauf() const { return *lauf_; }
-    // Replay controls, made for the first replay: pause, speed, and "Nächste Runde" jumps.
-    QPushButton *Btn_Pause = nullptr, *Btn_Tempo = nullptr;
-    void PauseUmschalten();
-    void TempoUmschalten();
-    void Springen();
+    // The replay's pause and speed buttons, made the first time they are asked for.
+    TAbspielLeiste& AbspielLeiste();
     TSpielBilder& Bilder() { return bilder_; }
 
     // ISpielAnsicht
@@ -125,30 +116,18 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void PadsAbmelden();
     // Keeps both players in view when the board is larger than the screen allows.
     void SpielerSichtbarHalten();
-    // Ends the recording (saved) or the replay.
+    // Lets the match go; an idle one of the players at this machine stands in for it.
     void Beenden();
-    void AbspielKnoepfeZeigen(bool an);
-    void AbspielKnoepfeAktualisieren();
     void GroesseBerechnen();
     void PadsAnmelden();
-    void NetzAktualisieren();
-    // Each side keeps the entries of a network match that ended, as of any other.
-    void NetzHighscore();
 
     TProgrammDaten& p_;
     TSpielBilder bilder_;
-    TSimUhr uhr_;
     TTaktgeber takt_;
     TAnhaltendeMeldungen meldungen_;
-    TLevelDateiQuelle quelle_;
-    TAufnehmendeQuelle aufnehmend_;
-    std::unique_ptr<TSpiel> spiel_;
-    std::unique_ptr<TMatchLauf> lauf_;
-    TAufnahme aufnahme_;
-    bool nimmtAuf_ = false;
-    int tempo_ = 1;
-    TAufnahme abspielAufnahme_;
-    std::unique_ptr<TAbspieler> abspieler_;
+    TNichtModaleMeldungen nebenMeldungen_{this};
+    std::unique_ptr<IMatch> match_;
+    std::unique_ptr<TAbspielLeiste> abspielLeiste_;
     std::array<QRect, 2> letzteZelle_;
     int gefolgt_ = 0;
     TMitwachsen panel_;
@@ -159,10 +138,4 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     bool eigeneGroesseDavor_ = false;  // before full screen or maximised
     bool zurueck_ = false;             // just back from full screen to the computed size
     bool klangVorbereiten_ = false;    // shown, the audio not yet asked to get ready
-    std::unique_ptr<IEingabeQuelle> eingaben_;
-    TNichtModaleMeldungen netzMeldungen_{this};
-    std::unique_ptr<TNetzDienst> netz_;
-    std::string mitspieler_;
-    bool netzHighscore_ = false;
-    bool netzGemeldet_ = false;
 };

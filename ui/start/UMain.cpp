@@ -23,7 +23,8 @@
 #include "ui/netz/UNetzDialog.h"
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/programm/UWiederholungen.h"
-#include "ui/spiel/UNetzDienst.h"
+#include "ui/netz/UNetzDienst.h"
+#include "ui/netz/UNetzMatch.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/start/UPufferAbgabe.h"
 #include "ui/vorlieben/UNetzWahl.h"
@@ -252,7 +253,7 @@ void TFrm_Main::Netzwerkspiel(bool eroeffnen) {
         dienst = d.Zeigen(eroeffnen);
     }
     if (!dienst) return;
-    f.NetzStarten(std::move(dienst));
+    f.Zeigen(std::make_unique<TNetzMatch>(f, std::move(dienst)));
     ZentriereAufBildschirm(&f);
     MatchZeigen();
     p_.Feld.SetzeStandardGroesse();

@@ -17,8 +17,9 @@
 #include "match/URegelVersion.h"
 #include "ui/UiHilfen.h"
 #include "ui/netz/UNetzDialog.h"
+#include "ui/netz/UNetzDienst.h"
+#include "ui/netz/UNetzMatch.h"
 #include "ui/programm/UWiederholungen.h"
-#include "ui/spiel/UNetzDienst.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
 #include "ui/start/UMain.h"
@@ -32,7 +33,7 @@ struct TSeite {
     std::unique_ptr<TProgramm> programm = std::make_unique<TProgramm>(p);
     TFrm_Spiel& f = *programm->Fenster.Spiel;
 
-    TNetzSitzung& Sitzung() { return f.Netz()->Sitzung(); }
+    TNetzSitzung& Sitzung() { return dynamic_cast<TNetzMatch&>(f.Match()).Dienst().Sitzung(); }
     TAufnahme Aufnahme() { return Sitzung().Seite()->Aufnahme(); }
     std::vector<std::string> Boxen() const {
         std::vector<std::string> r;
@@ -78,8 +79,8 @@ struct NetzSpielTest : ::testing::Test {
                        gast->Sitzung().Zustand() == TNetzZustand::Laeuft;
             },
             20000));
-        a.f.NetzStarten(std::move(wirt));
-        b.f.NetzStarten(std::move(gast));
+        a.f.Zeigen(std::make_unique<TNetzMatch>(a.f, std::move(wirt)));
+        b.f.Zeigen(std::make_unique<TNetzMatch>(b.f, std::move(gast)));
     }
 };
 
@@ -151,7 +152,7 @@ TEST_F(NetzSpielTest, WerDasFensterSchliesstSagtEsDemAnderen) {
     const auto vorher = aufnahmen();
     EXPECT_TRUE(b.p.Bilder.NurEigeneOrdner);  // the host's picture names, looked up here only
     b.f.close();
-    EXPECT_FALSE(b.f.Netz());
+    EXPECT_FALSE(dynamic_cast<TNetzMatch*>(&b.f.Match()));  // let go, the socket with it
     EXPECT_FALSE(b.p.Bilder.NurEigeneOrdner);  // the own matches find their pictures again
     // a learns it at once, in a box that leaves its window running.
     ASSERT_TRUE(WarteBis([&] { return !a.Boxen().empty(); }, 5000));

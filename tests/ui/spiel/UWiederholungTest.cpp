@@ -11,6 +11,8 @@
 #include "ui/basis/UTaktgeber.h"
 #include "ui/dialoge/UHighscoreAnzeige.h"
 #include "ui/programm/UWiederholungen.h"
+#include "ui/spiel/UAbspielLeiste.h"
+#include "ui/spiel/UAbspielMatch.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
 #include "ui/start/UMain.h"
@@ -38,8 +40,9 @@ struct WiederholungTest : ::testing::Test {
         u.EinLevel("Arena.dat", [](TSpielRecEinstellungen& e) { e.Rundenanzahl = 2; });
         ASSERT_TRUE(f.MatchStarten());
         f.Takt().Stoppen();
+        TAufgenommenesMatch& match = LokalesMatch(f);
         // The match draws from the seed it records (its first draw: the disease's interval).
-        TZufall z(f.Aufnahme().Saat);
+        TZufall z(match.Aufnahme().Saat);
         EXPECT_EQ(f.Spiel().Timer_Krank(1).Intervall(), z.Zufall(5000));
         // Each input at its time, 0 for "Nächste Runde". D at 300 ends between two blocks, whose
         // extras are drawn; S at 3000 comes after the blast, before the next round; Right at 5350
@@ -50,12 +53,17 @@ struct WiederholungTest : ::testing::Test {
                             {5000, Qt::Key(0)}, {5200, Qt::Key_Up}, {5250, Qt::Key_Up},
                             {5300, Qt::Key_Space}, {5350, Qt::Key_Right}, {9000, Qt::Key_W}}) {
             // clang-format on
-            f.Uhr().LaufeBis(f.Lauf().Basis() + std::uint64_t(t));
+            match.Uhr().LaufeBis(match.Lauf().Basis() + std::uint64_t(t));
             k ? Taste(k) : f.Btn_Next->click();
             bretter.emplace_back(t, p.Feld.Zellen());
         }
         f.close();
+        // Saved among the recordings, where the highscore window finds it.
+        const auto abgelegt = AbgelegteAufnahmen(WiederholungenOrdner());
+        ASSERT_FALSE(abgelegt.empty());
+        ASSERT_EQ(AufnahmeLesen(abgelegt.front(), aufnahme), "");
     }
+    TAufnahme aufnahme;
 
     std::vector<std::string> Meldungen() const {
         std::vector<std::string> r;
@@ -67,7 +75,7 @@ struct WiederholungTest : ::testing::Test {
 
 TEST_F(WiederholungTest, UeberDieTastenAufgenommenUndGleichAbgespielt) {
     MatchSpielen();
-    const TAufnahme& a = f.Aufnahme();
+    const TAufnahme& a = aufnahme;
     const std::vector<std::string> erwartet = {
         "Runde 1 (Arena): Spieler 2 hat die letzte Runde gewonnen!",
         "Runde 2 (Arena): Spieler 1 hat die letzte Runde gewonnen!",
@@ -80,18 +88,12 @@ TEST_F(WiederholungTest, UeberDieTastenAufgenommenUndGleichAbgespielt) {
     EXPECT_EQ(a.Eingaben[2], (TEingabe{400, TEingabeArt::Taste, 0x45}));
     EXPECT_EQ(a.Eingaben[6], (TEingabe{5000, TEingabeArt::NaechsteRunde, 0}));
     EXPECT_EQ(a.Eingaben.back().Art, TEingabeArt::Ende);
-    // Saved among the recordings, where the highscore window finds it.
-    const auto abgelegt = AbgelegteAufnahmen(WiederholungenOrdner());
-    ASSERT_FALSE(abgelegt.empty());
-    TAufnahme gespeichert;
-    ASSERT_EQ(AufnahmeLesen(abgelegt.front(), gespeichert), "");
-    EXPECT_EQ(gespeichert, a);
 
     // Replayed without a window: the same board after every input, the same end.
     TSpielfeld feld;
     TMeldungsProtokoll m;
     TKeineAnsicht ansicht;
-    TAbspieler ab(gespeichert, feld, p.Bilder, m, ansicht);
+    TAbspieler ab(a, feld, p.Bilder, m, ansicht);
     ASSERT_TRUE(ab.Starten());
     for (std::size_t i = 0; i < bretter.size(); ++i) {
         ab.Bis(bretter[i].first);
@@ -103,12 +105,13 @@ TEST_F(WiederholungTest, UeberDieTastenAufgenommenUndGleichAbgespielt) {
 
 TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     MatchSpielen();
-    const TAufnahme a = f.Aufnahme();
+    const TAufnahme a = aufnahme;
     u.Meldungen.Leeren();
     ASSERT_TRUE(f.WiederholungStarten(a));
     f.Takt().Stoppen();
     EXPECT_EQ(f.windowTitle(), "Knallfeld - Wiederholung");
-    EXPECT_TRUE(f.Btn_Neustart->isHidden() && !f.Btn_Pause->isHidden());
+    TAbspielLeiste& leiste = f.AbspielLeiste();
+    EXPECT_TRUE(f.Btn_Neustart->isHidden() && !leiste.Btn_Pause->isHidden());
     // No key reaches the players.
     const auto vorher = p.Feld.Zellen();
     Taste(Qt::Key_S);
@@ -122,9 +125,9 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
          {std::tuple{false, 0, "Weiter Tempo 1×"}, {true, 0, "Weiter Tempo 2×"},
           {false, 2, "Pause Tempo 2×"}, {true, 4, "Pause Tempo 4×"}, {true, 1, "Pause Tempo 1×"}}) {
         // clang-format on
-        tempo ? f.TempoUmschalten() : f.PauseUmschalten();
+        (tempo ? leiste.Btn_Tempo : leiste.Btn_Pause)->click();
         EXPECT_EQ(f.Takt().Faktor(), faktor) << knoepfe;
-        EXPECT_EQ(f.Btn_Pause->text() + " " + f.Btn_Tempo->text(), QString(knoepfe));
+        EXPECT_EQ(leiste.Btn_Pause->text() + " " + leiste.Btn_Tempo->text(), QString(knoepfe));
     }
     f.Takt().Stoppen();
 
@@ -141,7 +144,7 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     const auto eintraege = p.Highscore.Liste().size();
     const auto aufnahmen = AbgelegteAufnahmen(WiederholungenOrdner());
     f.close();
-    EXPECT_TRUE(p.Highscore.Liste().size() == eintraege && !f.Btn_Pause->isVisible());
+    EXPECT_TRUE(p.Highscore.Liste().size() == eintraege && !leiste.Btn_Pause->isVisible());
     EXPECT_EQ(AbgelegteAufnahmen(WiederholungenOrdner()), aufnahmen);
 }
 
@@ -176,7 +179,8 @@ TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
     u.Dialoge.Dateien.push_back(datei);
     programm->Fenster.Main->A_Wiederholung->trigger();
     EXPECT_EQ(u.Dialoge.Gefragt.back().Filter, "Wiederholungen (*.kfw)");
-    EXPECT_TRUE(u.Gezeigt == std::vector<QString>{"TFrm_Spiel"} && f.ImAbspielen());
+    EXPECT_TRUE(u.Gezeigt == std::vector<QString>{"TFrm_Spiel"} &&
+                dynamic_cast<TAbspielMatch*>(&f.Match()));
 }
 
 // A box that stays open a while, running the event loop as a real one does.

@@ -164,9 +164,9 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
         EXPECT_TRUE(WarteBis([&] { return !klang.VorbereitetNach.empty(); }, 2000));
         for (int k : {Qt::Key_D, Qt::Key_E, Qt::Key_Up}) {
             Druecke(QApplication::focusWidget(), k);
-            spiel.Uhr().Laufe(40);
+            LokalesMatch(spiel).Uhr().Laufe(40);
         }
-        spiel.Uhr().Laufe(5000);
+        LokalesMatch(spiel).Uhr().Laufe(5000);
         EXPECT_TRUE(spiel.Spiel().MatchVorbei());
         d.close();
         return int(QDialog::Rejected);

@@ -1,4 +1,4 @@
-#include "ui/spiel/UNetzDienst.h"
+#include "ui/netz/UNetzDienst.h"
 
 #include <QSocketNotifier>
 #include <algorithm>
