@@ -13,6 +13,7 @@
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/spiel/ULokalesMatch.h"
 #include "ui/spiel/USpielFenster.h"
+#include "ui/spiel/UStatusPanel.h"
 
 class TDialogSkript : public IDateiDialoge {
   public:

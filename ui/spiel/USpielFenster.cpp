@@ -27,32 +27,11 @@
 #include "ui/spiel/ULokalesMatch.h"
 #include "ui/spiel/USpielGitter.h"
 #include "ui/spiel/USpielMasse.h"
+#include "ui/spiel/UStatusPanel.h"
 
 namespace {
 
 constexpr std::uint16_t vkEscape = 0x1B, vkF11 = 0x7A;
-
-// The icons from the left: Mehr Bomben, Werfen, Unverwundbar, Krankheit.
-constexpr int kIconPlatz[4] = {1, 0, 2, 3};
-
-QLabel* Label(QWidget* eltern, const QString& text, const QString& name, int x, int y, int w = 0,
-              bool fett = false) {
-    auto* l = new QLabel(text, eltern);
-    l->setObjectName(name);
-    // Level and player names come from files: shown as they are, never as markup.
-    l->setTextFormat(Qt::PlainText);
-    if (fett) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    l->move(x, y);
-    if (w > 0)
-        l->resize(w, l->height());
-    else
-        l->adjustSize();
-    return l;
-}
 
 }  // namespace
 
@@ -76,24 +55,7 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     SG_Feld = new TSpielGitter(p_.Feld, bilder_);
     Pn_Feld->setWidget(SG_Feld);
 
-    GB_Spiel = new QGroupBox(QStringLiteral("Spiel"), this);
-    GB_Spiel->setObjectName(QStringLiteral("GB_Spiel"));
-    GB_Spiel->resize(kPanelBreite, kSpielHoehe);
-    Label(GB_Spiel, QStringLiteral("Runde:"), QStringLiteral("Lb_Runde"), 12, 24, 0, true);
-    Lb_Runde_Anzeige =
-        Label(GB_Spiel, QStringLiteral("1"), QStringLiteral("Lb_Runde_Anzeige"), 72, 24, 24);
-    Lb_Runde_Anzeige->setAlignment(Qt::AlignRight);
-    Label(GB_Spiel, QStringLiteral("/"), QStringLiteral("Lb_Runden_Anzeige2"), 100, 24);
-    Lb_Runden_Anzeige3 =
-        Label(GB_Spiel, QStringLiteral("0"), QStringLiteral("Lb_Runden_Anzeige3"), 110, 24, 40);
-    Label(GB_Spiel, QStringLiteral("Spielfeld:"), QStringLiteral("Lb_Spielfeld"), 12, 50, 0, true);
-    Lb_SpielName = Label(GB_Spiel, QString(), QStringLiteral("Lb_SpielName"), 80, 50, 135);
-
-    GB_Spieler = new QGroupBox(QStringLiteral("Spieler"), this);
-    GB_Spieler->setObjectName(QStringLiteral("GB_Spieler"));
-    GB_Spieler->resize(kPanelBreite, kSpielerHoehe);
-    SpielerPanel(1)->move(15, 22);
-    SpielerPanel(2)->move(15, 182);
+    Panel = std::make_unique<TStatusPanel>(*this);
 
     Btn_Next = new QPushButton(QStringLiteral("Nächste Runde"), this);
     Btn_Next->setObjectName(QStringLiteral("Btn_Next"));
@@ -124,13 +86,13 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     Im_Temp->setObjectName(QStringLiteral("Im_Temp"));
     Im_Temp->resize(41, 41);
     Im_Temp->hide();
-    Lb_Netz = Label(this, QString(), QStringLiteral("Lb_Netz"), 0, kTempOben, kPanelBreite);
+    Lb_Netz = PanelText(this, QString(), QStringLiteral("Lb_Netz"), 0, kTempOben, kPanelBreite);
     Lb_Netz->resize(kPanelBreite, 2 * Lb_Netz->fontMetrics().lineSpacing() + 2);
     Lb_Netz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Lb_Netz->hide();
 
-    panel_.Merken(GB_Spiel, {0, kSpielOben});
-    panel_.Merken(GB_Spieler, {0, kSpielerOben});
+    panel_.Merken(Panel->GB_Spiel, {0, kSpielOben});
+    panel_.Merken(Panel->GB_Spieler, {0, kSpielerOben});
     panel_.Merken(Btn_Next, {0, kKnopfOben});
     // In the middle of the gap between the two buttons.
     panel_.Merken(Btn_Vollbild,
@@ -189,58 +151,6 @@ void TFrm_Spiel::PadsAbmelden() {
     }
 }
 
-QWidget* TFrm_Spiel::SpielerPanel(int spieler) {
-    const int i = spieler - 1;
-    const QString n = QString::number(spieler);
-    auto* pn = new QFrame(GB_Spieler);
-    pn->setObjectName(QStringLiteral("Pn_Spieler") + n);
-    pn->setFrameShape(QFrame::StyledPanel);
-    pn->resize(193, 153);
-
-    QLabel* wer = Label(pn, spieler == 1 ? QStringLiteral("Eins:") : QStringLiteral("Zwei:"),
-                        QStringLiteral("Lb_Spieler") + n, 8, 8, 0, true);
-    TextFarbe(wer, spieler == 1 ? Qt::blue : Qt::red);
-    Lb_Name[i] = Label(pn, QString(), QStringLiteral("Lb_Spieler%1_Name").arg(spieler), 52, 8, 129);
-    Label(pn, QStringLiteral("Punkte:"),
-          spieler == 1 ? QStringLiteral("Lb_Punkt1") : QStringLiteral("Lb_Punkte2"), 8, 34);
-    Lb_Punkte_Anzeige[i] = Label(pn, QStringLiteral("0"),
-                                 QStringLiteral("Lb_Punkte%1_Anzeige").arg(spieler), 62, 34, 60);
-
-    auto* bildPanel = new QFrame(pn);
-    bildPanel->setObjectName(QStringLiteral("Pn_SpielerBild") + n);
-    bildPanel->setFrameShape(QFrame::Panel);
-    bildPanel->setFrameShadow(QFrame::Sunken);
-    bildPanel->setGeometry(141, 30, 44, 44);
-    Im_Spieler[i] = new QLabel(bildPanel);
-    Im_Spieler[i]->setObjectName(QStringLiteral("Im_Spieler") + n);
-    Im_Spieler[i]->setGeometry(2, 2, 40, 40);
-    Im_Spieler[i]->setScaledContents(true);
-
-    const char* namen[4] = {"Im_Werfen", "Im_Mehrbomb", "Im_Unverwund", "Im_Krank"};
-    for (int x = 0; x < 4; ++x) {
-        auto* icon = new QLabel(pn);
-        icon->setObjectName(QString::fromLatin1(namen[x]) + n);
-        icon->setGeometry(8 + kIconPlatz[x] * 39, 80, 35, 35);
-        icon->setScaledContents(true);
-        icon->hide();
-        Im_Extras[i][x] = icon;
-    }
-
-    Im_Pad[i] = new QLabel(pn);
-    Im_Pad[i]->setObjectName(QStringLiteral("Im_Pad") + n);
-    Im_Pad[i]->setGeometry(165, 86, 24, 24);
-    Im_Pad[i]->setScaledContents(true);
-    Im_Pad[i]->setToolTip(QStringLiteral("Spielt mit dem Gamepad"));
-    Im_Pad[i]->hide();
-
-    Label(pn, QStringLiteral("Unverwundbar:"), QStringLiteral("Lb_Unverwundbar") + n, 8, 126);
-    Lb_Unverwundbar_Anzeige[i] =
-        Label(pn, QStringLiteral("0"), QStringLiteral("Lb_Unverwundbar_Anzeige") + n, 104, 126, 30);
-    Lb_Unverwundbar_Anzeige[i]->setAlignment(Qt::AlignRight);
-    Label(pn, QStringLiteral("sek."), QStringLiteral("Lb_Sekunden") + n, 140, 126);
-    return pn;
-}
-
 bool TFrm_Spiel::Zeigen(std::unique_ptr<IMatch> match) {
     Beenden();
     // A size the player chose lasts one match.
@@ -276,28 +186,7 @@ void TFrm_Spiel::PadSymboleZeigen() {
     std::array<bool, 2> amPad{};
     for (int s = 1; s <= 2; ++s)
         amPad[std::size_t(s - 1)] = p_.PadSteuerung && p_.PadSteuerung->SpielerAmPad(s);
-    // Drawn once a pad is there: most matches are played without one.
-    if ((amPad[0] || amPad[1]) && Im_Pad[0]->pixmap().isNull()) {
-        // A controller's outline: body, two handles, a cross and two buttons.
-        QPixmap bild(48, 48);
-        bild.fill(Qt::transparent);
-        QPainter m(&bild);
-        m.setRenderHint(QPainter::Antialiasing);
-        m.setPen(QPen(Qt::black, 2));
-        m.setBrush(QColor(90, 90, 100));
-        m.drawRoundedRect(4, 14, 40, 20, 9, 9);
-        m.drawEllipse(4, 22, 14, 18);
-        m.drawEllipse(30, 22, 14, 18);
-        m.setPen(Qt::NoPen);
-        m.setBrush(Qt::white);
-        m.drawRect(10, 21, 3, 9);
-        m.drawRect(7, 24, 9, 3);
-        m.drawEllipse(31, 20, 4, 4);
-        m.drawEllipse(36, 25, 4, 4);
-        m.end();
-        for (QLabel* l : Im_Pad) l->setPixmap(bild);
-    }
-    for (std::size_t i = 0; i < 2; ++i) Im_Pad[i]->setVisible(amPad[i]);
+    Panel->PadSymbole(amPad);
 }
 
 void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
@@ -419,35 +308,25 @@ void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEin
     const TFeldDaten& g = p_.Feld.FeldDaten();
     // At the size the grid draws its cells now (the window may be scaled).
     bilder_.RundeVorbereiten(e, SG_Feld->Zelle(), FarbeVon(g.Farbe));
-    Lb_Runden_Anzeige3->setText(QString::number(e.Rundenanzahl));
-    Lb_SpielName->setText(QText(levelname));
-    for (int s = 1; s <= 2; ++s) {
-        Lb_Name[s - 1]->setText(QText(e.Spieler(s).Name));
-        Im_Spieler[s - 1]->setPixmap(QPixmap::fromImage(bilder_.Spielerbild(s)));
-        for (int x = 0; x < 4; ++x)
-            Im_Extras[s - 1][x]->setPixmap(QPixmap::fromImage(bilder_.Extrabild(x)));
-    }
-    PunkteAnzeigen(e.Spieler1.Punkte, e.Spieler2.Punkte);
+    Panel->Zeigen(levelname, e, bilder_);
     // The names may need more room than the last ones did.
     panel_.Erneuern();
 }
 
 void TFrm_Spiel::RundeAnzeigen(std::uint8_t runde) {
-    Lb_Runde_Anzeige->setText(QString::number(runde));
+    Panel->Runde(runde);
 }
 
 void TFrm_Spiel::PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) {
-    Lb_Punkte_Anzeige[0]->setText(QString::number(punkte1));
-    Lb_Punkte_Anzeige[1]->setText(QString::number(punkte2));
+    Panel->Punkte(punkte1, punkte2);
 }
 
 void TFrm_Spiel::ExtraAnzeigen(int spieler, int extra, bool sichtbar) {
-    if (extra < 0 || extra > 3) return;
-    Im_Extras[spieler == 1 ? 0 : 1][extra]->setVisible(sichtbar);
+    Panel->Extra(spieler, extra, sichtbar);
 }
 
 void TFrm_Spiel::RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) {
-    Lb_Unverwundbar_Anzeige[spieler == 1 ? 0 : 1]->setText(QString::number(sekunden));
+    Panel->Restsekunden(spieler, sekunden);
 }
 
 void TFrm_Spiel::NaechsteRundeAktivieren(bool an) {

@@ -24,6 +24,7 @@ class QScrollArea;
 class TProgrammDaten;
 class TSpielGitter;
 class TAbspielLeiste;
+class TStatusPanel;
 
 class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     Q_OBJECT
@@ -72,14 +73,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
 
     TSpielGitter* SG_Feld;
     QScrollArea* Pn_Feld;
-    QGroupBox *GB_Spiel, *GB_Spieler;
-    QLabel *Lb_Runde_Anzeige, *Lb_Runden_Anzeige3, *Lb_SpielName;
-    std::array<QLabel*, 2> Lb_Name{}, Lb_Punkte_Anzeige{}, Lb_Unverwundbar_Anzeige{}, Im_Spieler{};
-    // Per player, by the engine's extras numbers: 0 Werfen, 1 Mehr Bomben, 2 Unverwundbar,
-    // 3 Krankheit.
-    std::array<std::array<QLabel*, 4>, 2> Im_Extras{};
-    // A small pad symbol for a player whose pad is connected.
-    std::array<QLabel*, 2> Im_Pad{};
+    std::unique_ptr<TStatusPanel> Panel;
     void PadSymboleZeigen();
     QPushButton *Btn_Next, *Btn_Neustart, *Btn_Vollbild;
     QLabel* Im_Temp;
@@ -109,7 +103,6 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void changeEvent(QEvent* e) override;
 
   private:
-    QWidget* SpielerPanel(int spieler);
     // F11 and Esc act on the window unless a player has them as a key. True when taken.
     bool FensterTaste(std::uint16_t taste);
     // The pads stop acting on this window (closed or destroyed).

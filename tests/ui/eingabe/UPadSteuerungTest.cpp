@@ -51,7 +51,7 @@ TEST_F(PadTest, ZweiPadsSpielenEineRundeUndKommenUndGehen) {
     ASSERT_TRUE(f.MatchStarten());
     f.show();
     // Connected before the match: pad 1 plays for player 1, pad 2 for player 2, with defaults.
-    EXPECT_TRUE(f.Im_Pad[0]->isVisible() && f.Im_Pad[1]->isVisible());
+    EXPECT_TRUE(f.Panel->Im_Pad[0]->isVisible() && f.Panel->Im_Pad[1]->isVisible());
     const TIndex start1 = Spieler(1), start2 = Spieler(2);
     // Up to half a second a held direction moves one cell (the next one is free). Held longer,
     // it repeats like a held key: player 2 pushes its left stick and walks two cells to the crate.
@@ -63,10 +63,10 @@ TEST_F(PadTest, ZweiPadsSpielenEineRundeUndKommenUndGehen) {
     // Pad 1 removed: its player gets nothing until it is back.
     pads.Geraete().VirtuellTrennen(pad1);
     WarteBis([] { return false; }, 30);
-    EXPECT_FALSE(f.Im_Pad[0]->isVisible());
+    EXPECT_FALSE(f.Panel->Im_Pad[0]->isVisible());
     pad1 = pads.Geraete().VirtuellAnschliessen();
     WarteBis([] { return false; }, 30);
-    EXPECT_TRUE(f.Im_Pad[0]->isVisible());
+    EXPECT_TRUE(f.Panel->Im_Pad[0]->isVisible());
     // A lays player 1's bomb.
     Halten(pad1, SDL_CONTROLLER_BUTTON_A, 40);
     EXPECT_EQ(p.Feld.KnotenBei(Spieler(1))->Art, zaSpieler1Bombe);

@@ -82,17 +82,19 @@ TEST_F(SpielFensterTest, LayoutFormel) {
     Geometrie(20, 16, 40, 40);
     EXPECT_EQ(f->SG_Feld->size(), QSize(823, 659));
     EXPECT_EQ(f->Pn_Feld->geometry(), QRect(10, 8, 823, 659));
-    for (QWidget* w : std::initializer_list<QWidget*>{f->GB_Spiel, f->GB_Spieler, f->Btn_Next})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f->Panel->GB_Spiel, f->Panel->GB_Spieler, f->Btn_Next})
         EXPECT_EQ(w->x(), 843);
-    EXPECT_EQ(f->Btn_Neustart->geometry().right(), f->GB_Spieler->geometry().right());
+    EXPECT_EQ(f->Btn_Neustart->geometry().right(), f->Panel->GB_Spieler->geometry().right());
     EXPECT_EQ(f->size(), QSize(843 + 223 + 15, 8 + 659 + 40));
     // 10 x 5 cells of 30 x 20: the height follows the buttons, as the grid is shorter.
     Geometrie(10, 5, 30, 20);
     EXPECT_EQ(f->SG_Feld->size(), QSize(313, 108));
-    EXPECT_EQ(f->width(), f->GB_Spiel->geometry().right() + 1 + 15);
+    EXPECT_EQ(f->width(), f->Panel->GB_Spiel->geometry().right() + 1 + 15);
     EXPECT_EQ(f->height(), f->Btn_Next->y() + f->Btn_Next->height() + 40);
-    EXPECT_EQ((std::array{f->GB_Spiel->size(), f->GB_Spieler->size(), f->Btn_Next->size()}),
-              (std::array{QSize(223, 81), QSize(223, 345), QSize(97, 25)}));
+    EXPECT_EQ(
+        (std::array{f->Panel->GB_Spiel->size(), f->Panel->GB_Spieler->size(), f->Btn_Next->size()}),
+        (std::array{QSize(223, 81), QSize(223, 345), QSize(97, 25)}));
 }
 
 TEST_F(SpielFensterTest, ZellenNachIhrerArt) {
@@ -173,24 +175,26 @@ TEST_F(SpielFensterTest, TastenGehenNurAnDieSpieler) {
 TEST_F(SpielFensterTest, RundenendeUndNeustart) {
     // The match's end is played from the main menu; here the end of a round.
     MatchAuf("KleinesDuell.dat", 500, 2);
-    EXPECT_TRUE(!f->Btn_Next->isEnabled() && f->Lb_Runden_Anzeige3->text() == "2");
+    EXPECT_TRUE(!f->Btn_Next->isEnabled() && f->Panel->Lb_Runden_Anzeige3->text() == "2");
     Taste(Qt::Key_E);  // player 1 lays a bomb and stays on it
     ASSERT_TRUE(WarteBis([&] { return f->Spiel().LetztesErgebnis() != 0; }, 5000));
     EXPECT_EQ(u.Meldungen.Letzter(), "Spieler 2 hat die letzte Runde gewonnen!");
     EXPECT_EQ(u.Meldungen.Eintraege.back().Typ, TBoxTyp::Information);
-    EXPECT_EQ(f->Lb_Punkte_Anzeige[1]->text(), "100");
+    EXPECT_EQ(f->Panel->Lb_Punkte_Anzeige[1]->text(), "100");
     EXPECT_TRUE(f->Btn_Next->isEnabled() && !f->SG_Feld->isEnabled());
     // Between rounds Escape and Return do not close the window or press "Nächste Runde".
     for (int k : {Qt::Key_Escape, Qt::Key_Return}) {
         QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier);
         QApplication::sendEvent(f.get(), &druck);
     }
-    EXPECT_TRUE(f->isVisible() && f->Lb_Runde_Anzeige->text() == "1");
+    EXPECT_TRUE(f->isVisible() && f->Panel->Lb_Runde_Anzeige->text() == "1");
     f->Btn_Next->click();
-    EXPECT_TRUE(f->Lb_Runde_Anzeige->text() == "2" && QApplication::focusWidget() == f->SG_Feld);
+    EXPECT_TRUE(f->Panel->Lb_Runde_Anzeige->text() == "2" &&
+                QApplication::focusWidget() == f->SG_Feld);
     // Neustart: round 1, no points; closing releases the board.
     f->Btn_Neustart->click();
-    EXPECT_EQ(f->Lb_Runde_Anzeige->text() + " " + f->Lb_Punkte_Anzeige[1]->text(), "1 0");
+    EXPECT_EQ(f->Panel->Lb_Runde_Anzeige->text() + " " + f->Panel->Lb_Punkte_Anzeige[1]->text(),
+              "1 0");
     f->close();
     EXPECT_EQ(p.Feld.AnzahlKnoten(), 0u);
 }
@@ -207,7 +211,7 @@ TEST_F(SpielFensterTest, GrossesFeldRolltZuDenSpielern) {
     EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
     EXPECT_EQ(f->SG_Feld->size(), QSize(2528, 2528));
     EXPECT_TRUE(f->width() <= 1280 && f->height() <= 1000);
-    EXPECT_EQ(f->GB_Spiel->x(), 10 + f->Pn_Feld->width() + 10);
+    EXPECT_EQ(f->Panel->GB_Spiel->x(), 10 + f->Pn_Feld->width() + 10);
     auto sichtbarerTeil = [&] { return QRect(-f->SG_Feld->pos(), f->Pn_Feld->viewport()->size()); };
     EXPECT_TRUE(sichtbarerTeil().contains(f->SG_Feld->ZellRechteck(20, 20) |
                                           f->SG_Feld->ZellRechteck(22, 22)));
@@ -253,9 +257,9 @@ TEST_F(SpielFensterTest, GroesseDesSpielersGiltBisZumMatchende) {
     ASSERT_TRUE(f->EigeneGroesse());
     const double faktor = PanelFaktor({2000, 1400});
     const int panelX = 2000 - int(std::lround(238 * faktor));
-    EXPECT_EQ(f->GB_Spiel->x(), panelX);
-    EXPECT_EQ(f->GB_Spiel->width(), int(std::lround(223 * faktor)));
-    EXPECT_GT(f->Lb_SpielName->font().pointSizeF(), f->font().pointSizeF());
+    EXPECT_EQ(f->Panel->GB_Spiel->x(), panelX);
+    EXPECT_EQ(f->Panel->GB_Spiel->width(), int(std::lround(223 * faktor)));
+    EXPECT_GT(f->Panel->Lb_SpielName->font().pointSizeF(), f->font().pointSizeF());
     EXPECT_EQ(f->Pn_Feld->geometry(), QRect(10, 8, panelX - 20, 1384));
     const QSize zelle = f->SG_Feld->Zelle();
     EXPECT_EQ(zelle, FeldMassstab(f->Pn_Feld->size(), p.Feld.FeldDaten()).Zelle);
@@ -277,19 +281,19 @@ TEST_F(SpielFensterTest, GroesseDesSpielersGiltBisZumMatchende) {
     ASSERT_TRUE(f->MatchStarten());
     EXPECT_FALSE(f->EigeneGroesse());
     EXPECT_TRUE(f->size() == berechnet && f->SG_Feld->Zelle() == QSize(40, 40));
-    EXPECT_EQ(f->GB_Spiel->geometry(), QRect(843, 8, 223, 81));
+    EXPECT_EQ(f->Panel->GB_Spiel->geometry(), QRect(843, 8, 223, 81));
 }
 
 TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
     MatchAuf("KleinesDuell.dat");
     const QSize berechnet = f->size();
-    const QRect panel = f->GB_Spiel->geometry(), feld = f->Pn_Feld->geometry();
+    const QRect panel = f->Panel->GB_Spiel->geometry(), feld = f->Pn_Feld->geometry();
     Taste(Qt::Key_F11);
     EXPECT_TRUE(f->isFullScreen() && f->A_Vollbild->isChecked() && f->EigeneGroesse());
     // Leaving full screen gives back the layout of before, and the next round its own size.
     Taste(Qt::Key_Escape);
     EXPECT_FALSE(f->isFullScreen() || f->EigeneGroesse());
-    EXPECT_TRUE(f->size() == berechnet && f->GB_Spiel->geometry() == panel &&
+    EXPECT_TRUE(f->size() == berechnet && f->Panel->GB_Spiel->geometry() == panel &&
                 f->Pn_Feld->geometry() == feld);
     EXPECT_EQ(f->SG_Feld->Zelle(),
               QSize(p.Feld.FeldDaten().EinzelBreite, p.Feld.FeldDaten().EinzelHoehe));
@@ -326,8 +330,10 @@ TEST_F(SpielFensterTest, NamenAusDateienAlsTextUndGanzImGrossenPanel) {
                [](TSpielRecEinstellungen& e) { e.Spieler1.Name = "<b>Anna</b>"; });
     ASSERT_TRUE(f->MatchStarten());
     f->show();
-    for (QLabel* l : {f->Lb_SpielName, f->Lb_Name[0]}) EXPECT_EQ(l->textFormat(), Qt::PlainText);
-    EXPECT_EQ(f->Lb_SpielName->text() + f->Lb_Name[0]->text(), "<u>Fett</u><s>xx</s><b>Anna</b>");
+    for (QLabel* l : {f->Panel->Lb_SpielName, f->Panel->Lb_Name[0]})
+        EXPECT_EQ(l->textFormat(), Qt::PlainText);
+    EXPECT_EQ(f->Panel->Lb_SpielName->text() + f->Panel->Lb_Name[0]->text(),
+              "<u>Fett</u><s>xx</s><b>Anna</b>");
     // Grown, the panel shows every text whole ("Kleines Duell" was cut at full screen).
     g.Name = "Kleines Duell";
     f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
