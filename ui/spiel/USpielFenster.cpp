@@ -24,6 +24,7 @@
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/UAbspielMatch.h"
 #include "ui/spiel/UFeldMassstab.h"
+#include "ui/spiel/UFensterGroesse.h"
 #include "ui/spiel/ULokalesMatch.h"
 #include "ui/spiel/USpielGitter.h"
 #include "ui/spiel/USpielMasse.h"
@@ -155,7 +156,7 @@ bool TFrm_Spiel::Zeigen(std::unique_ptr<IMatch> match) {
     Beenden();
     // A size the player chose lasts one match.
     setWindowState(Qt::WindowNoState);
-    eigeneGroesse_ = false;
+    groesse_.Neu();
     match_ = std::move(match);
     setWindowTitle(match_->Titel());
     if (match_->Steuerbar())
@@ -191,36 +192,23 @@ void TFrm_Spiel::PadSymboleZeigen() {
 
 void TFrm_Spiel::FensterEinrichten(const TFeldDaten& g) {
     SG_Feld->Einrichten(g);
-    const QSize gitter = TSpielGitter::Groesse(g);
-    // A board larger than the screen scrolls inside the window; the grid keeps its size.
-    const QRect schirm = Bildschirmflaeche();
-    const int rahmenBreite = 16, rahmenHoehe = 48;
-    const int maxBreite =
-        std::max(200, schirm.width() - rahmenBreite - kFeldLinks - 10 - kPanelBreite - 15);
-    const int maxHoehe = std::max(200, schirm.height() - rahmenHoehe - kFeldOben - 40);
-    const QSize sicht(std::min(gitter.width(), maxBreite), std::min(gitter.height(), maxHoehe));
-    sicht_ = sicht;
     QPalette farbe = Pn_Feld->viewport()->palette();
     farbe.setColor(QPalette::Window, FarbeVon(g.Farbe));
     Pn_Feld->viewport()->setPalette(farbe);
-
-    const int breite = kFeldLinks + sicht.width() + 10 + kPanelBreite + 15;
-    const int hoehe = std::max(kFeldOben + sicht.height() + 40, kKnopfOben + kKnopfHoehe + 40);
-    berechnet_ = QSize(breite, hoehe);
-    setMinimumSize(std::min(breite, kMinBreite), kKnopfOben + kKnopfHoehe + 40);
-    if (!eigeneGroesse_) GroesseBerechnen();
+    groesse_.Berechnen(TSpielGitter::Groesse(g), Bildschirmflaeche());
     Anordnen();
 }
 
 void TFrm_Spiel::Anordnen() {
     const TFeldDaten& g = SG_Feld->Geometrie();
     bool rollen;
-    if (!eigeneGroesse_) {
+    if (!groesse_.Eigene()) {
         // The computed size: the board's own cells, the panel as designed.
+        const QSize sicht = groesse_.Sicht();
         SG_Feld->Zellgroesse(QSize(g.EinzelBreite, g.EinzelHoehe));
-        rollen = sicht_ != SG_Feld->size();
-        Pn_Feld->setGeometry(QRect(QPoint(kFeldLinks, kFeldOben), sicht_));
-        panel_.Anwenden(1.0, QPoint(kFeldLinks + sicht_.width() + 10, 0));
+        rollen = sicht != SG_Feld->size();
+        Pn_Feld->setGeometry(QRect(QPoint(kFeldLinks, kFeldOben), sicht));
+        panel_.Anwenden(1.0, QPoint(kFeldLinks + sicht.width() + 10, 0));
     } else {
         const double f = PanelFaktor(size());
         const int panelX = width() - int(std::lround((kPanelBreite + 15) * f));
@@ -258,50 +246,15 @@ bool TFrm_Spiel::FensterTaste(std::uint16_t taste) {
 
 void TFrm_Spiel::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    if (zurueck_) {
-        // The window manager gives back the size from before full screen, which the level of
-        // a later round may not want: the computed size wins.
-        zurueck_ = false;
-        if (size() != berechnet_) GroesseBerechnen();
-    } else if (!wirAendern_ && isVisible() && size() != berechnet_) {
-        eigeneGroesse_ = true;
-    }
+    groesse_.Geaendert();
     Anordnen();
-}
-
-void TFrm_Spiel::GroesseBerechnen() {
-    wirAendern_ = true;
-    resize(berechnet_);
-    wirAendern_ = false;
 }
 
 void TFrm_Spiel::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     if (e->type() != QEvent::WindowStateChange) return;
     A_Vollbild->setChecked(isFullScreen());
-    constexpr Qt::WindowStates gross = Qt::WindowFullScreen | Qt::WindowMaximized;
-    const bool vorher = static_cast<QWindowStateChangeEvent*>(e)->oldState() & gross;
-    const bool jetzt = windowState() & gross;
-    if (jetzt && !vorher) {
-        eigeneGroesseDavor_ = eigeneGroesse_;
-        eigeneGroesse_ = true;
-    } else if (vorher && !jetzt) {
-        // Back to the layout of before: the player's own size, or the one the level computes.
-        eigeneGroesse_ = eigeneGroesseDavor_;
-        // Resized only once the window manager has given back the normal size: a resize
-        // asked for while the window still covers the screen would also keep it at the
-        // screen's corner.
-        if (!eigeneGroesse_ && size() != berechnet_) {
-            zurueck_ = true;
-            // A window system that gives back no size at all: the computed one all the same.
-            QTimer::singleShot(500, this, [this] {
-                if (!zurueck_) return;
-                zurueck_ = false;
-                if (!eigeneGroesse_ && !isFullScreen() && !isMaximized()) GroesseBerechnen();
-            });
-        }
-        Anordnen();
-    }
+    if (groesse_.ZustandGeaendert(static_cast<QWindowStateChangeEvent*>(e)->oldState())) Anordnen();
 }
 
 void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) {
@@ -346,7 +299,7 @@ void TFrm_Spiel::FeldNeuZeichnen() {
 }
 
 void TFrm_Spiel::FensterZentrieren() {
-    if (!eigeneGroesse_) ZentriereAufBildschirm(this);
+    if (!groesse_.Eigene()) ZentriereAufBildschirm(this);
     SG_Feld->setFocus(Qt::OtherFocusReason);
     SpielerSichtbarHalten();
 }

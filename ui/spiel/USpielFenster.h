@@ -12,6 +12,7 @@
 #include "ui/basis/UMitwachsen.h"
 #include "ui/basis/UQtMeldungen.h"
 #include "ui/basis/UTaktgeber.h"
+#include "ui/spiel/UFensterGroesse.h"
 #include "ui/spiel/UMatch.h"
 #include "ui/spiel/USpielBilder.h"
 #include "wiederholung/UAufnahme.h"
@@ -85,7 +86,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void VollbildUmschalten();
     // The player has given the window another size: kept for the rest of the match, the board
     // and the status panel fill it.
-    bool EigeneGroesse() const { return eigeneGroesse_; }
+    bool EigeneGroesse() const { return groesse_.Eigene(); }
     // Lays the window out for its present size.
     void Anordnen();
 
@@ -111,7 +112,6 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void SpielerSichtbarHalten();
     // Lets the match go; an idle one of the players at this machine stands in for it.
     void Beenden();
-    void GroesseBerechnen();
     void PadsAnmelden();
 
     TProgrammDaten& p_;
@@ -124,11 +124,6 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     std::array<QRect, 2> letzteZelle_;
     int gefolgt_ = 0;
     TMitwachsen panel_;
-    QSize berechnet_;  // the size computed for the round's level
-    QSize sicht_;      // the board's view at that size
-    bool eigeneGroesse_ = false;
-    bool wirAendern_ = false;          // our own resize, not the player's
-    bool eigeneGroesseDavor_ = false;  // before full screen or maximised
-    bool zurueck_ = false;             // just back from full screen to the computed size
-    bool klangVorbereiten_ = false;    // shown, the audio not yet asked to get ready
+    TFensterGroesse groesse_{*this};
+    bool klangVorbereiten_ = false;  // shown, the audio not yet asked to get ready
 };
