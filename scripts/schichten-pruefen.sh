@@ -15,7 +15,7 @@ while read -r ordner erlaubt; do
         while IFS=: read -r zeile ziel; do
             [[ $ziel == */* ]] || continue
             if [[ " $ordner $erlaubt " != *" ${ziel%/*} "* ]]; then
-                echo "$datei:$zeile: \"$ziel\" lies above or beside $ordner (it may use: $erlaubt)"
+                echo "$datei:$zeile: \"$ziel\" lies above or beside $ordner (it may use: ${erlaubt:-its own folder only})"
                 fehler=1
             fi
         done < <(grep -n "$einbinden\"" "$datei" | sed 's/^\([0-9]*\):[^"]*"\([^"]*\)".*/\1:\2/')

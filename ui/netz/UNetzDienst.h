@@ -27,7 +27,6 @@ class TNetzDienst : public QObject {
     void Verbinden(const std::string& adresse, std::uint16_t port);
 
     TNetzSitzung& Sitzung() { return sitzung_; }
-    const TEnetTransport& Transport() const { return transport_; }
     std::string Fehler;
 
     // Called after every turn: the session may have moved on.
