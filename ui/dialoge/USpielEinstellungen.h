@@ -7,10 +7,17 @@
 
 #include "ui/programm/UFenster.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
 class QSpinBox;
 class QToolButton;
 class QTreeWidget;
@@ -50,10 +57,33 @@ class TFrm_Spieleinstellungen : public QDialog {
     std::array<QLabel*, 6> Im_Bilder{};
 
   private:
-    QWidget* BildKnopf(int nr, const char* knopf, const char* bild);
+    using TKlick = void (TFrm_Spieleinstellungen::*)();
+
+    // The dialog's areas, top to bottom in the left column, then in the right one.
+    QMenuBar* MenueLeiste();
+    QGroupBox* SpielerGruppe();
+    void SpielerZeile(QGridLayout* g, int s);
+    QGroupBox* ZeitenGruppe();
+    QGroupBox* TempoGruppe();
+    QGroupBox* ExtrasGruppe();
+    QGroupBox* ComputerGruppe();
+    QGroupBox* LevelGruppe();
+    QHBoxLayout* KnopfLeiste();
+
+    QAction* Eintrag(QMenu* m, const QString& text, const char* name, TKlick klick);
+    QPushButton* Knopf(const QString& text, const char* name, TKlick klick);
+    // A spin field that writes its value into the working copy.
+    QSpinBox* Feld(QSpinBox* f, const char* name, int min, int max, int schritt);
+    static QGroupBox* Gruppe(const QString& titel, const char* name);
+
+    QWidget* BildKnopf(int nr, const QString& knopf, const QString& bild);
     std::string& BildPfad(struct TSpielRecEinstellungen& e, int nr);
     void BildZeigen(int nr, const std::string& pfad, bool* ausDatei = nullptr);
+    // Shows the six pictures of l; a picture that cannot be read loses its path.
+    void BilderLaden(struct TSpielRecEinstellungen& l);
     void LevelAnzahlSetzen();
+    // Lists the committed levels again; a level that cannot be read drops out of the dialog only.
+    void LevellisteLaden();
     void FeldAendern(QSpinBox* feld);
 
     TProgrammDaten& p_;
