@@ -1,5 +1,8 @@
-// The ten windows of the program. Each lives from its first use to the end of the program and is
-// never created anew; what a window's creation does to the program's state runs at start.
+// The program's original ten windows: the main menu and nine others. Each lives from its
+// first use to the end of the program and is never created anew; what a window's creation does to
+// the program's state runs at start. The two windows added since, the volume dialog
+// (TFrm_Lautstaerke) and the network dialog (TFrm_Netzwerk), are not kept here: the main menu
+// builds them anew each time it opens one, and no other window needs them.
 #pragma once
 
 #include <functional>
