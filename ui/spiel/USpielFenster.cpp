@@ -6,11 +6,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
@@ -20,7 +18,6 @@
 #include "ui/eingabe/UPadSteuerung.h"
 #include "ui/eingabe/UTaste.h"
 #include "ui/programm/UProgrammDaten.h"
-#include "ui/programm/UWiederholungen.h"
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/UAbspielMatch.h"
 #include "ui/spiel/UFeldMassstab.h"
