@@ -90,9 +90,10 @@ bool KeinWasserHinterBloecken(TSpielfeld& feld, TKnoten zelle) {
     return true;
 }
 
-int SchrittZumZiel(TSpielfeld& feld, TKnoten zelle, TRichtung r) {
+TAktion SchrittZumZiel(TSpielfeld& feld, TKnoten zelle, TRichtung r) {
     const TKnoten n = NachbarMitRand(feld, zelle, r);
-    if (IstBegehbar(n)) return TastenNummer(r);
-    if (n && !IstExplosion(n) && !IstMauer(n) && KeinWasserHinterBloecken(feld, zelle)) return 5;
-    return 0;
+    if (IstBegehbar(n)) return SchrittNach(r);
+    if (n && !IstExplosion(n) && !IstMauer(n) && KeinWasserHinterBloecken(feld, zelle))
+        return TAktion::Bombe;
+    return TAktion::Keine;
 }

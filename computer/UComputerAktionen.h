@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "model/UAktion.h"
 #include "model/USpielDaten.h"
 
 using TRichtungOpt = std::optional<TRichtung>;
@@ -23,5 +24,5 @@ TRichtung Zufallsschritt(TSpielfeld& feld, TZufall& zufall, TKnoten zelle);
 bool Unsicher(TSpielfeld& feld, TKnoten zelle, TRichtung r);
 // No destructible block or extra next to the cell touches level water.
 bool KeinWasserHinterBloecken(TSpielfeld& feld, TKnoten zelle);
-// Key number to get on toward r: a step, a bomb (5), or 0 for no action.
-int SchrittZumZiel(TSpielfeld& feld, TKnoten zelle, TRichtung r);
+// To get on toward r: a step, a bomb, or nothing.
+TAktion SchrittZumZiel(TSpielfeld& feld, TKnoten zelle, TRichtung r);

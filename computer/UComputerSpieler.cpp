@@ -4,33 +4,20 @@
 
 namespace {
 
-int Taste(const TRichtungOpt& r) {
-    return r ? TastenNummer(*r) : 0;
+TAktion Aktion(const TRichtungOpt& r) {
+    return r ? SchrittNach(*r) : TAktion::Keine;
 }
 
 }  // namespace
-
-TRichtung RichtungVonTaste(int taste) {
-    switch (taste) {
-        case 1:
-            return riOben;
-        case 2:
-            return riUnten;
-        case 3:
-            return riLinks;
-        default:
-            return riRechts;
-    }
-}
 
 TEntscheidung Gefahr(TSpielDaten& d, int spieler) {
     const TKnoten c = SpielerFinden(d, spieler).Knoten;
     if (!c) return {};
     if (c->Art == zaSpieler1Bombe || c->Art == zaSpieler2Bombe)
-        return {true, Taste(Zweischritt(d.Feld, d.Zufall, c))};
+        return {true, Aktion(Zweischritt(d.Feld, d.Zufall, c))};
     if (!Bedroht(d.Feld, c)) return {};
-    if (const TRichtungOpt r = Flucht(d.Feld, d.Zufall, c)) return {true, TastenNummer(*r)};
-    return {true, Taste(Zweischritt(d.Feld, d.Zufall, c))};
+    if (const TRichtungOpt r = Flucht(d.Feld, d.Zufall, c)) return {true, SchrittNach(*r)};
+    return {true, Aktion(Zweischritt(d.Feld, d.Zufall, c))};
 }
 
 TEntscheidung WasserFlucht(TSpielDaten& d, int spieler) {
@@ -44,10 +31,10 @@ TEntscheidung WasserFlucht(TSpielDaten& d, int spieler) {
     TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
     for (int versuch = 0; versuch < 3; ++versuch) {
         if (r == *wasser) r = NaechsteRichtung(r);
-        if (IstBegehbar(NachbarMitRand(d.Feld, c, r))) return {true, TastenNummer(r)};
+        if (IstBegehbar(NachbarMitRand(d.Feld, c, r))) return {true, SchrittNach(r)};
         r = NaechsteRichtung(r);
     }
-    return {true, 0};
+    return {true, TAktion::Keine};
 }
 
 bool GegnerInLinie(TSpielDaten& d, int spieler) {
@@ -64,10 +51,10 @@ bool GegnerInLinie(TSpielDaten& d, int spieler) {
     return false;
 }
 
-int Annaehern(TSpielDaten& d, int spieler) {
+TAktion Annaehern(TSpielDaten& d, int spieler) {
     const TGefunden ich = SpielerFinden(d, spieler);
     const TGefunden gegner = SpielerFinden(d, spieler == 1 ? 2 : 1);
-    if (!ich.Knoten || !gegner.Knoten) return 0;
+    if (!ich.Knoten || !gegner.Knoten) return TAktion::Keine;
     const TPosition p = d.Feld.PositionVon(ich.Index);
     const TPosition q = d.Feld.PositionVon(gegner.Index);
     TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
@@ -76,34 +63,33 @@ int Annaehern(TSpielDaten& d, int spieler) {
             (r == riOben && q.Zeile < p.Zeile) || (r == riUnten && q.Zeile > p.Zeile) ||
             (r == riLinks && q.Spalte < p.Spalte) || (r == riRechts && q.Spalte > p.Spalte);
         if (!dorthin || Unsicher(d.Feld, ich.Knoten, r)) continue;
-        if (const int a = SchrittZumZiel(d.Feld, ich.Knoten, r)) return a;
+        if (const TAktion a = SchrittZumZiel(d.Feld, ich.Knoten, r); a != TAktion::Keine) return a;
     }
-    return 0;
+    return TAktion::Keine;
 }
 
-int Umherlaufen(TSpielDaten& d, int spieler) {
+TAktion Umherlaufen(TSpielDaten& d, int spieler) {
     const TKnoten c = SpielerFinden(d, spieler).Knoten;
-    if (!c) return 0;
+    if (!c) return TAktion::Keine;
     TRichtung r = static_cast<TRichtung>(d.Zufall.Zufall(4));
     for (int versuch = 0; versuch < 4; ++versuch, r = NaechsteRichtung(r))
         if (!Unsicher(d.Feld, c, r) && !HatExplosion(NachbarMitRand(d.Feld, c, r)))
-            return TastenNummer(r);
-    return 0;
+            return SchrittNach(r);
+    return TAktion::Keine;
 }
 
-int Entscheide(TSpielDaten& d, int spieler) {
+TAktion Entscheide(TSpielDaten& d, int spieler) {
     const TKnoten c = SpielerFinden(d, spieler).Knoten;
-    if (!c) return 0;  // nobody to steer
+    if (!c) return TAktion::Keine;  // nobody to steer
     const TEntscheidung gefahr = Gefahr(d, spieler);
     if (gefahr.Gilt) {
-        if (gefahr.Taste != 0) return gefahr.Taste;
-        if (const TRichtungOpt r = GeradeausFlucht(d.Feld, d.Zufall, c)) return TastenNummer(*r);
-        return TastenNummer(Zufallsschritt(d.Feld, d.Zufall, c));
+        if (gefahr.Aktion != TAktion::Keine) return gefahr.Aktion;
+        if (const TRichtungOpt r = GeradeausFlucht(d.Feld, d.Zufall, c)) return SchrittNach(*r);
+        return SchrittNach(Zufallsschritt(d.Feld, d.Zufall, c));
     }
     const TEntscheidung wasser = WasserFlucht(d, spieler);
-    if (wasser.Gilt) return wasser.Taste;
-    if (GegnerInLinie(d, spieler)) return 5;
-    if (const int a = Annaehern(d, spieler)) return a;
-    if (const int a = Umherlaufen(d, spieler)) return a;
-    return 0;
+    if (wasser.Gilt) return wasser.Aktion;
+    if (GegnerInLinie(d, spieler)) return TAktion::Bombe;
+    if (const TAktion a = Annaehern(d, spieler); a != TAktion::Keine) return a;
+    return Umherlaufen(d, spieler);
 }

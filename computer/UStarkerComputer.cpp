@@ -260,13 +260,13 @@ void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     }
 }
 
-int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& lage) {
+TAktion TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& lage) {
     const TGefunden ich = SpielerFinden(d, spieler);
-    if (!ich.Knoten) return 0;
+    if (!ich.Knoten) return TAktion::Keine;
     const int gegnerNr = spieler == 1 ? 2 : 1;
     const TGefunden gegner = SpielerFinden(d, gegnerNr);
     karte_.Berechnen(d.Feld, d.Bomben, lage.Takte);
-    if (karte_.Zellen() == 0) return 0;
+    if (karte_.Zellen() == 0) return TAktion::Keine;
     // Blocks found closed stay walls until a block falls (or a round lays them anew): judged
     // afresh at every cell of the way, the way round and the way through would take turns.
     std::uint64_t bloecke = std::uint64_t(karte_.Zellen()) << 40;
@@ -349,7 +349,9 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         karte_.Arme(kIch, td, [&](int z) { hier.Trifft = hier.Trifft || z == kGeg; });
     }
 
-    auto taste = [](int aktion) { return aktion == 0 ? 0 : TastenNummer(TRichtung(aktion - 1)); };
+    auto taste = [](int aktion) {
+        return aktion == 0 ? TAktion::Keine : SchrittNach(TRichtung(aktion - 1));
+    };
     auto bombeNebenan = [&] {
         for (TRichtung r = riOben; r <= riUnten; ++r) {
             const int m = karte_.Nachbar(kIch, r);
@@ -362,8 +364,8 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or
     // hold out as long as it can.
     if (!jetzt.Irgendein()) {
-        if (hier.Entkommt) return 5;
-        if (e.Spieler(spieler).Werfen && bombeNebenan()) return kTasteWerfen;
+        if (hier.Entkommt) return TAktion::Bombe;
+        if (e.Spieler(spieler).Werfen && bombeNebenan()) return TAktion::Werfen;
         int weit = -1;
         for (int a = 0; a < 5; ++a) {
             if (jetzt.Weit[std::size_t(a)] > weit) beste.clear(), weit = jetzt.Weit[std::size_t(a)];
@@ -372,7 +374,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         return taste(Zufallswahl(d.Zufall, beste));
     }
     // A trapped opponent cannot stand in its way.
-    if (hier.Entkommt && hier.GegnerRuhige == 0) return 5;
+    if (hier.Entkommt && hier.GegnerRuhige == 0) return TAktion::Bombe;
 
     // Its cell will burn: the quickest way to a quiet cell, by a way the opponent cannot stand in
     // first if there is one, and on the move rather than waiting when that is as quick (a
@@ -397,7 +399,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     // The opponent in reach: the bomb drives it away or into a corner (two players that only
     // wait beside each other would never decide a round), even when it lets water out: the
     // water drives both.
-    if (hier.Sicher && hier.Trifft) return 5;
+    if (hier.Sicher && hier.Trifft) return TAktion::Bombe;
     // More bombs than the opponent: one bomb each never catches a careful player, but every
     // bomb it gets away from narrows the opponent's ground while the opponent cannot answer in
     // kind (once it could walk up and cut the way out, it waits).
@@ -406,7 +408,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
         karte_.BombeDazu(kIch);
         const bool gesperrt = GegnerSperrt(kIch, p, schutz, kGeg, lage.GegnerSchritt, kSperrWeg);
         karte_.BombeWeg();
-        if (!gesperrt) return 5;
+        if (!gesperrt) return TAktion::Bombe;
     }
 
     // Extras close by, else the opponent.
@@ -449,7 +451,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
             const TBombenWert w = bewerten(z);
             return w.Sicher && !w.Wasser;
         });
-        if (a == 5) return 5;
+        if (a == 5) return TAktion::Bombe;
         if (a > 0 && jetzt.Frueh[std::size_t(a)] >= 0) return taste(a);
         if (a > 0) break;
         sperre_[std::size_t(block)] = 1;
@@ -458,7 +460,7 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
     }
     const int abstand = abstand_[std::size_t(kIch)];
     if (weiter >= 0 && karte_.Art(weiter) == zaBombe && e.Spieler(spieler).Werfen) {
-        return kTasteWerfen;
+        return TAktion::Werfen;
     }
     // A step that comes closer, the closest winning; one the opponent could cut off only now and
     // then, and never while its own bomb ticks (two careful players would never meet).
@@ -495,5 +497,5 @@ int TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& 
             if (jetzt.Frueh[std::size_t(a)] >= 0) beste.push_back(a);
         if (!beste.empty()) return taste(Zufallswahl(d.Zufall, beste));
     }
-    return 0;
+    return TAktion::Keine;
 }

@@ -14,9 +14,7 @@
 #include <vector>
 
 #include "computer/UGefahrenKarte.h"
-
-// Key numbers as the classic computer's, and 6 for the throw key.
-inline constexpr int kTasteWerfen = 6;
+#include "model/UAktion.h"
 
 struct TStarkLage {
     TTakte Takte;
@@ -41,7 +39,7 @@ struct TAuswege {
 
 class TStarkerComputer {
   public:
-    int Entscheide(TSpielDaten& d, int spieler, const TStarkLage& lage);
+    TAktion Entscheide(TSpielDaten& d, int spieler, const TStarkLage& lage);
 
     // The ways out of 'start' for a player acting every 'schritt' ms; 'gesperrt' is a cell it
     // cannot enter (the other player), -1 none.

@@ -8,6 +8,7 @@
 #include "files/UDateiFehler.h"
 #include "match/UBombenAktionen.h"
 #include "match/USpielerAktion.h"
+#include "model/UAktion.h"
 #include "model/UAnsi.h"
 
 namespace {
@@ -499,18 +500,16 @@ void TSpiel::Timer_KITimer() {
         if (!rundeLaeuft_) return;
         const TSpielerEinstellungen& s = e.Spieler(p);
         if (!s.Computer || belegt_[Nr(p)]) continue;
-        const int a = daten_.Einstellungen.ComputerArt(p) == TComputerArt::Stark
-                          ? stark_[Nr(p)].Entscheide(daten_, p, StarkLage(p))
-                          : Entscheide(daten_, p);
-        if (a >= 1 && a <= 4) {
+        const TAktion a = daten_.Einstellungen.ComputerArt(p) == TComputerArt::Stark
+                              ? stark_[Nr(p)].Entscheide(daten_, p, StarkLage(p))
+                              : Entscheide(daten_, p);
+        if (a == TAktion::Keine) continue;
+        if (IstSchritt(a)) {
+            // Never a step into an explosion.
             const TKnoten c = SpielerFinden(daten_, p).Knoten;
-            if (HatExplosion(NachbarMitRand(daten_.Feld, c, RichtungVonTaste(a)))) continue;
-            TasteVerarbeiten(s.Taste(a), p, e, true);
-        } else if (a == 5) {
-            TasteVerarbeiten(s.TasteBombe, p, e, true);
-        } else if (a == kTasteWerfen) {
-            TasteVerarbeiten(s.TasteWerfen, p, e, true);
+            if (HatExplosion(NachbarMitRand(daten_.Feld, c, RichtungVon(a)))) continue;
         }
+        TasteVerarbeiten(s.Taste(a), p, e, true);
     }
 }
 

@@ -163,19 +163,6 @@ TRichtung NaechsteRichtung(TRichtung r) {
     return r >= riUnten ? TRichtung(riOben) : TRichtung(r + 1);
 }
 
-int TastenNummer(TRichtung r) {
-    switch (r) {
-        case riOben:
-            return 1;
-        case riLinks:
-            return 3;
-        case riRechts:
-            return 4;
-        default:
-            return 2;
-    }
-}
-
 TZellenArt ZufallsExtra(TZufall& zufall) {
     static constexpr TZellenArt abbildung[4] = {zaMehrBomben, zaWerfen, zaUnverwundbar,
                                                 zaKrankheit};

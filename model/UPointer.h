@@ -81,7 +81,6 @@ class TSpielfeld {
 int SpielerVon(TZellenArt art);
 TZellenArt SpielerArt(int spieler);
 TRichtung NaechsteRichtung(TRichtung r);
-int TastenNummer(TRichtung r);
 
 // Extras.
 TZellenArt ZufallsExtra(TZufall& zufall);

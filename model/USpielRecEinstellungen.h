@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/UAktion.h"
 #include "model/UTyp.h"
 
 struct TSpielerEinstellungen {
@@ -30,6 +31,8 @@ struct TSpielerEinstellungen {
     std::uint16_t Taste(int nummer) const {
         return const_cast<TSpielerEinstellungen*>(this)->Taste(nummer);
     }
+    // The key that does a (not Keine): its number is its place.
+    std::uint16_t Taste(TAktion a) const { return Taste(int(a)); }
     // Extras flags by 0..3 in the order of the extras kinds.
     bool& Extra(int nr);
     bool operator==(const TSpielerEinstellungen&) const = default;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kOben = 1, kUnten = 2, kLinks = 3, kRechts = 4, kBombe = 5;
+using enum TAktion;
 
 }  // namespace
 
@@ -30,45 +30,45 @@ TEST(Computer, BedrohtSiehtZweiFelderBisZurMauer) {
 }
 
 TEST(Computer, Entscheidungen) {
-    // Every key number the computer chooses for player 1 over many seeds.
+    // Every action the computer chooses for player 1 over many seeds.
     // clang-format off
-    const std::pair<std::string, std::set<int>> faelle[] = {
+    const std::pair<std::string, std::set<TAktion>> faelle[] = {
         // On its fresh bomb: only toward a cell from which a second step leads out of reach;
         // with no way at all still some direction.
-        {"#####|#P..#|###.#|#####", {kRechts}}, {"###|#P#|###", {kOben, kUnten, kLinks, kRechts}},
+        {"#####|#P..#|###.#|#####", {Rechts}}, {"###|#P#|###", {Oben, Unten, Links, Rechts}},
         // The second step matters: right leads round a corner, left into a dead end.
-        {"######|#..P.#|####.#|######", {kRechts}},
+        {"######|#..P.#|####.#|######", {Rechts}},
         // Threatened with no safe cell within two steps: straight on while the third cell is
         // out of reach (not down into the dead end), else any free step.
-        {"####o####|#o1....##|##.######|##o######", {kRechts}},
-        {"####o####|#o1..####|##.######|##o######", {kRechts, kUnten}},
+        {"####o####|#o1....##|##.######|##o######", {Rechts}},
+        {"####o####|#o1..####|##.######|##o######", {Rechts, Unten}},
         // A bomb two cells away: never toward it; only an indestructible block shields.
-        {".....|o.1..|.....", {kOben, kUnten, kRechts}},
-        {".....|o+1..|.....", {kOben, kUnten, kRechts}},
-        {"....2|o#1..|.....", {kOben, kRechts}},
+        {".....|o.1..|.....", {Oben, Unten, Rechts}},
+        {".....|o+1..|.....", {Oben, Unten, Rechts}},
+        {"....2|o#1..|.....", {Oben, Rechts}},
         // Level water beside it: away from the first water in fixed order, or nothing.
-        {"#~#|.1.|#.#", {kUnten, kLinks, kRechts}},
-        {"#~#|~1.|#+#", {kRechts}}, {"#~#|+1+|#+#", {0}},
+        {"#~#|.1.|#.#", {Unten, Links, Rechts}},
+        {"#~#|~1.|#+#", {Rechts}}, {"#~#|+1+|#+#", {Keine}},
         // The opponent in line within two cells: a bomb, through a destructible block too.
-        {"1+2.|....", {kBombe}}, {"1.2.|....", {kBombe}},
-        {"1..2|....", {kRechts}}, {"1#2.|....", {kOben, kUnten, kLinks, kRechts}},
+        {"1+2.|....", {Bombe}}, {"1.2.|....", {Bombe}},
+        {"1..2|....", {Rechts}}, {"1#2.|....", {Oben, Unten, Links, Rechts}},
         // Toward the opponent (never sideways out of its row or column), bombing its way through
         // blocks unless water lies behind one; never onto a cell next to water or into an
         // explosion.
-        {"1....|.....|.....|....2", {kUnten, kRechts}}, {"1..|...|...|2..", {kUnten}},
-        {"1+...|+....|...#2", {kBombe}}, {"1+...|+....|~..#2", {kOben, kLinks, kRechts}},
-        {"1.~..|#...2", {kOben, kUnten, kLinks}},
-        {"#####2|#.1x##|#.#.##|######", {kOben, kUnten, kLinks}}, {"#x#..|x1x..|#x#.2", {0}},
+        {"1....|.....|.....|....2", {Unten, Rechts}}, {"1..|...|...|2..", {Unten}},
+        {"1+...|+....|...#2", {Bombe}}, {"1+...|+....|~..#2", {Oben, Links, Rechts}},
+        {"1.~..|#...2", {Oben, Unten, Links}},
+        {"#####2|#.1x##|#.#.##|######", {Oben, Unten, Links}}, {"#x#..|x1x..|#x#.2", {Keine}},
     };
     // clang-format on
     for (const auto& [brett, erwartet] : faelle) {
-        std::set<int> tasten;
+        std::set<TAktion> aktionen;
         for (std::uint64_t saat = 1; saat <= 64; ++saat) {
             TSpielZustand z(saat);
             z.Brett(Z(brett));
-            tasten.insert(Entscheide(z.d, 1));
+            aktionen.insert(Entscheide(z.d, 1));
         }
-        EXPECT_EQ(tasten, erwartet) << brett;
+        EXPECT_EQ(aktionen, erwartet) << brett;
     }
 }
 

@@ -7,15 +7,15 @@
 
 namespace {
 
-constexpr int kOben = 1, kUnten = 2, kLinks = 3, kRechts = 4, kBombe = 5;
+using enum TAktion;
 
-// Player 1's keys over many seeds, on a board whose bombs ('o', 'P', 'Q') and explosions ('x')
+// Player 1's actions over many seeds, on a board whose bombs ('o', 'P', 'Q') and explosions ('x')
 // ticked 'zaehler' beats of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms,
 // invulnerable for 'schutz' ms as the match counts it (whole seconds).
-std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
-                     const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0,
-                     std::uint32_t schutz = 0) {
-    std::set<int> tasten;
+std::set<TAktion> Aktionen(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
+                           const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0,
+                           std::uint32_t schutz = 0) {
+    std::set<TAktion> aktionen;
     for (std::uint64_t saat = 1; saat <= 24; ++saat) {
         TSpielZustand z(saat);
         z.Brett(Z(brett));
@@ -29,9 +29,9 @@ std::set<int> Tasten(const std::string& brett, int zaehler = 0, std::uint32_t sc
         lage.Takte.BisWasser = bisWasser;
         lage.Schritt = lage.GegnerSchritt = schritt;
         lage.Schutz = schutz;
-        tasten.insert(TStarkerComputer().Entscheide(z.d, 1, lage));
+        aktionen.insert(TStarkerComputer().Entscheide(z.d, 1, lage));
     }
-    return tasten;
+    return aktionen;
 }
 
 }  // namespace
@@ -40,12 +40,12 @@ TEST(StarkerComputer, TrittNieInEineExplosionDieBrenntBevorErWeiterkann) {
     // Above the bomb's arm: the step right is safe while the bomb goes off after its next step
     // (450 ms on), not when it goes off at the next beat (400 ms).
     const std::string brett = ".1...2|##o###";
-    EXPECT_EQ(Tasten(brett, 3), (std::set<int>{kRechts}));
-    EXPECT_EQ(Tasten(brett, 4), (std::set<int>{0}));
+    EXPECT_EQ(Aktionen(brett, 3), (std::set<TAktion>{Rechts}));
+    EXPECT_EQ(Aktionen(brett, 4), (std::set<TAktion>{Keine}));
     // Leaving at the very moment it goes off is too late: the bomb comes first.
-    EXPECT_EQ(Tasten(brett, 4, 400), (std::set<int>{0}));
+    EXPECT_EQ(Aktionen(brett, 4, 400), (std::set<TAktion>{Keine}));
     // Behind a wall the arm never comes.
-    EXPECT_EQ(Tasten(".1...2|######|##o###", 4), (std::set<int>{kRechts}));
+    EXPECT_EQ(Aktionen(".1...2|######|##o###", 4), (std::set<TAktion>{Rechts}));
 }
 
 TEST(StarkerComputer, LegtNurBombenDenenErInSeinemTaktEntkommt) {
@@ -53,23 +53,23 @@ TEST(StarkerComputer, LegtNurBombenDenenErInSeinemTaktEntkommt) {
     // steps, from the lower corner two; the fuse is 2000 ms.
     const std::string drei = "#########|#1+.....2|#.#######|#..######|#########";
     const std::string zwei = "#########|#1+.....2|#..######|#########";
-    EXPECT_EQ(Tasten(drei, 0, 450), (std::set<int>{kBombe}));
-    EXPECT_FALSE(Tasten(drei, 0, 750).count(kBombe)) << "speed 1: 2250 ms";
-    EXPECT_EQ(Tasten(zwei, 0, 750), (std::set<int>{kBombe}));
+    EXPECT_EQ(Aktionen(drei, 0, 450), (std::set<TAktion>{Bombe}));
+    EXPECT_FALSE(Aktionen(drei, 0, 750).count(Bombe)) << "speed 1: 2250 ms";
+    EXPECT_EQ(Aktionen(zwei, 0, 750), (std::set<TAktion>{Bombe}));
     // Speed 5 with a lock of 1000 ms acts every 1050 ms: two steps take 2100 ms.
-    EXPECT_EQ(Tasten(zwei, 0, 150), (std::set<int>{kBombe}));
-    EXPECT_FALSE(Tasten(zwei, 0, 1050).count(kBombe));
+    EXPECT_EQ(Aktionen(zwei, 0, 150), (std::set<TAktion>{Bombe}));
+    EXPECT_FALSE(Aktionen(zwei, 0, 1050).count(Bombe));
 }
 
 TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
     // At speed 3 the way out of its bomb fits (two cells to flee to, the opponent being close);
     // at speed 1 it takes the long way round.
     const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#.#######|#########";
-    EXPECT_EQ(Tasten(brett, 0, 450), (std::set<int>{kBombe}));
-    EXPECT_EQ(Tasten(brett, 0, 750), (std::set<int>{kUnten}));
+    EXPECT_EQ(Aktionen(brett, 0, 450), (std::set<TAktion>{Bombe}));
+    EXPECT_EQ(Aktionen(brett, 0, 750), (std::set<TAktion>{Unten}));
     // The opponent walled off for good: it wanders, and the block in the first cell leads
     // nowhere.
-    EXPECT_EQ(Tasten("+...#|.1..#|....#|####2"), (std::set<int>{kOben, kUnten, kLinks, kRechts}));
+    EXPECT_EQ(Aktionen("+...#|.1..#|....#|####2"), (std::set<TAktion>{Oben, Unten, Links, Rechts}));
 }
 
 TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
@@ -78,13 +78,13 @@ TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
     const std::string kurz =
         "######~####|1.....+...2|.#########.|.#########.|.#########.|"
         "...........";
-    EXPECT_EQ(Tasten(kurz), (std::set<int>{kUnten}));
+    EXPECT_EQ(Aktionen(kurz), (std::set<TAktion>{Unten}));
     // Too far to judge from the start: it goes toward the block, finds it closed, and keeps
     // taking it for a wall when it is back at the start.
     const std::string lang =
         "########~####|%.......+...2|.###########.|.###########.|"
         ".###########.|.###########.|.............";
-    auto taste = [&](TStarkerComputer& c, int spalte) {
+    auto aktion = [&](TStarkerComputer& c, int spalte) {
         std::string brett = lang;
         brett[brett.find('%')] = '.';
         brett[std::size_t(14 + spalte)] = '1';
@@ -93,49 +93,50 @@ TEST(StarkerComputer, EinBlockDerWasserFreilaesstBleibtEineMauer) {
         return c.Entscheide(z.d, 1, TStarkLage{});
     };
     TStarkerComputer c;
-    EXPECT_EQ(taste(c, 0), kRechts);
-    EXPECT_EQ(taste(c, 6), kLinks);
-    EXPECT_EQ(taste(c, 0), kUnten);
+    EXPECT_EQ(aktion(c, 0), Rechts);
+    EXPECT_EQ(aktion(c, 6), Links);
+    EXPECT_EQ(aktion(c, 0), Unten);
 }
 
 TEST(StarkerComputer, NimmtDenEinzigenOffenenAusweg) {
     // On its fresh bomb: left and right are dead ends within the arms, down leads round a corner.
-    EXPECT_EQ(Tasten("#######|#..P..#|###.###|###..##|#######|2######"), (std::set<int>{kUnten}));
+    EXPECT_EQ(Aktionen("#######|#..P..#|###.###|###..##|#######|2######"),
+              (std::set<TAktion>{Unten}));
     // Nothing saves it: with "Werfen" it throws the bomb beside it away, also from the first cell.
     const std::string eng = "o1#|###|2##";
-    EXPECT_FALSE(Tasten(eng, 4).count(kTasteWerfen));
-    EXPECT_EQ(Tasten(eng, 4, 450, [](auto& e) { e.Spieler1.Werfen = true; }),
-              (std::set<int>{kTasteWerfen}));
+    EXPECT_FALSE(Aktionen(eng, 4).count(Werfen));
+    EXPECT_EQ(Aktionen(eng, 4, 450, [](auto& e) { e.Spieler1.Werfen = true; }),
+              (std::set<TAktion>{Werfen}));
 }
 
 TEST(StarkerComputer, SperrtDenGegnerInDerSackgasseEin) {
     // The bomb reaches the end of the dead end and leaves player 2 no way out; player 1 gets
     // round the corner in time.
-    EXPECT_EQ(Tasten("#######|#2.1..#|#####.#|#######"), (std::set<int>{kBombe}));
+    EXPECT_EQ(Aktionen("#######|#2.1..#|#####.#|#######"), (std::set<TAktion>{Bombe}));
     // Out of reach on its own bomb, its one way out runs through the arm: closed as well.
-    EXPECT_EQ(Tasten("#######|#Q.1..#|#####.#|#######"), (std::set<int>{kBombe}));
+    EXPECT_EQ(Aktionen("#######|#Q.1..#|#####.#|#######"), (std::set<TAktion>{Bombe}));
 }
 
 TEST(StarkerComputer, WartetNichtNebenDemGegnerSondernLegtDieBombe) {
     // In the open the opponent always gets away, but waiting beside it would last forever.
-    EXPECT_EQ(Tasten(".......|.......|..12...|.......|......."), (std::set<int>{kBombe}));
+    EXPECT_EQ(Aktionen(".......|.......|..12...|.......|......."), (std::set<TAktion>{Bombe}));
     // Out of the bomb's reach it comes closer instead.
-    EXPECT_EQ(Tasten(".......|.......|.1...2.|.......|......."), (std::set<int>{kRechts}));
+    EXPECT_EQ(Aktionen(".......|.......|.1...2.|.......|......."), (std::set<TAktion>{Rechts}));
     // An extra more than eight steps away is not worth the detour, though nearer than the
     // opponent; one within eight is.
-    EXPECT_EQ(Tasten("m.........1...................2"), (std::set<int>{kRechts}));
-    EXPECT_EQ(Tasten("..m.......1...................2"), (std::set<int>{kLinks}));
+    EXPECT_EQ(Aktionen("m.........1...................2"), (std::set<TAktion>{Rechts}));
+    EXPECT_EQ(Aktionen("..m.......1...................2"), (std::set<TAktion>{Links}));
 }
 
 TEST(StarkerComputer, NutztEinenEinzigenAuswegDenDerGegnerNichtErreicht) {
     // Beside the opponent with one way out, behind its own bomb where the opponent cannot come:
     // waiting there would last forever.
-    EXPECT_EQ(Tasten("########|#.####.#|#...12.#|########"), (std::set<int>{kBombe}));
+    EXPECT_EQ(Aktionen("########|#.####.#|#...12.#|########"), (std::set<TAktion>{Bombe}));
     // Fleeing its bomb it keeps off the corner the opponent, fleeing its own, gets to first.
-    EXPECT_EQ(Tasten("########|#..P..##|#.###.##|#.###.Q#|########"), (std::set<int>{kLinks}));
+    EXPECT_EQ(Aktionen("########|#..P..##|#.###.##|#.###.Q#|########"), (std::set<TAktion>{Links}));
     // Close to the opponent, cells to flee to behind a way it gets into first are none: no bomb,
     // though it would reach the opponent.
-    EXPECT_FALSE(Tasten("2#..|...#|1..#").count(kBombe));
+    EXPECT_FALSE(Aktionen("2#..|...#|1..#").count(Bombe));
 }
 
 TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
@@ -143,82 +144,82 @@ TEST(StarkerComputer, MitMehrBombenEngtErDenGegnerEin) {
     // the same; not against an opponent that may answer in kind.
     const TEinstellen allein = [](auto& e) { e.Spieler1.MehrBomben = true; };
     const TEinstellen beide = [](auto& e) { e.Spieler1.MehrBomben = e.Spieler2.MehrBomben = true; };
-    // Board, who holds it, its step, the water's next beat, beats ticked; the keys it presses.
-    const std::tuple<std::string, TEinstellen, int, int, int, std::set<int>> faelle[] = {
-        {".......|.......|.1...2.|.......|.......", allein, 450, 0, 0, {kBombe}},
-        {".......|.......|.1...2.|.......|.......", beide, 450, 0, 0, {kRechts}},
+    // Board, who holds it, its step, the water's next beat, beats ticked; what it does.
+    const std::tuple<std::string, TEinstellen, int, int, int, std::set<TAktion>> faelle[] = {
+        {".......|.......|.1...2.|.......|.......", allein, 450, 0, 0, {Bombe}},
+        {".......|.......|.1...2.|.......|.......", beide, 450, 0, 0, {Rechts}},
         // Six steps from the opponent it still bombs, seven it does not.
-        {"....#|...2.|+....|.....|1.+#.", allein, 450, 0, 0, {kBombe}},
-        {"#2.#..|.....+|......|...+.1|.#....", allein, 450, 0, 0, {kOben, kLinks}},
+        {"....#|...2.|+....|.....|1.+#.", allein, 450, 0, 0, {Bombe}},
+        {"#2.#..|.....+|......|...+.1|.#....", allein, 450, 0, 0, {Oben, Links}},
         // Not when the opponent, walking up to three steps on, could lay a bomb that cuts its
         // way out (each cell tried at the time it gets there, one at a time) ...
-        {"1....#|####.#|####2#", allein, 450, 0, 0, {kRechts}},
-        {"..#2.|1...+", allein, 450, 0, 0, {kRechts}},
-        {"1..2|..+.", allein, 750, 0, 0, {kRechts}},
-        {"......|.2...1|...+..", allein, 150, 0, 0, {kBombe}},
-        {"#..+...|2..1..+", allein, 450, 2600, 0, {kBombe}},
+        {"1....#|####.#|####2#", allein, 450, 0, 0, {Rechts}},
+        {"..#2.|1...+", allein, 450, 0, 0, {Rechts}},
+        {"1..2|..+.", allein, 750, 0, 0, {Rechts}},
+        {"......|.2...1|...+..", allein, 150, 0, 0, {Bombe}},
+        {"#..+...|2..1..+", allein, 450, 2600, 0, {Bombe}},
         // ... through the first cell too, and wherever the opponent stands.
-        {".2+|.+.|...|..1", allein, 150, 1100, 0, {kOben, kLinks}},
-        {"2..1|.+..|....|+#.#", allein, 150, 0, 0, {kBombe}},
+        {".2+|.+.|...|..1", allein, 150, 1100, 0, {Oben, Links}},
+        {"2..1|.+..|....|+#.#", allein, 150, 0, 0, {Bombe}},
         // Each cell of the opponent's walk is tried once, when it first gets there.
-        {"++...2.|...~##1|#..o+..", allein, 750, 2100, 1, {kBombe}},
+        {"++...2.|...~##1|#..o+..", allein, 750, 2100, 1, {Bombe}},
         // Holding back, it walks on without the bomb it only imagined.
-        {"#+1.|~2+.|....", allein, 450, 600, 0, {kRechts}},
+        {"#+1.|~2+.|....", allein, 450, 600, 0, {Rechts}},
         // Its one way out passes where the opponent comes, once the blast between them has
         // gone (at the next beat): no bomb.
-        {"#######|#1.....|###x###|###2###", allein, 450, 0, 4, {kRechts}},
+        {"#######|#1.....|###x###|###2###", allein, 450, 0, 4, {Rechts}},
     };
-    for (const auto& [brett, extras, schritt, wasser, zaehler, taste] : faelle)
-        EXPECT_EQ(Tasten(brett, zaehler, schritt, extras, wasser), taste) << brett;
+    for (const auto& [brett, extras, schritt, wasser, zaehler, erwartet] : faelle)
+        EXPECT_EQ(Aktionen(brett, zaehler, schritt, extras, wasser), erwartet) << brett;
 }
 
 TEST(StarkerComputer, FliehtVorDemSteigendenWasser) {
     // The water reaches its cell 100 ms from now: away from it, though the opponent is beside it.
     const std::string brett = "#.#|~12|#.#";
-    EXPECT_EQ(Tasten(brett, 0, 450, nullptr, 100), (std::set<int>{kOben, kUnten}));
+    EXPECT_EQ(Aktionen(brett, 0, 450, nullptr, 100), (std::set<TAktion>{Oben, Unten}));
     // Water that stands still for now leaves it time: it may stay beside the opponent.
-    EXPECT_TRUE(Tasten(brett, 0, 450, nullptr, 0).count(0));
+    EXPECT_TRUE(Aktionen(brett, 0, 450, nullptr, 0).count(Keine));
     // No way to the opponent: it keeps ahead of water that comes near but not yet soon.
-    EXPECT_EQ(Tasten("~..1..#2|##+#####", 0, 450, nullptr, 2000), (std::set<int>{kRechts}));
+    EXPECT_EQ(Aktionen("~..1..#2|##+#####", 0, 450, nullptr, 2000), (std::set<TAktion>{Rechts}));
     // A bomb that lets the water out drives the opponent as well: laid when it gets away.
-    EXPECT_EQ(Tasten("~~~~~~|++++++|..12..|......|......"), (std::set<int>{kBombe}));
+    EXPECT_EQ(Aktionen("~~~~~~|++++++|..12..|......|......"), (std::set<TAktion>{Bombe}));
 }
 
 TEST(StarkerComputer, KleineBretterMitGewissemAusgang) {
-    // Board, bomb beats ticked, its step, water's next beat; the keys it then presses.
-    const std::tuple<std::string, int, std::uint32_t, std::uint32_t, std::set<int>> faelle[] = {
+    // Board, bomb beats ticked, its step, water's next beat; what it then does.
+    const std::tuple<std::string, int, std::uint32_t, std::uint32_t, std::set<TAktion>> faelle[] = {
         // Beside the opponent on a tiny board a bomb would leave no way out that the opponent's
         // bomb could not close: no bomb, wherever the two stand, also in the first cell.
-        {".12|...", 3, 150, 100, {0}},
-        {"21.|...", 3, 150, 100, {0}},
-        {"1.+|.2.", 0, 450, 0, {0, kUnten, kRechts}},
+        {".12|...", 3, 150, 100, {Keine}},
+        {"21.|...", 3, 150, 100, {Keine}},
+        {"1.+|.2.", 0, 450, 0, {Keine, Unten, Rechts}},
         // Water near and no way on: away to where it comes later, never to a cell that floods
         // when its own does (then it waits).
-        {".....~|o..21~", 3, 450, 4100, {0}},
-        {".++|12~", 0, 450, 0, {kOben}},
-        {"~12|..o", 2, 150, 4000, {kUnten}},
+        {".....~|o..21~", 3, 450, 4100, {Keine}},
+        {".++|12~", 0, 450, 0, {Oben}},
+        {"~12|..o", 2, 150, 4000, {Unten}},
         // Ways through the first cell count like any other.
-        {"..1|uQ.", 0, 450, 0, {kLinks}},
+        {"..1|uQ.", 0, 450, 0, {Links}},
         // A block out of reach from where it stands: it walks to a cell to bomb it from.
-        {"1...+...2|.########", 0, 450, 0, {kRechts}},
+        {"1...+...2|.########", 0, 450, 0, {Rechts}},
         // ... but looks no farther than six steps for it: the safe spot beside the block is
         // seven away, so it wanders.
-        {"######..##|.1.....+2#|#####++###|#####~~###", 0, 450, 0, {kLinks, kRechts}},
+        {"######..##|.1.....+2#|#####++###|#####~~###", 0, 450, 0, {Links, Rechts}},
         // Five steps from the opponent a bomb needs a way out the opponent cannot get into
         // first; the water leaves one it can, so it walks on.
-        {"~.#~#..~~|#......~#|#1.+.+2##", 0, 150, 1600, {kOben}},
+        {"~.#~#..~~|#......~#|#1.+.+2##", 0, 150, 1600, {Oben}},
         // Fleeing its bomb, every way is one the opponent gets into first, through the corner
         // as well: it takes any.
-        {".2.|.P.", 2, 150, 0, {kLinks, kRechts}},
-        // Caught with no way at all: every key is as good as another.
-        {"#PQ", 4, 450, 2000, {0, kOben, kUnten, kLinks, kRechts}},
+        {".2.|.P.", 2, 150, 0, {Links, Rechts}},
+        // Caught with no way at all: every action is as good as another.
+        {"#PQ", 4, 450, 2000, {Keine, Oben, Unten, Links, Rechts}},
     };
     // Invulnerable for three more seconds as the match counts them, it relies on two.
-    EXPECT_EQ(Tasten(
+    EXPECT_EQ(Aktionen(
                   "~Q.|.P.", 0, 450, [](auto& e) { e.Spieler1.Unverwundbar = true; }, 0, 3000),
-              (std::set<int>{0, kLinks, kRechts}));
-    for (const auto& [brett, zaehler, schritt, wasser, taste] : faelle)
-        EXPECT_EQ(Tasten(brett, zaehler, schritt, nullptr, wasser), taste) << brett;
+              (std::set<TAktion>{Keine, Links, Rechts}));
+    for (const auto& [brett, zaehler, schritt, wasser, erwartet] : faelle)
+        EXPECT_EQ(Aktionen(brett, zaehler, schritt, nullptr, wasser), erwartet) << brett;
 }
 
 TEST(StarkerComputer, ErreichtDenGegnerAmEndeDesLabyrinthsUndSperrtIhnEin) {

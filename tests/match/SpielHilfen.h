@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -44,6 +45,13 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     std::array<std::array<bool, 4>, 2> Extras{};
     bool Naechste = false, FeldAn = false;
 };
+
+// A computer's action by name in a failing expectation.
+inline void PrintTo(TAktion a, std::ostream* os) {
+    static constexpr const char* kNamen[] = {"Keine",  "Oben",  "Unten", "Links",
+                                             "Rechts", "Bombe", "Werfen"};
+    *os << kNamen[std::size_t(a)];
+}
 
 // Default keys.
 namespace taste {
