@@ -60,12 +60,56 @@ int Bit(int aktion) {
     return 1 << aktion;
 }
 
-// One of the best, by the match's random source.
-int Zufallswahl(TZufall& zufall, const std::vector<int>& beste) {
-    return beste[zufall.Zufall(std::uint32_t(beste.size()))];
+// A first action of TAuswege as the match carries it out: 0 waits, 1 + r steps toward r.
+TAktion AlsAktion(int erste) {
+    return erste == 0 ? TAktion::Keine : SchrittNach(TRichtung(erste - 1));
+}
+
+// One of the best first actions, by the match's random source; none when there is none.
+std::optional<TAktion> EineVon(TZufall& zufall, const std::vector<int>& beste) {
+    if (beste.empty()) return std::nullopt;
+    return AlsAktion(beste[zufall.Zufall(std::uint32_t(beste.size()))]);
+}
+
+bool BombeNebenan(const TGefahrenKarte& k, int z) {
+    for (TRichtung r = riOben; r <= riUnten; ++r) {
+        const int m = k.Nachbar(z, r);
+        if (m >= 0 && k.Art(m) == zaBombe) return true;
+    }
+    return false;
 }
 
 }  // namespace
+
+struct TStarkerComputer::TBombenWert {
+    bool Sicher = false, Trifft = false;
+    bool Entkommt = false;  // a way out, if only one
+    bool Wasser = false;    // it lets water out that soon comes near
+    int GegnerRuhige = -1;  // quiet cells the opponent can still reach; 0: none
+};
+
+struct TStarkerComputer::TBlick {
+    TBlick(TSpielDaten& d, const TStarkLage& lage, int spieler)
+        : D(d), Lage(lage), Spieler(spieler), GegnerNr(spieler == 1 ? 2 : 1) {}
+
+    TSpielDaten& D;
+    const TStarkLage& Lage;
+    const int Spieler, GegnerNr;
+    TSpielRecEinstellungen E;
+    int Ich = -1, Gegner = -1;   // their cells; -1: the opponent is not on the board
+    std::int64_t Schritt = 1;    // ms from one of its actions to its next
+    std::int64_t Schutz = 0;     // burns before this do it no harm
+    std::int64_t FlutSicht = 0;  // water closer in time than this is kept away from
+    // Its ways out: those that survive a bomb the opponent may lay now, where there are any
+    // (Jetzt), and all of them.
+    TAuswege Jetzt, Alle;
+    std::vector<int> GegnerBomben;  // where the opponent may lay that bomb
+    bool Darf = false;              // it may lay a bomb now
+    TBombenWert Hier;               // a bomb where it stands
+    // The way on: its goals (their distances in abstand_), and the cell it leads through first.
+    std::vector<int> Ziele;
+    int Weiter = -1;
+};
 
 int TStarkerComputer::Schritte(int a, int b) const {
     const int w = std::max(1, karte_.Breite());
@@ -144,8 +188,8 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
     return a;
 }
 
-int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
-                                  const std::function<bool(int)>& sicher) {
+std::optional<int> TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
+                                                 const std::function<bool(int)>& sicher) {
     const int n = karte_.Zellen();
     const std::int64_t td = karte_.NeueBombeZeit();
     erster_.assign(std::size_t(n), -1);
@@ -158,7 +202,7 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
         karte_.Arme(z, td, [&](int x) { trifft = trifft || x == block; });
         if (trifft) {
             ++geprueft;
-            if (sicher(z)) return z == start ? 5 : erster_[std::size_t(z)];
+            if (sicher(z)) return erster_[std::size_t(z)];
         }
         if (Schritte(start, z) >= kSprengWeg) continue;
         for (TRichtung r = riOben; r <= riUnten; ++r) {
@@ -169,7 +213,7 @@ int TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
             schlange.push_back(m);
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 TAuswege TStarkerComputer::VorDemGegner(int start, std::int64_t schritt, std::int64_t schutzBis,
@@ -224,7 +268,7 @@ bool TStarkerComputer::GegnerSperrt(int start, std::int64_t schritt, std::int64_
     return false;
 }
 
-void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
+void TStarkerComputer::Entfernungen(const TBlick& b) {
     const int n = karte_.Zellen();
     sperre_.resize(std::size_t(n), 0);
     abstand_.assign(std::size_t(n), kWeit);
@@ -232,7 +276,7 @@ void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     // priority queue.
     for (auto& e : eimer_) e.clear();
     std::size_t offen = 0;
-    for (int z : ziele) {
+    for (int z : b.Ziele) {
         abstand_[std::size_t(z)] = 0;
         eimer_[0].push_back(z);
         ++offen;
@@ -245,7 +289,7 @@ void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
             int kosten = sperre_[std::size_t(z)] ? kWeit : Kosten(karte_.Art(z));
             if (kosten >= kWeit) continue;
             // Ways through cells the water will soon reach are long ones.
-            if (karte_.Flut(z) < flutSicht_) kosten += kFlutUmweg;
+            if (karte_.Flut(z) < b.FlutSicht) kosten += kFlutUmweg;
             // Coming from a neighbour, entering z costs what z holds.
             const int neu = d + kosten;
             for (int m : {karte_.Nachbar(z, riOben), karte_.Nachbar(z, riLinks),
@@ -260,13 +304,48 @@ void TStarkerComputer::Entfernungen(const std::vector<int>& ziele) {
     }
 }
 
-TAktion TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& lage) {
-    const TGefunden ich = SpielerFinden(d, spieler);
-    if (!ich.Knoten) return TAktion::Keine;
-    const int gegnerNr = spieler == 1 ? 2 : 1;
-    const TGefunden gegner = SpielerFinden(d, gegnerNr);
-    karte_.Berechnen(d.Feld, d.Bomben, lage.Takte);
-    if (karte_.Zellen() == 0) return TAktion::Keine;
+TStarkerComputer::TBombenWert TStarkerComputer::Bewerten(const TBlick& b, int z) {
+    TBombenWert w;
+    const std::int64_t flutVorher = karte_.Flut(z);
+    karte_.BombeDazu(z);
+    w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * b.FlutSicht;
+    const TAuswege eigene = Suchen(karte_, z, b.Schritt, b.Schutz, b.Gegner);
+    // With the opponent close, any way out may be one it stands in first (two quiet cells
+    // may lie behind one corridor).
+    const bool nah = b.Gegner >= 0 && Schritte(z, b.Gegner) <= kFreiNah;
+    w.Entkommt = TrotzGegner(b, z, eigene).Frueh[0] >= 0;
+    w.Sicher = w.Entkommt;
+    if (w.Sicher && nah)
+        w.Sicher =
+            VorDemGegner(z, b.Schritt, b.Schutz, b.Gegner, b.Lage.GegnerSchritt).Frueh[0] >= 0;
+    if (w.Entkommt && b.Gegner >= 0) {
+        const std::int64_t gegnerSchutz = b.E.Spieler(b.GegnerNr).Unverwundbar ? kNie : 0;
+        const TAuswege g = Suchen(karte_, b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, z);
+        w.GegnerRuhige = g.Irgendein() ? g.Ruhige : 0;
+    }
+    karte_.BombeWeg();
+    return w;
+}
+
+TAuswege TStarkerComputer::TrotzGegner(const TBlick& b, int start, const TAuswege& ohne) {
+    TAuswege beide = ohne;
+    for (int g : b.GegnerBomben) {
+        karte_.BombeDazu(g);
+        const TAuswege mit = Suchen(karte_, start, b.Schritt, b.Schutz, g);
+        karte_.BombeWeg();
+        for (std::size_t a = 0; a < 5; ++a)
+            if (mit.Frueh[a] < 0) beide.Frueh[a] = -1;
+    }
+    return beide;
+}
+
+bool TStarkerComputer::Blicken(TBlick& b) {
+    TSpielDaten& d = b.D;
+    const TGefunden ich = SpielerFinden(d, b.Spieler);
+    if (!ich.Knoten) return false;
+    const TGefunden gegner = SpielerFinden(d, b.GegnerNr);
+    karte_.Berechnen(d.Feld, d.Bomben, b.Lage.Takte);
+    if (karte_.Zellen() == 0) return false;
     // Blocks found closed stay walls until a block falls (or a round lays them anew): judged
     // afresh at every cell of the way, the way round and the way through would take turns.
     std::uint64_t bloecke = std::uint64_t(karte_.Zellen()) << 40;
@@ -276,226 +355,230 @@ TAktion TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLa
         sperre_.assign(std::size_t(karte_.Zellen()), 0);
         bloecke_ = bloecke;
     }
-    flutSicht_ = kFlutBeats * std::int64_t(std::max<std::uint32_t>(lage.Takte.Wasser, 1));
-    const int kIch = int(ich.Index) - 1;
-    const int kGeg = gegner.Knoten ? int(gegner.Index) - 1 : -1;
-    const std::int64_t p = std::max<std::uint32_t>(lage.Schritt, 1);
-    const std::int64_t schutz = lage.Schutz > 1000 ? lage.Schutz - 1000 : 0;
-    const TSpielRecEinstellungen e = d.Einstellungen.EinstellungenHolen();
-    TAuswege jetzt = Suchen(karte_, kIch, p, schutz, kGeg);
+    b.FlutSicht = kFlutBeats * std::int64_t(std::max<std::uint32_t>(b.Lage.Takte.Wasser, 1));
+    b.Ich = int(ich.Index) - 1;
+    b.Gegner = gegner.Knoten ? int(gegner.Index) - 1 : -1;
+    b.Schritt = std::max<std::uint32_t>(b.Lage.Schritt, 1);
+    b.Schutz = b.Lage.Schutz > 1000 ? b.Lage.Schutz - 1000 : 0;
+    b.E = d.Einstellungen.EinstellungenHolen();
+    b.Jetzt = Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner);
 
     // What a bomb the opponent may lay where it stands would leave it: only the ways that
     // survive that too are taken while there are any.
     auto darfLegen = [&](int q, const TGefunden& g) {
-        return g.Knoten && g.Knoten->Art == SpielerArt(q) && d.Bomben.DarfBombeLegen(e, q);
+        return g.Knoten && g.Knoten->Art == SpielerArt(q) && d.Bomben.DarfBombeLegen(b.E, q);
     };
-    const bool gegnerDarf = darfLegen(gegnerNr, gegner) && Nahe(kIch, kGeg);
     // Where it is or one step on.
-    std::vector<int> gegnerBomben;
-    if (gegnerDarf) {
-        gegnerBomben.push_back(kGeg);
+    if (darfLegen(b.GegnerNr, gegner) && Nahe(b.Ich, b.Gegner)) {
+        b.GegnerBomben.push_back(b.Gegner);
         for (TRichtung r = riOben; r <= riUnten; ++r) {
-            const int m = karte_.Nachbar(kGeg, r);
-            if (m >= 0 && m != kIch && karte_.Begehbar(m) == 0) gegnerBomben.push_back(m);
+            const int m = karte_.Nachbar(b.Gegner, r);
+            if (m >= 0 && m != b.Ich && karte_.Begehbar(m) == 0) b.GegnerBomben.push_back(m);
         }
     }
-    auto trotzGegner = [&](int start, const TAuswege& ohne) {
-        TAuswege beide = ohne;
-        for (int g : gegnerBomben) {
-            karte_.BombeDazu(g);
-            const TAuswege mit = Suchen(karte_, start, p, schutz, g);
-            karte_.BombeWeg();
-            for (std::size_t a = 0; a < 5; ++a)
-                if (mit.Frueh[a] < 0) beide.Frueh[a] = -1;
-        }
-        return beide;
-    };
-    const TAuswege sicher = jetzt;
-    if (const TAuswege robust = trotzGegner(kIch, jetzt); robust.Irgendein()) jetzt = robust;
+    b.Alle = b.Jetzt;
+    if (const TAuswege robust = TrotzGegner(b, b.Ich, b.Jetzt); robust.Irgendein())
+        b.Jetzt = robust;
 
-    // A bomb at cell z: can it still get away, and where does that leave the opponent?
+    // A bomb where it stands: can it still get away, and where does that leave the opponent?
     const std::int64_t td = karte_.NeueBombeZeit();
-    struct TBombenWert {
-        bool Sicher = false, Trifft = false;
-        bool Entkommt = false;  // a way out, if only one
-        bool Wasser = false;    // it lets water out that soon comes near
-        int GegnerRuhige = -1;  // quiet cells the opponent can still reach; 0: none
-    };
-    auto bewerten = [&](int z) {
-        TBombenWert w;
-        const std::int64_t flutVorher = karte_.Flut(z);
-        karte_.BombeDazu(z);
-        w.Wasser = karte_.Flut(z) < flutVorher && karte_.Flut(z) < kWasserSicht * flutSicht_;
-        const TAuswege eigene = Suchen(karte_, z, p, schutz, kGeg);
-        // With the opponent close, any way out may be one it stands in first (two quiet cells
-        // may lie behind one corridor).
-        const bool nah = kGeg >= 0 && Schritte(z, kGeg) <= kFreiNah;
-        w.Entkommt = trotzGegner(z, eigene).Frueh[0] >= 0;
-        w.Sicher = w.Entkommt;
-        if (w.Sicher && nah)
-            w.Sicher = VorDemGegner(z, p, schutz, kGeg, lage.GegnerSchritt).Frueh[0] >= 0;
-        if (w.Entkommt && kGeg >= 0) {
-            const std::int64_t gegnerSchutz = e.Spieler(gegnerNr).Unverwundbar ? kNie : 0;
-            const TAuswege g = Suchen(karte_, kGeg, lage.GegnerSchritt, gegnerSchutz, z);
-            w.GegnerRuhige = g.Irgendein() ? g.Ruhige : 0;
-        }
-        karte_.BombeWeg();
-        return w;
-    };
-    const bool darf = darfLegen(spieler, ich);
-    TBombenWert hier;
-    if (darf) {
-        hier = bewerten(kIch);
-        karte_.Arme(kIch, td, [&](int z) { hier.Trifft = hier.Trifft || z == kGeg; });
+    b.Darf = darfLegen(b.Spieler, ich);
+    if (b.Darf) {
+        b.Hier = Bewerten(b, b.Ich);
+        karte_.Arme(b.Ich, td, [&](int z) { b.Hier.Trifft = b.Hier.Trifft || z == b.Gegner; });
     }
+    return true;
+}
 
-    auto taste = [](int aktion) {
-        return aktion == 0 ? TAktion::Keine : SchrittNach(TRichtung(aktion - 1));
-    };
-    auto bombeNebenan = [&] {
-        for (TRichtung r = riOben; r <= riUnten; ++r) {
-            const int m = karte_.Nachbar(kIch, r);
-            if (m >= 0 && karte_.Art(m) == zaBombe) return true;
-        }
-        return false;
-    };
+// Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or hold
+// out as long as it can.
+std::optional<TAktion> TStarkerComputer::Notfall(TBlick& b) {
+    if (b.Jetzt.Irgendein()) return std::nullopt;
+    if (b.Hier.Entkommt) return TAktion::Bombe;
+    if (b.E.Spieler(b.Spieler).Werfen && BombeNebenan(karte_, b.Ich)) return TAktion::Werfen;
     std::vector<int> beste;
-
-    // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or
-    // hold out as long as it can.
-    if (!jetzt.Irgendein()) {
-        if (hier.Entkommt) return TAktion::Bombe;
-        if (e.Spieler(spieler).Werfen && bombeNebenan()) return TAktion::Werfen;
-        int weit = -1;
-        for (int a = 0; a < 5; ++a) {
-            if (jetzt.Weit[std::size_t(a)] > weit) beste.clear(), weit = jetzt.Weit[std::size_t(a)];
-            if (jetzt.Weit[std::size_t(a)] == weit) beste.push_back(a);
-        }
-        return taste(Zufallswahl(d.Zufall, beste));
+    int weit = -1;
+    for (int a = 0; a < 5; ++a) {
+        if (b.Jetzt.Weit[std::size_t(a)] > weit) beste.clear(), weit = b.Jetzt.Weit[std::size_t(a)];
+        if (b.Jetzt.Weit[std::size_t(a)] == weit) beste.push_back(a);
     }
-    // A trapped opponent cannot stand in its way.
-    if (hier.Entkommt && hier.GegnerRuhige == 0) return TAktion::Bombe;
+    return EineVon(b.D.Zufall, beste);
+}
 
-    // Its cell will burn: the quickest way to a quiet cell, by a way the opponent cannot stand in
-    // first if there is one, and on the move rather than waiting when that is as quick (a
-    // player waiting for the opponent to block it dies by its own bomb).
-    if (karte_.Ab(kIch) < kNie || jetzt.Frueh[0] < 0) {
-        TAuswege wege = jetzt;
-        if (Nahe(kIch, kGeg)) {
-            const TAuswege frei = VorDemGegner(kIch, p, schutz, kGeg, lage.GegnerSchritt);
-            for (std::size_t a = 0; a < 5; ++a)
-                if (frei.Frueh[a] < 0) wege.Frueh[a] = -1;
-            if (!wege.Irgendein()) wege = jetzt;
-        }
-        int frueh = kWeit;
-        for (int a = 4; a >= 0; --a) {
-            const int f = wege.Frueh[std::size_t(a)];
-            if (f < 0 || f > frueh || (a == 0 && f == frueh)) continue;
-            if (f < frueh) beste.clear(), frueh = f;
-            beste.push_back(a);
-        }
-        return taste(Zufallswahl(d.Zufall, beste));
-    }
-    // The opponent in reach: the bomb drives it away or into a corner (two players that only
-    // wait beside each other would never decide a round), even when it lets water out: the
-    // water drives both.
-    if (hier.Sicher && hier.Trifft) return TAktion::Bombe;
-    // More bombs than the opponent: one bomb each never catches a careful player, but every
-    // bomb it gets away from narrows the opponent's ground while the opponent cannot answer in
-    // kind (once it could walk up and cut the way out, it waits).
-    if (hier.Sicher && e.Spieler(spieler).MehrBomben && !e.Spieler(gegnerNr).MehrBomben &&
-        kGeg >= 0 && Schritte(kIch, kGeg) <= kEngeNah) {
-        karte_.BombeDazu(kIch);
-        const bool gesperrt = GegnerSperrt(kIch, p, schutz, kGeg, lage.GegnerSchritt, kSperrWeg);
-        karte_.BombeWeg();
-        if (!gesperrt) return TAktion::Bombe;
-    }
+// A trapped opponent cannot stand in its way.
+std::optional<TAktion> TStarkerComputer::Falle(TBlick& b) {
+    if (b.Hier.Entkommt && b.Hier.GegnerRuhige == 0) return TAktion::Bombe;
+    return std::nullopt;
+}
 
-    // Extras close by, else the opponent.
-    std::vector<int> ziele;
+// Its cell will burn: the quickest way to a quiet cell, by a way the opponent cannot stand in
+// first if there is one, and on the move rather than waiting when that is as quick (a player
+// waiting for the opponent to block it dies by its own bomb).
+std::optional<TAktion> TStarkerComputer::Fliehen(TBlick& b) {
+    const bool brennt = karte_.Ab(b.Ich) < kNie || b.Jetzt.Frueh[0] < 0;
+    if (!brennt) return std::nullopt;
+    TAuswege wege = b.Jetzt;
+    if (Nahe(b.Ich, b.Gegner)) {
+        const TAuswege frei =
+            VorDemGegner(b.Ich, b.Schritt, b.Schutz, b.Gegner, b.Lage.GegnerSchritt);
+        for (std::size_t a = 0; a < 5; ++a)
+            if (frei.Frueh[a] < 0) wege.Frueh[a] = -1;
+        if (!wege.Irgendein()) wege = b.Jetzt;
+    }
+    std::vector<int> beste;
+    int frueh = kWeit;
+    for (int a = 4; a >= 0; --a) {
+        const int f = wege.Frueh[std::size_t(a)];
+        if (f < 0 || f > frueh || (a == 0 && f == frueh)) continue;
+        if (f < frueh) beste.clear(), frueh = f;
+        beste.push_back(a);
+    }
+    return EineVon(b.D.Zufall, beste);
+}
+
+// The opponent in reach: the bomb drives it away or into a corner (two players that only wait
+// beside each other would never decide a round), even when it lets water out: the water drives
+// both.
+std::optional<TAktion> TStarkerComputer::Angreifen(TBlick& b) {
+    if (b.Hier.Sicher && b.Hier.Trifft) return TAktion::Bombe;
+    return std::nullopt;
+}
+
+// More bombs than the opponent: one bomb each never catches a careful player, but every bomb it
+// gets away from narrows the opponent's ground while the opponent cannot answer in kind (once it
+// could walk up and cut the way out, it waits).
+std::optional<TAktion> TStarkerComputer::Einengen(TBlick& b) {
+    const TSpielRecEinstellungen& e = b.E;
+    if (!(b.Hier.Sicher && e.Spieler(b.Spieler).MehrBomben && !e.Spieler(b.GegnerNr).MehrBomben &&
+          b.Gegner >= 0 && Schritte(b.Ich, b.Gegner) <= kEngeNah))
+        return std::nullopt;
+    karte_.BombeDazu(b.Ich);
+    const bool gesperrt =
+        GegnerSperrt(b.Ich, b.Schritt, b.Schutz, b.Gegner, b.Lage.GegnerSchritt, kSperrWeg);
+    karte_.BombeWeg();
+    if (!gesperrt) return TAktion::Bombe;
+    return std::nullopt;
+}
+
+void TStarkerComputer::ZieleSuchen(TBlick& b) {
     for (int z = 0; z < karte_.Zellen(); ++z)
-        if (IstExtraArt(karte_.Art(z))) ziele.push_back(z);
+        if (IstExtraArt(karte_.Art(z))) b.Ziele.push_back(z);
     bool extras = false;
-    if (!ziele.empty()) {
-        Entfernungen(ziele);
-        extras = abstand_[std::size_t(kIch)] <= kExtraUmweg;
+    if (!b.Ziele.empty()) {
+        Entfernungen(b);
+        extras = abstand_[std::size_t(b.Ich)] <= kExtraUmweg;
     }
     if (!extras) {
-        ziele.clear();
-        if (kGeg >= 0) ziele.push_back(kGeg);
-        Entfernungen(ziele);
+        b.Ziele.clear();
+        if (b.Gegner >= 0) b.Ziele.push_back(b.Gegner);
+        Entfernungen(b);
     }
-    // The cell the best way leads through from z.
-    auto weiterVon = [&](int z) {
-        int weiter = -1, wert = kWeit;
-        for (TRichtung r = riOben; r <= riUnten; ++r) {
-            const int m = karte_.Nachbar(z, r);
-            if (m < 0 || abstand_[std::size_t(m)] >= kWeit) continue;
-            const int w = abstand_[std::size_t(m)] +
-                          (sperre_[std::size_t(m)] ? kWeit : Kosten(karte_.Art(m)));
-            if (w < wert) wert = w, weiter = m;
-        }
-        return weiter;
-    };
-    // The first block on the way, if it comes within a bomb's reach: bombed from the nearest
-    // cell that lets it get away. A block no bomb can open safely (a narrow corridor at a slow
-    // beat) counts as a wall, and the way is sought round it.
-    int weiter = weiterVon(kIch);
-    for (int versuch = 0; darf && versuch < kUmwege; ++versuch) {
-        int block = weiter;
+    b.Weiter = WeiterVon(b.Ich);
+}
+
+int TStarkerComputer::WeiterVon(int z) const {
+    int weiter = -1, wert = kWeit;
+    for (TRichtung r = riOben; r <= riUnten; ++r) {
+        const int m = karte_.Nachbar(z, r);
+        if (m < 0 || abstand_[std::size_t(m)] >= kWeit) continue;
+        const int w =
+            abstand_[std::size_t(m)] + (sperre_[std::size_t(m)] ? kWeit : Kosten(karte_.Art(m)));
+        if (w < wert) wert = w, weiter = m;
+    }
+    return weiter;
+}
+
+// The first block on the way, if it comes within a bomb's reach: bombed from the nearest cell
+// that lets it get away. A block no bomb can open safely (a narrow corridor at a slow beat)
+// counts as a wall, and the way is sought round it.
+std::optional<TAktion> TStarkerComputer::Sprengen(TBlick& b) {
+    for (int versuch = 0; b.Darf && versuch < kUmwege; ++versuch) {
+        int block = b.Weiter;
         for (int schritt = 1; schritt < kSprengWeg && block >= 0 && karte_.Begehbar(block) == 0;
              ++schritt)
-            block = weiterVon(block);
+            block = WeiterVon(block);
         if (block < 0 || karte_.Art(block) != zaZerstoerbar) break;
-        const int a = Sprengplatz(kIch, block, kGeg, [&](int z) {
-            const TBombenWert w = bewerten(z);
+        const std::optional<int> a = Sprengplatz(b.Ich, block, b.Gegner, [&](int z) {
+            const TBombenWert w = Bewerten(b, z);
             return w.Sicher && !w.Wasser;
         });
-        if (a == 5) return TAktion::Bombe;
-        if (a > 0 && jetzt.Frueh[std::size_t(a)] >= 0) return taste(a);
-        if (a > 0) break;
+        if (a == 0) return TAktion::Bombe;
+        if (a && b.Jetzt.Frueh[std::size_t(*a)] >= 0) return AlsAktion(*a);
+        if (a) break;
         sperre_[std::size_t(block)] = 1;
-        Entfernungen(ziele);
-        weiter = weiterVon(kIch);
+        Entfernungen(b);
+        b.Weiter = WeiterVon(b.Ich);
     }
-    const int abstand = abstand_[std::size_t(kIch)];
-    if (weiter >= 0 && karte_.Art(weiter) == zaBombe && e.Spieler(spieler).Werfen) {
+    return std::nullopt;
+}
+
+// A bomb in the way is thrown away.
+std::optional<TAktion> TStarkerComputer::Wegwerfen(TBlick& b) {
+    if (b.Weiter >= 0 && karte_.Art(b.Weiter) == zaBombe && b.E.Spieler(b.Spieler).Werfen)
         return TAktion::Werfen;
+    return std::nullopt;
+}
+
+std::optional<TAktion> TStarkerComputer::NaeherAuf(TBlick& b, const TAuswege& wege) {
+    const int abstand = abstand_[std::size_t(b.Ich)];
+    std::vector<int> beste;
+    int naechst = abstand;
+    for (int a = 1; a < 5; ++a) {
+        const int m = karte_.Nachbar(b.Ich, TRichtung(a - 1));
+        if (wege.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Begehbar(m) > 0) continue;
+        const int dm = abstand_[std::size_t(m)];
+        if (dm > naechst || dm >= abstand) continue;
+        if (dm < naechst) beste.clear(), naechst = dm;
+        beste.push_back(a);
     }
-    // A step that comes closer, the closest winning; one the opponent could cut off only now and
-    // then, and never while its own bomb ticks (two careful players would never meet).
-    auto naeher = [&](const TAuswege& wege) {
-        int naechst = abstand;
-        for (int a = 1; a < 5; ++a) {
-            const int m = karte_.Nachbar(kIch, TRichtung(a - 1));
-            if (wege.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Begehbar(m) > 0) continue;
-            const int dm = abstand_[std::size_t(m)];
-            if (dm > naechst || dm >= abstand) continue;
-            if (dm < naechst) beste.clear(), naechst = dm;
-            beste.push_back(a);
-        }
-        return !beste.empty();
-    };
-    if (naeher(jetzt)) return taste(Zufallswahl(d.Zufall, beste));
-    if (d.Bomben.OhneBombe(std::uint8_t(spieler)) && d.Zufall.Zufall(kWagnis) == 0 &&
-        naeher(sicher))
-        return taste(Zufallswahl(d.Zufall, beste));
-    // No way on (the goal walled off or behind a burning cell): away from water that comes
-    // near, else wait, or wander when the goal cannot be reached at all.
-    if (karte_.Flut(kIch) < flutSicht_) {
-        std::int64_t spaet = karte_.Flut(kIch);
-        for (int a = 1; a < 5; ++a) {
-            const int m = karte_.Nachbar(kIch, TRichtung(a - 1));
-            if (jetzt.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Flut(m) <= spaet) continue;
-            if (karte_.Flut(m) > spaet) beste.clear(), spaet = karte_.Flut(m);
-            beste.push_back(a);
-        }
-        if (!beste.empty()) return taste(Zufallswahl(d.Zufall, beste));
+    return EineVon(b.D.Zufall, beste);
+}
+
+// A step that comes closer; one the opponent could cut off only now and then, and never while
+// its own bomb ticks (two careful players would never meet).
+std::optional<TAktion> TStarkerComputer::Naehern(TBlick& b) {
+    if (const std::optional<TAktion> a = NaeherAuf(b, b.Jetzt)) return a;
+    if (b.D.Bomben.OhneBombe(std::uint8_t(b.Spieler)) && b.D.Zufall.Zufall(kWagnis) == 0)
+        return NaeherAuf(b, b.Alle);
+    return std::nullopt;
+}
+
+// No way on (the goal walled off or behind a burning cell): away from water that comes near.
+std::optional<TAktion> TStarkerComputer::WasserMeiden(TBlick& b) {
+    if (karte_.Flut(b.Ich) >= b.FlutSicht) return std::nullopt;
+    std::vector<int> beste;
+    std::int64_t spaet = karte_.Flut(b.Ich);
+    for (int a = 1; a < 5; ++a) {
+        const int m = karte_.Nachbar(b.Ich, TRichtung(a - 1));
+        if (b.Jetzt.Frueh[std::size_t(a)] < 0 || m < 0 || karte_.Flut(m) <= spaet) continue;
+        if (karte_.Flut(m) > spaet) beste.clear(), spaet = karte_.Flut(m);
+        beste.push_back(a);
     }
-    if (abstand >= kWeit) {
-        for (int a = 1; a < 5; ++a)
-            if (jetzt.Frueh[std::size_t(a)] >= 0) beste.push_back(a);
-        if (!beste.empty()) return taste(Zufallswahl(d.Zufall, beste));
-    }
+    return EineVon(b.D.Zufall, beste);
+}
+
+// The goal cannot be reached at all: it wanders (else it waits).
+std::optional<TAktion> TStarkerComputer::Wandern(TBlick& b) {
+    if (abstand_[std::size_t(b.Ich)] < kWeit) return std::nullopt;
+    std::vector<int> beste;
+    for (int a = 1; a < 5; ++a)
+        if (b.Jetzt.Frueh[std::size_t(a)] >= 0) beste.push_back(a);
+    return EineVon(b.D.Zufall, beste);
+}
+
+TAktion TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLage& lage) {
+    TBlick b(d, lage, spieler);
+    if (!Blicken(b)) return TAktion::Keine;
+    using TSchritt = std::optional<TAktion> (TStarkerComputer::*)(TBlick&);
+    // What it stands in and the bombs worth laying where it stands come first, then the way on.
+    for (const TSchritt s :
+         {&TStarkerComputer::Notfall, &TStarkerComputer::Falle, &TStarkerComputer::Fliehen,
+          &TStarkerComputer::Angreifen, &TStarkerComputer::Einengen})
+        if (const std::optional<TAktion> a = (this->*s)(b)) return *a;
+    ZieleSuchen(b);
+    for (const TSchritt s :
+         {&TStarkerComputer::Sprengen, &TStarkerComputer::Wegwerfen, &TStarkerComputer::Naehern,
+          &TStarkerComputer::WasserMeiden, &TStarkerComputer::Wandern})
+        if (const std::optional<TAktion> a = (this->*s)(b)) return *a;
     return TAktion::Keine;
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -45,16 +46,48 @@ class TStarkerComputer {
     // cannot enter (the other player), -1 none.
     TAuswege Suchen(const TGefahrenKarte& karte, int start, std::int64_t schritt,
                     std::int64_t schutzBis, int gesperrt);
-    TGefahrenKarte& Karte() { return karte_; }
 
   private:
-    // Steps toward the nearest goal cell, a block costing a bomb's wait.
-    void Entfernungen(const std::vector<int>& ziele);
+    // What every step of a decision reads, worked out once per beat.
+    struct TBlick;
+    // What a bomb at one cell would mean.
+    struct TBombenWert;
+
+    // Fills the beat's view; false when there is nobody or no board to decide on.
+    bool Blicken(TBlick& b);
+    // The steps of a decision, in the order Entscheide tries them; each gives the action when
+    // it applies.
+    std::optional<TAktion> Notfall(TBlick& b);
+    std::optional<TAktion> Falle(TBlick& b);
+    std::optional<TAktion> Fliehen(TBlick& b);
+    std::optional<TAktion> Angreifen(TBlick& b);
+    std::optional<TAktion> Einengen(TBlick& b);
+    std::optional<TAktion> Sprengen(TBlick& b);
+    std::optional<TAktion> Wegwerfen(TBlick& b);
+    std::optional<TAktion> Naehern(TBlick& b);
+    std::optional<TAktion> WasserMeiden(TBlick& b);
+    std::optional<TAktion> Wandern(TBlick& b);
+
+    // The ways out of 'start' that survive a bomb the opponent may lay now, where it stands or
+    // one step on.
+    TAuswege TrotzGegner(const TBlick& b, int start, const TAuswege& ohne);
+    TBombenWert Bewerten(const TBlick& b, int z);
+    // The extras close by, else the opponent: the goals of the way on, their distances in
+    // abstand_.
+    void ZieleSuchen(TBlick& b);
+    // The cell the best way to the goals leads through from z, -1 none.
+    int WeiterVon(int z) const;
+    // A step among 'wege' that comes closer to the goals, the closest winning.
+    std::optional<TAktion> NaeherAuf(TBlick& b, const TAuswege& wege);
+
+    // Steps toward the nearest goal cell of b, a block costing a bomb's wait.
+    void Entfernungen(const TBlick& b);
     bool Nahe(int a, int b) const;
     int Schritte(int a, int b) const;
-    // The action toward the nearest cell from which a bomb reaches 'block' and 'sicher' holds:
-    // 5 when that is the start, a step 1..4, or 0.
-    int Sprengplatz(int start, int block, int gesperrt, const std::function<bool(int)>& sicher);
+    // The first action (as in TAuswege) toward the nearest cell from which a bomb reaches
+    // 'block' and 'sicher' holds: 0 when that is the start; none when there is no such cell.
+    std::optional<int> Sprengplatz(int start, int block, int gesperrt,
+                                   const std::function<bool(int)>& sicher);
     // The ways out of 'start' that keep off every cell the opponent at 'gegner', acting every
     // 'gegnerSchritt' ms, may reach before it does.
     TAuswege VorDemGegner(int start, std::int64_t schritt, std::int64_t schutzBis, int gegner,
@@ -80,6 +113,4 @@ class TStarkerComputer {
     // Blocks taken for walls, and the blocks of the board then (their cells summed).
     std::vector<std::uint8_t> sperre_;
     std::uint64_t bloecke_ = 0;
-    // Water closer in time than this is kept away from.
-    std::int64_t flutSicht_ = 0;
 };
