@@ -21,18 +21,9 @@ std::uint16_t& TSpielerEinstellungen::Taste(int nummer) {
     }
 }
 
-bool& TSpielerEinstellungen::Extra(int nr) {
-    switch (nr) {
-        case 0:
-            return Werfen;
-        case 1:
-            return MehrBomben;
-        case 2:
-            return Unverwundbar;
-        default:
-            return Krank;
-    }
-}
+std::string TSpielRecEinstellungen::*const TSpielRecEinstellungen::kExtraBildPfade[kExtraAnzahl] = {
+    &TSpielRecEinstellungen::BildWerfen, &TSpielRecEinstellungen::BildMehrBomben,
+    &TSpielRecEinstellungen::BildUnverwundbar, &TSpielRecEinstellungen::BildKrankheit};
 
 TSpielRecEinstellungen StandardRecord() {
     TSpielRecEinstellungen r;

@@ -30,8 +30,7 @@ struct TSpielerEinstellungen {
     std::uint16_t Taste(int nummer) const {
         return const_cast<TSpielerEinstellungen*>(this)->Taste(nummer);
     }
-    // Extras flags by 0..3 in the order of the extras kinds.
-    bool& Extra(int nr);
+    bool& Extra(TExtra x) { return ExtraFlag(*this, x); }
     bool operator==(const TSpielerEinstellungen&) const = default;
 };
 
@@ -54,7 +53,15 @@ struct TSpielRecEinstellungen {
 
     TSpielerEinstellungen& Spieler(int nr) { return nr == 1 ? Spieler1 : Spieler2; }
     const TSpielerEinstellungen& Spieler(int nr) const { return nr == 1 ? Spieler1 : Spieler2; }
+    // The picture file of an extra; empty: the built-in picture.
+    std::string& ExtraBildPfad(TExtra x) { return this->*kExtraBildPfade[ExtraIndex(x)]; }
+    const std::string& ExtraBildPfad(TExtra x) const {
+        return this->*kExtraBildPfade[ExtraIndex(x)];
+    }
     bool operator==(const TSpielRecEinstellungen&) const = default;
+
+  private:
+    static std::string TSpielRecEinstellungen::*const kExtraBildPfade[kExtraAnzahl];
 };
 
 TSpielRecEinstellungen StandardRecord();

@@ -21,7 +21,7 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     void StatusAnzeigen(const std::string&, const TSpielRecEinstellungen&) override {}
     void RundeAnzeigen(std::uint8_t) override {}
     void PunkteAnzeigen(std::uint16_t a, std::uint16_t b) override { Punkte = {a, b}; }
-    void ExtraAnzeigen(int p, int x, bool an) override { Extras[p - 1].at(x) = an; }
+    void ExtraAnzeigen(int p, TExtra x, bool an) override { Extras[p - 1].at(ExtraIndex(x)) = an; }
     void RestsekundenAnzeigen(int p, std::uint16_t s) override { Sekunden[p - 1] = s; }
     void NaechsteRundeAktivieren(bool an) override { Naechste = an; }
     void FeldAktivieren(bool an) override { FeldAn = an; }

@@ -271,7 +271,7 @@ void TFrm_Spiel::PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) {
     Panel->Punkte(punkte1, punkte2);
 }
 
-void TFrm_Spiel::ExtraAnzeigen(int spieler, int extra, bool sichtbar) {
+void TFrm_Spiel::ExtraAnzeigen(int spieler, TExtra extra, bool sichtbar) {
     Panel->Extra(spieler, extra, sichtbar);
 }
 

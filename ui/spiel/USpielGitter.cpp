@@ -118,7 +118,7 @@ void TSpielGitter::DrawFeld(QPainter& p, int spalte, int zeile, const QRect& r) 
         case zaMehrBomben:
         case zaUnverwundbar:
         case zaKrankheit:
-            p.drawPixmap(r.topLeft(), bilder_.Extra(z.Art - zaWerfen));
+            p.drawPixmap(r.topLeft(), bilder_.Extra(ExtraDerArt(z.Art)));
             break;
         default:
             break;  // other values draw nothing
