@@ -11,6 +11,7 @@
 #include "match/UKlang.h"
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
+#include "model/UVirtuelleTasten.h"
 #include "tests/match/MatchHilfen.h"
 
 using TEinstellen = std::function<void(TSpielRecEinstellungen&)>;
@@ -47,8 +48,9 @@ struct TAnsichtProtokoll : ISpielAnsicht {
 
 // Default keys.
 namespace taste {
-inline constexpr std::uint16_t W = 0x57, S = 0x53, A = 0x41, D = 0x44, E = 0x45, R = 0x52;
-inline constexpr std::uint16_t Hoch = 0x26, Runter = 0x28, Links = 0x25, Rechts = 0x27, Leer = 0x20;
+inline constexpr std::uint16_t W = 'W', S = 'S', A = 'A', D = 'D', E = 'E', R = 'R';
+inline constexpr std::uint16_t Hoch = vkUp, Runter = vkDown, Links = vkLeft, Rechts = vkRight,
+                               Leer = vkSpace;
 }  // namespace taste
 
 struct TSpielTest {

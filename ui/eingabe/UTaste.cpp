@@ -3,80 +3,31 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-namespace {
+#include "model/UVirtuelleTasten.h"
 
-// Windows virtual-key codes used below.
-enum : std::uint16_t {
-    VK_BACK = 8,
-    VK_TAB = 9,
-    VK_CLEAR = 12,
-    VK_RETURN = 13,
-    VK_SHIFT = 16,
-    VK_CONTROL = 17,
-    VK_MENU = 18,
-    VK_PAUSE = 19,
-    VK_CAPITAL = 20,
-    VK_ESCAPE = 27,
-    VK_SPACE = 32,
-    VK_PRIOR = 33,
-    VK_NEXT = 34,
-    VK_END = 35,
-    VK_HOME = 36,
-    VK_LEFT = 37,
-    VK_UP = 38,
-    VK_RIGHT = 39,
-    VK_DOWN = 40,
-    VK_SNAPSHOT = 44,
-    VK_INSERT = 45,
-    VK_DELETE = 46,
-    VK_LWIN = 91,
-    VK_RWIN = 92,
-    VK_APPS = 93,
-    VK_NUMPAD0 = 96,
-    VK_MULTIPLY = 106,
-    VK_ADD = 107,
-    VK_SUBTRACT = 109,
-    VK_DECIMAL = 110,
-    VK_DIVIDE = 111,
-    VK_F1 = 112,
-    VK_NUMLOCK = 144,
-    VK_SCROLL = 145,
-    // The punctuation keys of the German layout.
-    VK_OEM_1 = 186,       // ü
-    VK_OEM_PLUS = 187,    // + * ~
-    VK_OEM_COMMA = 188,   // , ;
-    VK_OEM_MINUS = 189,   // - _
-    VK_OEM_PERIOD = 190,  // . :
-    VK_OEM_2 = 191,       // # '
-    VK_OEM_3 = 192,       // ö
-    VK_OEM_4 = 219,       // ß ? backslash
-    VK_OEM_5 = 220,       // ^ °
-    VK_OEM_6 = 221,       // ´ `
-    VK_OEM_7 = 222,       // ä
-    VK_OEM_102 = 226,     // < > |
-};
+namespace {
 
 // Modifier keys: Windows reports one code for the left and the right key; AltGr arrives as Ctrl.
 std::uint16_t Modifikatortaste(int k) {
     switch (k) {
         case Qt::Key_Shift:
-            return VK_SHIFT;
+            return vkShift;
         case Qt::Key_Control:
         case Qt::Key_AltGr:
-            return VK_CONTROL;
+            return vkControl;
         case Qt::Key_Alt:
-            return VK_MENU;
+            return vkMenu;
         case Qt::Key_Meta:
         case Qt::Key_Super_L:
-            return VK_LWIN;
+            return vkLWin;
         case Qt::Key_Super_R:
-            return VK_RWIN;
+            return vkRWin;
         case Qt::Key_CapsLock:
-            return VK_CAPITAL;
+            return vkCapital;
         case Qt::Key_NumLock:
-            return VK_NUMLOCK;
+            return vkNumLock;
         case Qt::Key_ScrollLock:
-            return VK_SCROLL;
+            return vkScroll;
         default:
             return 0;
     }
@@ -84,24 +35,24 @@ std::uint16_t Modifikatortaste(int k) {
 
 // Number pad keys; without NumLock they arrive as the navigation keys, as on Windows.
 std::uint16_t Ziffernblock(int k) {
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return std::uint16_t(VK_NUMPAD0 + (k - Qt::Key_0));
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return std::uint16_t(vkNumpad0 + (k - Qt::Key_0));
     switch (k) {
         case Qt::Key_Asterisk:
-            return VK_MULTIPLY;
+            return vkMultiply;
         case Qt::Key_Plus:
-            return VK_ADD;
+            return vkAdd;
         case Qt::Key_Minus:
-            return VK_SUBTRACT;
+            return vkSubtract;
         case Qt::Key_Slash:
-            return VK_DIVIDE;
+            return vkDivide;
         case Qt::Key_Comma:
         case Qt::Key_Period:
-            return VK_DECIMAL;
+            return vkDecimal;
         case Qt::Key_Enter:
         case Qt::Key_Return:
-            return VK_RETURN;
+            return vkReturn;
         case Qt::Key_Clear:
-            return VK_CLEAR;
+            return vkClear;
         default:
             return 0;  // navigation keys: the general table
     }
@@ -120,7 +71,7 @@ std::uint16_t NachScanCode(quint32 sc) {
         0,
         0,
         0,
-        VK_ESCAPE,
+        vkEscape,
         /*  10 */ '1',
         '2',
         '3',
@@ -131,10 +82,10 @@ std::uint16_t NachScanCode(quint32 sc) {
         '8',
         '9',
         '0',
-        /*  20 */ VK_OEM_4,
-        VK_OEM_6,
-        VK_BACK,
-        VK_TAB,
+        /*  20 */ vkOem4,
+        vkOem6,
+        vkBack,
+        vkTab,
         'Q',
         'W',
         'E',
@@ -145,10 +96,10 @@ std::uint16_t NachScanCode(quint32 sc) {
         'I',
         'O',
         'P',
-        VK_OEM_1,
-        VK_OEM_PLUS,
-        VK_RETURN,
-        VK_CONTROL,
+        vkOem1,
+        vkOemPlus,
+        vkReturn,
+        vkControl,
         'A',
         'S',
         /*  40 */ 'D',
@@ -158,11 +109,11 @@ std::uint16_t NachScanCode(quint32 sc) {
         'J',
         'K',
         'L',
-        VK_OEM_3,
-        VK_OEM_7,
-        VK_OEM_5,
-        /*  50 */ VK_SHIFT,
-        VK_OEM_2,
+        vkOem3,
+        vkOem7,
+        vkOem5,
+        /*  50 */ vkShift,
+        vkOem2,
         'Y',
         'X',
         'C',
@@ -170,26 +121,26 @@ std::uint16_t NachScanCode(quint32 sc) {
         'B',
         'N',
         'M',
-        VK_OEM_COMMA,
-        /*  60 */ VK_OEM_PERIOD,
-        VK_OEM_MINUS,
-        VK_SHIFT,
-        VK_MULTIPLY,
-        VK_MENU,
-        VK_SPACE,
-        /*  66 */ VK_CAPITAL,
-        VK_F1,
-        VK_F1 + 1,
-        VK_F1 + 2,
-        /*  70 */ VK_F1 + 3,
-        VK_F1 + 4,
-        VK_F1 + 5,
-        VK_F1 + 6,
-        VK_F1 + 7,
-        VK_F1 + 8,
-        VK_F1 + 9,
-        /*  77 */ VK_NUMLOCK,
-        VK_SCROLL,
+        vkOemComma,
+        /*  60 */ vkOemPeriod,
+        vkOemMinus,
+        vkShift,
+        vkMultiply,
+        vkMenu,
+        vkSpace,
+        /*  66 */ vkCapital,
+        vkF1,
+        vkF1 + 1,
+        vkF1 + 2,
+        /*  70 */ vkF1 + 3,
+        vkF1 + 4,
+        vkF1 + 5,
+        vkF1 + 6,
+        vkF1 + 7,
+        vkF1 + 8,
+        vkF1 + 9,
+        /*  77 */ vkNumLock,
+        vkScroll,
         0,
         /*  80 */ 0,
         0,
@@ -205,9 +156,9 @@ std::uint16_t NachScanCode(quint32 sc) {
         0,
         0,
         0,
-        VK_OEM_102,
-        VK_F1 + 10,
-        VK_F1 + 11,
+        vkOem102,
+        vkF1 + 10,
+        vkF1 + 11,
         0,
         0,
         0,
@@ -215,22 +166,22 @@ std::uint16_t NachScanCode(quint32 sc) {
         0,
         0,
         0,
-        VK_RETURN,
-        VK_CONTROL,
-        VK_DIVIDE,
-        VK_SNAPSHOT,
-        VK_CONTROL,
+        vkReturn,
+        vkControl,
+        vkDivide,
+        vkSnapshot,
+        vkControl,
         0,
-        /* 110 */ VK_HOME,
-        VK_UP,
-        VK_PRIOR,
-        VK_LEFT,
-        VK_RIGHT,
-        VK_END,
-        VK_DOWN,
-        VK_NEXT,
-        /* 118 */ VK_INSERT,
-        VK_DELETE,
+        /* 110 */ vkHome,
+        vkUp,
+        vkPrior,
+        vkLeft,
+        vkRight,
+        vkEnd,
+        vkDown,
+        vkNext,
+        /* 118 */ vkInsert,
+        vkDelete,
         /* 120 */ 0,
         0,
         0,
@@ -238,15 +189,15 @@ std::uint16_t NachScanCode(quint32 sc) {
         0,
         0,
         0,
-        VK_PAUSE,
+        vkPause,
         0,
         0,
         /* 130 */ 0,
         0,
         0,
-        VK_LWIN,
-        VK_RWIN,
-        VK_APPS,
+        vkLWin,
+        vkRWin,
+        vkApps,
     };
     return sc < std::size(tabelle) ? tabelle[sc] : 0;
 }
@@ -256,48 +207,48 @@ std::uint16_t NachScanCode(quint32 sc) {
 std::uint16_t NachQtTaste(int k) {
     if (k >= Qt::Key_A && k <= Qt::Key_Z) return std::uint16_t(k);
     if (k >= Qt::Key_0 && k <= Qt::Key_9) return std::uint16_t(k);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return std::uint16_t(VK_F1 + (k - Qt::Key_F1));
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return std::uint16_t(vkF1 + (k - Qt::Key_F1));
     switch (k) {
         case Qt::Key_Space:
-            return VK_SPACE;
+            return vkSpace;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return VK_TAB;
+            return vkTab;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return VK_RETURN;
+            return vkReturn;
         case Qt::Key_Escape:
-            return VK_ESCAPE;
+            return vkEscape;
         case Qt::Key_Backspace:
-            return VK_BACK;
+            return vkBack;
         case Qt::Key_Pause:
-            return VK_PAUSE;
+            return vkPause;
         case Qt::Key_Insert:
-            return VK_INSERT;
+            return vkInsert;
         case Qt::Key_Delete:
-            return VK_DELETE;
+            return vkDelete;
         case Qt::Key_Home:
-            return VK_HOME;
+            return vkHome;
         case Qt::Key_End:
-            return VK_END;
+            return vkEnd;
         case Qt::Key_PageUp:
-            return VK_PRIOR;
+            return vkPrior;
         case Qt::Key_PageDown:
-            return VK_NEXT;
+            return vkNext;
         case Qt::Key_Left:
-            return VK_LEFT;
+            return vkLeft;
         case Qt::Key_Up:
-            return VK_UP;
+            return vkUp;
         case Qt::Key_Right:
-            return VK_RIGHT;
+            return vkRight;
         case Qt::Key_Down:
-            return VK_DOWN;
+            return vkDown;
         case Qt::Key_Print:
-            return VK_SNAPSHOT;
+            return vkSnapshot;
         case Qt::Key_Clear:
-            return VK_CLEAR;
+            return vkClear;
         case Qt::Key_Menu:
-            return VK_APPS;
+            return vkApps;
         // Shifted digits of the German layout.
         case Qt::Key_Exclam:
             return '1';
@@ -334,45 +285,45 @@ std::uint16_t NachQtTaste(int k) {
             return 'M';
         // The punctuation keys.
         case Qt::Key_Udiaeresis:
-            return VK_OEM_1;
+            return vkOem1;
         case Qt::Key_Plus:
         case Qt::Key_Asterisk:
         case Qt::Key_AsciiTilde:
         case Qt::Key_Dead_Tilde:
-            return VK_OEM_PLUS;
+            return vkOemPlus;
         case Qt::Key_Comma:
         case Qt::Key_Semicolon:
-            return VK_OEM_COMMA;
+            return vkOemComma;
         case Qt::Key_Minus:
         case Qt::Key_Underscore:
-            return VK_OEM_MINUS;
+            return vkOemMinus;
         case Qt::Key_Period:
         case Qt::Key_Colon:
-            return VK_OEM_PERIOD;
+            return vkOemPeriod;
         case Qt::Key_NumberSign:
         case Qt::Key_Apostrophe:
-            return VK_OEM_2;
+            return vkOem2;
         case Qt::Key_Odiaeresis:
-            return VK_OEM_3;
+            return vkOem3;
         case Qt::Key_ssharp:
         case Qt::Key_Question:
         case Qt::Key_Backslash:
-            return VK_OEM_4;
+            return vkOem4;
         case Qt::Key_AsciiCircum:
         case Qt::Key_Dead_Circumflex:
         case Qt::Key_degree:
-            return VK_OEM_5;
+            return vkOem5;
         case Qt::Key_acute:
         case Qt::Key_Dead_Acute:
         case Qt::Key_QuoteLeft:
         case Qt::Key_Dead_Grave:
-            return VK_OEM_6;
+            return vkOem6;
         case Qt::Key_Adiaeresis:
-            return VK_OEM_7;
+            return vkOem7;
         case Qt::Key_Less:
         case Qt::Key_Greater:
         case Qt::Key_Bar:
-            return VK_OEM_102;
+            return vkOem102;
         default:
             return 0;
     }

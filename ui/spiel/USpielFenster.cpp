@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/UVirtuelleTasten.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/eingabe/UPadSteuerung.h"
 #include "ui/eingabe/UTaste.h"
@@ -26,12 +27,6 @@
 #include "ui/spiel/USpielGitter.h"
 #include "ui/spiel/USpielMasse.h"
 #include "ui/spiel/UStatusPanel.h"
-
-namespace {
-
-constexpr std::uint16_t vkEscape = 0x1B, vkF11 = 0x7A;
-
-}  // namespace
 
 TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     : p_(p), bilder_(p.Bilder), meldungen_(p.Meldungen, takt_) {
