@@ -8,8 +8,8 @@
 #include "model/USpielRecEinstellungen.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/eingabe/UPadSteuerung.h"
-#include "ui/eingabe/UTaste.h"
 #include "ui/eingabe/UTasteFenster.h"
+#include "ui/eingabe/UTastenname.h"
 #include "ui/programm/UProgrammDaten.h"
 
 namespace {

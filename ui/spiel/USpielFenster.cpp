@@ -17,7 +17,7 @@
 #include "model/UVirtuelleTasten.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/eingabe/UPadSteuerung.h"
-#include "ui/eingabe/UTaste.h"
+#include "ui/eingabe/UTastencode.h"
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/UAbspielMatch.h"

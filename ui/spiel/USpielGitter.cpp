@@ -7,7 +7,7 @@
 
 #include "files/UBilderPointer.h"
 #include "ui/basis/UFensterHilfen.h"
-#include "ui/eingabe/UTaste.h"
+#include "ui/eingabe/UTastencode.h"
 #include "ui/spiel/USpielBilder.h"
 
 namespace {
