@@ -92,10 +92,6 @@ class TEinstellungen {
     // The n-th level (1-based), the last one when n is too large; false on an empty list.
     bool LevelHolen(std::uint32_t n, std::string& pfad) const;
     const std::vector<std::string>& Levelliste() const { return levelliste_; }
-    // The first entry, or nullptr for an empty list.
-    const std::string* LevellisteKopf() const {
-        return levelliste_.empty() ? nullptr : &levelliste_.front();
-    }
     void LevellisteLoeschen() { levelliste_.clear(); }
 
     TSpielRecEinstellungen Arbeitskopie;
