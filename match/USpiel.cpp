@@ -24,6 +24,9 @@ bool IstTasteVon(const TSpielerEinstellungen& s, std::uint16_t k) {
     return false;
 }
 
+constexpr TKlang kExtraKlang[kExtraAnzahl] = {TKlang::ExtraWerfen, TKlang::ExtraMehrBomben,
+                                              TKlang::ExtraUnverwundbar, TKlang::ExtraKrankheit};
+
 }  // namespace
 
 std::string RundenText(TGetroffen r, const TSpielRecEinstellungen& e) {
@@ -172,10 +175,10 @@ void TSpiel::RundenZustandSetzen() {
     for (int p = 1; p <= 2; ++p) {
         TSpielerEinstellungen& s = e.Spieler(p);
         s.Punkte = alt.Spieler(p).Punkte;
-        for (int x = 0; x < 4; ++x) s.Extra(x) = false;
+        for (const TExtra x : kExtras) s.Extra(x) = false;
         restsekunden_[Nr(p)] = 0;
         ansicht_.RestsekundenAnzeigen(p, 0);
-        for (int x = 0; x < 4; ++x) ansicht_.ExtraAnzeigen(p, x, false);
+        for (const TExtra x : kExtras) ansicht_.ExtraAnzeigen(p, x, false);
     }
     einst.EinstellungenSetzen(e);
     for (int p = 1; p <= 2; ++p)
@@ -432,28 +435,17 @@ void TSpiel::StatusNachAufsammeln(const TAufgesammelt& a, int p) {
     TSpielRecEinstellungen e = daten_.Einstellungen.EinstellungenHolen();
     TSpielerEinstellungen& s = e.Spieler(p);
     const std::size_t i = Nr(p);
-    if (a.MehrBomben) {
-        ansicht_.Klang(TKlang::ExtraMehrBomben);
-        ansicht_.ExtraAnzeigen(p, 1, true);
-        s.Punkte = Plus(s.Punkte, 20);
-    }
-    if (a.Werfen) {
-        ansicht_.Klang(TKlang::ExtraWerfen);
-        ansicht_.ExtraAnzeigen(p, 0, true);
-        s.Punkte = Plus(s.Punkte, 20);
-    }
-    if (a.Unverwundbar) {
-        ansicht_.Klang(TKlang::ExtraUnverwundbar);
-        restsekunden_[i] = Plus(restsekunden_[i], e.Unverwundbarkeit);
-        ansicht_.RestsekundenAnzeigen(p, restsekunden_[i]);
-        timerUnverwund_[i]->Einschalten();
-        ansicht_.ExtraAnzeigen(p, 2, true);
-        s.Punkte = Plus(s.Punkte, 20);
-    }
-    if (a.Krank) {
-        ansicht_.Klang(TKlang::ExtraKrankheit);
-        timerKrank_[i]->Einschalten();
-        ansicht_.ExtraAnzeigen(p, 3, true);
+    for (const TExtra x : kExtraFolge) {
+        if (!a[x]) continue;
+        ansicht_.Klang(kExtraKlang[ExtraIndex(x)]);
+        if (x == TExtra::Unverwundbar) {
+            restsekunden_[i] = Plus(restsekunden_[i], e.Unverwundbarkeit);
+            ansicht_.RestsekundenAnzeigen(p, restsekunden_[i]);
+            timerUnverwund_[i]->Einschalten();
+        } else if (x == TExtra::Krankheit) {
+            timerKrank_[i]->Einschalten();
+        }
+        ansicht_.ExtraAnzeigen(p, x, true);
         s.Punkte = Plus(s.Punkte, 20);
     }
     if (!a.Irgendeins()) return;
@@ -472,7 +464,7 @@ void TSpiel::Unverwundbar(int p) {
             ansicht_.Klang(TKlang::UnverwundbarEndet);
     } else {
         timerUnverwund_[i]->Ausschalten();
-        ansicht_.ExtraAnzeigen(p, 2, false);
+        ansicht_.ExtraAnzeigen(p, TExtra::Unverwundbar, false);
         e.Spieler(p).Unverwundbar = false;
         ansicht_.RestsekundenAnzeigen(p, 0);
     }

@@ -1,5 +1,5 @@
 // What the match tells its window. The window draws the board from the board itself; these calls
-// only say what changed. Extras are numbered 0 Werfen, 1 Mehr Bomben, 2 Unverwundbar, 3 Krankheit.
+// only say what changed.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +19,7 @@ class ISpielAnsicht {
     virtual void StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) = 0;
     virtual void RundeAnzeigen(std::uint8_t runde) = 0;
     virtual void PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) = 0;
-    virtual void ExtraAnzeigen(int spieler, int extra, bool sichtbar) = 0;
+    virtual void ExtraAnzeigen(int spieler, TExtra extra, bool sichtbar) = 0;
     virtual void RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) = 0;
     virtual void NaechsteRundeAktivieren(bool an) = 0;
     virtual void FeldAktivieren(bool an) = 0;
@@ -37,7 +37,7 @@ class TKeineAnsicht : public ISpielAnsicht {
     void StatusAnzeigen(const std::string&, const TSpielRecEinstellungen&) override {}
     void RundeAnzeigen(std::uint8_t) override {}
     void PunkteAnzeigen(std::uint16_t, std::uint16_t) override {}
-    void ExtraAnzeigen(int, int, bool) override {}
+    void ExtraAnzeigen(int, TExtra, bool) override {}
     void RestsekundenAnzeigen(int, std::uint16_t) override {}
     void NaechsteRundeAktivieren(bool) override {}
     void FeldAktivieren(bool) override {}

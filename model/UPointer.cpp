@@ -164,9 +164,7 @@ TRichtung NaechsteRichtung(TRichtung r) {
 }
 
 TZellenArt ZufallsExtra(TZufall& zufall) {
-    static constexpr TZellenArt abbildung[4] = {zaMehrBomben, zaWerfen, zaUnverwundbar,
-                                                zaKrankheit};
-    return abbildung[zufall.Zufall(4)];
+    return ExtraArt(kExtraFolge[zufall.Zufall(kExtraAnzahl)]);
 }
 
 bool ExtraErscheint(TZufall& zufall, const TSpielRecEinstellungen& e) {
@@ -175,8 +173,8 @@ bool ExtraErscheint(TZufall& zufall, const TSpielRecEinstellungen& e) {
 
 void GibExtra(TSpielRecEinstellungen& e, int spieler, TZellenArt art, TAufgesammelt& flags) {
     if (!IstExtraArt(art)) return;
-    const int nr = art - zaWerfen;
+    const TExtra x = ExtraDerArt(art);
     TSpielerEinstellungen& s = spieler == 1 ? e.Spieler1 : e.Spieler2;
-    s.Extra(nr) = true;
-    flags[nr] = true;
+    s.Extra(x) = true;
+    flags[x] = true;
 }

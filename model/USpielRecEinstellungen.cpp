@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/UPointer.h"
+#include "model/UVirtuelleTasten.h"
 
 std::uint16_t& TSpielerEinstellungen::Taste(int nummer) {
     switch (nummer) {
@@ -21,23 +22,14 @@ std::uint16_t& TSpielerEinstellungen::Taste(int nummer) {
     }
 }
 
-bool& TSpielerEinstellungen::Extra(int nr) {
-    switch (nr) {
-        case 0:
-            return Werfen;
-        case 1:
-            return MehrBomben;
-        case 2:
-            return Unverwundbar;
-        default:
-            return Krank;
-    }
-}
+std::string TSpielRecEinstellungen::*const TSpielRecEinstellungen::kExtraBildPfade[kExtraAnzahl] = {
+    &TSpielRecEinstellungen::BildWerfen, &TSpielRecEinstellungen::BildMehrBomben,
+    &TSpielRecEinstellungen::BildUnverwundbar, &TSpielRecEinstellungen::BildKrankheit};
 
 TSpielRecEinstellungen StandardRecord() {
     TSpielRecEinstellungen r;
-    const std::uint16_t tasten1[6] = {0x57, 0x53, 0x41, 0x44, 0x45, 0x52};  // W S A D E R
-    const std::uint16_t tasten2[6] = {0x26, 0x28, 0x25, 0x27, 0x20, 0x11};  // arrows, Space, Ctrl
+    const std::uint16_t tasten1[6] = {'W', 'S', 'A', 'D', 'E', 'R'};
+    const std::uint16_t tasten2[6] = {vkUp, vkDown, vkLeft, vkRight, vkSpace, vkControl};
     for (int k = 1; k <= 6; ++k) {
         r.Spieler1.Taste(k) = tasten1[k - 1];
         r.Spieler2.Taste(k) = tasten2[k - 1];

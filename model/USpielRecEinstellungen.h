@@ -33,8 +33,7 @@ struct TSpielerEinstellungen {
     }
     // The key that does a (not Keine): its number is its place.
     std::uint16_t Taste(TAktion a) const { return Taste(int(a)); }
-    // Extras flags by 0..3 in the order of the extras kinds.
-    bool& Extra(int nr);
+    bool& Extra(TExtra x) { return ExtraFlag(*this, x); }
     bool operator==(const TSpielerEinstellungen&) const = default;
 };
 
@@ -57,7 +56,15 @@ struct TSpielRecEinstellungen {
 
     TSpielerEinstellungen& Spieler(int nr) { return nr == 1 ? Spieler1 : Spieler2; }
     const TSpielerEinstellungen& Spieler(int nr) const { return nr == 1 ? Spieler1 : Spieler2; }
+    // The picture file of an extra; empty: the built-in picture.
+    std::string& ExtraBildPfad(TExtra x) { return this->*kExtraBildPfade[ExtraIndex(x)]; }
+    const std::string& ExtraBildPfad(TExtra x) const {
+        return this->*kExtraBildPfade[ExtraIndex(x)];
+    }
     bool operator==(const TSpielRecEinstellungen&) const = default;
+
+  private:
+    static std::string TSpielRecEinstellungen::*const kExtraBildPfade[kExtraAnzahl];
 };
 
 TSpielRecEinstellungen StandardRecord();
@@ -88,10 +95,6 @@ class TEinstellungen {
     // The n-th level (1-based), the last one when n is too large; false on an empty list.
     bool LevelHolen(std::uint32_t n, std::string& pfad) const;
     const std::vector<std::string>& Levelliste() const { return levelliste_; }
-    // The first entry, or nullptr for an empty list.
-    const std::string* LevellisteKopf() const {
-        return levelliste_.empty() ? nullptr : &levelliste_.front();
-    }
     void LevellisteLoeschen() { levelliste_.clear(); }
 
     TSpielRecEinstellungen Arbeitskopie;

@@ -1,6 +1,7 @@
 // Shared types of the game model: cell kinds, the cell and geometry records, positions, directions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -67,16 +68,59 @@ enum : TRichtung { riOben = 0, riLinks = 1, riRechts = 2, riUnten = 3 };
 // Whom an event killed: 0 nobody, 1 player 1, 2 player 2, 3 both.
 using TGetroffen = std::uint8_t;
 
-// Extras collected in one action, in the order Werfen, MehrBomben, Unverwundbar, Krank.
+// The four extras, numbered as their cell kinds zaWerfen .. zaKrankheit are.
+enum class TExtra : std::uint8_t { Werfen = 0, MehrBomben = 1, Unverwundbar = 2, Krankheit = 3 };
+
+inline constexpr std::size_t kExtraAnzahl = 4;
+inline constexpr TExtra kExtras[kExtraAnzahl] = {TExtra::Werfen, TExtra::MehrBomben,
+                                                 TExtra::Unverwundbar, TExtra::Krankheit};
+// The order the game has always listed them in: a random draw numbers them so (recordings replay
+// that draw, so this order stays), one action's pickups are taken so, and the status panel shows
+// them so from the left.
+inline constexpr TExtra kExtraFolge[kExtraAnzahl] = {TExtra::MehrBomben, TExtra::Werfen,
+                                                     TExtra::Unverwundbar, TExtra::Krankheit};
+
+constexpr std::size_t ExtraIndex(TExtra x) {
+    return static_cast<std::size_t>(x);
+}
+constexpr TZellenArt ExtraArt(TExtra x) {
+    return static_cast<TZellenArt>(zaWerfen + ExtraIndex(x));
+}
+// Only for the four extras kinds (IstExtraArt).
+constexpr TExtra ExtraDerArt(TZellenArt art) {
+    return static_cast<TExtra>(art - zaWerfen);
+}
+// Where an extra stands in kExtraFolge.
+constexpr std::size_t FolgePlatz(TExtra x) {
+    std::size_t i = 0;
+    while (i + 1 < kExtraAnzahl && kExtraFolge[i] != x) ++i;
+    return i;
+}
+
+// The flag of an extra in a record that keeps one per extra, named as the extras are.
+template <class T>
+constexpr auto& ExtraFlag(T& r, TExtra x) {
+    switch (x) {
+        case TExtra::Werfen:
+            return r.Werfen;
+        case TExtra::MehrBomben:
+            return r.MehrBomben;
+        case TExtra::Unverwundbar:
+            return r.Unverwundbar;
+        default:
+            return r.Krank;
+    }
+}
+
+// Extras collected in one action.
 struct TAufgesammelt {
     bool Werfen = false;
     bool MehrBomben = false;
     bool Unverwundbar = false;
     bool Krank = false;
 
-    bool& operator[](int i) {
-        return i == 0 ? Werfen : i == 1 ? MehrBomben : i == 2 ? Unverwundbar : Krank;
-    }
+    bool& operator[](TExtra x) { return ExtraFlag(*this, x); }
+    bool operator[](TExtra x) const { return ExtraFlag(*this, x); }
     bool Irgendeins() const { return Werfen || MehrBomben || Unverwundbar || Krank; }
     bool operator==(const TAufgesammelt&) const = default;
 };

@@ -53,7 +53,10 @@ std::string TLockstep::Takt(std::uint64_t jetzt) {
 bool TLockstep::Erlaubt(const TNetzEingabe& e) const {
     // Only the sender's own player, only the six actions; raw keys and the simulator's inputs
     // never cross the wire.
-    if (e.Art == TEingabeArt::Aktion) return e.Wert / 8 == Gegner() && e.Wert % 8 <= 5;
+    if (e.Art == TEingabeArt::Aktion) {
+        const TPadAktion a = PadAktionVon(e.Wert);
+        return a.Spieler == Gegner() && a.Slot <= 5;
+    }
     return (e.Art == TEingabeArt::Neustart || e.Art == kBereit) && e.Wert == 0;
 }
 

@@ -265,7 +265,7 @@ std::string TNetzSitzung::Status(std::uint64_t wand) const {
 
 void TNetzSitzung::Aktion(int slot) {
     if (zustand_ == TNetzZustand::Laeuft && slot >= 0 && slot <= 5)
-        seite_->Eingabe(TEingabeArt::Aktion, std::uint16_t(Spieler() * 8 + slot));
+        seite_->Eingabe(TEingabeArt::Aktion, PadAktionWert(Spieler(), slot));
 }
 
 void TNetzSitzung::Neustart() {

@@ -23,8 +23,8 @@ from pathlib import Path
 # The rule code: every layer the build names (knallfeld_schicht in CMakeLists.txt) below the Qt
 # windows, and of those the few files that hold rules rather than widgets.
 SCHICHT = re.compile(r"^knallfeld_schicht\(\w+ ([\w/]+)", re.M)
-UI_REGELN = ["ui/spiel/UFeldMassstab", "ui/spiel/UFensterGroesse", "ui/basis/UTaktgeber", "ui/eingabe/UTaste",
-             "ui/basis/UMitwachsen"]
+UI_REGELN = ["ui/spiel/UFeldMassstab", "ui/spiel/UFensterGroesse", "ui/basis/UTaktgeber",
+             "ui/eingabe/UTastencode", "ui/eingabe/UTastenname", "ui/basis/UMitwachsen"]
 AEQUIVALENT = "tests/mutanten/aequivalent.txt"
 
 NACHBAR = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "=="}

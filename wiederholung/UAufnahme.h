@@ -13,12 +13,25 @@
 
 enum class TEingabeArt : std::uint8_t {
     Taste = 1,          // a key reached the board: Wert is the key code
-    Aktion = 2,         // a pad action: Wert is player * 8 + slot
+    Aktion = 2,         // a pad action: Wert is PadAktionWert(player, slot)
     NaechsteRunde = 3,  // "Nächste Runde"
     Neustart = 4,       // "Neustart"
     Abbrechen = 5,      // the simulator stopped an endless round
     Ende = 6,           // the recording stops here (window closed, match over)
 };
+
+// A pad action of one player: the slot 0..5 is the key it stands for (up, down, left, right,
+// bomb, throw). Recordings and the network carry it as player * 8 + slot.
+struct TPadAktion {
+    int Spieler = 0;
+    int Slot = 0;
+};
+constexpr std::uint16_t PadAktionWert(int spieler, int slot) {
+    return static_cast<std::uint16_t>(spieler * 8 + slot);
+}
+constexpr TPadAktion PadAktionVon(std::uint16_t wert) {
+    return {wert / 8, wert % 8};
+}
 
 struct TEingabe {
     std::uint64_t Zeit = 0;  // ms on the match clock

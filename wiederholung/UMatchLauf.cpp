@@ -36,9 +36,11 @@ void TMatchLauf::Anwenden(TEingabeArt art, std::uint16_t wert) {
         case TEingabeArt::Taste:
             spiel_.SpielerTasteDrucken(wert);
             break;
-        case TEingabeArt::Aktion:
-            spiel_.SpielerAktion(wert / 8, wert % 8);
+        case TEingabeArt::Aktion: {
+            const TPadAktion a = PadAktionVon(wert);
+            spiel_.SpielerAktion(a.Spieler, a.Slot);
             break;
+        }
         case TEingabeArt::NaechsteRunde:
             spiel_.NextRound();
             break;

@@ -12,6 +12,7 @@
 #include "match/UKlang.h"
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
+#include "model/UVirtuelleTasten.h"
 #include "tests/match/MatchHilfen.h"
 
 using TEinstellen = std::function<void(TSpielRecEinstellungen&)>;
@@ -22,7 +23,7 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     void StatusAnzeigen(const std::string&, const TSpielRecEinstellungen&) override {}
     void RundeAnzeigen(std::uint8_t) override {}
     void PunkteAnzeigen(std::uint16_t a, std::uint16_t b) override { Punkte = {a, b}; }
-    void ExtraAnzeigen(int p, int x, bool an) override { Extras[p - 1].at(x) = an; }
+    void ExtraAnzeigen(int p, TExtra x, bool an) override { Extras[p - 1].at(ExtraIndex(x)) = an; }
     void RestsekundenAnzeigen(int p, std::uint16_t s) override { Sekunden[p - 1] = s; }
     void NaechsteRundeAktivieren(bool an) override { Naechste = an; }
     void FeldAktivieren(bool an) override { FeldAn = an; }
@@ -55,8 +56,9 @@ inline void PrintTo(TAktion a, std::ostream* os) {
 
 // Default keys.
 namespace taste {
-inline constexpr std::uint16_t W = 0x57, S = 0x53, A = 0x41, D = 0x44, E = 0x45, R = 0x52;
-inline constexpr std::uint16_t Hoch = 0x26, Runter = 0x28, Links = 0x25, Rechts = 0x27, Leer = 0x20;
+inline constexpr std::uint16_t W = 'W', S = 'S', A = 'A', D = 'D', E = 'E', R = 'R';
+inline constexpr std::uint16_t Hoch = vkUp, Runter = vkDown, Links = vkLeft, Rechts = vkRight,
+                               Leer = vkSpace;
 }  // namespace taste
 
 struct TSpielTest {

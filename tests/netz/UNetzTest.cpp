@@ -153,7 +153,7 @@ TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {
     // Both players acted, and the guest's name came from the guest.
     int aktionen[2] = {0, 0};
     for (const TEingabe& e : a.Eingaben)
-        if (e.Art == TEingabeArt::Aktion) ++aktionen[e.Wert / 8 - 1];
+        if (e.Art == TEingabeArt::Aktion) ++aktionen[PadAktionVon(e.Wert).Spieler - 1];
     EXPECT_GT(aktionen[0], 0);
     EXPECT_GT(aktionen[1], 0);
     EXPECT_EQ(EntpackeEinstellungen(reinterpret_cast<const std::uint8_t*>(b.Arbeitskopie.data()))
@@ -168,7 +168,7 @@ TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {
 TEST(Netz, HorizontVerspaeteteUndVerloreneEingabenGleicheMillisekunde) {
     TLockstep a(1, 50), b(2, 50);
     // An input is stamped now + delay and announced complete up to that minus one.
-    EXPECT_EQ(b.Eigene(TEingabeArt::Aktion, 2 * 8 + 5, 100), 150u);
+    EXPECT_EQ(b.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 5), 100), 150u);
     ASSERT_TRUE(a.Empfangen(b.Takt(100), 100));
     EXPECT_EQ(a.Grenze(), 149u);
     // A packet repeated, or overtaken by a later one, changes nothing.
@@ -177,7 +177,7 @@ TEST(Netz, HorizontVerspaeteteUndVerloreneEingabenGleicheMillisekunde) {
     ASSERT_TRUE(a.Empfangen(alt, 130));
     EXPECT_EQ(a.Grenze(), 179u);
     // Player 1 first at the same millisecond, then by number.
-    a.Eigene(TEingabeArt::Aktion, 8 + 1, 100);
+    a.Eigene(TEingabeArt::Aktion, PadAktionWert(1, 1), 100);
     const auto reihe = a.Bis(150);
     ASSERT_EQ(reihe.size(), 2u);
     EXPECT_EQ(reihe[0].Spieler, 1);
@@ -187,10 +187,10 @@ TEST(Netz, HorizontVerspaeteteUndVerloreneEingabenGleicheMillisekunde) {
     TLockstep c(1, 50), d(2, 50);
     ASSERT_TRUE(c.Empfangen(d.Takt(100), 100));  // horizon 149
     TLockstep fake(2, 49);
-    fake.Eigene(TEingabeArt::Aktion, 2 * 8, 100);  // stamped 149
+    fake.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 0), 100);  // stamped 149
     EXPECT_FALSE(c.Empfangen(fake.Takt(101), 101));
     TLockstep echt(2, 50);
-    echt.Eigene(TEingabeArt::Aktion, 2 * 8, 100);  // 150
+    echt.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 0), 100);  // 150
     EXPECT_TRUE(c.Empfangen(echt.Takt(101), 101));
     // Lost packets: the input rides again in every packet until it is acknowledged.
     TLockstep e(1, 50), f(2, 50);
@@ -207,7 +207,7 @@ TEST(Netz, HorizontVerspaeteteUndVerloreneEingabenGleicheMillisekunde) {
 TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     TLockstep l(1, 50);
     TLockstep gegner(2, 50);
-    gegner.Eigene(TEingabeArt::Aktion, 2 * 8 + 1, 10);
+    gegner.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 1), 10);
     const std::string gut = gegner.Takt(10);
     // Every cut of a good packet is refused, and changes nothing.
     for (std::size_t n = 0; n < gut.size(); ++n) EXPECT_FALSE(l.Empfangen(gut.substr(0, n), 10));
@@ -216,9 +216,9 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     // Inputs only for the sender's own player, only the six actions, only the network kinds.
     // clang-format off
     for (const auto& [art, wert] : std::initializer_list<std::pair<TEingabeArt, int>>{
-             {TEingabeArt::Aktion, 8 + 1}, {TEingabeArt::Aktion, 2 * 8 + 6}, {TEingabeArt::Taste, 0x41},
-             {TEingabeArt::NaechsteRunde, 0}, {TEingabeArt::Abbrechen, 0}, {TEingabeArt::Ende, 0},
-             {TEingabeArt(99), 0}}) {
+             {TEingabeArt::Aktion, PadAktionWert(1, 1)}, {TEingabeArt::Aktion, PadAktionWert(2, 6)},
+             {TEingabeArt::Taste, 0x41}, {TEingabeArt::NaechsteRunde, 0}, {TEingabeArt::Abbrechen, 0},
+             {TEingabeArt::Ende, 0}, {TEingabeArt(99), 0}}) {
         // clang-format on
         TLockstep g(2, 50);
         g.Eigene(art, std::uint16_t(wert), 10);

@@ -23,7 +23,7 @@ TAufnahme Beispiel() {
     a.Levelliste = {"/a/Arena.dat", "/b/Föhn.dat"};
     a.Level = {{"/a/Arena.dat", std::string("\0all", 4), "zellen", std::nullopt},
                {"/b/Föhn.dat", std::nullopt, std::nullopt, "bild"}};
-    a.Eingaben = {{0, TEingabeArt::Taste, 0x57},       {10, TEingabeArt::Aktion, 13},
+    a.Eingaben = {{0, TEingabeArt::Taste, 'W'},        {10, TEingabeArt::Aktion, 13},
                   {10, TEingabeArt::NaechsteRunde, 0}, {70000, TEingabeArt::Neustart, 0},
                   {70001, TEingabeArt::Abbrechen, 0},  {1ull << 40, TEingabeArt::Ende, 0}};
     a.Protokoll = {"Runde 1 (Arena): abgebrochen", "Punkte: 0 : 0"};

@@ -133,17 +133,11 @@ TEingebaut SpielerBild(int spieler) {
     return spieler == 1 ? TEingebaut::Spieler1 : TEingebaut::Spieler2;
 }
 
-TEingebaut ExtraBild(int extra) {
-    switch (extra) {
-        case 0:
-            return TEingebaut::Werfen;
-        case 1:
-            return TEingebaut::MehrBomben;
-        case 2:
-            return TEingebaut::Unverwundbar;
-        default:
-            return TEingebaut::Krankheit;
-    }
+TEingebaut ExtraBild(TExtra x) {
+    static constexpr TEingebaut bilder[kExtraAnzahl] = {TEingebaut::Werfen, TEingebaut::MehrBomben,
+                                                        TEingebaut::Unverwundbar,
+                                                        TEingebaut::Krankheit};
+    return bilder[ExtraIndex(x)];
 }
 
 QImage TransparentMachen(const QImage& bild) {

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <string>
 
+#include "model/UTyp.h"
+
 enum class TEingebaut {
     Explosion,
     Bombe,
@@ -38,9 +40,9 @@ class TTitelBild : public QWidget {
   protected:
     void paintEvent(QPaintEvent* e) override;
 };
-// The built-in player picture (spieler 1 or 2) and extras picture (0 Werfen .. 3 Krankheit).
+// The built-in player picture (spieler 1 or 2) and extras picture.
 TEingebaut SpielerBild(int spieler);
-TEingebaut ExtraBild(int extra);
+TEingebaut ExtraBild(TExtra x);
 
 // Bitmaps have no alpha channel; as in the game's first version, the colour of the bottom-left
 // pixel counts as transparent.

@@ -37,19 +37,13 @@ std::string& TFrm_Spieleinstellungen::BildPfad(TSpielRecEinstellungen& e, int nr
             return e.Spieler1.Bild;
         case 1:
             return e.Spieler2.Bild;
-        case 2:
-            return e.BildWerfen;
-        case 3:
-            return e.BildMehrBomben;
-        case 4:
-            return e.BildUnverwundbar;
         default:
-            return e.BildKrankheit;
+            return e.ExtraBildPfad(TExtra(nr - 2));
     }
 }
 
 void TFrm_Spieleinstellungen::BildZeigen(int nr, const std::string& pfad, bool* ausDatei) {
-    const TEingebaut ersatz = nr < 2 ? SpielerBild(nr + 1) : ExtraBild(nr - 2);
+    const TEingebaut ersatz = nr < 2 ? SpielerBild(nr + 1) : ExtraBild(TExtra(nr - 2));
     Im_Bilder[nr]->setPixmap(QPixmap::fromImage(BildOderEingebaut(pfad, ersatz, ausDatei)));
 }
 

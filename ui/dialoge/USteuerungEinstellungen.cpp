@@ -5,10 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "model/USpielRecEinstellungen.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/eingabe/UPadSteuerung.h"
-#include "ui/eingabe/UTaste.h"
 #include "ui/eingabe/UTasteFenster.h"
+#include "ui/eingabe/UTastenname.h"
 #include "ui/programm/UProgrammDaten.h"
 
 namespace {
@@ -32,8 +33,10 @@ const TKnopfPlatz kPlaetze[6] = {
 }  // namespace
 
 TTastenbelegung Standardtasten(int spieler) {
-    if (spieler == 1) return {87, 83, 65, 68, 69, 82};  // W S A D E R
-    return {38, 40, 37, 39, 32, 17};                    // arrows, Space, Ctrl
+    const TSpielerEinstellungen s = StandardRecord().Spieler(spieler);
+    TTastenbelegung t{};
+    for (int n = 1; n <= 6; ++n) t[std::size_t(n - 1)] = s.Taste(n);
+    return t;
 }
 
 TFrm_Steuerung::TFrm_Steuerung(TProgrammDaten& p, TFenster& fenster) : p_(p), fenster_(fenster) {

@@ -29,8 +29,6 @@ class TFrm_Steuerung : public QDialog {
     const TTastenbelegung& Arbeitstasten(int spieler) const {
         return arbeit_[spieler == 1 ? 0 : 1];
     }
-    // The pad bindings being edited; OK keeps them as the player's preference.
-    const TPadBelegung& Arbeitspads() const { return arbeitPads_; }
 
     void Anzeigeaufruf();
     void Tastenauswahl(int slot);
@@ -53,5 +51,6 @@ class TFrm_Steuerung : public QDialog {
     TFenster& fenster_;
     std::array<TTastenbelegung, 2> arbeit_{};
     std::array<TTastenbelegung, 2> ergebnis_{};
+    // The pad bindings being edited; OK keeps them as the player's preference.
     TPadBelegung arbeitPads_;
 };

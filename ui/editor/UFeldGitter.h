@@ -19,7 +19,6 @@ class TFeldGitter : public QWidget {
     // Where cell (spalte, zeile) is drawn.
     QRect ZellRechteck(int spalte, int zeile) const;
     QPoint ZelleBeiPunkt(QPoint p) const;
-    QPoint AktuelleZelle() const { return aktuell_; }
     void ZelleNeuZeichnen(int spalte, int zeile);
 
   signals:

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "ui/eingabe/UTaste.h"
+#include "ui/eingabe/UTastencode.h"
 
 TFrm_Taste::TFrm_Taste() {
     setObjectName(QStringLiteral("TFrm_Taste"));

@@ -21,7 +21,7 @@ bool TLokalesMatch::Starten() {
 }
 
 void TLokalesMatch::PadAktion(int spieler, int slot) {
-    Eingabe(TEingabeArt::Aktion, std::uint16_t(spieler * 8 + slot));
+    Eingabe(TEingabeArt::Aktion, PadAktionWert(spieler, slot));
 }
 
 void TLokalesMatch::Eingabe(TEingabeArt art, std::uint16_t wert) {

@@ -5,23 +5,6 @@
 
 #include "ui/basis/UEingebauteBilder.h"
 
-namespace {
-
-const std::string& ExtraPfad(const TSpielRecEinstellungen& e, int extra) {
-    switch (extra) {
-        case 0:
-            return e.BildWerfen;
-        case 1:
-            return e.BildMehrBomben;
-        case 2:
-            return e.BildUnverwundbar;
-        default:
-            return e.BildKrankheit;
-    }
-}
-
-}  // namespace
-
 QPixmap TSpielBilder::AufZelle(const QImage& bild) const {
     QPixmap p = QPixmap::fromImage(
         bild.scaled(zelle_ * dpr_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -45,7 +28,8 @@ void TSpielBilder::RundeVorbereiten(const TSpielRecEinstellungen& e, QSize zelle
     farbe_ = farbe;
     spieler_[0] = TransparentMachen(BildOderEingebaut(e.Spieler1.Bild, TEingebaut::Spieler1));
     spieler_[1] = TransparentMachen(BildOderEingebaut(e.Spieler2.Bild, TEingebaut::Spieler2));
-    for (int x = 0; x < 4; ++x) extras_[x] = BildOderEingebaut(ExtraPfad(e, x), ExtraBild(x));
+    for (const TExtra x : kExtras)
+        extras_[ExtraIndex(x)] = BildOderEingebaut(e.ExtraBildPfad(x), ExtraBild(x));
     Skalieren();
 }
 
@@ -67,7 +51,7 @@ void TSpielBilder::Skalieren() {
     bombe_ = MitHintergrund(EingebautesBild(TEingebaut::Bombe));
     tot_ = MitHintergrund(EingebautesBild(TEingebaut::Tot));
     for (int s = 0; s < 2; ++s) spielerZelle_[s] = AufZelle(spieler_[s]);
-    for (int x = 0; x < 4; ++x) extrasZelle_[x] = AufZelle(extras_[x]);
+    for (std::size_t x = 0; x < kExtraAnzahl; ++x) extrasZelle_[x] = AufZelle(extras_[x]);
     stand_ = ~std::uint64_t(0);  // the sets are scaled for the new size when first drawn
 }
 

@@ -25,16 +25,16 @@ class TSpielBilder {
     void Zellgroesse(QSize zelle);
     QSize Zelle() const { return zelle_; }
 
-    // Unscaled, for the status panel: players 1 and 2, extras 0 Werfen .. 3 Krankheit.
+    // Unscaled, for the status panel.
     const QImage& Spielerbild(int spieler) const { return spieler_[spieler == 1 ? 0 : 1]; }
-    const QImage& Extrabild(int extra) const { return extras_[extra]; }
+    const QImage& Extrabild(TExtra x) const { return extras_[ExtraIndex(x)]; }
 
     // Scaled to the cell.
     const QPixmap& Explosion() const { return explosion_; }
     const QPixmap& Bombe() const { return bombe_; }
     const QPixmap& Tot() const { return tot_; }
     const QPixmap& Spieler(int spieler) const { return spielerZelle_[spieler == 1 ? 0 : 1]; }
-    const QPixmap& Extra(int extra) const { return extrasZelle_[extra]; }
+    const QPixmap& Extra(TExtra x) const { return extrasZelle_[ExtraIndex(x)]; }
     // A block (set 1) or water (set 3) picture by the cell's Bild; beyond the end the last one;
     // nullptr while the set is empty. Rescaled only when a set has changed.
     const QPixmap* Satzbild(std::uint16_t bild, std::uint8_t bildArt);
@@ -52,10 +52,10 @@ class TSpielBilder {
     QColor farbe_;
     qreal dpr_ = 1.0;
     std::array<QImage, 2> spieler_;
-    std::array<QImage, 4> extras_;
+    std::array<QImage, kExtraAnzahl> extras_;
     QPixmap explosion_, bombe_, tot_;
     std::array<QPixmap, 2> spielerZelle_;
-    std::array<QPixmap, 4> extrasZelle_;
+    std::array<QPixmap, kExtraAnzahl> extrasZelle_;
 
     std::uint64_t stand_ = ~std::uint64_t(0);
     QSize satzGroesse_;

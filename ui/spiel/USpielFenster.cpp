@@ -14,9 +14,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/UVirtuelleTasten.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/eingabe/UPadSteuerung.h"
-#include "ui/eingabe/UTaste.h"
+#include "ui/eingabe/UTastencode.h"
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/UAbspielMatch.h"
@@ -26,12 +27,6 @@
 #include "ui/spiel/USpielGitter.h"
 #include "ui/spiel/USpielMasse.h"
 #include "ui/spiel/UStatusPanel.h"
-
-namespace {
-
-constexpr std::uint16_t vkEscape = 0x1B, vkF11 = 0x7A;
-
-}  // namespace
 
 TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     : p_(p), bilder_(p.Bilder), meldungen_(p.Meldungen, takt_) {
@@ -271,7 +266,7 @@ void TFrm_Spiel::PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) {
     Panel->Punkte(punkte1, punkte2);
 }
 
-void TFrm_Spiel::ExtraAnzeigen(int spieler, int extra, bool sichtbar) {
+void TFrm_Spiel::ExtraAnzeigen(int spieler, TExtra extra, bool sichtbar) {
     Panel->Extra(spieler, extra, sichtbar);
 }
 

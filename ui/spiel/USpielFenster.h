@@ -64,7 +64,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void StatusAnzeigen(const std::string& levelname, const TSpielRecEinstellungen& e) override;
     void RundeAnzeigen(std::uint8_t runde) override;
     void PunkteAnzeigen(std::uint16_t punkte1, std::uint16_t punkte2) override;
-    void ExtraAnzeigen(int spieler, int extra, bool sichtbar) override;
+    void ExtraAnzeigen(int spieler, TExtra extra, bool sichtbar) override;
     void RestsekundenAnzeigen(int spieler, std::uint16_t sekunden) override;
     void NaechsteRundeAktivieren(bool an) override;
     void FeldAktivieren(bool an) override;

@@ -7,7 +7,7 @@
 
 #include "files/UBilderPointer.h"
 #include "ui/basis/UFensterHilfen.h"
-#include "ui/eingabe/UTaste.h"
+#include "ui/eingabe/UTastencode.h"
 #include "ui/spiel/USpielBilder.h"
 
 namespace {
@@ -118,7 +118,7 @@ void TSpielGitter::DrawFeld(QPainter& p, int spalte, int zeile, const QRect& r) 
         case zaMehrBomben:
         case zaUnverwundbar:
         case zaKrankheit:
-            p.drawPixmap(r.topLeft(), bilder_.Extra(z.Art - zaWerfen));
+            p.drawPixmap(r.topLeft(), bilder_.Extra(ExtraDerArt(z.Art)));
             break;
         default:
             break;  // other values draw nothing

@@ -8,13 +8,6 @@
 #include "ui/spiel/USpielBilder.h"
 #include "ui/spiel/USpielMasse.h"
 
-namespace {
-
-// The icons from the left: Mehr Bomben, Werfen, Unverwundbar, Krankheit.
-constexpr int kIconPlatz[4] = {1, 0, 2, 3};
-
-}  // namespace
-
 QLabel* PanelText(QWidget* eltern, const QString& text, const QString& name, int x, int y, int w,
                   bool fett) {
     auto* l = new QLabel(text, eltern);
@@ -85,13 +78,13 @@ QWidget* TStatusPanel::SpielerPanel(int spieler) {
     Im_Spieler[i]->setScaledContents(true);
 
     const char* namen[4] = {"Im_Werfen", "Im_Mehrbomb", "Im_Unverwund", "Im_Krank"};
-    for (int x = 0; x < 4; ++x) {
+    for (const TExtra x : kExtras) {
         auto* icon = new QLabel(pn);
-        icon->setObjectName(QString::fromLatin1(namen[x]) + n);
-        icon->setGeometry(8 + kIconPlatz[x] * 39, 80, 35, 35);
+        icon->setObjectName(QString::fromLatin1(namen[ExtraIndex(x)]) + n);
+        icon->setGeometry(8 + int(FolgePlatz(x)) * 39, 80, 35, 35);
         icon->setScaledContents(true);
         icon->hide();
-        Im_Extras[i][x] = icon;
+        Im_Extras[i][ExtraIndex(x)] = icon;
     }
 
     Im_Pad[i] = new QLabel(pn);
@@ -116,8 +109,8 @@ void TStatusPanel::Zeigen(const std::string& levelname, const TSpielRecEinstellu
     for (int s = 1; s <= 2; ++s) {
         Lb_Name[s - 1]->setText(QText(e.Spieler(s).Name));
         Im_Spieler[s - 1]->setPixmap(QPixmap::fromImage(bilder.Spielerbild(s)));
-        for (int x = 0; x < 4; ++x)
-            Im_Extras[s - 1][x]->setPixmap(QPixmap::fromImage(bilder.Extrabild(x)));
+        for (const TExtra x : kExtras)
+            Im_Extras[s - 1][ExtraIndex(x)]->setPixmap(QPixmap::fromImage(bilder.Extrabild(x)));
     }
     Punkte(e.Spieler1.Punkte, e.Spieler2.Punkte);
 }
@@ -131,9 +124,8 @@ void TStatusPanel::Punkte(std::uint16_t punkte1, std::uint16_t punkte2) {
     Lb_Punkte_Anzeige[1]->setText(QString::number(punkte2));
 }
 
-void TStatusPanel::Extra(int spieler, int extra, bool sichtbar) {
-    if (extra < 0 || extra > 3) return;
-    Im_Extras[spieler == 1 ? 0 : 1][extra]->setVisible(sichtbar);
+void TStatusPanel::Extra(int spieler, TExtra extra, bool sichtbar) {
+    Im_Extras[spieler == 1 ? 0 : 1][ExtraIndex(extra)]->setVisible(sichtbar);
 }
 
 void TStatusPanel::Restsekunden(int spieler, std::uint16_t sekunden) {

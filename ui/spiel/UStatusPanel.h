@@ -28,8 +28,7 @@ class TStatusPanel {
                 const TSpielBilder& bilder);
     void Runde(std::uint8_t runde);
     void Punkte(std::uint16_t punkte1, std::uint16_t punkte2);
-    // extra: the engine's extras number (0 Werfen, 1 Mehr Bomben, 2 Unverwundbar, 3 Krankheit).
-    void Extra(int spieler, int extra, bool sichtbar);
+    void Extra(int spieler, TExtra extra, bool sichtbar);
     void Restsekunden(int spieler, std::uint16_t sekunden);
     // The pad symbol of each player whose pad is connected.
     void PadSymbole(std::array<bool, 2> amPad);
@@ -37,8 +36,8 @@ class TStatusPanel {
     QGroupBox *GB_Spiel, *GB_Spieler;
     QLabel *Lb_Runde_Anzeige, *Lb_Runden_Anzeige3, *Lb_SpielName;
     std::array<QLabel*, 2> Lb_Name{}, Lb_Punkte_Anzeige{}, Lb_Unverwundbar_Anzeige{}, Im_Spieler{};
-    // Per player, by the engine's extras numbers.
-    std::array<std::array<QLabel*, 4>, 2> Im_Extras{};
+    // Per player, by ExtraIndex.
+    std::array<std::array<QLabel*, kExtraAnzahl>, 2> Im_Extras{};
     std::array<QLabel*, 2> Im_Pad{};
 
   private:

@@ -124,6 +124,7 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
     EXPECT_TRUE(ohneEnde(ra.Eingaben) == ohneEnde(rb.Eingaben) && ra.Protokoll == rb.Protokoll);
     ASSERT_GE(ra.Protokoll.size(), 4u);
     EXPECT_TRUE(std::any_of(ra.Eingaben.begin(), ra.Eingaben.end(), [](const TEingabe& e) {
+        // As recorded: player * 8 + slot.
         return e.Art == TEingabeArt::Aktion && e.Wert == 2 * 8 + 0;
     }));
     EXPECT_TRUE(std::none_of(ra.Eingaben.begin(), ra.Eingaben.end(),

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "files/URecords.h"
+#include "model/UVirtuelleTasten.h"
 #include "ui/UiHilfen.h"
 #include "ui/basis/UEingebauteBilder.h"
 #include "ui/spiel/UFeldMassstab.h"
@@ -301,7 +302,7 @@ TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {
     EXPECT_TRUE(f->isFullScreen());
     // A player whose key is Escape (or F11) keeps it: the window does not take it.
     TSpielRecEinstellungen e = p.Einstellungen.EinstellungenHolen();
-    e.Spieler2.TasteLinks = 0x1B;
+    e.Spieler2.TasteLinks = vkEscape;
     p.Einstellungen.EinstellungenSetzen(e);
     const TIndex start2 = SpielerIndex(2);
     Taste(Qt::Key_Escape);

@@ -85,7 +85,7 @@ TEST_F(WiederholungTest, UeberDieTastenAufgenommenUndGleichAbgespielt) {
                                                      "Das Match geht unendschieden aus!"}));
     // Every input with its time, and the end.
     ASSERT_EQ(a.Eingaben.size(), bretter.size() + 1);
-    EXPECT_EQ(a.Eingaben[2], (TEingabe{400, TEingabeArt::Taste, 0x45}));
+    EXPECT_EQ(a.Eingaben[2], (TEingabe{400, TEingabeArt::Taste, 'E'}));
     EXPECT_EQ(a.Eingaben[6], (TEingabe{5000, TEingabeArt::NaechsteRunde, 0}));
     EXPECT_EQ(a.Eingaben.back().Art, TEingabeArt::Ende);
 
@@ -168,7 +168,7 @@ TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
     // A recording the engine no longer plays the same way is not shown.
     TAufnahme a;
     ASSERT_EQ(AufnahmeLesen(datei, a), "");
-    a.Eingaben[2].Wert = 0x44;
+    a.Eingaben[2].Wert = 'D';
     const std::string anders = u.Ordner.Pfad("anders.kfw");
     ASSERT_EQ(AufnahmeSchreiben(anders, a), "");
     u.Gezeigt.clear();

@@ -1,4 +1,4 @@
-#include "ui/eingabe/UTaste.h"
+#include "ui/eingabe/UTastencode.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ void Pruefe(std::initializer_list<TFall> faelle) {
 
 }  // namespace
 
-TEST(UTaste, QtTasteZuWindowsTastencode) {
+TEST(UTastencode, QtTasteZuWindowsTastencode) {
     using namespace Qt;
     constexpr auto N = NoModifier, S = ShiftModifier, C = ControlModifier, A = AltModifier,
                    K = KeypadModifier;
@@ -60,7 +60,7 @@ TEST(UTaste, QtTasteZuWindowsTastencode) {
     // clang-format on
 }
 
-TEST(UTaste, JedesZeichenDerDeutschenTastaturNachSeinerTaste) {
+TEST(UTastencode, JedesZeichenDerDeutschenTastaturNachSeinerTaste) {
     // Every character printed on a German keyboard, also with Shift or AltGr, gives its key.
     // clang-format off
     const std::pair<int, const char*> tasten[] = {{220, "^°"}, {'1', "1!"}, {'2', "2\"²"},
@@ -74,7 +74,7 @@ TEST(UTaste, JedesZeichenDerDeutschenTastaturNachSeinerTaste) {
             EXPECT_EQ(VirtuellerTastencode(c.unicode(), {}, 0), code) << int(c.unicode());
 }
 
-TEST(UTaste, JederScanCodeDerDeutschenTastatur) {
+TEST(UTastencode, JederScanCodeDerDeutschenTastatur) {
     // Runs of Linux key codes (XKB: 8 more) and the Windows code of the key in each place of a
     // German keyboard, row by row from Esc to Scroll Lock; all other codes have none.
     // clang-format off
@@ -94,26 +94,4 @@ TEST(UTaste, JederScanCodeDerDeutschenTastatur) {
     for (int sc = 1; sc < 300; ++sc)
         EXPECT_EQ(VirtuellerTastencode(Qt::Key_unknown, Qt::NoModifier, quint32(sc)), soll[sc])
             << sc;
-}
-
-TEST(UTaste, TastenNameJedesCodes) {
-    // The whole name table: several codes share a name; the letters come both ways.
-    // clang-format off
-    const std::pair<const char*, std::vector<int>> namen[] = {
-        {"löschen", {8}}, {"Return", {13}}, {"Shift", {16}}, {"Strg / Alt Gr", {17}}, {"Alt", {18}},
-        {"Pause", {19}}, {"Shiftlock", {20}}, {"Esc", {27}}, {"Space", {32, 160}},
-        {"1 / Seite nach oben", {33, 49}}, {"2 / Seite nach unten", {34, 50}}, {"Ende", {35}},
-        {"Pos1", {36}}, {"5 / Pfeil nach links", {37, 53}}, {"6 / Pfeil nach oben", {38, 54}},
-        {"7 / Pfeil nach rechts", {39, 55, 123}}, {"8 / Pfeil nach unten", {40, 56, 91}},
-        {"9", {41, 57, 93}}, {"*", {42}}, {"+", {43, 126, 187}}, {",", {44, 188}}, {"Einfg", {45}},
-        {"Entf", {46}}, {"/", {47}}, {"0", {48, 61}}, {"3", {51}}, {"4", {52}}, {":", {58}},
-        {";", {59}}, {"<", {60, 62, 124}}, {"?", {63, 92}}, {"@", {64}}, {"^", {94}},
-        {"-", {95, 198}}, {"#", {96, 191}}, {"Numlock", {144}}, {"ü", {186}}, {".", {190}},
-        {"ö", {192}}, {"ß", {219}}, {"´", {221}}, {"ä", {222}}};
-    // clang-format on
-    std::map<int, std::string> soll;
-    for (const auto& [name, codes] : namen)
-        for (int c : codes) soll[c] = name;
-    for (int i = 0; i < 26; ++i) soll[65 + i] = soll[97 + i] = std::string(1, char('a' + i));
-    for (int c = 0; c <= 0xFFFF; ++c) EXPECT_EQ(TastenName(std::uint16_t(c)), soll[c]) << c;
 }

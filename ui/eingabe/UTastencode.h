@@ -1,9 +1,8 @@
-// Keys as the game stores them: Windows virtual-key codes, and their display names.
+// Key presses as the game stores them: the Windows virtual-key code of a Qt key event.
 #pragma once
 
 #include <Qt>
 #include <cstdint>
-#include <string>
 
 class QKeyEvent;
 
@@ -15,6 +14,3 @@ std::uint16_t VirtuellerTastencode(const QKeyEvent& e);
 // (an XKB keycode on X11 and Wayland, 0 when the platform gives none).
 std::uint16_t VirtuellerTastencode(int qtTaste, Qt::KeyboardModifiers modifikatoren,
                                    quint32 scanCode);
-
-// Display name of a key code; empty for codes without one.
-std::string TastenName(std::uint16_t code);
