@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/massstab.h"
 #include "files/UPfad.h"
 #include "model/UZufall.h"
 #include "ui/basis/UDateiDialoge.h"
@@ -129,13 +129,6 @@ struct TUmgebung {
     std::unique_ptr<TFrm_Spiel> Fenster;
 };
 
-double Sekunden(const std::function<void()>& f, int mal) {
-    QElapsedTimer t;
-    t.start();
-    for (int i = 0; i < mal; ++i) f();
-    return double(t.nsecsElapsed()) / 1e9 / mal;
-}
-
 // Both in turns, batch after batch; the fastest batch of each counts, as noise only adds.
 struct TVergleich {
     double Arbeit = 1e30, Massstab = 1e30;
@@ -154,12 +147,6 @@ TVergleich Vergleichen(const std::function<void()>& arbeit, const std::function<
     return v;
 }
 
-void Budget(const char* name, double gemessen, double ziel) {
-    std::printf("BUDGET %s: %.2fx (target <=%.2fx) %s\n", name, gemessen, ziel,
-                gemessen <= ziel ? "ok" : "MISSED");
-    std::fflush(stdout);
-}
-
 // One full paint of the board against one blit of a picture of the board's size (or of the
 // size given: the whole screen).
 void MalenMessen(TUmgebung& u, const char* name, int mal, QSize blitGroesse = {}) {
@@ -167,16 +154,11 @@ void MalenMessen(TUmgebung& u, const char* name, int mal, QSize blitGroesse = {}
     QImage ziel(gitter->size(), QImage::Format_RGB32);
     auto malen = [&] { gitter->render(&ziel, QPoint(), QRegion(), QWidget::RenderFlags()); };
     malen();
-    const QImage vorlage = blitGroesse.isValid() ? ziel.scaled(blitGroesse) : ziel.copy();
-    QImage blitZiel(vorlage.size(), ziel.format());
-    auto blit = [&] {
-        QPainter p(&blitZiel);
-        p.drawImage(0, 0, vorlage);
-    };
+    TBlit blit(blitGroesse.isValid() ? ziel.scaled(blitGroesse) : ziel.copy());
     const TVergleich v = Vergleichen(malen, blit, mal, 15);
     std::fprintf(stderr, "%s: %d x %d, paint %.3f ms, blit of %d x %d %.3f ms\n", name,
-                 ziel.width(), ziel.height(), v.Arbeit * 1e3, vorlage.width(), vorlage.height(),
-                 v.Massstab * 1e3);
+                 ziel.width(), ziel.height(), v.Arbeit * 1e3, blit.Groesse().width(),
+                 blit.Groesse().height(), v.Massstab * 1e3);
     Budget(name, v.Verhaeltnis(), 4.0);
 }
 

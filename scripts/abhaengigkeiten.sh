@@ -2,6 +2,7 @@
 # Installs the Debian packages Knallfeld needs to build, test and run (only those still missing).
 # Further package names given as arguments are installed too.
 set -euo pipefail
+# lld: scripts/mutanten.sh links its copies with it where it is installed, much faster.
 pakete=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
         libsdl2-dev libenet-dev pkg-config lld xvfb xauth "$@")
 fehlend=()

@@ -21,12 +21,11 @@
 #include "ui/editor/UEditorFenster.h"
 #include "ui/eingabe/UTasteFenster.h"
 #include "ui/netz/UNetzDialog.h"
-#include "ui/programm/UProgrammDaten.h"
-#include "ui/programm/UWiederholungen.h"
 #include "ui/netz/UNetzDienst.h"
 #include "ui/netz/UNetzMatch.h"
+#include "ui/programm/UProgrammDaten.h"
+#include "ui/programm/UWiederholungen.h"
 #include "ui/spiel/USpielFenster.h"
-#include "ui/start/UPufferAbgabe.h"
 #include "ui/vorlieben/UNetzWahl.h"
 #include "wiederholung/UAbspielen.h"
 #include "wiederholung/UAufnahmeDatei.h"
@@ -231,13 +230,8 @@ void TFrm_Main::Spielstarten() {
     p_.ComputerWahlLaden();
     if (!fenster_.Spiel->MatchStarten()) return;
     ZentriereAufBildschirm(fenster_.Spiel);
-    MatchZeigen();
-    p_.Feld.SetzeStandardGroesse();
-}
-
-void TFrm_Main::MatchZeigen() {
-    TPufferAbgabe abgabe(*this, *fenster_.Spiel);
     p_.ModalZeigen(*fenster_.Spiel);
+    p_.Feld.SetzeStandardGroesse();
 }
 
 void TFrm_Main::Netzwerkspiel(bool eroeffnen) {
@@ -255,7 +249,7 @@ void TFrm_Main::Netzwerkspiel(bool eroeffnen) {
     if (!dienst) return;
     f.Zeigen(std::make_unique<TNetzMatch>(f, std::move(dienst)));
     ZentriereAufBildschirm(&f);
-    MatchZeigen();
+    p_.ModalZeigen(f);
     p_.Feld.SetzeStandardGroesse();
 }
 
@@ -282,7 +276,7 @@ void TFrm_Main::WiederholungAnsehen(const std::string& datei) {
     }
     if (!fenster_.Spiel->WiederholungStarten(a)) return;
     ZentriereAufBildschirm(fenster_.Spiel);
-    MatchZeigen();
+    p_.ModalZeigen(*fenster_.Spiel);
     p_.Feld.SetzeStandardGroesse();
 }
 

@@ -58,8 +58,6 @@ class TFrm_Main : public QWidget {
 
   private:
     QToolButton* KnopfMitKuerzel(int taste) const;
-    // The match window, modal; the menu behind it meanwhile without its window buffer.
-    void MatchZeigen();
 
     TProgrammDaten& p_;
     TFenster& fenster_;

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPixmapCache>
-#include <QScreen>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -21,7 +20,6 @@
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
 #include "ui/start/UMain.h"
-#include "ui/start/UPufferAbgabe.h"
 
 namespace {
 
@@ -182,41 +180,6 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
     EXPECT_EQ(klang.VorbereitetNach, std::vector<std::size_t>{0});
     // Both players are in the highscore file.
     EXPECT_EQ(LiesBytes(p.HighscoreDatei()).size(), 2 * kGroesseHighscore);
-}
-
-TEST_F(MainTest, HinterDemMatchOhneFensterpuffer) {
-    // The menu on the screen and active, then two matches over it.
-    haupt->show();
-    QApplication::setActiveWindow(haupt);
-    const auto bild = [&] { return haupt->screen()->grabWindow(haupt->winId()).toImage(); };
-    ASSERT_TRUE(WarteBis([&] { return bild().size() == haupt->size(); }, 2000));
-    const QImage vorher = bild();
-    u.EinLevel("Arena.dat", [](TSpielRecEinstellungen&) {});
-    for (const bool aufdecken : {false, true}) {
-        u.Antworten.push_back([&, aufdecken](QDialog& d) {
-            d.show();
-            QApplication::setActiveWindow(&d);
-            EXPECT_TRUE(WarteBis([&] { return TPufferAbgabe::Abgegeben(*haupt); }, 2000));
-            if (!aufdecken) {
-                // A change in the menu, covered as it is, waits.
-                haupt->SB_SpielStarten->update();
-                WarteBis([] { return false; }, 100);
-                EXPECT_TRUE(TPufferAbgabe::Abgegeben(*haupt));
-            } else {
-                // What comes into sight is painted, whole, not taken from the emptied buffer.
-                QExposeEvent e(QRegion(0, 0, 60, 40));
-                QApplication::sendEvent(haupt->windowHandle(), &e);
-                EXPECT_EQ(bild(), vorher);
-            }
-            d.close();
-            return int(QDialog::Rejected);
-        });
-        haupt->Spielstarten();
-        // In front again, the menu holds its whole picture.
-        EXPECT_TRUE(WarteBis([&] { return !TPufferAbgabe::Abgegeben(*haupt); }, 2000));
-        EXPECT_EQ(bild(), vorher);
-    }
-    haupt->hide();
 }
 
 TEST_F(MainTest, TonUndLautstaerkeBleibenFuerDenNaechstenStart) {
