@@ -31,10 +31,17 @@ bash scripts/abhaengigkeiten.sh python3 >/dev/null  # python3: the generated mod
 mkdir -p "$quelle"
 # The tree as it is now, without build folders; only files that differ are copied (and so
 # rebuilt).
+declare -A im_baum=()
 while IFS= read -r -d '' f; do
     [[ -f $f ]] || continue
+    im_baum[$f]=1
     cmp -s "$f" "$quelle/$f" || { mkdir -p "$quelle/$(dirname "$f")" && cp "$f" "$quelle/$f"; }
 done < <(git ls-files -z --cached --others --exclude-standard)
+# A file moved or deleted since the last run goes from the copy too: the build collects sources
+# by folder, and an old copy would be built beside the new one.
+while IFS= read -r -d '' f; do
+    [[ -n ${im_baum[${f#./}]:-} ]] || rm -f "$quelle/$f"
+done < <(cd "$quelle" && find . -type f -print0)
 # Each fault relinks the programs and the suites: lld does that in a fraction of the time.
 linker=()
 command -v ld.lld >/dev/null && linker=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
