@@ -69,5 +69,5 @@ void TTaktgeber::SetzeFaktor(int f) {
     wand_.restart();
     faktor_ = f;
     Planen();
-    if (Weiter) Weiter();
+    if (f != 0 && Weiter) Weiter();
 }

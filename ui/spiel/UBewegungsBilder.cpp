@@ -74,6 +74,56 @@ void FlammeMalen(QPainter& p, const QRectF& r, const TFlamme& f, std::array<bool
     FlammenLage(p, dicke * 0.2, verbunden, QColor(255, 255, 230));
 }
 
+void TBildSpeicher::Zeigen(QPainter& p, const QRect& r, std::uint64_t schluessel,
+                           const std::function<void(QPainter&, const QRectF&)>& malen) {
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    if (r.size() != zelle_ || dpr != dpr_ || bilder_.size() > 2000) {
+        bilder_.clear();
+        zelle_ = r.size();
+        dpr_ = dpr;
+    }
+    const int rand = 2 + r.width() / 20;
+    auto it = bilder_.find(schluessel);
+    if (it == bilder_.end()) {
+        QPixmap bild(QSize(r.width() + 2 * rand, r.height() + 2 * rand) * dpr);
+        bild.setDevicePixelRatio(dpr);
+        bild.fill(Qt::transparent);
+        QPainter q(&bild);
+        malen(q, QRectF(rand, rand, r.width(), r.height()));
+        q.end();
+        it = bilder_.emplace(schluessel, std::move(bild)).first;
+    }
+    p.drawPixmap(r.topLeft() - QPoint(rand, rand), it->second);
+}
+
+void FlammeZeigen(TBildSpeicher& s, QPainter& p, const QRect& r, TFlamme f,
+                  std::array<bool, 4> verbunden, std::uint8_t herkunft) {
+    if (f.Reichweite <= 0) return;
+    const int reichweite = int(std::lround(f.Reichweite * 16)),
+              staerke = int(std::lround(f.Staerke * 32));
+    f.Reichweite = reichweite / 16.0;
+    f.Staerke = staerke / 32.0;
+    f.Flackern %= 3;
+    std::uint64_t schluessel = 1;  // flames
+    for (const bool v : verbunden) schluessel = schluessel * 2 + v;
+    schluessel = ((schluessel * 256 + herkunft) * 4 + std::uint64_t(f.Flackern)) * 32 +
+                 std::uint64_t(reichweite);
+    schluessel = schluessel * 64 + std::uint64_t(staerke);
+    s.Zeigen(p, r, schluessel,
+             [&](QPainter& q, const QRectF& z) { FlammeMalen(q, z, f, verbunden, herkunft); });
+}
+
+void ZuendungZeigen(TBildSpeicher& s, QPainter& p, const QRect& r, TZuendung z) {
+    const int lunte = int(std::lround(z.Lunte * 64)),
+              groesse = int(std::lround((z.Groesse - 1) * 200));
+    z.Lunte = lunte / 64.0;
+    z.Groesse = 1 + groesse / 200.0;
+    const std::uint64_t schluessel =
+        (((2ull << 20) + std::uint64_t(lunte)) << 8) + std::uint64_t(groesse);
+    s.Zeigen(p, r, schluessel,
+             [&](QPainter& q, const QRectF& zelle) { ZuendungMalen(q, zelle, z); });
+}
+
 void ZuendungMalen(QPainter& p, const QRectF& r, const TZuendung& z) {
     TEinheiten e(p, r);
     p.translate(18, 23);

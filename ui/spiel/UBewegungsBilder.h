@@ -6,8 +6,30 @@
 #include <QPixmap>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <unordered_map>
 
 #include "ui/spiel/UBewegung.h"
+
+// Moving pictures drawn once for each look at one cell size, so that a frame of a busy board
+// only copies them.
+class TBildSpeicher {
+  public:
+    // Draws the picture `schluessel` into cell r; `malen` draws it the first time, into the cell's
+    // rectangle in a transparent picture with room around it for what reaches past the cell.
+    void Zeigen(QPainter& p, const QRect& r, std::uint64_t schluessel,
+                const std::function<void(QPainter&, const QRectF&)>& malen);
+
+  private:
+    QSize zelle_;
+    qreal dpr_ = 0;
+    std::unordered_map<std::uint64_t, QPixmap> bilder_;
+};
+
+// The flame and the burning bomb through the store, their looks rounded to steps no eye sees.
+void FlammeZeigen(TBildSpeicher& s, QPainter& p, const QRect& r, TFlamme f,
+                  std::array<bool, 4> verbunden, std::uint8_t herkunft);
+void ZuendungZeigen(TBildSpeicher& s, QPainter& p, const QRect& r, TZuendung z);
 
 // A flame in cell r, joined to the flames of the neighbours in `verbunden` (by TRichtung).
 // `herkunft` is the side its centre lies on (kKeineRichtung: it is the centre).

@@ -289,7 +289,9 @@ void TFrm_Spiel::FeldAktivieren(bool an) {
     SG_Feld->setEnabled(an);
     if (!an) return;
     SG_Feld->setFocus(Qt::OtherFocusReason);
-    SG_Feld->RundeBeginnt(BewegungsDauer(p_.Einstellungen.EinstellungenHolen()));
+    // The match's own settings: a replay's are the recording's.
+    SG_Feld->RundeBeginnt(
+        BewegungsDauer(match_->Spiel().Daten().Einstellungen.EinstellungenHolen()));
 }
 
 void TFrm_Spiel::FeldNeuZeichnen() {

@@ -165,8 +165,12 @@ void TSpielGitter::paintEvent(QPaintEvent* e) {
     }
     const std::uint64_t jetzt = uhr_();
     for (int s = 1; s <= 2; ++s) figuren_[std::size_t(s - 1)] = bewegung_.Figur(s, jetzt);
-    for (int zeile = z0; zeile <= z1; ++zeile)
-        for (int spalte = s0; spalte <= s1; ++spalte)
-            BewegtMalen(p, spalte, zeile, ZellRechteck(spalte, zeile), jetzt);
+    // A frame exposes a few cells far apart: only those, not all between them.
+    for (const QRect& teil : e->region())
+        for (int zeile = std::max(z0, (teil.top() - kRahmen) / h);
+             zeile <= std::min(z1, (teil.bottom() - kRahmen) / h); ++zeile)
+            for (int spalte = std::max(s0, (teil.left() - kRahmen) / w);
+                 spalte <= std::min(s1, (teil.right() - kRahmen) / w); ++spalte)
+                BewegtMalen(p, spalte, zeile, ZellRechteck(spalte, zeile), jetzt);
     FigurenMalen(p);
 }

@@ -10,6 +10,7 @@
 
 #include "model/UPointer.h"
 #include "ui/spiel/UBewegung.h"
+#include "ui/spiel/UBewegungsBilder.h"
 
 class TSpielBilder;
 
@@ -71,6 +72,7 @@ class TSpielGitter : public QWidget {
     std::function<std::uint64_t()> uhr_;
     TBewegung bewegung_;
     QTimer bildtakt_;
+    TBildSpeicher speicher_;
     std::uint64_t letztesBild_ = 0;
     std::array<TFigur, 2> figuren_;  // as this paint draws them
 };

@@ -90,7 +90,7 @@ void TSpielGitter::BewegtMalen(QPainter& p, int spalte, int zeile, const QRect& 
         Malen(p, grund, r);
     } else if (IstBombe(grund.Art)) {
         p.fillRect(r, farbe);
-        ZuendungMalen(p, r, Zuendung(Anteil(w.Zeit, jetzt, d.Zuendung), alter));
+        ZuendungZeigen(speicher_, p, r, Zuendung(Anteil(w.Zeit, jetzt, d.Zuendung), alter));
     } else if (IstExplosion(grund.Art)) {
         p.fillRect(r, farbe);
         std::array<bool, 4> verbunden{};
@@ -104,8 +104,8 @@ void TSpielGitter::BewegtMalen(QPainter& p, int spalte, int zeile, const QRect& 
             if (verbunden[ri] && w.Abstand > 0 && bewegung_.Wechsel(n).Abstand < w.Abstand)
                 herkunft = ri;
         }
-        FlammeMalen(p, r, Flamme(w.Abstand, Anteil(w.Zeit, jetzt, d.Explosion), alter), verbunden,
-                    herkunft);
+        FlammeZeigen(speicher_, p, r, Flamme(w.Abstand, Anteil(w.Zeit, jetzt, d.Explosion), alter),
+                     verbunden, herkunft);
         if (w.Vorher == zaZerstoerbar)
             if (const QPixmap* block = bilder_.Satzbild(w.VorherBild, kBlockbilder))
                 BruchMalen(p, r, *block, Anteil(w.Zeit, jetzt, kBruchDauer));

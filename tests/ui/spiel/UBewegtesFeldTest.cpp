@@ -113,11 +113,24 @@ TEST_F(BewegtesFeldTest, StillWieHeuteBilderNurWennEtwasGehtPauseHaeltAn) {
     EXPECT_EQ(start, g.grab().toImage());
     g.BewegungEinrichten(true, [this] { return f->Bildzeit(); });
 
+    auto taste = [&](int k) {
+        QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(&g, &druck);
+    };
     const TIndex vorher = p.Feld.FindeSpieler(1).Index;
-    QKeyEvent bombe(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier);
-    QApplication::sendEvent(&g, &bombe);
+    taste(Qt::Key_D);
     EXPECT_TRUE(g.BilderLaufen());
-    EXPECT_EQ(p.Feld.FindeSpieler(1).Index, vorher);
+    EXPECT_NE(p.Feld.FindeSpieler(1).Index, vorher);
+    // The step done, the frames stop and the picture is the still one.
+    ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 1000));
+    const QImage still = g.grab().toImage();
+    g.BewegungEinrichten(false, {});
+    EXPECT_EQ(still, g.grab().toImage());
+    g.BewegungEinrichten(true, [this] { return f->Bildzeit(); });
+
+    WarteBis([] { return false; }, 120);  // the player's waiting time
+    taste(Qt::Key_E);
+    EXPECT_TRUE(g.BilderLaufen());
     // A stopped clock (a box, a paused replay): the same picture, no frames, until it runs.
     f->Takt().Anhalten();
     ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 500));
