@@ -29,6 +29,7 @@ struct Reihe {
                                    : c == 'B' ? zaBombe
                                    : c == 'b' ? zaSpieler1Bombe
                                    : c == 'X' ? zaExplosion
+                                   : c == 'e' ? zaSpieler1Explosion
                                    : c == '#' ? zaZerstoerbar
                                    : c == '~' ? zaWasser
                                    : c == '+' ? zaTot
@@ -87,6 +88,9 @@ TEST(Bewegung, ExplosionZuJedemFuenftelIhrerZeit) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(r.bew.Wechsel(i).Abstand, std::abs(i - 2)) << i;
     EXPECT_EQ(r.bew.Wechsel(1).Vorher, zaZerstoerbar);
     EXPECT_TRUE(r.bew.Laeuft(0, 1499) && !r.bew.Laeuft(0, 1500));
+    // A figure walking into the flame leaves its time as it was.
+    r.Zug("XXeXX.", 800);
+    EXPECT_EQ(r.bew.Wechsel(2).Zeit, 500u);
 }
 
 TEST(Bewegung, ZuendungBleibtBeimSchrittVonDerBombeUndBeimWurf) {
