@@ -2,11 +2,16 @@
 // yardstick measured in the same run: a full paint against one blit of a picture of the same
 // size, and the huge level against the usual one. Run offscreen (QT_QPA_PLATFORM=offscreen).
 //
-//   zeichnen_bench [PROGRAMMORDNER]   (the folder with Bilder/ and Spielfelder/)
+// With a recording of two strong computers it also plays a minute of it with moving pictures and
+// a minute without, against each other in processor time.
+//
+//   zeichnen_bench [PROGRAMMORDNER [AUFNAHME.kfw]]   (the folder with Bilder/ and Spielfelder/)
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -22,6 +27,8 @@
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
+#include "ui/vorlieben/UBildWahl.h"
+#include "wiederholung/UAufnahmeDatei.h"
 
 namespace {
 
@@ -193,6 +200,48 @@ double SchritteMessen(TUmgebung& u, const std::string& level, int schritte, int 
     return best;
 }
 
+// One frame of a board in motion against one blit of the board: half its rows burning or with a
+// bomb, the flames a quarter through their time, every cell drawn.
+void BewegtMessen(TUmgebung& u) {
+    TSpielGitter* gitter = u.Fenster->SG_Feld;
+    std::uint64_t zeit = 0;
+    gitter->BewegungEinrichten(true, [&zeit] { return zeit; });
+    gitter->RundeBeginnt(BewegungsDauer(u.Daten.Einstellungen.EinstellungenHolen()));
+    TSpielfeld& f = u.Daten.Feld;
+    const TFeldDaten& g = f.FeldDaten();
+    for (std::uint32_t r = 0; r < g.SpielHoehe; r += 2)
+        for (std::uint32_t c = 0; c < g.SpielBreite; ++c)
+            f.SetzeZelleBei(f.IndexVon(c, r), c % 4 == 3 ? zaBombe : zaExplosion, 0);
+    gitter->FeldGeaendert(u.Fenster->Spiel().Daten().Bomben);
+    zeit = 500;
+    QImage ziel(gitter->size(), QImage::Format_RGB32);
+    auto malen = [&] { gitter->render(&ziel, QPoint(), QRegion(), QWidget::RenderFlags()); };
+    malen();
+    TBlit blit(ziel.copy());
+    const TVergleich v = Vergleichen(malen, blit, 3, 15);
+    std::fprintf(stderr, "paint-animated: %d x %d, frame %.3f ms, blit %.3f ms\n", ziel.width(),
+                 ziel.height(), v.Arbeit * 1e3, v.Massstab * 1e3);
+    Budget("paint-animated", v.Verhaeltnis(), 4.0);
+}
+
+// Processor seconds of the whole program while the replay plays for `sekunden`.
+double Abspielen(TUmgebung& u, const TAufnahme& a, bool bewegt, int sekunden) {
+    BewegteBilderSpeichern(bewegt);
+    if (!u.Fenster->WiederholungStarten(a)) {
+        std::fprintf(stderr, "Die Wiederholung startet nicht\n");
+        std::exit(1);
+    }
+    u.Fenster->show();
+    timespec t0{}, t1{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t0);
+    // The event loop sleeps while nothing is due, as the game's does.
+    QEventLoop schleife;
+    QTimer::singleShot(sekunden * 1000, &schleife, &QEventLoop::quit);
+    schleife.exec();
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t1);
+    return double(t1.tv_sec - t0.tv_sec) + double(t1.tv_nsec - t0.tv_nsec) / 1e9;
+}
+
 QtMessageHandler qtMeldungen = nullptr;
 
 // The offscreen platform says so on every fixed-size window; it is no news here.
@@ -204,6 +253,9 @@ void MeldungFiltern(QtMsgType typ, const QMessageLogContext& ort, const QString&
 
 int main(int argc, char** argv) {
     qtMeldungen = qInstallMessageHandler(MeldungFiltern);
+    // "Bewegte Bilder" is switched here; the player's own preferences stay untouched.
+    QTemporaryDir vorlieben;
+    qputenv("XDG_CONFIG_HOME", vorlieben.path().toUtf8());
     QApplication app(argc, argv);
     std::string ordner =
         argc > 1 ? StdText(QDir(QString::fromLocal8Bit(argv[1])).absolutePath()) : Programmordner();
@@ -227,6 +279,7 @@ int main(int argc, char** argv) {
     // The largest board the window shows in full size: 25 x 25 cells of 100 pixels.
     u.MatchAuf(u.LevelAnlegen(temp.path(), "Gross.dat", 25, 25, 100));
     MalenMessen(u, "paint-largest", 3);
+    BewegtMessen(u);
 
     // 255 x 255 against 20 x 16: a step may cost at most the ratio of their cell counts.
     const std::string normal = u.LevelAnlegen(temp.path(), "Normal.dat", 20, 16, 40);
@@ -240,5 +293,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "big-level: step on 20 x 16 %.3f ms, on 255 x 255 %.3f ms\n",
                  tNormal * 1e3, tRiesig * 1e3);
     Budget("big-level", tRiesig / tNormal, zellen);
+
+    if (argc > 2) {
+        TAufnahme a;
+        if (const std::string fehler = AufnahmeLesen(argv[2], a); !fehler.empty()) {
+            std::fprintf(stderr, "%s\n", fehler.c_str());
+            return 1;
+        }
+        const int sekunden = 60;
+        const double ohne = Abspielen(u, a, false, sekunden);
+        const double mit = Abspielen(u, a, true, sekunden);
+        std::fprintf(stderr, "motion-cpu: a minute of the replay %.3f s without, %.3f s with\n",
+                     ohne, mit);
+        Budget("motion-cpu", mit / ohne, 8.0);
+    }
     return 0;
 }

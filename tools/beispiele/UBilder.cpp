@@ -7,104 +7,11 @@
 
 #include "tools/beispiele/UBilder.h"
 #include "tools/beispiele/UZeichnen.h"
+#include "ui/basis/UBildMaler.h"
 
 namespace {
 
-const QColor kBlau(40, 90, 230), kRot(220, 40, 40);
-
-void BombeMalen(QPainter& p, QPointF mitte, double r) {
-    QRadialGradient g(mitte + QPointF(-r * 0.35, -r * 0.35), r * 1.3);
-    g.setColorAt(0, QColor(110, 110, 125));
-    g.setColorAt(0.45, QColor(35, 35, 45));
-    g.setColorAt(1, QColor(5, 5, 10));
-    p.setPen(QPen(QColor(0, 0, 0), r * 0.08));
-    p.setBrush(g);
-    p.drawEllipse(mitte, r, r);
-    // cap and fuse
-    p.save();
-    p.translate(mitte + QPointF(r * 0.62, -r * 0.62));
-    p.rotate(45);
-    p.setBrush(QColor(70, 70, 80));
-    p.drawRect(QRectF(-r * 0.28, -r * 0.25, r * 0.56, r * 0.4));
-    p.restore();
-    QPainterPath lunte;
-    const QPointF a = mitte + QPointF(r * 0.8, -r * 0.8);
-    lunte.moveTo(a);
-    lunte.cubicTo(a + QPointF(r * 0.2, -r * 0.5), a + QPointF(r * 0.6, -r * 0.1),
-                  a + QPointF(r * 0.55, -r * 0.6));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 110, 60), r * 0.13, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(lunte);
-    // spark
-    const QPointF f = a + QPointF(r * 0.55, -r * 0.6);
-    QRadialGradient funke(f, r * 0.35);
-    funke.setColorAt(0, QColor(255, 255, 200));
-    funke.setColorAt(0.5, QColor(255, 200, 0, 220));
-    funke.setColorAt(1, QColor(255, 80, 0, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(funke);
-    p.drawEllipse(f, r * 0.35, r * 0.35);
-    // shine
-    p.setBrush(QColor(255, 255, 255, 110));
-    p.drawEllipse(mitte + QPointF(-r * 0.4, -r * 0.4), r * 0.22, r * 0.15);
-}
-
-QPolygonF Stern(QPointF m, double aussen, double innen, int zacken, double drehung) {
-    QPolygonF poly;
-    for (int i = 0; i < zacken * 2; ++i) {
-        const double w = drehung + M_PI * i / zacken;
-        const double r = i % 2 ? innen : aussen;
-        poly << m + QPointF(std::cos(w) * r, std::sin(w) * r);
-    }
-    return poly;
-}
-
-void FigurMalen(QPainter& p, QRectF r, QColor farbe) {
-    const double s = r.width() / 40.0;
-    p.save();
-    p.translate(r.topLeft());
-    p.scale(s, s);
-    const QColor dunkel = farbe.darker(170);
-    p.setPen(QPen(QColor(20, 20, 20), 1.2));
-    // legs
-    p.setBrush(QColor(40, 40, 50));
-    p.drawRoundedRect(QRectF(13, 29, 6, 9), 2, 2);
-    p.drawRoundedRect(QRectF(21, 29, 6, 9), 2, 2);
-    // body
-    QLinearGradient g(0, 17, 0, 32);
-    g.setColorAt(0, farbe.lighter(130));
-    g.setColorAt(1, dunkel);
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(11, 17, 18, 15), 5, 5);
-    // arms
-    p.setBrush(farbe);
-    p.drawRoundedRect(QRectF(6, 18, 6, 11), 3, 3);
-    p.drawRoundedRect(QRectF(28, 18, 6, 11), 3, 3);
-    // head
-    QRadialGradient haut(QPointF(18, 9), 9);
-    haut.setColorAt(0, QColor(255, 230, 200));
-    haut.setColorAt(1, QColor(225, 175, 135));
-    p.setBrush(haut);
-    p.drawEllipse(QPointF(20, 11), 8, 8);
-    // helmet
-    QPainterPath helm;
-    helm.moveTo(11.5, 10);
-    helm.arcTo(QRectF(11.5, 2.5, 17, 15), 180, -180);
-    helm.closeSubpath();
-    p.setBrush(farbe);
-    p.drawPath(helm);
-    p.setBrush(Qt::white);
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(20, 4.8), 1.6, 1.6);
-    // eyes
-    p.setBrush(QColor(20, 20, 20));
-    p.drawEllipse(QPointF(17, 12), 1.3, 1.6);
-    p.drawEllipse(QPointF(23, 12), 1.3, 1.6);
-    p.setPen(QPen(QColor(120, 40, 30), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(17, 12, 6, 4), 200 * 16, 140 * 16);
-    p.restore();
-}
+const QColor kBlau = kSpielerBlau, kRot = kSpielerRot;
 
 void Kachel(QPainter& p, QColor farbe) {
     QLinearGradient g(0, 0, 0, 40);
@@ -152,29 +59,7 @@ QImage Explosion() {
 }
 
 QImage Tot() {
-    return Gemalt([&](QPainter& p) {
-        // grass
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 110, 30));
-        p.drawEllipse(QRectF(4, 31, 32, 8));
-        // tombstone
-        QPainterPath stein;
-        stein.moveTo(10, 35);
-        stein.lineTo(10, 16);
-        stein.arcTo(QRectF(10, 5, 20, 22), 180, -180);
-        stein.lineTo(30, 35);
-        stein.closeSubpath();
-        QLinearGradient g(10, 0, 30, 0);
-        g.setColorAt(0, QColor(190, 190, 195));
-        g.setColorAt(1, QColor(110, 110, 120));
-        p.setPen(QPen(QColor(60, 60, 70), 1.2));
-        p.setBrush(g);
-        p.drawPath(stein);
-        // cross
-        p.setPen(QPen(QColor(70, 70, 80), 2.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(20, 11), QPointF(20, 27));
-        p.drawLine(QPointF(15, 16), QPointF(25, 16));
-    });
+    return Gemalt(GrabMalen);
 }
 
 QImage Spieler(int nr) {
@@ -218,12 +103,8 @@ QImage Unverwundbar() {
         schild.cubicTo(32, 22, 27, 30, 20, 35);
         schild.cubicTo(13, 30, 8, 22, 8, 10);
         schild.closeSubpath();
-        QLinearGradient g(8, 0, 32, 0);
-        g.setColorAt(0, QColor(230, 235, 245));
-        g.setColorAt(1, QColor(120, 140, 170));
-        p.setPen(QPen(QColor(50, 60, 90), 1.5));
-        p.setBrush(g);
-        p.drawPath(schild);
+        VerlaufMalen(p, schild, {8, 0}, {32, 0}, QColor(230, 235, 245), QColor(120, 140, 170),
+                     QPen(QColor(50, 60, 90), 1.5));
         p.setBrush(QColor(220, 40, 40));
         p.setPen(Qt::NoPen);
         p.drawPolygon(Stern(QPointF(20, 18), 7, 3, 5, -M_PI / 2));

@@ -61,6 +61,7 @@ void TTaktgeber::Fortsetzen() {
     if (angehalten_ == 0 || --angehalten_ > 0) return;
     NeuVerankern();  // the time the box was open does not count
     Planen();
+    if (Weiter) Weiter();
 }
 
 void TTaktgeber::SetzeFaktor(int f) {
@@ -68,4 +69,5 @@ void TTaktgeber::SetzeFaktor(int f) {
     wand_.restart();
     faktor_ = f;
     Planen();
+    if (f != 0 && Weiter) Weiter();
 }

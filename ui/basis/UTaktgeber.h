@@ -23,6 +23,7 @@ class TTaktgeber : public QObject {
     // From now on the match time follows the real time, from where the match stands.
     void Starten(TZiel ziel);
     void Stoppen();
+    bool Laeuft() const { return laeuft_; }
     // The match time that belongs to this moment.
     std::uint64_t Ziel() const;
     // Brings the match up to this moment (not while a box is open or a run is under way).
@@ -36,6 +37,8 @@ class TTaktgeber : public QObject {
     // 0 pauses; 1, 2, 4 play at that speed.
     void SetzeFaktor(int f);
     int Faktor() const { return faktor_; }
+    // Called when the match time may move again after standing still (a box closed, a speed).
+    std::function<void()> Weiter;
 
   private:
     void NeuVerankern();

@@ -21,6 +21,7 @@
 #include "ui/dialoge/UBildOrdner.h"
 #include "ui/dialoge/USteuerungEinstellungen.h"
 #include "ui/programm/UProgrammDaten.h"
+#include "ui/vorlieben/UBildWahl.h"
 #include "ui/vorlieben/UComputerWahl.h"
 
 namespace {
@@ -151,6 +152,11 @@ QGroupBox* TFrm_Spieleinstellungen::TempoGruppe() {
                                      kBereichVerzoegerung.Min, kBereichVerzoegerung.Max, 1);
     Zeile(g, 0, QStringLiteral("Verzögerung der Spielfiguren:"), SE_Spielergeschwindigkeit,
           QStringLiteral("ms"));
+    CB_BewegteBilder = new QCheckBox(QStringLiteral("Bewegte Bilder"));
+    CB_BewegteBilder->setObjectName(QStringLiteral("CB_BewegteBilder"));
+    CB_BewegteBilder->setToolTip(
+        QStringLiteral("Figuren gehen, Lunten brennen, Flammen schießen hervor"));
+    g->addWidget(CB_BewegteBilder, 1, 0, 1, 3);
     return tempo;
 }
 
@@ -266,6 +272,7 @@ void TFrm_Spieleinstellungen::DialogLaden() {
     CB_ComputerArt2->setCurrentIndex(int(p_.Einstellungen.ComputerArt(2)));
     CB_ComputerArt1->setEnabled(l.Spieler1.Computer);
     CB_ComputerArt2->setEnabled(l.Spieler2.Computer);
+    CB_BewegteBilder->setChecked(BewegteBilderLesen());
 
     BilderLaden(l);
     p_.Einstellungen.Arbeitskopie = l;
@@ -306,6 +313,7 @@ void TFrm_Spieleinstellungen::Btn_OKClick() {
                 ? TComputerArt::Stark
                 : TComputerArt::Klassisch;
     ComputerWahlSpeichern(p_.Einstellungen.ComputerArten);
+    BewegteBilderSpeichern(CB_BewegteBilder->isChecked());
     accept();
 }
 

@@ -47,6 +47,7 @@ class TFrm_Spieleinstellungen : public QDialog {
 
     QLineEdit *Ed_Namen1, *Ed_Namen2;
     QCheckBox *CB_Computer1, *CB_Computer2, *CB_LevelZufall;
+    QCheckBox* CB_BewegteBilder;
     // Which computer: "klassisch" or "stark" (a preference, not part of the settings file).
     QComboBox *CB_ComputerArt1, *CB_ComputerArt2;
     QSpinBox *SE_PlatzExplo, *SE_Explo, *SE_WasserGeschwindigkeit, *SE_Spielergeschwindigkeit,

@@ -5,6 +5,7 @@
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/USpielFenster.h"
+#include "ui/spiel/USpielGitter.h"
 
 TAbspielMatch::TAbspielMatch(TFrm_Spiel& f, TAufnahme a)
     : f_(f),
@@ -58,7 +59,9 @@ void TAbspielMatch::NaechsteRunde() {
     if (!t) return;
     // The rest of the round at once; its message still shows. Then on at the chosen speed.
     takt.Anhalten();
+    f_.SG_Feld->Springen(true);
     abspieler_.Bis(*t);
+    f_.SG_Feld->Springen(false);
     takt.Fortsetzen();
     Aktualisieren();
 }

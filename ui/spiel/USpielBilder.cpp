@@ -26,8 +26,13 @@ QPixmap TSpielBilder::MitHintergrund(const QImage& bild) const {
 void TSpielBilder::RundeVorbereiten(const TSpielRecEinstellungen& e, QSize zelle, QColor farbe) {
     zelle_ = zelle.isValid() && !zelle.isEmpty() ? zelle : QSize(1, 1);
     farbe_ = farbe;
-    spieler_[0] = TransparentMachen(BildOderEingebaut(e.Spieler1.Bild, TEingebaut::Spieler1));
-    spieler_[1] = TransparentMachen(BildOderEingebaut(e.Spieler2.Bild, TEingebaut::Spieler2));
+    for (int s = 0; s < 2; ++s) {
+        bool ausDatei = false;
+        spieler_[s] = TransparentMachen(
+            BildOderEingebaut(e.Spieler(s + 1).Bild,
+                              s == 0 ? TEingebaut::Spieler1 : TEingebaut::Spieler2, &ausDatei));
+        eingebaut_[s] = !ausDatei;
+    }
     for (const TExtra x : kExtras)
         extras_[ExtraIndex(x)] = BildOderEingebaut(e.ExtraBildPfad(x), ExtraBild(x));
     Skalieren();

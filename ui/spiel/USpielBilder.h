@@ -28,6 +28,8 @@ class TSpielBilder {
     // Unscaled, for the status panel.
     const QImage& Spielerbild(int spieler) const { return spieler_[spieler == 1 ? 0 : 1]; }
     const QImage& Extrabild(TExtra x) const { return extras_[ExtraIndex(x)]; }
+    // The player has the built-in figure, which moving pictures draw at any size.
+    bool EingebauteFigur(int spieler) const { return eingebaut_[spieler == 1 ? 0 : 1]; }
 
     // Scaled to the cell.
     const QPixmap& Explosion() const { return explosion_; }
@@ -52,6 +54,7 @@ class TSpielBilder {
     QColor farbe_;
     qreal dpr_ = 1.0;
     std::array<QImage, 2> spieler_;
+    std::array<bool, 2> eingebaut_{};
     std::array<QImage, kExtraAnzahl> extras_;
     QPixmap explosion_, bombe_, tot_;
     std::array<QPixmap, 2> spielerZelle_;

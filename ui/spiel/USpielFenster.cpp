@@ -27,6 +27,7 @@
 #include "ui/spiel/USpielGitter.h"
 #include "ui/spiel/USpielMasse.h"
 #include "ui/spiel/UStatusPanel.h"
+#include "ui/vorlieben/UBildWahl.h"
 
 TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     : p_(p), bilder_(p.Bilder), meldungen_(p.Meldungen, takt_) {
@@ -101,6 +102,8 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     connect(Btn_Next, &QPushButton::clicked, this, [this] { match_->NaechsteRunde(); });
     connect(Btn_Neustart, &QPushButton::clicked, this, [this] { match_->Neustart(); });
 
+    // Resumed: what was moving when the clock stopped moves on.
+    takt_.Weiter = [this] { SG_Feld->Wecken(); };
     Bildschirmflaeche = [this] {
         QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
         return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
@@ -253,6 +256,8 @@ void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEin
     const TFeldDaten& g = p_.Feld.FeldDaten();
     // At the size the grid draws its cells now (the window may be scaled).
     bilder_.RundeVorbereiten(e, SG_Feld->Zelle(), FarbeVon(g.Farbe));
+    SG_Feld->BewegungEinrichten(BewegteBilderLesen(), [this] { return Bildzeit(); });
+    Panel->Bewegt(SG_Feld->Bewegt());
     Panel->Zeigen(levelname, e, bilder_);
     // The names may need more room than the last ones did.
     panel_.Erneuern();
@@ -282,12 +287,28 @@ void TFrm_Spiel::FeldAktivieren(bool an) {
     // A new round: the last one's message has had its time.
     if (an) nebenMeldungen_.Schliessen();
     SG_Feld->setEnabled(an);
-    if (an) SG_Feld->setFocus(Qt::OtherFocusReason);
+    if (!an) return;
+    SG_Feld->setFocus(Qt::OtherFocusReason);
+    // The match's own settings: a replay's are the recording's.
+    SG_Feld->RundeBeginnt(
+        BewegungsDauer(match_->Spiel().Daten().Einstellungen.EinstellungenHolen()));
 }
 
 void TFrm_Spiel::FeldNeuZeichnen() {
-    SG_Feld->update();
+    SG_Feld->FeldGeaendert(match_->Spiel().Daten().Bomben);
     SpielerSichtbarHalten();
+}
+
+std::uint64_t TFrm_Spiel::Bildzeit() {
+    if (takt_.Laeuft()) {
+        bildzeit_ = takt_.Ziel();
+        bildWand_.restart();
+    } else if (bildWand_.isValid()) {
+        bildzeit_ += std::uint64_t(bildWand_.restart());
+    } else {
+        bildWand_.start();
+    }
+    return bildzeit_;
 }
 
 void TFrm_Spiel::FensterZentrieren() {

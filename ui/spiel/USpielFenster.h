@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -58,6 +59,9 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     // The replay's pause and speed buttons, made the first time they are asked for.
     TAbspielLeiste& AbspielLeiste();
     TSpielBilder& Bilder() { return bilder_; }
+    // The match time the moving pictures are drawn at: the clock's while it runs, from then on
+    // (a network match, a replay at its end) the time passing.
+    std::uint64_t Bildzeit();
 
     // ISpielAnsicht
     void FensterEinrichten(const TFeldDaten& geometrie) override;
@@ -125,5 +129,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     int gefolgt_ = 0;
     TMitwachsen panel_;
     TFensterGroesse groesse_{*this};
-    bool klangVorbereiten_ = false;  // shown, the audio not yet asked to get ready
+    bool klangVorbereiten_ = false;
+    QElapsedTimer bildWand_;
+    std::uint64_t bildzeit_ = 0;  // shown, the audio not yet asked to get ready
 };

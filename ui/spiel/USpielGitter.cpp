@@ -19,6 +19,8 @@ TSpielGitter::TSpielGitter(TSpielfeld& feld, TSpielBilder& bilder, QWidget* elte
     setObjectName(QStringLiteral("SG_Feld"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    bildtakt_.setTimerType(Qt::PreciseTimer);
+    connect(&bildtakt_, &QTimer::timeout, this, [this] { Bild(); });
     Einrichten(g_);
 }
 
@@ -67,7 +69,10 @@ bool TSpielGitter::event(QEvent* e) {
 }
 
 void TSpielGitter::DrawFeld(QPainter& p, int spalte, int zeile, const QRect& r) {
-    const TZelle z = feld_.ZelleBei(std::uint32_t(spalte), std::uint32_t(zeile));
+    Malen(p, feld_.ZelleBei(std::uint32_t(spalte), std::uint32_t(zeile)), r);
+}
+
+void TSpielGitter::Malen(QPainter& p, const TZelle& z, const QRect& r) {
     const QColor farbe = FarbeVon(g_.Farbe);
     auto satz = [&](std::uint8_t bildArt) {
         // An empty set (possible after a failed picture load) shows the board colour.
@@ -152,7 +157,20 @@ void TSpielGitter::paintEvent(QPaintEvent* e) {
     const int s1 = std::min<int>(g_.SpielBreite - 1, (r.right() - kRahmen) / w);
     const int z0 = std::max(0, (r.top() - kRahmen) / h);
     const int z1 = std::min<int>(g_.SpielHoehe - 1, (r.bottom() - kRahmen) / h);
-    for (int zeile = z0; zeile <= z1; ++zeile)
-        for (int spalte = s0; spalte <= s1; ++spalte)
-            DrawFeld(p, spalte, zeile, ZellRechteck(spalte, zeile));
+    if (!bewegt_ || !bewegung_.Kennt(feld_)) {
+        for (int zeile = z0; zeile <= z1; ++zeile)
+            for (int spalte = s0; spalte <= s1; ++spalte)
+                DrawFeld(p, spalte, zeile, ZellRechteck(spalte, zeile));
+        return;
+    }
+    const std::uint64_t jetzt = uhr_();
+    for (int s = 1; s <= 2; ++s) figuren_[std::size_t(s - 1)] = bewegung_.Figur(s, jetzt);
+    // A frame exposes a few cells far apart: only those, not all between them.
+    for (const QRect& teil : e->region())
+        for (int zeile = std::max(z0, (teil.top() - kRahmen) / h);
+             zeile <= std::min(z1, (teil.bottom() - kRahmen) / h); ++zeile)
+            for (int spalte = std::max(s0, (teil.left() - kRahmen) / w);
+                 spalte <= std::min(s1, (teil.right() - kRahmen) / w); ++spalte)
+                BewegtMalen(p, spalte, zeile, ZellRechteck(spalte, zeile), jetzt);
+    FigurenMalen(p);
 }

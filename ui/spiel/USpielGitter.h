@@ -2,11 +2,15 @@
 // players, and to nothing else.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
 
 #include "model/UPointer.h"
+#include "ui/spiel/UBewegung.h"
+#include "ui/spiel/UBewegungsBilder.h"
 
 class TSpielBilder;
 
@@ -32,13 +36,43 @@ class TSpielGitter : public QWidget {
     // Draws one cell as its kind says (DrawFeld).
     void DrawFeld(QPainter& p, int spalte, int zeile, const QRect& r);
 
+    // "Bewegte Bilder": on, the board moves between its states on `uhr` (match milliseconds);
+    // off, every state is drawn as it is.
+    void BewegungEinrichten(bool an, std::function<std::uint64_t()> uhr);
+    bool Bewegt() const { return bewegt_; }
+    // A round begins on the board as it stands: nothing moves yet.
+    void RundeBeginnt(const TBewegungsDauer& d);
+    // The match has changed the board.
+    void FeldGeaendert(const TBombenListen& b);
+    // While the match jumps ahead each state shows at once, nothing moving into it.
+    void Springen(bool an);
+    // The clock may run again (a replay resumed): frames while something moves.
+    void Wecken();
+    // A frame is due at the screen's next refresh.
+    bool BilderLaufen() const { return bildtakt_.isActive(); }
+    const TBewegung& Bewegung() const { return bewegung_; }
+
   protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
   private:
+    void Malen(QPainter& p, const TZelle& z, const QRect& r);
+    void BewegtMalen(QPainter& p, int spalte, int zeile, const QRect& r, std::uint64_t jetzt);
+    void FigurenMalen(QPainter& p);
+    // One frame: the cells that moved since the last one are drawn again.
+    void Bild();
+
     TSpielfeld& feld_;
     TSpielBilder& bilder_;
     TFeldDaten g_;
     QSize zelle_;
+    bool bewegt_ = false;
+    bool springt_ = false;
+    std::function<std::uint64_t()> uhr_;
+    TBewegung bewegung_;
+    QTimer bildtakt_;
+    TBildSpeicher speicher_;
+    std::uint64_t letztesBild_ = 0;
+    std::array<TFigur, 2> figuren_;  // as this paint draws them
 };

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QVariantAnimation>
 
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/spiel/USpielBilder.h"
@@ -120,8 +121,25 @@ void TStatusPanel::Runde(std::uint8_t runde) {
 }
 
 void TStatusPanel::Punkte(std::uint16_t punkte1, std::uint16_t punkte2) {
-    Lb_Punkte_Anzeige[0]->setText(QString::number(punkte1));
-    Lb_Punkte_Anzeige[1]->setText(QString::number(punkte2));
+    const std::array<std::uint16_t, 2> neu{punkte1, punkte2};
+    for (std::size_t i = 0; i < 2; ++i) {
+        QLabel* l = Lb_Punkte_Anzeige[i];
+        if (!zaehlen_[i]) {
+            zaehlen_[i] = new QVariantAnimation(l);
+            zaehlen_[i]->setDuration(400);
+            QObject::connect(zaehlen_[i], &QVariantAnimation::valueChanged, l,
+                             [l](const QVariant& v) { l->setText(QString::number(v.toInt())); });
+        }
+        zaehlen_[i]->stop();
+        if (bewegt_ && neu[i] > punkte_[i]) {
+            zaehlen_[i]->setStartValue(int(punkte_[i]));
+            zaehlen_[i]->setEndValue(int(neu[i]));
+            zaehlen_[i]->start();
+        } else {
+            l->setText(QString::number(neu[i]));
+        }
+        punkte_[i] = neu[i];
+    }
 }
 
 void TStatusPanel::Extra(int spieler, TExtra extra, bool sichtbar) {

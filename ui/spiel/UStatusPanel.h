@@ -12,6 +12,7 @@
 
 class QGroupBox;
 class QLabel;
+class QVariantAnimation;
 class QWidget;
 class TSpielBilder;
 
@@ -28,6 +29,8 @@ class TStatusPanel {
                 const TSpielBilder& bilder);
     void Runde(std::uint8_t runde);
     void Punkte(std::uint16_t punkte1, std::uint16_t punkte2);
+    // With moving pictures, points gained count up to their new value.
+    void Bewegt(bool an) { bewegt_ = an; }
     void Extra(int spieler, TExtra extra, bool sichtbar);
     void Restsekunden(int spieler, std::uint16_t sekunden);
     // The pad symbol of each player whose pad is connected.
@@ -42,4 +45,8 @@ class TStatusPanel {
 
   private:
     QWidget* SpielerPanel(int spieler);
+
+    bool bewegt_ = false;
+    std::array<std::uint16_t, 2> punkte_{};
+    std::array<QVariantAnimation*, 2> zaehlen_{};
 };

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -17,6 +18,7 @@
 #include "ui/basis/UEingebauteBilder.h"
 #include "ui/dialoge/USteuerungEinstellungen.h"
 #include "ui/eingabe/UTasteFenster.h"
+#include "ui/vorlieben/UBildWahl.h"
 #include "ui/vorlieben/UComputerWahl.h"
 
 namespace {
@@ -226,4 +228,18 @@ TEST_F(EinstellungenTest, ComputerArtIstEineVorliebeUndGiltBeiOk) {
     neu.Daten->ComputerWahlLaden();
     EXPECT_EQ(neu.Daten->Einstellungen.ComputerArt(2), TComputerArt::Stark);
     ComputerWahlSpeichern({});
+}
+
+TEST_F(EinstellungenTest, BewegteBilderSindAnBisAbgeschaltetUndGeltenBeiOk) {
+    QSettings(QStringLiteral("Knallfeld"), QStringLiteral("Knallfeld"))
+        .remove(QStringLiteral("Bild/Bewegt"));
+    dlg.DialogLaden();
+    EXPECT_TRUE(dlg.CB_BewegteBilder->isChecked());
+    dlg.CB_BewegteBilder->setChecked(false);
+    dlg.AbbrechenClick();
+    EXPECT_TRUE(BewegteBilderLesen());
+    dlg.DialogLaden();
+    dlg.CB_BewegteBilder->setChecked(false);
+    dlg.Btn_OKClick();
+    EXPECT_FALSE(BewegteBilderLesen());
 }

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "model/UBombenPointer.h"
+#include "ui/UiHilfen.h"
+#include "ui/spiel/USpielFenster.h"
+#include "ui/spiel/USpielGitter.h"
+#include "ui/vorlieben/UBildWahl.h"
+
+namespace {
+
+const QRgb kGruen = qRgb(0, 128, 0);
+
+struct BewegtesFeldTest : ::testing::Test {
+    TUiUmgebung u;
+    TProgrammDaten& p = *u.Daten;
+    std::unique_ptr<TFrm_Spiel> f;
+    TBombenListen bomben;
+    std::uint64_t t = 1000;
+
+    void SetUp() override {
+        p.Bilder.StandardOrdner(p.Programmordner);
+        p.Bilder.BilderNeuLaden();
+        f = std::make_unique<TFrm_Spiel>(p);
+        f->Bildschirmflaeche = [] { return QRect(0, 0, 1920, 1080); };
+    }
+    void TearDown() override { BewegteBilderSpeichern(false); }
+
+    // A row of free cells on the test's own clock, motion on.
+    void Reihe(std::uint16_t breite) {
+        const TFeldDaten g{"", breite, 1, 40, 40};
+        p.Feld.SetzeFeldDaten(g);
+        p.Feld.LoescheFeld();
+        p.Feld.ErzeugeFeld(p.Feld.Zellenzahl());
+        f->FensterEinrichten(g);
+        f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
+        f->SG_Feld->BewegungEinrichten(true, [this] { return t; });
+        TBewegungsDauer d;
+        d.Schritt = 100, d.Explosion = 1000;
+        f->SG_Feld->RundeBeginnt(d);
+    }
+    void Zug(std::initializer_list<std::pair<TIndex, TZellenArt>> zellen) {
+        for (auto [i, art] : zellen) p.Feld.SetzeZelleBei(i, art, 0);
+        f->SG_Feld->FeldGeaendert(bomben);
+    }
+    QImage Bild(bool bewegt = true) {
+        f->SG_Feld->BewegungEinrichten(bewegt, [this] { return t; });
+        const QImage b = f->SG_Feld->grab().toImage();
+        f->SG_Feld->BewegungEinrichten(true, [this] { return t; });
+        return b;
+    }
+    // Where the cells' pictures are, across the board: the mean column of what is not board.
+    static double Mitte(const QImage& b) {
+        double summe = 0, n = 0;
+        for (int y = 2; y < 42; ++y)
+            for (int x = 2; x < b.width() - 2; ++x)
+                if (b.pixel(x, y) != kGruen && b.pixel(x, y) != QColor(kGruen).darker(150).rgb())
+                    summe += x, ++n;
+        return n ? summe / n : -1;
+    }
+    static int Flammen(const QImage& b) {
+        int n = 0;
+        for (int y = 2; y < 42; ++y)
+            for (int x = 2; x < b.width() - 2; ++x) n += qRed(b.pixel(x, y)) > 180;
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST_F(BewegtesFeldTest, FigurHalbWegsUndAmEndeWieDasStehendeBild) {
+    Reihe(3);
+    Zug({{1, zaSpieler1}});
+    f->SG_Feld->RundeBeginnt(f->SG_Feld->Bewegung().Dauer());
+    Zug({{1, zaFrei}, {2, zaSpieler1}});
+    t = 1050;
+    const double halb = Mitte(Bild());
+    t = 1100;
+    const QImage ende = Bild();
+    EXPECT_NEAR(halb, Mitte(ende) - 41 / 2.0, 2.0);
+    EXPECT_EQ(ende, Bild(false));
+}
+
+TEST_F(BewegtesFeldTest, ExplosionZuJedemFuenftelVerbundenUndAmEndeWieHeute) {
+    Reihe(5);
+    bomben.Anhaengen(0, TPosition{1, 3}, 1, false);
+    Zug({{1, zaExplosion}, {2, zaExplosion}, {3, zaExplosion}, {4, zaExplosion}, {5, zaExplosion}});
+    std::vector<QImage> fuenftel;
+    for (int k = 0; k <= 5; ++k) {
+        t = 1000 + std::uint64_t(k) * 200;
+        fuenftel.push_back(Bild());
+    }
+    EXPECT_EQ(Flammen(fuenftel[0]), 0);
+    // One flame along the arm: it burns over the lines between the cells too.
+    for (int x : {42, 83, 124, 165}) EXPECT_GT(qRed(fuenftel[1].pixel(x, 21)), 180) << x;
+    EXPECT_LT(Flammen(fuenftel[4]), Flammen(fuenftel[2]));
+    EXPECT_EQ(fuenftel[5], Bild(false));
+    EXPECT_NE(fuenftel[2], Bild(false));
+}
+
+TEST_F(BewegtesFeldTest, StillWieHeuteBilderNurWennEtwasGehtPauseHaeltAn) {
+    BewegteBilderSpeichern(true);
+    u.EinLevel("KleinesDuell.dat", [](TSpielRecEinstellungen& e) { e.SpielerVerzoegerung = 100; });
+    ASSERT_TRUE(f->MatchStarten());
+    f->show();
+    TSpielGitter& g = *f->SG_Feld;
+    ASSERT_TRUE(g.Bewegt());
+    EXPECT_FALSE(g.BilderLaufen());
+    const QImage start = g.grab().toImage();
+    g.BewegungEinrichten(false, {});
+    EXPECT_EQ(start, g.grab().toImage());
+    g.BewegungEinrichten(true, [this] { return f->Bildzeit(); });
+
+    auto taste = [&](int k) {
+        QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(&g, &druck);
+    };
+    const TIndex vorher = p.Feld.FindeSpieler(1).Index;
+    taste(Qt::Key_D);
+    EXPECT_TRUE(g.BilderLaufen());
+    EXPECT_NE(p.Feld.FindeSpieler(1).Index, vorher);
+    // The step done, the frames stop and the picture is the still one.
+    ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 1000));
+    const QImage still = g.grab().toImage();
+    g.BewegungEinrichten(false, {});
+    EXPECT_EQ(still, g.grab().toImage());
+    g.BewegungEinrichten(true, [this] { return f->Bildzeit(); });
+
+    WarteBis([] { return false; }, 120);  // the player's waiting time
+    taste(Qt::Key_E);
+    EXPECT_TRUE(g.BilderLaufen());
+    // A stopped clock (a box, a paused replay): the same picture, no frames, until it runs.
+    f->Takt().Anhalten();
+    ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 500));
+    const QImage angehalten = g.grab().toImage();
+    WarteBis([] { return false; }, 60);
+    EXPECT_EQ(angehalten, g.grab().toImage());
+    f->Takt().Fortsetzen();
+    EXPECT_TRUE(g.BilderLaufen());
+    f->close();
+}
