@@ -55,7 +55,7 @@ struct TDraht {
             an = std::max(an, LetzteZuverlaessig[ziel]);
             LetzteZuverlaessig[ziel] = an;
         } else {
-            const bool mitEingabe = p.Daten.size() > 22;
+            const bool mitEingabe = p.Daten.size() > 23;
             if (ErsteEingabeVerlieren && mitEingabe) {
                 ErsteEingabeVerlieren = false;
                 ++Verlorene;
@@ -227,7 +227,7 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     // A horizon far beyond the present, and a gap in the numbers.
     EXPECT_FALSE(l.Empfangen(gegner.Takt(kMaxVorsprung + 100), 10));
     std::string luecke = gut;
-    luecke[17] = 5;  // first number 5 while nothing was received
+    luecke[18] = 5;  // first number 5 while nothing was received
     EXPECT_FALSE(l.Empfangen(luecke, 10));
     EXPECT_TRUE(l.Empfangen(gut, 10));
 
