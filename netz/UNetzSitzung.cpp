@@ -404,8 +404,9 @@ std::string TNetzSitzung::Mitspieler() const {
 }
 
 std::optional<int> TNetzSitzung::Countdown(std::uint64_t wand) const {
-    if (!countdownBis_ || zustand_ != TNetzZustand::Laeuft || wand >= *countdownBis_) return {};
-    return int((*countdownBis_ - wand + 999) / 1000);
+    // Until the next step ends it: the own player's keys wait as long as it shows.
+    if (!countdownBis_ || zustand_ != TNetzZustand::Laeuft) return {};
+    return std::max(1, int((std::max(*countdownBis_, wand) - wand + 999) / 1000));
 }
 
 std::string TNetzSitzung::Status(std::uint64_t wand) const {
