@@ -355,7 +355,9 @@ TEST_F(NetzDialogTest, GastVerbindetSichOderHoertWarumNicht) {
             // "host:port" fills the port.
             d.Ed_Adresse->setText(QStringLiteral("127.0.0.1:%1").arg(w.Port()));
             // No name kept yet: the guest plays player 2.
-            if (d.Ed_Name->text() != "Bert") EXPECT_EQ(d.Ed_Name->text(), "Spieler 2");
+            if (d.Ed_Name->text() != "Bert") {
+                EXPECT_EQ(d.Ed_Name->text(), "Spieler 2");
+            }
             d.Ed_Name->setText("Bert");
             d.Btn_Start->click();
             EXPECT_EQ(d.Lb_Status->text(),
