@@ -1,6 +1,7 @@
 // Arbitrary message sequences from the other side of a network match: into a host waiting for
 // its guest, a guest waiting for its match data, and both sides of a running match. Whatever
-// comes, the match never runs past the other side's horizon and nothing grows without bound.
+// comes, the match never runs past the other side's horizon, nothing grows without bound, and
+// the chat holds only lines within its caps.
 #include "fuzz/FuzzHilfen.h"
 #include "match/URegelVersion.h"
 #include "netz/UNetzSitzung.h"
@@ -41,6 +42,8 @@ void Pruefen(TNetzSitzung& s) {
         INVARIANTE(seite->Zeit() <= *seite->Lockstep().Grenze() ||
                    s.Zustand() != TNetzZustand::Laeuft);
     if (TNetzSeite* seite = s.Seite()) INVARIANTE(seite->Lockstep().Wartend() <= kMaxWartend + 1);
+    INVARIANTE(s.Chat().size() <= kChatZeilen);
+    for (const TChatZeile& z : s.Chat()) INVARIANTE(TextGueltig(z.Text, kChatMaxZeichen));
 }
 
 }  // namespace

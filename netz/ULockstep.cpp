@@ -14,8 +14,8 @@ bool Vorher(const TNetzEingabe& a, const TNetzEingabe& b) {
 
 }  // namespace
 
-TLockstep::TLockstep(int spieler, std::uint32_t verzoegerung)
-    : spieler_(spieler), verzoegerung_(std::max<std::uint32_t>(verzoegerung, 1)) {}
+TLockstep::TLockstep(int spieler, std::uint32_t verzoegerung, std::uint8_t match)
+    : spieler_(spieler), verzoegerung_(std::max<std::uint32_t>(verzoegerung, 1)), match_(match) {}
 
 std::uint64_t TLockstep::Eigene(TEingabeArt art, std::uint16_t wert, std::uint64_t jetzt) {
     // Never before an input already sent: the other side may hold that one's horizon.
@@ -35,6 +35,7 @@ void TLockstep::Einreihen(const TNetzEingabe& e) {
 std::string TLockstep::Takt(std::uint64_t jetzt) {
     TSchreiber s;
     s.Zahl(kNachrichtTakt, 1);
+    s.Zahl(match_, 1);
     s.Zahl(++paketNr_, 4);
     // Every later own input is stamped at least jetzt + delay; the ones sent may lie beyond.
     s.Zahl(jetzt + verzoegerung_ - 1, 8);
@@ -62,10 +63,14 @@ bool TLockstep::Erlaubt(const TNetzEingabe& e) const {
 
 bool TLockstep::Empfangen(std::string_view paket, std::uint64_t jetzt) {
     TLeser l(paket);
-    std::uint64_t art = 0, nr = 0, horizont = 0, ack = 0, erste = 0, anzahl = 0;
-    if (!l.Zahl(art, 1) || art != kNachrichtTakt || !l.Zahl(nr, 4) || !l.Zahl(horizont, 8) ||
-        !l.Zahl(ack, 4) || !l.Zahl(erste, 4) || !l.Zahl(anzahl, 1) || anzahl > kTaktMaxEingaben ||
-        horizont > jetzt + kMaxVorsprung || ack > eigeneNr_)
+    std::uint64_t art = 0, match = 0, nr = 0, horizont = 0, ack = 0, erste = 0, anzahl = 0;
+    if (!l.Zahl(art, 1) || art != kNachrichtTakt || !l.Zahl(match, 1)) return false;
+    // The last match's packets, or the next one's before this side has begun it: all they say
+    // comes again.
+    if (match != match_) return true;
+    if (!l.Zahl(nr, 4) || !l.Zahl(horizont, 8) || !l.Zahl(ack, 4) || !l.Zahl(erste, 4) ||
+        !l.Zahl(anzahl, 1) || anzahl > kTaktMaxEingaben || horizont > jetzt + kMaxVorsprung ||
+        ack > eigeneNr_)
         return false;
     std::vector<TNetzEingabe> neu;
     std::uint64_t zeit = peerLetzteZeit_;
@@ -89,19 +94,26 @@ bool TLockstep::Empfangen(std::string_view paket, std::uint64_t jetzt) {
     // A packet overtaken by a later one announces less: its inputs are all known already.
     if (!peerHorizont_ || horizont > *peerHorizont_) peerHorizont_ = horizont;
     while (!offen_.empty() && offen_.front().Nr <= ack) offen_.pop_front();
-    for (const TNetzEingabe& e : neu) Einreihen(e);
+    for (const TNetzEingabe& e : neu) {
+        Einreihen(e);
+        if (e.Art == TEingabeArt::Neustart) ++peerNeustarts_;
+    }
     empfangenBis_ += std::uint32_t(neu.size());
     peerWartend_ += neu.size();
     peerLetzteZeit_ = zeit;
     return true;
 }
 
+std::optional<TNetzEingabe> TLockstep::Naechste(std::uint64_t t) {
+    if (warteschlange_.empty() || warteschlange_.front().Zeit > t) return std::nullopt;
+    const TNetzEingabe e = warteschlange_.front();
+    if (e.Spieler != spieler_) --peerWartend_;
+    warteschlange_.pop_front();
+    return e;
+}
+
 std::vector<TNetzEingabe> TLockstep::Bis(std::uint64_t t) {
     std::vector<TNetzEingabe> r;
-    while (!warteschlange_.empty() && warteschlange_.front().Zeit <= t) {
-        r.push_back(warteschlange_.front());
-        if (r.back().Spieler != spieler_) --peerWartend_;
-        warteschlange_.pop_front();
-    }
+    while (const auto e = Naechste(t)) r.push_back(*e);
     return r;
 }

@@ -37,8 +37,10 @@ inline constexpr std::uint64_t kMaxVorsprung = 60'000;
 
 class TLockstep {
   public:
-    // spieler: the own player (1 or 2); verzoegerung: the input delay in ms (at least 1).
-    TLockstep(int spieler, std::uint32_t verzoegerung);
+    // spieler: the own player (1 or 2); verzoegerung: the input delay in ms (at least 1);
+    // match: which match of the connection this is (a rematch counts on), so that a packet of
+    // the last one still under way is let pass.
+    TLockstep(int spieler, std::uint32_t verzoegerung, std::uint8_t match = 0);
 
     // An own input at simulated time 'jetzt': stamped jetzt + delay. Returns the stamp.
     std::uint64_t Eigene(TEingabeArt art, std::uint16_t wert, std::uint64_t jetzt);
@@ -53,6 +55,8 @@ class TLockstep {
     // Every input of both players up to t, in the order both sides apply them: by time, player
     // 1 before player 2, then by number. Taken out of the queue.
     std::vector<TNetzEingabe> Bis(std::uint64_t t);
+    // The first of them alone.
+    std::optional<TNetzEingabe> Naechste(std::uint64_t t);
 
     int Spieler() const { return spieler_; }
     int Gegner() const { return 3 - spieler_; }
@@ -61,6 +65,8 @@ class TLockstep {
     std::size_t Unbestaetigt() const { return offen_.size(); }
     // Inputs of the other side received and not yet applied.
     std::size_t Wartend() const { return peerWartend_; }
+    // The other side's "Neustart" inputs received so far: each must have been agreed to.
+    std::size_t FremdeNeustarts() const { return peerNeustarts_; }
 
   private:
     bool Erlaubt(const TNetzEingabe& e) const;
@@ -68,6 +74,7 @@ class TLockstep {
 
     int spieler_;
     std::uint32_t verzoegerung_;
+    std::uint8_t match_;
     std::uint32_t eigeneNr_ = 0;
     std::uint64_t letzterStempel_ = 0;
     std::uint32_t paketNr_ = 0;
@@ -77,4 +84,5 @@ class TLockstep {
     std::uint32_t empfangenBis_ = 0;  // the other side's inputs held, all numbers up to here
     std::uint64_t peerLetzteZeit_ = 0;
     std::size_t peerWartend_ = 0;
+    std::size_t peerNeustarts_ = 0;
 };

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr std::string_view kKennung = "KNALLNTZ";
-constexpr std::size_t kNameMaxBytes = 80;
 
 TSchreiber Anfang(TNachricht art) {
     TSchreiber s;
@@ -23,14 +22,14 @@ bool Oeffnen(std::string_view d, TNachricht art, TLeser& l) {
     return l.Zahl(t, 1) && t == static_cast<std::uint8_t>(art) && d.size() > 0;
 }
 
-bool NameGueltig(const std::string& n) {
-    if (n.size() > kNameMaxBytes || Utf8Kuerzen(n, 20) != n) return false;
-    for (unsigned char c : n)
+}  // namespace
+
+bool TextGueltig(const std::string& t, std::size_t zeichen) {
+    if (t.size() > 4 * zeichen || Utf8Kuerzen(t, zeichen) != t) return false;
+    for (unsigned char c : t)
         if (c < 0x20 || c == 0x7F) return false;
     return true;
 }
-
-}  // namespace
 
 std::optional<TNachricht> NachrichtArt(std::string_view d) {
     if (d.empty()) return std::nullopt;
@@ -54,7 +53,7 @@ bool Dekodieren(std::string_view d, THallo& h) {
     std::uint64_t p = 0, v = 0, c = 0;
     std::string name;
     if (!r.Zahl(p, 2) || !r.Zahl(v, 4) || !r.Block(name) || !r.Zahl(c, 1) || c > 1 || !r.AmEnde() ||
-        !NameGueltig(name))
+        !TextGueltig(name, 20))
         return false;
     h = {std::uint16_t(p), std::uint32_t(v), name, c == 1};
     return true;
@@ -65,16 +64,18 @@ std::string Kodieren(const TWillkommen& w) {
     s.Zahl(w.Spieler, 1);
     s.Zahl(w.Verzoegerung, 4);
     s.Zahl(w.Tempo, 1);
+    s.Zahl(w.Countdown, 2);
     return std::move(s.aus_);
 }
 
 bool Dekodieren(std::string_view d, TWillkommen& w) {
     TLeser l(d);
-    std::uint64_t s = 0, v = 0, t = 0;
+    std::uint64_t s = 0, v = 0, t = 0, c = 0;
     if (!Oeffnen(d, TNachricht::Willkommen, l) || !l.Zahl(s, 1) || !l.Zahl(v, 4) || !l.Zahl(t, 1) ||
-        !l.AmEnde() || (s != 1 && s != 2) || v < 1 || v > 60'000 || t < 1 || t > 50)
+        !l.Zahl(c, 2) || !l.AmEnde() || (s != 1 && s != 2) || v < 1 || v > 60'000 || t < 1 ||
+        t > 50 || c > kCountdownMax)
         return false;
-    w = {std::uint8_t(s), std::uint32_t(v), std::uint8_t(t)};
+    w = {std::uint8_t(s), std::uint32_t(v), std::uint8_t(t), std::uint32_t(c)};
     return true;
 }
 
@@ -145,7 +146,13 @@ std::string KodierenZahlen(TNachricht art, std::uint64_t a, std::uint64_t b) {
             s.Zahl(a, 1);
             s.Zahl(b, 8);
             break;
-        default:  // Start: the type alone
+        case TNachricht::NeustartAntwort:
+            s.Zahl(a, 1);
+            break;
+        case TNachricht::NeuesMatch:
+            s.Zahl(a, 8);
+            break;
+        default:  // Start, NeustartFrage, Revanche: the type alone
             break;
     }
     return std::move(s.aus_);
@@ -166,12 +173,36 @@ bool DekodierenZahlen(std::string_view d, TNachricht art, TZahlen& z) {
         case TNachricht::Tschuess:
             ok = l.Zahl(neu.A, 1) && neu.A >= 1 && neu.A <= 4 && l.Zahl(neu.B, 8);
             break;
+        case TNachricht::NeustartAntwort:
+            ok = l.Zahl(neu.A, 1) && neu.A <= 1;
+            break;
+        case TNachricht::NeuesMatch:
+            ok = l.Zahl(neu.A, 8);
+            break;
         case TNachricht::Start:
+        case TNachricht::NeustartFrage:
+        case TNachricht::Revanche:
             break;
         default:
             return false;
     }
     if (!ok || !l.AmEnde()) return false;
     z = neu;
+    return true;
+}
+
+std::string KodierenChat(const std::string& zeile) {
+    TSchreiber s = Anfang(TNachricht::Chat);
+    s.Block(zeile);
+    return std::move(s.aus_);
+}
+
+bool DekodierenChat(std::string_view d, std::string& zeile) {
+    TLeser l(d);
+    std::string z;
+    if (!Oeffnen(d, TNachricht::Chat, l) || !l.Block(z) || !l.AmEnde() || z.empty() ||
+        !TextGueltig(z, kChatMaxZeichen))
+        return false;
+    zeile = std::move(z);
     return true;
 }

@@ -4,9 +4,9 @@
 
 TNetzSeite::TNetzSeite(TAufnahme spieldaten, int spieler, std::uint32_t verzoegerung,
                        TSpielfeld& feld, TBilderSets& bilder, IMeldungen& meldungen,
-                       ISpielAnsicht& ansicht)
+                       ISpielAnsicht& ansicht, std::uint8_t match)
     : aufnahme_(std::move(spieldaten)),
-      lock_(spieler, verzoegerung),
+      lock_(spieler, verzoegerung, match),
       match_(aufnahme_, feld, bilder, meldungen, ansicht, UINT64_MAX) {
     aufnahme_.Eingaben.clear();
     aufnahme_.Protokoll.clear();
@@ -33,6 +33,7 @@ void TNetzSeite::Anwenden(const TNetzEingabe& e) {
         aufnahme_.Eingaben.push_back({e.Zeit, e.Art, e.Wert});
     }
     match_.Bis(e.Zeit);
+    if (e.Art != TEingabeArt::Aktion && spiel.FeldAktiv()) rundeBegonnen_ = true;
 }
 
 void TNetzSeite::Laufen(std::uint64_t ziel) {
@@ -40,7 +41,10 @@ void TNetzSeite::Laufen(std::uint64_t ziel) {
     ziel = std::min(ziel, *lock_.Grenze());
     while (Zeit() < ziel) {
         const std::uint64_t bis = std::min(ziel, naechstePruefung_);
-        for (const TNetzEingabe& e : lock_.Bis(bis)) Anwenden(e);
+        while (const auto e = lock_.Naechste(bis)) {
+            Anwenden(*e);
+            if (rundeBegonnen_) return;
+        }
         match_.Bis(bis);
         if (bis == naechstePruefung_) {
             const std::uint64_t h = Zustandshash(match_.Spiel(), match_.Uhr());

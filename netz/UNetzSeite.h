@@ -19,7 +19,8 @@ inline constexpr std::size_t kMaxPruefsummen = 64;
 class TNetzSeite {
   public:
     TNetzSeite(TAufnahme spieldaten, int spieler, std::uint32_t verzoegerung, TSpielfeld& feld,
-               TBilderSets& bilder, IMeldungen& meldungen, ISpielAnsicht& ansicht);
+               TBilderSets& bilder, IMeldungen& meldungen, ISpielAnsicht& ansicht,
+               std::uint8_t match = 0);
     TNetzSeite(const TNetzSeite&) = delete;
     TNetzSeite& operator=(const TNetzSeite&) = delete;
 
@@ -34,8 +35,13 @@ class TNetzSeite {
     // An input of the own player (Aktion with the own player's number, Neustart, kBereit),
     // stamped for now + the delay.
     void Eingabe(TEingabeArt art, std::uint16_t wert = 0) { lock_.Eigene(art, wert, Zeit()); }
-    // Runs the match towards 'ziel', as far as the other side allows.
+    // Runs the match towards 'ziel', as far as the other side allows; stops where a round
+    // begins (a countdown may come first).
     void Laufen(std::uint64_t ziel);
+    // A round has begun since the last call.
+    bool RundeBegonnen() { return std::exchange(rundeBegonnen_, false); }
+    // The player has said "ready" for the next round, as far as the match has come.
+    bool Bereit(int spieler) const { return bereit_[std::size_t(spieler - 1)]; }
     // The other side has not allowed the match to reach 'ziel' yet.
     bool Wartet(std::uint64_t ziel) const {
         return !lock_.Grenze() || std::min(ziel, *lock_.Grenze()) < ziel;
@@ -59,6 +65,7 @@ class TNetzSeite {
     TLockstep lock_;
     TAbspieler match_;
     std::array<bool, 2> bereit_{};
+    bool rundeBegonnen_ = false;
     std::uint64_t naechstePruefung_ = kPruefAbstand;
     std::vector<std::pair<std::uint64_t, std::uint64_t>> ausgang_;
     std::map<std::uint64_t, std::uint64_t> eigene_, fremde_;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <mutex>
 
-#include "netz/UNetzProtokoll.h"
+#include "netz/UNetzSitzung.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ void TEnetTransport::PeerEinrichten(ENetPeer* p) {
     // ENet's throttle would drop unreliable packets itself when the round trip grows: the
     // input packets must all go out, their repetition covers the losses.
     enet_peer_throttle_configure(p, ENET_PEER_PACKET_THROTTLE_INTERVAL, 2, 0);
-    enet_peer_timeout(p, 0, 5000, 15000);
+    // A silent peer is given up after the session's own limit, not ENet's sooner guess.
+    enet_peer_timeout(p, 0, enet_uint32(kVerbindungFrist), enet_uint32(kVerbindungFrist));
 }
 
 bool TEnetTransport::Eroeffnen(std::uint16_t port, std::string besetzt) {

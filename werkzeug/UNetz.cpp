@@ -7,6 +7,7 @@
 #include "files/UPfad.h"
 #include "match/URegelVersion.h"
 #include "netz/UNetzSitzung.h"
+#include "transport/UAdressen.h"
 #include "transport/UEnetTransport.h"
 #include "transport/UNetzBetrieb.h"
 #include "werkzeug/UKonsolenMeldungen.h"
@@ -207,18 +208,20 @@ int NetzBeitreten(const std::vector<std::string>& args, std::ostream& aus, std::
         fehler << k << " Hilfe mit --help.\n";
         return kAufrufFehler;
     }
-    std::string host = o.Adresse;
-    unsigned long long port = kNetzStandardPort;
-    if (const auto doppelpunkt = host.rfind(':'); doppelpunkt != std::string::npos) {
-        if (!ZahlLesen(host.substr(doppelpunkt + 1), 1, 65535, port)) {
-            fehler << "Der Port in \"" << o.Adresse << "\" ist keine Zahl von 1 bis 65535.\n";
-            return kAufrufFehler;
-        }
-        host.resize(doppelpunkt);
+    std::string host, text;
+    std::optional<std::uint16_t> port;
+    if (!AdresseZerlegen(o.Adresse, host, port, text)) {
+        fehler << text << '\n';
+        return kAufrufFehler;
+    }
+    const std::string ip = AdresseAufloesen(host, text);
+    if (ip.empty()) {
+        fehler << text << '\n';
+        return kVerbindungsFehler;
     }
     TMaschine m(fehler);
     TEnetTransport t;
-    if (!t.Verbinden(host, std::uint16_t(port))) {
+    if (!t.Verbinden(ip, port.value_or(kNetzStandardPort))) {
         fehler << t.Fehler << '\n';
         return kVerbindungsFehler;
     }

@@ -11,6 +11,7 @@
 #include "match/URegelVersion.h"
 #include "netz/UNetzSitzung.h"
 #include "netz/UPruefsumme.h"
+#include "transport/UAdressen.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ struct TDraht {
             an = std::max(an, LetzteZuverlaessig[ziel]);
             LetzteZuverlaessig[ziel] = an;
         } else {
-            const bool mitEingabe = p.Daten.size() > 22;
+            const bool mitEingabe = p.Daten.size() > 23;
             if (ErsteEingabeVerlieren && mitEingabe) {
                 ErsteEingabeVerlieren = false;
                 ++Verlorene;
@@ -227,7 +228,7 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     // A horizon far beyond the present, and a gap in the numbers.
     EXPECT_FALSE(l.Empfangen(gegner.Takt(kMaxVorsprung + 100), 10));
     std::string luecke = gut;
-    luecke[17] = 5;  // first number 5 while nothing was received
+    luecke[18] = 5;  // first number 5 while nothing was received
     EXPECT_FALSE(l.Empfangen(luecke, 10));
     EXPECT_TRUE(l.Empfangen(gut, 10));
 
@@ -405,4 +406,46 @@ TEST(Netz, BilderDesGastgebersEntscheidenNichtsUndKommenNurAusDenEigenenOrdnern)
     EXPECT_TRUE(s.Starten());
     EXPECT_TRUE(s.Spiel().FeldAktiv());
     for (const TBildSatzEintrag& b : gast.Bilder.Satz(1)) EXPECT_NE(b.Daten.Pfad, fremd);
+}
+
+TEST(Netz, UngefragterNeustartChatFlutStummerGastgeberUndAdressen) {
+    // A restart nobody agreed to is another build's fault: the match ends.
+    {
+        TPaar p;
+        p.Laufen(2000);
+        p.Gast->Seite()->Eingabe(TEingabeArt::Neustart);
+        p.Laufen(p.Jetzt + 500);
+        EXPECT_EQ(p.Host->Fehler(),
+                  "Der Mitspieler hat ungültige Daten geschickt; die Verbindung wurde getrennt.");
+    }
+    // Chat lines that come too fast are dropped; a line with a control character ends it.
+    {
+        TPaar p;
+        p.Laufen(2000);
+        for (int i = 1; i <= 10; ++i)
+            p.Host->Empfangen(0, KodierenChat(std::to_string(i)), p.Jetzt);
+        EXPECT_EQ(p.Host->Chat().back().Text, std::to_string(kChatEmpfangMax));
+        std::string z;
+        EXPECT_FALSE(DekodierenChat(KodierenChat(std::string(kChatMaxZeichen + 1, 'x')), z));
+        p.Host->Empfangen(0, KodierenChat("a\nb"), p.Jetzt);
+        EXPECT_EQ(p.Host->Zustand(), TNetzZustand::Fehler);
+    }
+    // Nobody answers the guest: it gives up after ten seconds and says what to check.
+    {
+        TPaar p;
+        p.Draht.Stumm = true;
+        while (p.Gast->Zustand() != TNetzZustand::Fehler && p.Jetzt < 30000) p.Schritt();
+        EXPECT_TRUE(p.Gast->Fehler().starts_with("Der Gastgeber antwortet nicht. Bitte prüfen"));
+        EXPECT_LE(p.Jetzt, kVerbindenFrist + 100);
+    }
+    std::string host, fehler;
+    std::optional<std::uint16_t> port;
+    EXPECT_TRUE(AdresseZerlegen("knallfeld.example:5000", host, port, fehler));
+    EXPECT_TRUE(host == "knallfeld.example" && port == 5000);
+    EXPECT_TRUE(AdresseZerlegen("10.0.0.1", host, port, fehler) && !port);
+    for (const char* falsch : {"10.0.0.1:", "10.0.0.1:0", "10.0.0.1:65536", "10.0.0.1:5a"}) {
+        EXPECT_FALSE(AdresseZerlegen(falsch, host, port, fehler)) << falsch;
+        EXPECT_EQ(fehler,
+                  "Der Port in \"" + std::string(falsch) + "\" ist keine Zahl von 1 bis 65535.");
+    }
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QThread>
 #include <filesystem>
+#include <sstream>
 
 namespace {
 
@@ -33,6 +34,13 @@ std::string Quellordner() {
 std::string TDialogSkript::Oeffnen(QWidget*, const TDateiWahl& w) {
     Gefragt.push_back(w);
     return Naechste(Dateien);
+}
+
+std::vector<std::string> TDialogSkript::OeffnenMehrere(QWidget* e, const TDateiWahl& w) {
+    std::vector<std::string> r;
+    std::istringstream zeilen(Oeffnen(e, w));
+    for (std::string z; std::getline(zeilen, z);) r.push_back(z);
+    return r;
 }
 
 std::string TDialogSkript::Ordner(QWidget*, const QString&, const QString& start) {

@@ -18,6 +18,8 @@
 class TDialogSkript : public IDateiDialoge {
   public:
     std::string Oeffnen(QWidget*, const TDateiWahl& w) override;
+    // One answer holds the files one to a line.
+    std::vector<std::string> OeffnenMehrere(QWidget* e, const TDateiWahl& w) override;
     std::string Speichern(QWidget* e, const TDateiWahl& w) override { return Oeffnen(e, w); }
     std::string Ordner(QWidget*, const QString&, const QString& start) override;
 

@@ -54,6 +54,17 @@ std::string TQtDateiDialoge::Oeffnen(QWidget* besitzer, const TDateiWahl& w) {
     return Ausfuehren(dlg);
 }
 
+std::vector<std::string> TQtDateiDialoge::OeffnenMehrere(QWidget* besitzer, const TDateiWahl& w) {
+    QFileDialog dlg(besitzer, w.Titel);
+    Einrichten(dlg, w);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFiles);
+    std::vector<std::string> r;
+    if (dlg.exec() == QDialog::Accepted)
+        for (const QString& f : dlg.selectedFiles()) r.push_back(f.toStdString());
+    return r;
+}
+
 std::string TQtDateiDialoge::Speichern(QWidget* besitzer, const TDateiWahl& w) {
     QFileDialog dlg(besitzer, w.Titel);
     Einrichten(dlg, w);

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -22,6 +23,8 @@ class IDateiDialoge {
     // Each returns the chosen path, or an empty text when the user cancelled.
     // Only existing files can be opened.
     virtual std::string Oeffnen(QWidget* besitzer, const TDateiWahl& w) = 0;
+    // Several existing files at once; none when the user cancelled.
+    virtual std::vector<std::string> OeffnenMehrere(QWidget* besitzer, const TDateiWahl& w) = 0;
     // Asks before replacing an existing file.
     virtual std::string Speichern(QWidget* besitzer, const TDateiWahl& w) = 0;
     // Only existing folders; the path comes without a trailing separator.
@@ -31,6 +34,7 @@ class IDateiDialoge {
 class TQtDateiDialoge : public IDateiDialoge {
   public:
     std::string Oeffnen(QWidget* besitzer, const TDateiWahl& w) override;
+    std::vector<std::string> OeffnenMehrere(QWidget* besitzer, const TDateiWahl& w) override;
     std::string Speichern(QWidget* besitzer, const TDateiWahl& w) override;
     std::string Ordner(QWidget* besitzer, const QString& titel, const QString& start) override;
 };

@@ -64,8 +64,8 @@ void TFrm_Highscore::Programmstart(TProgrammDaten& p) {
 
 void TFrm_Highscore::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    // FormResize: the list takes the height, the buttons stay 20 pixels below it.
-    const int hoehe = height() - 128;
+    // The list takes the height, the buttons stay 20 pixels below it and 8 above the edge.
+    const int hoehe = height() - kListeOben - 20 - 25 - kListeOben;
     LV_Highscore->setGeometry(8, kListeOben, width() - 16, hoehe);
     const int knopfOben = kListeOben + hoehe + 20;
     Btn_Delete->setGeometry(8, knopfOben, 81, 25);

@@ -90,12 +90,11 @@ bool TFrm_Spieleinstellungen::LevelEinlesen(const std::string& pfad) {
 
 void TFrm_Spieleinstellungen::AddLevel() {
     TDateiWahl w;
-    w.Titel = QStringLiteral("Bitte wählen Sie ein Spielfeld");
+    w.Titel = QStringLiteral("Bitte wählen Sie Spielfelder");
     w.Filter = QStringLiteral("Spielfelder (*.dat)");
     w.Ordner = QText(p_.SpielfelderOrdner());
-    const std::string datei = p_.Dialoge.Oeffnen(this, w);
-    if (datei.empty() || !PfadPasst(datei, p_.Meldungen)) return;
-    LevelEinlesen(datei);
+    for (const std::string& datei : p_.Dialoge.OeffnenMehrere(this, w))
+        if (PfadPasst(datei, p_.Meldungen)) LevelEinlesen(datei);
 }
 
 void TFrm_Spieleinstellungen::SB_LoeschenClick() {

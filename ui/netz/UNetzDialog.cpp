@@ -10,9 +10,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <filesystem>
 
+#include "files/URecords.h"
 #include "match/URegelVersion.h"
 #include "transport/UAdressen.h"
+#include "transport/UNetzBetrieb.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/netz/UNetzDienst.h"
 #include "ui/programm/UProgrammDaten.h"
@@ -34,13 +37,29 @@ QString AdressenText() {
     return QStringLiteral("Eigene Adressen: ") + l.join(QStringLiteral(", "));
 }
 
+// Who plays, on which levels, how many rounds: what both players see before the match.
+QString TreffenText(const TNetzSitzung& s) {
+    const TAufnahme& a = *s.Spieldaten();
+    QStringList level;
+    for (const std::string& pfad : a.Levelliste)
+        level << QString::fromStdString(std::filesystem::path(pfad).stem().string());
+    const TSpielRecEinstellungen e =
+        EntpackeEinstellungen(reinterpret_cast<const std::uint8_t*>(a.Arbeitskopie.data()));
+    QString text = QStringLiteral("Mitspieler: %1\nLevel: %2\nRunden: %3\n")
+                       .arg(QText(s.Mitspieler()), level.join(QStringLiteral(", ")))
+                       .arg(e.Rundenanzahl);
+    return text +
+           (s.Gastgeber()
+                ? QStringLiteral("Mit \"Starten\" beginnt das Match.")
+                : QStringLiteral("Warte, bis %1 das Match startet …").arg(QText(s.Mitspieler())));
+}
+
 }  // namespace
 
 TFrm_Netzwerk::TFrm_Netzwerk(TProgrammDaten& p, std::function<TNetzUmgebung()> umgebung,
                              QWidget* eltern)
     : QDialog(eltern), p_(p), umgebung_(std::move(umgebung)) {
     setObjectName(QStringLiteral("TFrm_Netzwerk"));
-    setWindowTitle(QStringLiteral("Knallfeld - Netzwerkspiel"));
     auto* g = new QGridLayout(this);
     RB_Eroeffnen =
         Benannt(new QRadioButton(QStringLiteral("Spiel &eröffnen (Gastgeber)")), "RB_Eroeffnen");
@@ -54,7 +73,7 @@ TFrm_Netzwerk::TFrm_Netzwerk(TProgrammDaten& p, std::function<TNetzUmgebung()> u
 
     Lb_Adresse = Benannt(new QLabel(QStringLiteral("&Adresse des Gastgebers:")), "Lb_Adresse");
     Ed_Adresse = Benannt(new QLineEdit, "Ed_Adresse");
-    Ed_Adresse->setPlaceholderText(QStringLiteral("z. B. 192.168.1.20"));
+    Ed_Adresse->setPlaceholderText(QStringLiteral("z. B. 192.168.1.20 oder 192.168.1.20:41414"));
     Lb_Adresse->setBuddy(Ed_Adresse);
     g->addWidget(Lb_Adresse, 2, 0);
     g->addWidget(Ed_Adresse, 2, 1);
@@ -103,8 +122,10 @@ std::unique_ptr<TNetzDienst> TFrm_Netzwerk::Zeigen(bool eroeffnen) {
     (eroeffnen ? RB_Eroeffnen : RB_Beitreten)->setChecked(true);
     Ed_Adresse->setText(QString::fromStdString(w.Adresse));
     SE_Port->setValue(w.Port);
+    // The guest plays player 2.
+    const TSpielRecEinstellungen e = p_.Einstellungen.EinstellungenHolen();
     Ed_Name->setText(QString::fromStdString(
-        w.Name.empty() ? p_.Einstellungen.EinstellungenHolen().Spieler1.Name : w.Name));
+        !w.Name.empty() ? w.Name : (eroeffnen ? e.Spieler1 : e.Spieler2).Name));
     CB_Computer->setChecked(w.Computer);
     Lb_Status->clear();
     Warten(false);
@@ -120,7 +141,13 @@ void TFrm_Netzwerk::Anpassen() {
     Ed_Adresse->setEnabled(!gastgeber && !dienst_);
     Lb_Adressen->setVisible(gastgeber);
     if (gastgeber && Lb_Adressen->text().isEmpty()) Lb_Adressen->setText(AdressenText());
-    Btn_Start->setText(gastgeber ? QStringLiteral("Eröffnen") : QStringLiteral("Beitreten"));
+    setWindowTitle(gastgeber ? QStringLiteral("Knallfeld - Netzwerkspiel eröffnen")
+                             : QStringLiteral("Knallfeld - Netzwerkspiel beitreten"));
+    const bool treffen = dienst_ && dienst_->Sitzung().Zustand() == TNetzZustand::Treffen;
+    Btn_Start->setText(treffen     ? QStringLiteral("Starten")
+                       : gastgeber ? QStringLiteral("Eröffnen")
+                                   : QStringLiteral("Beitreten"));
+    Btn_Abbrechen->setText(treffen ? QStringLiteral("Verlassen") : QStringLiteral("Abbrechen"));
 }
 
 void TFrm_Netzwerk::Warten(bool an) {
@@ -136,11 +163,26 @@ bool TFrm_Netzwerk::Meldung(const std::string& text) {
 }
 
 void TFrm_Netzwerk::Starten() {
-    if (dienst_) return;
+    if (dienst_) {
+        // The host's player has seen who joined.
+        dienst_->Sitzung().Anfangen(WandMs());
+        dienst_->Bedienen();
+        return;
+    }
     TNetzWahl w;
     w.Eroeffnen = RB_Eroeffnen->isChecked();
     w.Adresse = Ed_Adresse->text().trimmed().toStdString();
     w.Port = std::uint16_t(SE_Port->value());
+    if (!w.Eroeffnen && !w.Adresse.empty()) {
+        // "host:port" fills the port.
+        std::string host, fehler;
+        std::optional<std::uint16_t> port;
+        if (!AdresseZerlegen(w.Adresse, host, port, fehler)) return (void)Meldung(fehler);
+        w.Adresse = host;
+        if (port) w.Port = *port;
+        Ed_Adresse->setText(QString::fromStdString(host));
+        SE_Port->setValue(w.Port);
+    }
     w.Name = Ed_Name->text().trimmed().toStdString();
     w.Computer = CB_Computer->isChecked();
     if (w.Name.empty()) return (void)Meldung("Bitte geben Sie Ihren Namen ein.");
@@ -150,9 +192,12 @@ void TFrm_Netzwerk::Starten() {
 
     TNetzOptionen o;
     o.Regeln = kRegelVersion;
+    o.AufStartWarten = true;
+    o.Countdown = kCountdown;
     if (w.Eroeffnen) {
         if (p_.Einstellungen.Levelliste().empty())
-            return (void)Meldung("Bitte wählen sie mindestens ein Level aus!");
+            return (void)Meldung(
+                "Bitte wählen Sie unter Spiel → Einstellungen mindestens ein Level aus.");
         // The host's settings and levels, read now: the match is played from these bytes.
         p_.ComputerWahlLaden();
         TAufnahme daten = SpieldatenLesen(p_.Einstellungen, SaatAusUhr());
@@ -203,6 +248,11 @@ void TFrm_Netzwerk::DienstGeaendert() {
     }
     if (z == TNetzZustand::Laden)
         Lb_Status->setText(QStringLiteral("Verbunden, das Match wird geladen …"));
+    if (z == TNetzZustand::Treffen) {
+        Lb_Status->setText(TreffenText(dienst_->Sitzung()));
+        Btn_Start->setEnabled(dienst_->Sitzung().Gastgeber());
+        Anpassen();
+    }
 }
 
 void TFrm_Netzwerk::Abbrechen() {

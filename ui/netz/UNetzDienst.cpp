@@ -98,7 +98,10 @@ void TNetzDienst::Beenden() {
 std::string TNetzDienst::Status() const {
     const TNetzSitzung& s = sitzung_;
     if (!s.Seite() || s.Zustand() < TNetzZustand::Laeuft) return {};
-    if (s.Zustand() == TNetzZustand::Fertig) return "Das Match ist zu Ende.";
+    if (s.Zustand() == TNetzZustand::Fertig) {
+        const std::string r = s.Status(WandMs());
+        return r.empty() ? "Das Match ist zu Ende." : r;
+    }
     if (s.Zustand() == TNetzZustand::Fehler || beendet_) return "Die Verbindung ist beendet.";
     const std::uint32_t tempo = std::max<std::uint32_t>(1, s.Optionen().Tempo);
     std::string r = "Ping " + std::to_string(transport_.Rtt()) + " ms, Verzögerung " +

@@ -14,9 +14,10 @@ void TFensterGroesse::Berechnen(QSize gitter, QRect schirm) {
     const int maxHoehe = std::max(200, schirm.height() - rahmenHoehe - kFeldOben - 40);
     sicht_ = QSize(std::min(gitter.width(), maxBreite), std::min(gitter.height(), maxHoehe));
     const int breite = kFeldLinks + sicht_.width() + 10 + kPanelBreite + 15;
-    const int hoehe = std::max(kFeldOben + sicht_.height() + 40, kKnopfOben + kKnopfHoehe + 40);
+    const int panel = kKnopfOben + kKnopfHoehe + 40 + zusatz_;
+    const int hoehe = std::max(kFeldOben + sicht_.height() + 40, panel);
     berechnet_ = QSize(breite, hoehe);
-    f_.setMinimumSize(std::min(breite, kMinBreite), kKnopfOben + kKnopfHoehe + 40);
+    f_.setMinimumSize(std::min(breite, kMinBreite), panel);
     if (!eigene_) Zuruecksetzen();
 }
 

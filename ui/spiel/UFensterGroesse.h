@@ -20,6 +20,8 @@ class TFensterGroesse {
     // the computed size, the computed size and the smallest one. The window takes the computed
     // size unless the player chose another.
     void Berechnen(QSize gitter, QRect schirm);
+    // The panel needs this much more height below its design (a network match's chat).
+    void Zusatz(int pixel) { zusatz_ = pixel; }
     // The board's view at the computed size; a board larger than the screen scrolls in it.
     QSize Sicht() const { return sicht_; }
     // After the window's size has changed.
@@ -34,6 +36,7 @@ class TFensterGroesse {
     QSize berechnet_;  // the size computed for the round's level
     QSize sicht_;      // the board's view at that size
     bool eigene_ = false;
+    int zusatz_ = 0;
     bool wirAendern_ = false;   // our own resize, not the player's
     bool eigeneDavor_ = false;  // before full screen or maximised
     bool zurueck_ = false;      // just back from full screen to the computed size

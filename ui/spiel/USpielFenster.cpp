@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -84,6 +85,18 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     Lb_Netz->resize(kPanelBreite, 2 * Lb_Netz->fontMetrics().lineSpacing() + 2);
     Lb_Netz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Lb_Netz->hide();
+    Lb_Chat = PanelText(this, QString(), QStringLiteral("Lb_Chat"), 0, kChatOben, kPanelBreite);
+    Lb_Chat->resize(kPanelBreite, int(kChatZeilen) * Lb_Chat->fontMetrics().lineSpacing() + 2);
+    Lb_Chat->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    Lb_Chat->hide();
+    Ed_Chat = new QLineEdit(this);
+    Ed_Chat->setObjectName(QStringLiteral("Ed_Chat"));
+    Ed_Chat->setMaxLength(int(kChatMaxZeichen));
+    Ed_Chat->setPlaceholderText(QStringLiteral("Nachricht an den Mitspieler (Enter sendet)"));
+    // Typed into only when clicked: the keyboard belongs to the board.
+    Ed_Chat->setFocusPolicy(Qt::ClickFocus);
+    Ed_Chat->resize(kPanelBreite, kKnopfHoehe);
+    Ed_Chat->hide();
 
     panel_.Merken(Panel->GB_Spiel, {0, kSpielOben});
     panel_.Merken(Panel->GB_Spieler, {0, kSpielerOben});
@@ -94,6 +107,10 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     panel_.Merken(Btn_Neustart, {kPanelBreite - kKnopfBreite, kKnopfOben});
     panel_.Merken(Im_Temp, {0, kTempOben});
     panel_.Merken(Lb_Netz, {0, kTempOben});
+    panel_.Merken(Lb_Chat, {0, kChatOben});
+    panel_.Merken(Ed_Chat, {0, kChatOben + Lb_Chat->height() + 4});
+    netzZusatz_ =
+        kChatOben + Lb_Chat->height() + 4 + kKnopfHoehe + 8 - (kKnopfOben + kKnopfHoehe + 40);
 
     match_ = std::make_unique<TLokalesMatch>(*this);
     SG_Feld->TasteGedrueckt = [this](std::uint16_t k) {
@@ -120,6 +137,16 @@ TFrm_Spiel::~TFrm_Spiel() {
 
 TNetzUmgebung TFrm_Spiel::NetzUmgebung() {
     return {p_.Feld, p_.Bilder, nebenMeldungen_, *this};
+}
+
+void TFrm_Spiel::NetzZeilen(bool an) {
+    for (QWidget* w : {static_cast<QWidget*>(Lb_Netz), static_cast<QWidget*>(Lb_Chat),
+                       static_cast<QWidget*>(Ed_Chat)})
+        w->setVisible(an);
+    Lb_Chat->clear();
+    Ed_Chat->clear();
+    groesse_.Zusatz(an ? netzZusatz_ : 0);
+    FensterEinrichten(p_.Feld.FeldDaten());
 }
 
 TAbspielLeiste& TFrm_Spiel::AbspielLeiste() {

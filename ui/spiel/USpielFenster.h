@@ -21,6 +21,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class TProgrammDaten;
@@ -82,8 +83,12 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void PadSymboleZeigen();
     QPushButton *Btn_Next, *Btn_Neustart, *Btn_Vollbild;
     QLabel* Im_Temp;
-    // In a network match: the other player, the ping and the input delay, or the wait.
-    QLabel* Lb_Netz;
+    // In a network match: the other player, the ping and the input delay, or the wait; the last
+    // chat lines and the line to type.
+    QLabel *Lb_Netz, *Lb_Chat;
+    QLineEdit* Ed_Chat;
+    // Shows or hides them (the window grows for the chat).
+    void NetzZeilen(bool an);
     QAction* A_Vollbild;
 
     // Full screen on or off (F11, the context menu, the button by "Neustart").
@@ -129,7 +134,8 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     int gefolgt_ = 0;
     TMitwachsen panel_;
     TFensterGroesse groesse_{*this};
-    bool klangVorbereiten_ = false;
+    int netzZusatz_ = 0;             // the chat's height below the panel's design
+    bool klangVorbereiten_ = false;  // shown, the audio not yet asked to get ready
     QElapsedTimer bildWand_;
-    std::uint64_t bildzeit_ = 0;  // shown, the audio not yet asked to get ready
+    std::uint64_t bildzeit_ = 0;
 };

@@ -8,4 +8,6 @@ inline constexpr int kSpielerOben = 97, kSpielerHoehe = 345;
 inline constexpr int kPanelBreite = 223;
 inline constexpr int kKnopfOben = 450, kKnopfBreite = 97, kKnopfHoehe = 25;
 inline constexpr int kTempOben = 480;
+// A network match's chat, below its status line.
+inline constexpr int kChatOben = kTempOben + 40;
 inline constexpr int kMinBreite = kFeldLinks + 100 + 10 + kPanelBreite + 15;

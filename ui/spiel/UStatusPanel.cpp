@@ -21,8 +21,9 @@ QLabel* PanelText(QWidget* eltern, const QString& text, const QString& name, int
         l->setFont(f);
     }
     l->move(x, y);
+    // As high as its text, as the labels beside it are: a taller one would centre it lower.
     if (w > 0)
-        l->resize(w, l->height());
+        l->resize(w, l->sizeHint().height());
     else
         l->adjustSize();
     return l;

@@ -58,7 +58,10 @@ TEST_F(EinstellungenTest, ArbeitskopieBeiOkAbbrechenUndTitelleiste) {
         EXPECT_EQ(dlg.SE_Rundenanzahl->value(), 3) << weg;
         dlg.SE_Rundenanzahl->setValue(7);
         dlg.Ed_Namen1->setText("Anna");
-        LevelHinzufuegen(u.Level("Arena.dat"));
+        // Several levels in one pick.
+        const int vorher = Zeilen();
+        LevelHinzufuegen(u.Level("Arena.dat") + "\n" + u.Level("Insel.dat"));
+        EXPECT_EQ(Zeilen(), vorher + 2) << weg;
         EXPECT_TRUE(kopie.Spieler1.Name == "Anna" && p.Einstellungen.EinstellungenHolen() == start);
         if (weg == std::string("OK")) break;
         // "&Abbrechen" and the title bar: the working copy is the record again, so abandoned
@@ -70,7 +73,7 @@ TEST_F(EinstellungenTest, ArbeitskopieBeiOkAbbrechenUndTitelleiste) {
     // OK commits the working copy and the list.
     dlg.Btn_OKClick();
     EXPECT_EQ(kopie, p.Einstellungen.EinstellungenHolen());
-    EXPECT_TRUE(kopie.Rundenanzahl == 7 && p.Einstellungen.LevelAnzahl == 1);
+    EXPECT_TRUE(kopie.Rundenanzahl == 7 && p.Einstellungen.LevelAnzahl == 2);
 }
 
 TEST_F(EinstellungenTest, Levelliste) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 #include "match/URegelVersion.h"
+#include "transport/UNetzBetrieb.h"
 #include "ui/UiHilfen.h"
 #include "ui/netz/UNetzDialog.h"
 #include "ui/netz/UNetzDienst.h"
@@ -51,24 +53,33 @@ struct TSeite {
 };
 
 TNetzOptionen Optionen(std::uint32_t regeln, std::string name = {}, bool computer = false,
-                       std::uint8_t tempo = 1) {
+                       std::uint8_t tempo = 1, std::uint32_t countdown = 0) {
     TNetzOptionen o;
-    std::tie(o.Regeln, o.Name, o.Computer, o.Tempo) = std::tie(regeln, name, computer, tempo);
+    std::tie(o.Regeln, o.Name, o.Computer, o.Tempo, o.Countdown) =
+        std::tie(regeln, name, computer, tempo, countdown);
     return o;
+}
+
+std::vector<TEingabeArt> Arten(const TAufnahme& a, TEingabeArt art) {
+    std::vector<TEingabeArt> r;
+    for (const TEingabe& e : a.Eingaben)
+        if (e.Art == art) r.push_back(e.Art);
+    return r;
 }
 
 struct NetzSpielTest : ::testing::Test {
     TSeite a, b;  // a opens the match (player 1), b joins (player 2)
 
     // Both sides connected over loopback with the services the dialog would hand over.
-    void Verbinden(int runden, bool computer, std::uint8_t tempo) {
+    void Verbinden(int runden, bool computer, std::uint8_t tempo, std::uint32_t countdown = 0) {
         a.u.EinLevel("KleinesDuell.dat", [&](TSpielRecEinstellungen& e) {
             e.Rundenanzahl = std::uint8_t(runden), e.Schwierigkeit = 5;
         });
         TAufnahme daten = SpieldatenLesen(a.p.Einstellungen, 4711);
         SpielerSetzen(daten, 1, "Anna", computer);
-        auto wirt = std::make_unique<TNetzDienst>(Optionen(kRegelVersion, {}, false, tempo),
-                                                  a.f.NetzUmgebung(), std::move(daten));
+        auto wirt =
+            std::make_unique<TNetzDienst>(Optionen(kRegelVersion, {}, false, tempo, countdown),
+                                          a.f.NetzUmgebung(), std::move(daten));
         ASSERT_TRUE(wirt->Eroeffnen(0)) << wirt->Fehler;
         auto gast = std::make_unique<TNetzDienst>(Optionen(kRegelVersion, "Bert", computer),
                                                   b.f.NetzUmgebung(), std::nullopt);
@@ -84,18 +95,20 @@ struct NetzSpielTest : ::testing::Test {
     }
 };
 
-TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
-    Verbinden(2, true, 20);
+TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahmeUndRevanche) {
+    Verbinden(2, true, 20, 800);
     EXPECT_EQ(a.f.windowTitle(), "Knallfeld - Netzwerkspiel");
     EXPECT_TRUE(a.f.Lb_Netz->text().startsWith("Mitspieler: Bert\nPing ") &&
                 b.f.Lb_Netz->text().startsWith("Mitspieler: Anna\n"));
-    // b's own key set steers b's player as an action; no key code crosses the wire.
-    ASSERT_TRUE(WarteBis([&] { return b.f.Spiel().FeldAktiv(); }, 10000));
+    // b's own key set steers b's player as an action, once the countdown is over; no key code
+    // crosses the wire.
+    ASSERT_TRUE(WarteBis(
+        [&] { return b.f.Spiel().FeldAktiv() && !b.Sitzung().Countdown(WandMs()); }, 10000));
     QKeyEvent w(QEvent::KeyPress, Qt::Key_W, Qt::NoModifier);
     QApplication::sendEvent(b.f.SG_Feld, &w);
 
     // The first round ends: its message shows without holding the match, and the next round
-    // waits for both sides' "Nächste Runde".
+    // waits for both sides' "Nächste Runde"; each side's status line says who waits for whom.
     ASSERT_TRUE(WarteBis([&] { return a.f.Btn_Next->isEnabled(); }, 60000));
     ASSERT_TRUE(WarteBis([&] { return !a.Boxen().empty(); }, 5000));
     EXPECT_NE(a.Boxen().front().find("Runde"), std::string::npos);
@@ -103,10 +116,20 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
     EXPECT_FALSE(a.f.Btn_Next->isEnabled());
     WarteBis([] { return false; }, 400);  // 8 s of match time
     EXPECT_FALSE(a.f.Spiel().FeldAktiv());
+    EXPECT_EQ(a.f.Lb_Netz->text(), "Mitspieler: Bert\nWarte auf Bert …");
+    EXPECT_EQ(b.f.Lb_Netz->text(), "Mitspieler: Anna\nAnna ist bereit.");
     ASSERT_TRUE(WarteBis([&] { return b.f.Btn_Next->isEnabled(); }, 5000));
     b.f.Btn_Next->click();
-    ASSERT_TRUE(
-        WarteBis([&] { return a.f.Spiel().FeldAktiv() && b.f.Spiel().FeldAktiv(); }, 10000));
+    // The next round stands still on both boards while the countdown runs.
+    ASSERT_TRUE(WarteBis([&] { return a.f.Spiel().FeldAktiv(); }, 10000));
+    const std::uint64_t rundenBeginn = a.Sitzung().Seite()->Zeit();
+    const QLabel* countdown = a.f.findChild<QLabel*>("Lb_Countdown");
+    ASSERT_TRUE(countdown && !countdown->isHidden());
+    EXPECT_EQ(countdown->text(), "1");
+    WarteBis([] { return false; }, 300);
+    EXPECT_EQ(a.Sitzung().Seite()->Zeit(), rundenBeginn);
+    ASSERT_TRUE(WarteBis([&] { return a.Sitzung().Seite()->Zeit() > rundenBeginn; }, 5000));
+    EXPECT_TRUE(countdown->isHidden());
     EXPECT_TRUE(a.Boxen().empty());  // gone with the round it was about
 
     ASSERT_TRUE(WarteBis(
@@ -132,7 +155,31 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
     std::vector<std::string> protokoll;
     EXPECT_EQ(AufnahmePruefen(rb, b.p.Programmordner, protokoll), "");
 
-    // Both sides keep the match in their own highscore list.
+    // A rematch wished by one side waits for the other; by both, it begins on the same levels,
+    // each side keeping its player.
+    ASSERT_EQ(a.f.Btn_Neustart->text(), "Revanche");
+    a.f.Btn_Neustart->click();
+    EXPECT_FALSE(a.f.Btn_Neustart->isEnabled());
+    ASSERT_TRUE(WarteBis(
+        [&] { return b.f.Lb_Netz->text() == "Mitspieler: Anna\nAnna möchte eine Revanche."; },
+        5000));
+    WarteBis([] { return false; }, 200);
+    EXPECT_TRUE(a.Sitzung().MatchNr() == 0 && b.Sitzung().MatchNr() == 0);
+    EXPECT_EQ(a.f.Lb_Netz->text(), "Mitspieler: Bert\nWarte auf Bert …");
+    b.f.Btn_Neustart->click();
+    ASSERT_TRUE(WarteBis(
+        [&] {
+            return a.Sitzung().Zustand() == TNetzZustand::Laeuft &&
+                   b.Sitzung().Zustand() == TNetzZustand::Laeuft;
+        },
+        5000));
+    EXPECT_TRUE(a.Sitzung().MatchNr() == 1 && b.Sitzung().MatchNr() == 1);
+    EXPECT_EQ(b.Aufnahme().Levelliste, ra.Levelliste);
+    EXPECT_NE(b.Aufnahme().Saat, ra.Saat);
+    EXPECT_TRUE(a.Sitzung().Gastgeber() && a.f.Btn_Neustart->text() == "Neustart");
+    ASSERT_TRUE(WarteBis([&] { return a.Sitzung().Seite()->Zeit() > 0; }, 5000));
+
+    // Both sides keep the first match in their own highscore list, and both recordings.
     a.f.close();
     b.f.close();
     for (TSeite* s : {&a, &b}) {
@@ -140,6 +187,58 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahme) {
         EXPECT_EQ(std::count(namen.begin(), namen.end(), "Anna"), 1);
         EXPECT_EQ(std::count(namen.begin(), namen.end(), "Bert"), 1);
     }
+}
+
+TEST_F(NetzSpielTest, NeustartNurWennBeideWollenUndEinChat) {
+    Verbinden(3, true, 20);
+    for (TSeite* s : {&a, &b}) {
+        ASSERT_TRUE(WarteBis([&] { return s->f.Btn_Next->isEnabled(); }, 60000));
+        s->f.Btn_Next->click();
+    }
+    ASSERT_TRUE(
+        WarteBis([&] { return a.f.Spiel().Runde() == 2 && a.f.Spiel().FeldAktiv(); }, 5000));
+    auto frage = [&](bool ja) {
+        a.f.Btn_Neustart->click();
+        EXPECT_EQ(a.f.Lb_Netz->text(), "Mitspieler: Bert\nWarte auf die Antwort von Bert …");
+        auto& m = dynamic_cast<TNetzMatch&>(b.f.Match());
+        ASSERT_TRUE(WarteBis([&] { return m.Frage() != nullptr; }, 5000));
+        EXPECT_EQ(m.Frage()->text(), "Anna möchte das Match neu starten.");
+        m.Frage()->button(ja ? QMessageBox::Yes : QMessageBox::No)->click();
+    };
+    // Refused: both matches go on as they were.
+    frage(false);
+    ASSERT_TRUE(WarteBis(
+        [&] { return a.f.Lb_Netz->text() == "Mitspieler: Bert\nBert möchte nicht neu starten."; },
+        5000));
+    EXPECT_TRUE(a.f.Spiel().Runde() >= 2 && b.f.Spiel().Runde() >= 2);
+    EXPECT_TRUE(Arten(a.Aufnahme(), TEingabeArt::Neustart).empty());
+    // Agreed: both start again at the same time.
+    frage(true);
+    ASSERT_TRUE(
+        WarteBis([&] { return a.f.Spiel().Runde() == 1 && b.f.Spiel().Runde() == 1; }, 5000));
+    ASSERT_TRUE(
+        WarteBis([&] { return Arten(a.Aufnahme(), TEingabeArt::Neustart).size() == 1; }, 5000));
+    const auto neustart = [](const TAufnahme& r) {
+        for (const TEingabe& e : r.Eingaben)
+            if (e.Art == TEingabeArt::Neustart) return e.Zeit;
+        return std::uint64_t(0);
+    };
+    ASSERT_TRUE(WarteBis([&] { return neustart(b.Aufnahme()) > 0; }, 5000));
+    EXPECT_EQ(neustart(a.Aufnahme()), neustart(b.Aufnahme()));
+
+    // A chat line arrives as typed, never as markup; one too long or too soon is refused.
+    a.f.Ed_Chat->setText("<b>x</b>");
+    dynamic_cast<TNetzMatch&>(a.f.Match()).ChatSenden();
+    ASSERT_TRUE(WarteBis([&] { return b.f.Lb_Chat->text() == "Anna: <b>x</b>"; }, 5000));
+    EXPECT_EQ(b.f.Lb_Chat->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(a.f.Lb_Chat->text() == "Ich: <b>x</b>" && a.f.Ed_Chat->text().isEmpty());
+    TNetzSitzung& s = a.Sitzung();
+    EXPECT_EQ(s.ChatSenden(std::string(101, 'x'), WandMs()),
+              "Die Zeile ist zu lang (höchstens 100 Zeichen).");
+    const std::uint64_t jetzt = WandMs();
+    EXPECT_TRUE(s.ChatSenden("2", jetzt).empty() && s.ChatSenden("3", jetzt).empty());
+    EXPECT_EQ(s.ChatSenden("4", jetzt), "Bitte langsamer: höchstens 3 Zeilen in der Sekunde.");
+    EXPECT_EQ(s.Chat().size(), 3u);
 }
 
 TEST_F(NetzSpielTest, WerDasFensterSchliesstSagtEsDemAnderen) {
@@ -189,6 +288,16 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
         EXPECT_EQ(d.Ed_Adresse->text() + ":" + d.SE_Port->text() + " " + d.Ed_Name->text() + " " +
                       d.Btn_Start->text(),
                   "127.0.0.9:5000 Zed Beitreten");
+        EXPECT_EQ(d.windowTitle(), "Knallfeld - Netzwerkspiel beitreten");
+        // ENet reaches IPv4 only: an IPv6 address is told so, in either spelling.
+        for (const char* v6 : {"::1", "[::1]:41414"}) {
+            d.Ed_Adresse->setText(v6);
+            d.Btn_Start->click();
+            EXPECT_EQ(s.u.Meldungen.Letzter(),
+                      "Das Netzwerkspiel braucht eine IPv4-Adresse (z. B. 192.168.1.20) oder einen "
+                      "Rechnernamen mit einer IPv4-Adresse; \"" +
+                          std::string(v6) + "\" ist eine IPv6-Adresse.");
+        }
         d.Ed_Adresse->clear();
         d.Btn_Start->click();
         EXPECT_EQ(s.u.Meldungen.Letzter(), "Bitte geben Sie die Adresse des Gastgebers ein.");
@@ -207,7 +316,8 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
         d.SE_Port->setValue(port);
         d.Ed_Name->setText("Anna");
         d.Btn_Start->click();
-        EXPECT_EQ(s.u.Meldungen.Letzter(), "Bitte wählen sie mindestens ein Level aus!");
+        EXPECT_EQ(s.u.Meldungen.Letzter(),
+                  "Bitte wählen Sie unter Spiel → Einstellungen mindestens ein Level aus.");
         s.u.EinLevel("Arena.dat", [](TSpielRecEinstellungen&) {});
         d.Btn_Start->click();
         EXPECT_EQ(d.Lb_Status->text(),
@@ -228,23 +338,43 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
 }
 
 TEST_F(NetzDialogTest, GastVerbindetSichOderHoertWarumNicht) {
+    NetzWahlSpeichern({false, "", kNetzStandardPort, "", false});
     TSeite wirtSeite;
     wirtSeite.u.EinLevel("Arena.dat", [](TSpielRecEinstellungen&) {});
     auto wirt = [&](std::uint32_t regeln) {
-        auto w = std::make_unique<TNetzDienst>(Optionen(regeln), wirtSeite.f.NetzUmgebung(),
-                                               SpieldatenLesen(wirtSeite.p.Einstellungen, 1));
+        TNetzOptionen o = Optionen(regeln);
+        o.AufStartWarten = true;
+        TAufnahme daten = SpieldatenLesen(wirtSeite.p.Einstellungen, 1);
+        SpielerSetzen(daten, 1, "Anna", false);
+        auto w = std::make_unique<TNetzDienst>(o, wirtSeite.f.NetzUmgebung(), std::move(daten));
         EXPECT_TRUE(w->Eroeffnen(0));
         return w;
     };
     auto beitreten = [&](TNetzDienst& w) {
         return Zeigen(false, [&] {
-            d.Ed_Adresse->setText("127.0.0.1");
-            d.SE_Port->setValue(w.Port());
+            // "host:port" fills the port.
+            d.Ed_Adresse->setText(QStringLiteral("127.0.0.1:%1").arg(w.Port()));
+            // No name kept yet: the guest plays player 2.
+            if (d.Ed_Name->text() != "Bert") {
+                EXPECT_EQ(d.Ed_Name->text(), "Spieler 2");
+            }
             d.Ed_Name->setText("Bert");
             d.Btn_Start->click();
-            EXPECT_TRUE(d.Lb_Status->text().startsWith("Verbinde mit 127.0.0.1, Port "));
-            WarteBis([&] { return d.result() == QDialog::Accepted || d.Btn_Start->isEnabled(); },
-                     20000);
+            EXPECT_EQ(d.Lb_Status->text(),
+                      QStringLiteral("Verbinde mit 127.0.0.1, Port %1 …").arg(w.Port()));
+            // The meeting: the guest sees who it plays and what, until the host starts.
+            WarteBis(
+                [&] { return d.Btn_Abbrechen->text() == "Verlassen" || d.Btn_Start->isEnabled(); },
+                20000);
+            if (d.Btn_Abbrechen->text() != "Verlassen") return d.result();
+            EXPECT_EQ(d.Lb_Status->text(),
+                      "Mitspieler: Anna\nLevel: Arena\nRunden: 3\nWarte, bis Anna das Match "
+                      "startet …");
+            WarteBis([] { return false; }, 200);
+            EXPECT_TRUE(d.result() != QDialog::Accepted && !d.Btn_Start->isEnabled());
+            EXPECT_EQ(w.Sitzung().Seite()->Zeit(), 0u);
+            w.Sitzung().Anfangen(WandMs());
+            WarteBis([&] { return d.result() == QDialog::Accepted; }, 5000);
             return d.result();
         });
     };
@@ -263,6 +393,24 @@ TEST_F(NetzDialogTest, GastVerbindetSichOderHoertWarumNicht) {
     EXPECT_EQ(
         dienst->Sitzung().Seite()->Spiel().Daten().Einstellungen.EinstellungenHolen().Spieler2.Name,
         "Bert");
+}
+
+// Its own test, so that its ten seconds run beside the others.
+TEST_F(NetzDialogTest, OhneGastgeberNachZehnSekundenMitHinweis) {
+    const std::uint16_t port = FreierPort();
+    QElapsedTimer uhr;
+    Zeigen(false, [&] {
+        d.Ed_Adresse->setText(QStringLiteral("127.0.0.1:%1").arg(port));
+        d.Btn_Start->click();
+        uhr.start();
+        WarteBis([&] { return d.Btn_Start->isEnabled(); }, 30000);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_NEAR(double(uhr.elapsed()), double(kVerbindenFrist), 1500.0);
+    EXPECT_EQ(s.u.Meldungen.Letzter(),
+              "Der Gastgeber antwortet nicht. Bitte prüfen Sie die Adresse und den Port, ob der "
+              "Gastgeber das Spiel schon eröffnet hat (\"Netzwerkspiel eröffnen\") und ob eine "
+              "Firewall oder ein Router dazwischen die Verbindung sperrt.");
 }
 
 }  // namespace
