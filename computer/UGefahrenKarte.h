@@ -18,6 +18,9 @@ struct TTakte {
     std::uint32_t Bombe = 400, BisBombe = 0;
     std::uint32_t Explo = 400, BisExplo = 0;
     std::uint32_t Wasser = 2000, BisWasser = 0;
+    // The storm flood: ms until ring SturmRing floods (0: none comes), then a ring a beat.
+    std::uint32_t BisSturm = 0;
+    int SturmRing = 0;
 };
 
 class TGefahrenKarte {
