@@ -16,12 +16,14 @@
 
 #include "files/UEinstellungenDatei.h"
 #include "model/UAnsi.h"
+#include "model/USturmRinge.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/basis/USpinFeld.h"
 #include "ui/dialoge/UBildOrdner.h"
 #include "ui/dialoge/USteuerungEinstellungen.h"
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/vorlieben/UComputerWahl.h"
+#include "ui/vorlieben/USturmflutWahl.h"
 
 namespace {
 
@@ -185,6 +187,15 @@ QGroupBox* TFrm_Spieleinstellungen::ComputerGruppe() {
     auto* hinweis = new QLabel(QStringLiteral("1 = sehr leicht; 3 = Mittel; 5 = sehr schwer"));
     hinweis->setObjectName(QStringLiteral("Lb_Schwierigkeit_Hinweis"));
     g->addWidget(hinweis, 1, 0, 1, 3);
+    CB_Sturmflut = new QComboBox;
+    CB_Sturmflut->setObjectName(QStringLiteral("CB_Sturmflut"));
+    CB_Sturmflut->addItem(QStringLiteral("aus"));
+    for (int m = 1; m <= kSturmflutMaxMinuten; ++m)
+        CB_Sturmflut->addItem(QStringLiteral("nach %1 min").arg(m));
+    CB_Sturmflut->setToolTip(
+        QStringLiteral("Nach dieser Zeit schließt sich das Wasser vom Rand her, bis die Runde "
+                       "endet"));
+    Zeile(g, 2, QStringLiteral("Sturmflut"), CB_Sturmflut, QString());
     return ki;
 }
 
@@ -266,6 +277,7 @@ void TFrm_Spieleinstellungen::DialogLaden() {
     CB_ComputerArt2->setCurrentIndex(int(p_.Einstellungen.ComputerArt(2)));
     CB_ComputerArt1->setEnabled(l.Spieler1.Computer);
     CB_ComputerArt2->setEnabled(l.Spieler2.Computer);
+    CB_Sturmflut->setCurrentIndex(p_.Einstellungen.Sturmflut);
 
     BilderLaden(l);
     p_.Einstellungen.Arbeitskopie = l;
@@ -306,6 +318,8 @@ void TFrm_Spieleinstellungen::Btn_OKClick() {
                 ? TComputerArt::Stark
                 : TComputerArt::Klassisch;
     ComputerWahlSpeichern(p_.Einstellungen.ComputerArten);
+    p_.Einstellungen.Sturmflut = std::uint8_t(CB_Sturmflut->currentIndex());
+    SturmflutWahlSpeichern(p_.Einstellungen.Sturmflut);
     accept();
 }
 
