@@ -138,10 +138,10 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     const std::string spielfelder = KNALLFELD_SPIELFELDER;
     const std::string pfad = o.Pfad("m.kfw");
     int status = 0;
-    const std::string simuliert =
-        Lauf({"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--stark", "2",
-              "--aufnahme", pfad, spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
-             status);
+    const std::string simuliert = Lauf(
+        {"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--stark", "2", "--sturmflut",
+         "1", "--aufnahme", pfad, spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
+        status);
     ASSERT_EQ(status, 0);
     const std::string abgespielt = Lauf({"abspielen", pfad}, status);
     EXPECT_EQ(status, 0);
@@ -152,6 +152,7 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     EXPECT_EQ(a.Levelliste.size(), 2u);
     EXPECT_EQ(a.Computer,
               (std::array<TComputerArt, 2>{TComputerArt::Klassisch, TComputerArt::Stark}));
+    EXPECT_EQ(a.Sturmflut, 1);
     EXPECT_EQ(a.Eingaben.back().Art, TEingabeArt::Ende);
     EXPECT_EQ(HighscoreEintraege(a).size(), 2u);
     // The recording no longer fits the match (here: another seed, as a changed engine would
