@@ -74,7 +74,10 @@ TErgebnis Messen(int breite, int hoehe, int runden, std::uint64_t saat, bool sta
     e.Rundenanzahl = static_cast<std::uint8_t>(runden);
     einst.EinstellungenSetzen(e);
     einst.Arbeitskopie = e;
+    // The strong computers play with the storm flood after a minute: its last seconds are when
+    // they look furthest.
     if (stark) einst.ComputerArten = {TComputerArt::Stark, TComputerArt::Stark};
+    if (stark) einst.Sturmflut = 1;
 
     TSpiel spiel({{feld, einst, bomben, zufall}, level, highscore, "", meldungen, ansicht, uhr});
     TErgebnis erg;
@@ -130,7 +133,8 @@ void Zeigen(const char* name, int breite, int hoehe, const TErgebnis& e) {
 }
 
 // Each position of the strong computer on the largest level the editor makes (25 x 25), with
-// both players and up to six ticking bombs at random places; the same positions on every call.
+// both players and up to six ticking bombs at random places, every other one with the storm flood
+// coming in; the same positions on every call.
 // Returns the seconds of each decision.
 std::vector<double> Entscheidungen(int anzahl) {
     constexpr int kSeite = 25;
@@ -164,6 +168,9 @@ std::vector<double> Entscheidungen(int anzahl) {
         TStarkLage lage;
         lage.Takte.BisBombe = nBomben ? 200 : 0;
         lage.Schritt = lage.GegnerSchritt = 150;
+        // Every other position with the storm flood's rings coming in.
+        if (i % 2)
+            lage.Takte.BisSturm = 1 + z.Zufall(3000), lage.Takte.SturmRing = int(z.Zufall(6));
         sekunden.push_back(Prozessorzeit([&] { computer.Entscheide(d, 1 + i % 2, lage); }, 1));
     }
     return sekunden;

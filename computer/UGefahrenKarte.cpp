@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/USturmRinge.h"
+
 namespace {
 
 bool IstExplosionsArt(TZellenArt a) {
@@ -13,6 +15,10 @@ bool IstExplosionsArt(TZellenArt a) {
 int ZelleVon(const TFeldDaten& g, TPosition p) {
     return (int(p.Zeile) - 1) * g.SpielBreite + int(p.Spalte) - 1;
 }
+
+// Rings that flood within this many ms also let their water spread in the map; later ones only
+// count where the ring itself comes.
+constexpr std::int64_t kSturmSicht = 60000;
 
 // The first tick still to come: the timer's next one, or a full period once it is switched on.
 std::int64_t NaechsterTick(std::uint32_t bis, std::uint32_t intervall) {
@@ -74,6 +80,16 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
     flutAlt_.clear();
     ende_ = 0;
     wasser_ = std::find(art_.begin(), art_.end(), zaWasser) != art_.end();
+    sturm_.assign(n, kNie);
+    sturmEnde_ = kNie;
+    if (t.BisSturm > 0)
+        for (std::size_t i = 0; i < n; ++i) {
+            const int ring = SturmRing(g, int(i) % breite_, int(i) / breite_);
+            if (ring < t.SturmRing || art_[i] == zaUnzerstoerbar || art_[i] == zaWasser) continue;
+            sturm_[i] = t.BisSturm + std::int64_t(ring - t.SturmRing) * kSturmflutTakt;
+            wasser_ = wasser_ || sturm_[i] <= kSturmSicht;
+            sturmEnde_ = sturmEnde_ == kNie ? sturm_[i] : std::max(sturmEnde_, sturm_[i]);
+        }
     // A player's cell is free once it has left (the other player is kept out by the search).
     for (std::size_t i = 0; i < n; ++i)
         if (art_[i] == zaFrei || IstExtraArt(art_[i]) || art_[i] == zaSpieler1 ||
@@ -131,6 +147,14 @@ void TGefahrenKarte::Fluten() {
     flutEimer_.resize(std::max<std::size_t>(flutEimer_.size(), 1));
     for (std::size_t i = 0; i < n; ++i)
         if (art_[i] == zaWasser) flutEimer_[0].push_back(int(i));
+    // A ring's cells are water from their time on, and spread at the water's beats after it.
+    for (std::size_t i = 0; i < n; ++i) {
+        if (sturm_[i] > kSturmSicht) continue;
+        flut_[i] = sturm_[i];
+        const auto eimer = std::size_t((sturm_[i] - null) / w);
+        if (eimer >= flutEimer_.size()) flutEimer_.resize(eimer + 1);
+        flutEimer_[eimer].push_back(int(i));
+    }
     for (std::size_t schritt = 0; schritt < flutEimer_.size(); ++schritt) {
         const std::int64_t t = null + std::int64_t(schritt) * w;
         // Indexed: a later bucket may be added meanwhile.
@@ -214,5 +238,5 @@ bool TGefahrenKarte::Sicher(int k, std::int64_t von, std::int64_t bis,
                             std::int64_t schutzBis) const {
     const TGefahr& g = gefahr_[std::size_t(k)];
     if (g.Ab <= bis && von < g.Bis && std::max(g.Ab, von) >= schutzBis) return false;
-    return bis < flut_[std::size_t(k)];
+    return bis < Flut(k);
 }

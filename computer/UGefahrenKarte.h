@@ -18,6 +18,9 @@ struct TTakte {
     std::uint32_t Bombe = 400, BisBombe = 0;
     std::uint32_t Explo = 400, BisExplo = 0;
     std::uint32_t Wasser = 2000, BisWasser = 0;
+    // The storm flood: ms until ring SturmRing floods (0: none comes), then a ring a beat.
+    std::uint32_t BisSturm = 0;
+    int SturmRing = 0;
 };
 
 class TGefahrenKarte {
@@ -38,13 +41,22 @@ class TGefahrenKarte {
     // Standing in k from 'von' to 'bis' (both inclusive) neither burns nor drowns; burns before
     // 'schutzBis' do no harm (invulnerable).
     bool Sicher(int k, std::int64_t von, std::int64_t bis, std::int64_t schutzBis) const;
-    // Nothing burns in k from t on, and water stays away a while longer.
-    bool Ruhig(int k, std::int64_t t, std::int64_t reserve) const {
-        return Bis(k) <= t && Flut(k) > t + reserve;
+    // Nothing burns in k from t on, and water stays away a while longer; the storm flood's ring
+    // comes at a known time, so it needs only 'sturmReserve'.
+    bool Ruhig(int k, std::int64_t t, std::int64_t reserve, std::int64_t sturmReserve) const {
+        return Bis(k) <= t && flut_[std::size_t(k)] > t + reserve &&
+               sturm_[std::size_t(k)] > t + sturmReserve;
     }
+    // When the storm flood's last ring comes; kNie when none comes.
+    std::int64_t SturmEnde() const { return sturmEnde_; }
     std::int64_t Ab(int k) const { return gefahr_[std::size_t(k)].Ab; }
     std::int64_t Bis(int k) const { return gefahr_[std::size_t(k)].Bis; }
-    std::int64_t Flut(int k) const { return flut_[std::size_t(k)]; }
+    // When water reaches k: the level's, or the storm flood's ring, or water spreading from it.
+    std::int64_t Flut(int k) const {
+        return std::min(flut_[std::size_t(k)], sturm_[std::size_t(k)]);
+    }
+    // When the storm flood's ring reaches k; kNie when none comes.
+    std::int64_t Sturm(int k) const { return sturm_[std::size_t(k)]; }
     // From when a player can walk into k (a block or bomb once its blast has gone); kNie never.
     std::int64_t Begehbar(int k) const { return begehbar_[std::size_t(k)]; }
     // The latest end of any burning, 0 when nothing burns.
@@ -66,8 +78,8 @@ class TGefahrenKarte {
     TTakte takte_;
     std::vector<TZellenArt> art_;
     std::vector<TGefahr> gefahr_;
-    std::vector<std::int64_t> flut_, offen_, begehbar_;
-    std::int64_t ende_ = 0;
+    std::vector<std::int64_t> flut_, sturm_, offen_, begehbar_;
+    std::int64_t ende_ = 0, sturmEnde_ = kNie;
     // Undo log of BombeDazu: cell and what it held.
     struct TAlt {
         int K;

@@ -5,6 +5,8 @@
 #include <limits>
 #include <queue>
 
+#include "model/USturmRinge.h"
+
 namespace {
 
 constexpr int kWeit = std::numeric_limits<int>::max() / 4;
@@ -33,6 +35,14 @@ static_assert(1 + kBlockKosten + kFlutUmweg < 16, "Entfernungen's buckets");
 // A bomb that lets water out which reaches its cell within this many times that is not laid to
 // open a way or to drive the opponent.
 constexpr std::int64_t kWasserSicht = 2;
+// The storm flood: it heads for the innermost this many rings once the flood would reach its cell
+// less than this many ms after it could be there; it looks only when its cell floods within the
+// last time.
+constexpr int kInnenRinge = 2;
+constexpr std::int64_t kSturmVorlauf = 12000, kSturmBlick = 90000;
+// This close to the flood's last ring nobody is safe: a bomb is worth laying when the opponent
+// cannot outlast it.
+constexpr std::int64_t kEndkampf = 8000;
 // Blocks it may find closed before it takes the way round them.
 constexpr int kUmwege = 3;
 // Holding "Mehr Bomben" against an opponent without, it narrows the opponent's ground with a
@@ -170,7 +180,7 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
             maske_[jetzt][std::size_t(z)] = 0;
             for (int b = 0; b < 5; ++b)
                 if (bits & Bit(b)) a.Weit[std::size_t(b)] = schicht;
-            if (k.Ruhig(z, t, reserve)) {
+            if (!ohneRuhe_ && k.Ruhig(z, t, reserve, p)) {
                 for (int b = 0; b < 5; ++b)
                     if ((bits & Bit(b)) && a.Frueh[std::size_t(b)] < 0)
                         a.Frueh[std::size_t(b)] = schicht;
@@ -390,6 +400,25 @@ bool TStarkerComputer::Blicken(TBlick& b) {
     return true;
 }
 
+// The flood ends the round soon, whatever happens: a bomb that the opponent outlives for a
+// shorter time than it does wins the round instead of the draw the water brings.
+std::optional<TAktion> TStarkerComputer::Endkampf(TBlick& b) {
+    if (!b.Darf || !Endspiel() || !Nahe(b.Ich, b.Gegner) ||
+        karte_.NeueBombeZeit() >= karte_.SturmEnde())
+        return std::nullopt;
+    // How long each can stay alive at all, quiet cells or not.
+    auto dauer = [](const TAuswege& a) { return *std::max_element(a.Weit.begin(), a.Weit.end()); };
+    const std::int64_t gegnerSchutz = b.E.Spieler(b.GegnerNr).Unverwundbar ? kNie : 0;
+    karte_.BombeDazu(b.Ich);
+    ohneRuhe_ = true;
+    const int eigene = dauer(Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner));
+    const int gegner = dauer(Suchen(karte_, b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, b.Ich));
+    ohneRuhe_ = false;
+    karte_.BombeWeg();
+    if (gegner * b.Lage.GegnerSchritt < eigene * b.Schritt) return TAktion::Bombe;
+    return std::nullopt;
+}
+
 // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or hold
 // out as long as it can.
 std::optional<TAktion> TStarkerComputer::Notfall(TBlick& b) {
@@ -460,7 +489,33 @@ std::optional<TAktion> TStarkerComputer::Einengen(TBlick& b) {
     return std::nullopt;
 }
 
+bool TStarkerComputer::Endspiel() const {
+    return karte_.SturmEnde() <= kEndkampf;
+}
+
+bool TStarkerComputer::Einwaerts(TBlick& b) {
+    if (karte_.Sturm(b.Ich) >= kSturmBlick) return false;
+    std::int64_t innen = 0;
+    for (int z = 0; z < karte_.Zellen(); ++z)
+        if (karte_.Sturm(z) < kNie) innen = std::max(innen, karte_.Sturm(z));
+    const std::int64_t ab = innen - (kInnenRinge - 1) * std::int64_t(kSturmflutTakt);
+    b.Ziele.clear();
+    for (int z = 0; z < karte_.Zellen(); ++z)
+        if (karte_.Sturm(z) < kNie && karte_.Sturm(z) >= ab) b.Ziele.push_back(z);
+    Entfernungen(b);
+    const int abstand = abstand_[std::size_t(b.Ich)];
+    // Inside already, or time enough: the usual goals.
+    if (abstand == 0 || abstand >= kWeit ||
+        karte_.Sturm(b.Ich) - abstand * b.Schritt > kSturmVorlauf) {
+        b.Ziele.clear();
+        return false;
+    }
+    b.Weiter = WeiterVon(b.Ich);
+    return true;
+}
+
 void TStarkerComputer::ZieleSuchen(TBlick& b) {
+    if (Einwaerts(b)) return;
     for (int z = 0; z < karte_.Zellen(); ++z)
         if (IstExtraArt(karte_.Art(z))) b.Ziele.push_back(z);
     bool extras = false;
@@ -537,6 +592,7 @@ std::optional<TAktion> TStarkerComputer::NaeherAuf(TBlick& b, const TAuswege& we
 // A step that comes closer; one the opponent could cut off only now and then, and never while
 // its own bomb ticks (two careful players would never meet).
 std::optional<TAktion> TStarkerComputer::Naehern(TBlick& b) {
+    if (Endspiel()) return NaeherAuf(b, b.Alle);
     if (const std::optional<TAktion> a = NaeherAuf(b, b.Jetzt)) return a;
     if (b.D.Bomben.OhneBombe(std::uint8_t(b.Spieler)) && b.D.Zufall.Zufall(kWagnis) == 0)
         return NaeherAuf(b, b.Alle);
@@ -572,8 +628,8 @@ TAktion TStarkerComputer::Entscheide(TSpielDaten& d, int spieler, const TStarkLa
     using TSchritt = std::optional<TAktion> (TStarkerComputer::*)(TBlick&);
     // What it stands in and the bombs worth laying where it stands come first, then the way on.
     for (const TSchritt s :
-         {&TStarkerComputer::Notfall, &TStarkerComputer::Falle, &TStarkerComputer::Fliehen,
-          &TStarkerComputer::Angreifen, &TStarkerComputer::Einengen})
+         {&TStarkerComputer::Endkampf, &TStarkerComputer::Notfall, &TStarkerComputer::Falle,
+          &TStarkerComputer::Fliehen, &TStarkerComputer::Angreifen, &TStarkerComputer::Einengen})
         if (const std::optional<TAktion> a = (this->*s)(b)) return *a;
     ZieleSuchen(b);
     for (const TSchritt s :

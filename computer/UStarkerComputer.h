@@ -57,6 +57,7 @@ class TStarkerComputer {
     bool Blicken(TBlick& b);
     // The steps of a decision, in the order Entscheide tries them; each gives the action when
     // it applies.
+    std::optional<TAktion> Endkampf(TBlick& b);
     std::optional<TAktion> Notfall(TBlick& b);
     std::optional<TAktion> Falle(TBlick& b);
     std::optional<TAktion> Fliehen(TBlick& b);
@@ -75,6 +76,11 @@ class TStarkerComputer {
     // The extras close by, else the opponent: the goals of the way on, their distances in
     // abstand_.
     void ZieleSuchen(TBlick& b);
+    // The storm flood comes soon enough that the way inward is due: its goals are the innermost
+    // rings, and true.
+    bool Einwaerts(TBlick& b);
+    // The flood's last ring comes so soon that nobody is safe any more.
+    bool Endspiel() const;
     // The cell the best way to the goals leads through from z, -1 none.
     int WeiterVon(int z) const;
     // A step among 'wege' that comes closer to the goals, the closest winning.
@@ -113,4 +119,6 @@ class TStarkerComputer {
     // Blocks taken for walls, and the blocks of the board then (their cells summed).
     std::vector<std::uint8_t> sperre_;
     std::uint64_t bloecke_ = 0;
+    // Suchen counts no cell as quiet: how long a player stays alive at all.
+    bool ohneRuhe_ = false;
 };

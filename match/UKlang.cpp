@@ -27,6 +27,8 @@ constexpr TKlangText kTexte[kKlangAnzahl] = {
     {"Runde gewonnen", "runde_gewonnen"},
     {"Runde unentschieden", "runde_unentschieden"},
     {"Match gewonnen", "match_gewonnen"},
+    {"Sturmflut", "sturmflut"},
+    {"Sturmflut Ring", "sturmflut_ring"},
 };
 
 }  // namespace

@@ -24,8 +24,10 @@ enum class TKlang : std::uint8_t {
     RundeGewonnen,
     RundeUnentschieden,
     MatchGewonnen,
+    Sturmflut,      // the first ring of the flood
+    SturmflutRing,  // each ring after it
 };
-inline constexpr int kKlangAnzahl = int(TKlang::MatchGewonnen) + 1;
+inline constexpr int kKlangAnzahl = int(TKlang::SturmflutRing) + 1;
 
 // The event as the simulator prints it ("Explosion", "Bombe gelegt", ...).
 std::string KlangName(TKlang k);

@@ -4,4 +4,4 @@
 
 #include <cstdint>
 
-inline constexpr std::uint32_t kRegelVersion = 1;
+inline constexpr std::uint32_t kRegelVersion = 2;

@@ -8,6 +8,7 @@
 #include "files/UDateiFehler.h"
 #include "match/UBombenAktionen.h"
 #include "match/USpielerAktion.h"
+#include "match/USturmflut.h"
 #include "model/UAktion.h"
 #include "model/UAnsi.h"
 
@@ -68,6 +69,9 @@ TSpiel::TSpiel(TSpielUmgebung u)
     timerKI_ = f.TimerErzeugen("Timer_KI", 2000, [this] { Timer_KITimer(); });
     timerSpieler_[0] = f.TimerErzeugen("Timer_Spieler1", 1000, [this] { Verzoegerung(1); });
     timerSpieler_[1] = f.TimerErzeugen("Timer_Spieler2", 1000, [this] { Verzoegerung(2); });
+    // Last: the older timers keep their order at simultaneous ticks, so older recordings replay.
+    timerSturmflut_ =
+        f.TimerErzeugen("Timer_Sturmflut", kSturmflutTakt, [this] { SturmflutTimer(); });
 }
 
 void TSpiel::Meldung(const std::string& text) {
@@ -75,7 +79,8 @@ void TSpiel::Meldung(const std::string& text) {
 }
 
 void TSpiel::AlleTimerAnhalten() {
-    for (ITimer* t : {timerBombe_.get(), timerExplo_.get(), timerWasser_.get(), timerKI_.get()})
+    for (ITimer* t : {timerBombe_.get(), timerExplo_.get(), timerWasser_.get(), timerKI_.get(),
+                      timerSturmflut_.get()})
         t->Ausschalten();
     for (int i = 0; i < 2; ++i) {
         timerUnverwund_[i]->Ausschalten();
@@ -186,6 +191,9 @@ void TSpiel::RundenZustandSetzen() {
     tastenGemerkt_ = true;
     AlleTimerAnhalten();
     if (e.Spieler1.Computer || e.Spieler2.Computer) timerKI_->Einschalten();
+    sturmSekunden_ = 0;
+    if (einst.Sturmflut > 0) timerSturmflut_->Einschalten();
+    ansicht_.SturmflutAnzeigen(-1);
     belegt_ = {false, false};
     // The strong computers start each round afresh, as they do in a replay of it.
     stark_ = {};
@@ -429,6 +437,32 @@ void TSpiel::WasserTimer() {
     }
 }
 
+// The flood's timer beats every second of the round: the countdown, then one ring a beat.
+void TSpiel::SturmflutTimer() {
+    const int grenze = daten_.Einstellungen.Sturmflut * 60;
+    const int ring = ++sturmSekunden_ - grenze;
+    if (ring < 0) {
+        if (-ring <= kSturmflutVorwarnung) ansicht_.SturmflutAnzeigen(-ring);
+        return;
+    }
+    if (ring == 0) ansicht_.SturmflutAnzeigen(0);
+    ansicht_.Klang(ring == 0 ? TKlang::Sturmflut : TKlang::SturmflutRing);
+    const TRingFlut f = RingFluten(daten_, ring);
+    FeldGeaendert();
+    if (f.BombenWeg && daten_.Bomben.KeineBomben()) timerBombe_->Ausschalten();
+    // The flood's water is level water: it spreads as that does.
+    if (WasserKannFliessen()) timerWasser_->Einschalten();
+    ansicht_.FeldNeuZeichnen();
+    if (f.Getroffen != 0) {
+        TodNotieren(f.Getroffen, TTodesart::Sturmflut);
+        ansicht_.Klang(TKlang::SpielerErtrunken);
+        RundenEnde(f.Getroffen);
+    } else if (ring + 1 >= SturmRinge(daten_.Feld.FeldDaten())) {
+        // No cell is left: a player missing from the board wins nothing either.
+        RundenEnde(3);
+    }
+}
+
 // ---- Extras ----
 
 void TSpiel::StatusNachAufsammeln(const TAufgesammelt& a, int p) {
@@ -511,6 +545,12 @@ TStarkLage TSpiel::StarkLage(int p) const {
     TStarkLage l;
     l.Takte = {timerBombe_->Intervall(), bis(*timerBombe_),         timerExplo_->Intervall(),
                bis(*timerExplo_),        timerWasser_->Intervall(), bis(*timerWasser_)};
+    if (timerSturmflut_->Eingeschaltet()) {
+        const int ring = sturmSekunden_ + 1 - daten_.Einstellungen.Sturmflut * 60;
+        l.Takte.SturmRing = std::max(ring, 0);
+        l.Takte.BisSturm = timerSturmflut_->BisZumTick() +
+                           std::uint32_t(std::max(-ring, 0)) * timerSturmflut_->Intervall();
+    }
     const std::uint32_t ki = std::max<std::uint32_t>(timerKI_->Intervall(), 1);
     const std::uint32_t verzoegerung = timerSpieler_[0]->Intervall();
     // A computer acts at the first beat after its lock (at the same moment the beat comes

@@ -29,7 +29,7 @@ struct TSpielUmgebung {
 };
 
 // How a player died in the last round.
-enum class TTodesart : std::uint8_t { Keine, EigeneBombe, GegnerBombe, Ertrunken };
+enum class TTodesart : std::uint8_t { Keine, EigeneBombe, GegnerBombe, Ertrunken, Sturmflut };
 
 class TSpiel {
   public:
@@ -70,6 +70,7 @@ class TSpiel {
     void Unverwundbar(int spieler);
     void Krankheit(int spieler);
     void Timer_KITimer();
+    void SturmflutTimer();
 
     bool WasserKannFliessen() { return wasser_.WasserKannFliessen(daten_.Feld); }
     TGetroffen WasserAusbreiten(bool& geaendert) {
@@ -103,6 +104,7 @@ class TSpiel {
     ITimer& Timer_Krank(int spieler) { return *timerKrank_[Nr(spieler)]; }
     ITimer& Timer_KI() { return *timerKI_; }
     ITimer& Timer_Spieler(int spieler) { return *timerSpieler_[Nr(spieler)]; }
+    ITimer& Timer_Sturmflut() { return *timerSturmflut_; }
     TSpielDaten& Daten() { return daten_; }
 
   private:
@@ -126,7 +128,7 @@ class TSpiel {
     TWasserausbreitung wasser_;
     TSpielerOrte orte_;
 
-    std::unique_ptr<ITimer> timerBombe_, timerExplo_, timerWasser_, timerKI_;
+    std::unique_ptr<ITimer> timerBombe_, timerExplo_, timerWasser_, timerKI_, timerSturmflut_;
     std::array<std::unique_ptr<ITimer>, 2> timerUnverwund_, timerKrank_, timerSpieler_;
 
     std::uint8_t runde_ = 1;
@@ -143,6 +145,8 @@ class TSpiel {
     TGetroffen ergebnis_ = 0;
     std::array<TTodesart, 2> todesart_{};
     std::array<TStarkerComputer, 2> stark_;
+    // Seconds of the round so far, counted by the flood's timer.
+    int sturmSekunden_ = 0;
 };
 
 // The message at the end of a round with result r (1 player 1 killed, 2 player 2, 3 both), and

@@ -28,6 +28,8 @@ class ISpielAnsicht {
     virtual void FensterZentrieren() = 0;
     // Something to hear happened now.
     virtual void Klang(TKlang) {}
+    // The storm flood: seconds until it comes (counting down), 0 once it runs, -1 nothing.
+    virtual void SturmflutAnzeigen(int) {}
 };
 
 // For a match nobody watches.

@@ -63,6 +63,12 @@ void TBombenListen::BombeVersetzen(TPosition neu, TPosition alt) {
         }
 }
 
+bool TBombenListen::BombeEntfernen(TPosition pos) {
+    const auto vorher = bomben_.size();
+    std::erase_if(bomben_, [&](const TBombe& b) { return b.Position == pos; });
+    return bomben_.size() != vorher;
+}
+
 void TBombenListen::ErsteEntfernen(bool bomben) {
     auto& l = Liste(bomben);
     if (!l.empty()) l.pop_front();

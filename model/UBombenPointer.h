@@ -31,6 +31,8 @@ class TBombenListen {
     bool ExplosionBei(TPosition pos) const;
     bool ExplosionNeben(TPosition pos, std::uint8_t abstand, TRichtung r) const;
     void BombeVersetzen(TPosition neu, TPosition alt);
+    // A bomb that will never go off (drowned) leaves the list; false when none lay there.
+    bool BombeEntfernen(TPosition pos);
     void ErsteEntfernen(bool bomben);
     void ListenFreigeben();
 

@@ -101,6 +101,9 @@ class TEinstellungen {
     std::uint16_t LevelAnzahl = 0;
     std::array<TComputerArt, 2> ComputerArten{};
     TComputerArt ComputerArt(int spieler) const { return ComputerArten[spieler == 1 ? 0 : 1]; }
+    // Minutes of a round before the storm flood comes, 0 never: a preference as the computers
+    // are, carried by recordings.
+    std::uint8_t Sturmflut = 0;
 
   private:
     TSpielRecEinstellungen rec_;

@@ -22,7 +22,9 @@ constexpr double kPi = 3.14159265358979323846;
 
 using TSpur = std::vector<double>;
 
-int Proben(double sekunden) { return int(std::lround(sekunden * kRate)); }
+int Proben(double sekunden) {
+    return int(std::lround(sekunden * kRate));
+}
 
 // A fixed-seed noise source, so that every run writes the same files.
 struct TRauschen {
@@ -211,6 +213,14 @@ TSpur Erzeugen(TKlang k) {
             for (double f : {523.3, 659.3, 784.0, 1046.5})
                 Ton(s, 0.44, 0.6, f, f, TForm::Dreieck, 0.25, 0.01, 0.2);
             return s;
+        case Sturmflut:  // a storm horn over a swelling surge
+            Rauschen(s, 0, 1.2, 300, 1400, 0.7, 0.5, 0.4, 6);
+            Ton(s, 0.05, 1.0, 110, 98, TForm::Weich, 0.35, 0.15, 0.5, 0.01, 5);
+            Ton(s, 0.05, 1.0, 165, 147, TForm::Weich, 0.2, 0.15, 0.5, 0.01, 5);
+            return s;
+        case SturmflutRing:  // a short wave breaking
+            Rauschen(s, 0, 0.25, 1800, 400, 0.8, 0.03, 0.06, 7);
+            return s;
     }
     return s;
 }
@@ -221,6 +231,7 @@ double Spitze(TKlang k) {
         case TKlang::Explosion:
             return 0.89;
         case TKlang::WasserSteigt:
+        case TKlang::SturmflutRing:
             return 0.22;
         case TKlang::UnverwundbarEndet:
         case TKlang::BombeGelegt:

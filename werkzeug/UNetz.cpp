@@ -6,6 +6,7 @@
 #include "files/UEinstellungenDatei.h"
 #include "files/UPfad.h"
 #include "match/URegelVersion.h"
+#include "model/USturmRinge.h"
 #include "netz/UNetzSitzung.h"
 #include "transport/UAdressen.h"
 #include "transport/UEnetTransport.h"
@@ -26,6 +27,7 @@ const char* const kNetzEroeffnenHilfe =
     "  --tempo T                  die Spielzeit läuft T-mal so schnell wie die Uhr (1 bis 50)\n"
     "  --zufallsspieler N         der eigene Spieler handelt zufällig mit diesem Startwert\n"
     "  --computer                 der Computer spielt den eigenen Spieler\n"
+    "  --sturmflut MIN            Sturmflut nach MIN Minuten einer Runde (1 bis 10)\n"
     "  --aufnahme DATEI.kfw       speichert das Match als Wiederholung\n"
     "\n"
     "Ausgabe wie simulieren. Rückgabewert: 0 Match beendet; 2 falscher Aufruf; 3 Verbindung\n"
@@ -50,7 +52,7 @@ constexpr int kAufrufFehler = 2, kVerbindungsFehler = 3, kDateiFehler = 10;
 struct TNetzAufruf {
     std::optional<unsigned long> Port;
     std::string Adresse, Einstellungen, Aufnahme, Name = "Gast";
-    std::optional<unsigned long long> Runden, Saat, Zufallsspieler;
+    std::optional<unsigned long long> Runden, Saat, Zufallsspieler, Sturmflut;
     unsigned long long Tempo = 1;
     bool Computer = false;
     std::vector<std::string> Level;
@@ -75,6 +77,9 @@ std::string Lesen(const std::vector<std::string>& args, bool gastgeber, TNetzAuf
             if (!l.Wert(o.Einstellungen)) return "Nach --einstellungen fehlt der Dateiname.";
         } else if (gastgeber && a == "--runden") {
             if (!l.Zahl(1, 255, o.Runden)) return "--runden braucht eine Zahl von 1 bis 255.";
+        } else if (gastgeber && a == "--sturmflut") {
+            if (!l.Zahl(1, kSturmflutMaxMinuten, o.Sturmflut))
+                return "--sturmflut braucht eine Zahl von 1 bis 10.";
         } else if (gastgeber && a == "--seed") {
             if (!l.Zahl(0, UINT64_MAX, o.Saat)) return "--seed braucht eine ganze Zahl ab 0.";
         } else if (gastgeber && a == "--tempo") {
@@ -181,6 +186,7 @@ int NetzEroeffnen(const std::vector<std::string>& args, std::ostream& aus, std::
     e.Spieler2.Computer = false;
     einst.EinstellungenSetzen(e);
     einst.Arbeitskopie = e;
+    einst.Sturmflut = std::uint8_t(o.Sturmflut.value_or(0));
     TAufnahme daten = SpieldatenLesen(einst, o.Saat ? *o.Saat : SaatAusUhr());
     for (const TAufnahmeLevel& l : daten.Level)
         if (!l.Allgemein || !l.Zellen) {

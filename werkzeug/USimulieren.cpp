@@ -15,6 +15,7 @@
 #include "match/ULevelQuelle.h"
 #include "match/USimUhr.h"
 #include "match/USpiel.h"
+#include "model/USturmRinge.h"
 #include "werkzeug/UKonsolenMeldungen.h"
 #include "wiederholung/UAbspielen.h"
 #include "wiederholung/UAufgenommenesMatch.h"
@@ -44,9 +45,11 @@ const char* const kSimulierenHilfe =
     "  --aufnahme DATEI.kfw       speichert das Match als Wiederholung (siehe abspielen)\n"
     "  --stark 1|2|beide          dieser Spieler (oder beide) spielt mit dem starken Computer\n"
     "                             statt dem klassischen\n"
+    "  --sturmflut MIN             nach MIN Minuten (1 bis 10) einer Runde schließt sich das\n"
+    "                             Wasser vom Rand her, ein Ring je Sekunde\n"
     "  --ursachen                 nach jeder Runde je getöteten Spieler eine Zeile:\n"
-    "                             \"  Spieler N: eigene Bombe\", \"Bombe des Gegners\" oder\n"
-    "                             \"ertrunken\"\n"
+    "                             \"  Spieler N: eigene Bombe\", \"Bombe des Gegners\",\n"
+    "                             \"ertrunken\" oder \"Sturmflut\"\n"
     "\n"
     "Ausgabe: je Runde \"Runde N (LEVELNAME): MELDUNG\" oder \"abgebrochen\", dann die\n"
     "Match-Meldung, \"Punkte: P1 : P2\" und die Spielzeit. Gleicher Startwert und gleiche\n"
@@ -70,6 +73,7 @@ struct TOptionen {
     std::string Aufnahme;
     std::array<bool, 2> Stark{};
     bool Ursachen = false;
+    std::optional<unsigned long long> Sturmflut;
     std::vector<std::string> Level;
 };
 
@@ -102,6 +106,9 @@ std::string Lesen(const std::vector<std::string>& args, TOptionen& o) {
                 return "--stark braucht 1, 2 oder beide.";
             o.Stark[0] = o.Stark[0] || w != "2";
             o.Stark[1] = o.Stark[1] || w != "1";
+        } else if (a == "--sturmflut") {
+            if (!l.Zahl(1, kSturmflutMaxMinuten, o.Sturmflut))
+                return "--sturmflut braucht eine Zahl von 1 bis 10.";
         } else if (a == "--ursachen") {
             o.Ursachen = true;
         } else if (a == "--zufall") {
@@ -145,6 +152,8 @@ const char* UrsachenText(TTodesart t) {
             return "Bombe des Gegners";
         case TTodesart::Ertrunken:
             return "ertrunken";
+        case TTodesart::Sturmflut:
+            return "Sturmflut";
         default:
             return nullptr;
     }
@@ -206,6 +215,7 @@ int Simulieren(const std::vector<std::string>& args, std::ostream& aus, std::ost
     for (int i = 0; i < 2; ++i)
         einst.ComputerArten[std::size_t(i)] =
             o.Stark[std::size_t(i)] ? TComputerArt::Stark : TComputerArt::Klassisch;
+    einst.Sturmflut = std::uint8_t(o.Sturmflut.value_or(0));
 
     if (!o.Highscore.empty() && DateiExistiert(o.Highscore)) {
         HighscoreLaden(highscore, dateiFehler, o.Highscore);

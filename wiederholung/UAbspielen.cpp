@@ -53,6 +53,7 @@ bool TAbspieler::Starten() {
     for (const auto& l : ordner_.Levelliste) einst_.LevelAnhaengen(l);
     einst_.LevelAnzahl = a_.LevelAnzahl;
     einst_.ComputerArten = a_.Computer;
+    einst_.Sturmflut = a_.Sturmflut;
     zufall_.Saeen(a_.Saat);
     naechste_ = 0;
     lauf_.Beginnen();
@@ -151,4 +152,5 @@ void AufnahmeEinstellungen(TAufnahme& a, const TEinstellungen& e) {
     a.LevelAnzahl = e.LevelAnzahl;
     a.Levelliste = e.Levelliste();
     a.Computer = e.ComputerArten;
+    a.Sturmflut = e.Sturmflut;
 }

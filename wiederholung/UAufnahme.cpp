@@ -2,6 +2,7 @@
 
 #include "files/UBytes.h"
 #include "files/URecords.h"
+#include "model/USturmRinge.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ std::string AufnahmeKodieren(const TAufnahme& a) {
     s.Block(a.Einstellungen);
     s.Block(a.Arbeitskopie);
     for (TComputerArt k : a.Computer) s.Zahl(static_cast<std::uint8_t>(k), 1);
+    s.Zahl(a.Sturmflut, 1);
     s.Zahl(a.LevelAnzahl, 2);
     s.Zahl(a.Levelliste.size(), 4);
     for (const auto& l : a.Levelliste) s.Block(l);
@@ -61,6 +63,10 @@ std::string AufnahmeDekodieren(std::string_view daten, TAufnahme& a) {
                 return kBeschaedigt;
             k = static_cast<TComputerArt>(v);
         }
+    if (version >= 3) {
+        if (!l.Zahl(v, 1) || v > kSturmflutMaxMinuten) return kBeschaedigt;
+        r.Sturmflut = static_cast<std::uint8_t>(v);
+    }
     if (!l.Zahl(v, 2)) return kBeschaedigt;
     r.LevelAnzahl = static_cast<std::uint16_t>(v);
     // A level list holds at most as many levels as a match can count.

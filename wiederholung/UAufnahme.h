@@ -53,6 +53,8 @@ struct TAufnahme {
     std::string Einstellungen, Arbeitskopie;
     // Which computer steers each player (from version 2; version 1 knew only the classic one).
     std::array<TComputerArt, 2> Computer{};
+    // Minutes before the storm flood, 0 none (from version 3; the older ones knew none).
+    std::uint8_t Sturmflut = 0;
     std::uint16_t LevelAnzahl = 0;
     std::vector<std::string> Levelliste;
     std::vector<TAufnahmeLevel> Level;
@@ -62,7 +64,7 @@ struct TAufnahme {
     bool operator==(const TAufnahme&) const = default;
 };
 
-inline constexpr std::uint16_t kAufnahmeVersion = 2;
+inline constexpr std::uint16_t kAufnahmeVersion = 3;
 // Larger files are refused before they are read.
 inline constexpr std::size_t kAufnahmeMaxGroesse = 64u << 20;
 

@@ -14,7 +14,8 @@ using enum TAktion;
 // invulnerable for 'schutz' ms as the match counts it (whole seconds).
 std::set<TAktion> Aktionen(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
                            const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0,
-                           std::uint32_t schutz = 0) {
+                           std::uint32_t schutz = 0, std::uint32_t bisSturm = 0,
+                           int sturmRing = 0) {
     std::set<TAktion> aktionen;
     for (std::uint64_t saat = 1; saat <= 24; ++saat) {
         TSpielZustand z(saat);
@@ -29,6 +30,8 @@ std::set<TAktion> Aktionen(const std::string& brett, int zaehler = 0, std::uint3
         lage.Takte.BisWasser = bisWasser;
         lage.Schritt = lage.GegnerSchritt = schritt;
         lage.Schutz = schutz;
+        lage.Takte.BisSturm = bisSturm;
+        lage.Takte.SturmRing = sturmRing;
         aktionen.insert(TStarkerComputer().Entscheide(z.d, 1, lage));
     }
     return aktionen;
@@ -306,4 +309,22 @@ TEST(StarkerComputer, TakteAusDemSpiel) {
     t.Bis(1100);
     t.Taste(taste::D);
     EXPECT_EQ(t.spiel.StarkLage(1).Schutz, 30000u);
+}
+
+TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutUndGehtRechtzeitigNachInnen) {
+    // Ring 2 floods in 400 ms, before its next step, the middle a second later: one step in
+    // saves it.
+    const std::string ring = "#######|#######|##.1.##|##...##|##...##|#######|#######";
+    EXPECT_EQ(Aktionen(ring, 0, 450, nullptr, 0, 0, 400, 2), (std::set<TAktion>{Unten}));
+    // An extra on the ring: never fetched into the water, though with time enough it is.
+    const std::string extra = "#######|#######|##.w.##|##.1.##|##...##|#######|#######";
+    EXPECT_FALSE(Aktionen(extra, 0, 450, nullptr, 0, 0, 400, 2).count(Oben));
+    EXPECT_EQ(Aktionen(extra, 0, 450, nullptr, 0, 0, 5000, 2), (std::set<TAktion>{Oben}));
+    // Nothing to go for: it wanders, until the flood is due and it heads for the middle.
+    const std::string weit =
+        "1........|.........|.........|.........|.........|.........|"
+        ".........|.........|.........";
+    EXPECT_EQ(Aktionen(weit).size(), 2u);
+    EXPECT_EQ(Aktionen(weit, 0, 450, nullptr, 0, 0, 90000, 0).size(), 2u);
+    EXPECT_EQ(Aktionen(weit, 0, 450, nullptr, 0, 0, 8000, 0), (std::set<TAktion>{Unten, Rechts}));
 }

@@ -30,6 +30,7 @@ struct TAnsichtProtokoll : ISpielAnsicht {
     void FeldNeuZeichnen() override {}
     void FensterZentrieren() override {}
     void Klang(TKlang k) override { Klaenge.push_back({Uhr ? Uhr->Jetzt() : 0, k}); }
+    void SturmflutAnzeigen(int s) override { Sturmflut.push_back(s); }
 
     // The sounds of these kinds (all without any) with their simulated times: "0 Explosion, ...".
     std::string Gehoert(std::initializer_list<TKlang> arten = {}) const {
@@ -42,6 +43,7 @@ struct TAnsichtProtokoll : ISpielAnsicht {
 
     const TSimUhr* Uhr = nullptr;
     std::vector<std::pair<std::uint64_t, TKlang>> Klaenge;
+    std::vector<int> Sturmflut;
     TPunkte Punkte{}, Sekunden{};
     std::array<std::array<bool, 4>, 2> Extras{};
     bool Naechste = false, FeldAn = false;

@@ -193,6 +193,7 @@ TEST(Werkzeug, SimulierenMitStarkemComputerUndTodesursachen) {
     TTestOrdner o;
     const std::string l = LevelSchreiben(o, "a.dat", "Arena", kArena);
     EXPECT_EQ(Lauf({"simulieren", "--stark", "3", l}).Status, 2);
+    EXPECT_EQ(Lauf({"simulieren", "--sturmflut", "11", l}).Status, 2);
     const std::vector<std::string> basis = {"simulieren", "--seed", "5", "--runden", "8", l};
     auto mit = [&](std::vector<std::string> dazu) {
         std::vector<std::string> a = basis;
@@ -209,10 +210,15 @@ TEST(Werkzeug, SimulierenMitStarkemComputerUndTodesursachen) {
         const bool zweiGewinnt = stark[i].find("Spieler 2 hat") != std::string::npos;
         siege2 += zweiGewinnt;
         const std::regex verlierer(std::string("  Spieler ") + (zweiGewinnt ? "1" : "2") +
-                                   ": (eigene Bombe|Bombe des Gegners|ertrunken)");
+                                   ": (eigene Bombe|Bombe des Gegners|ertrunken|Sturmflut)");
         EXPECT_TRUE(std::regex_match(stark[i + 1], verlierer)) << stark[i + 1];
     }
     EXPECT_GE(siege2, 6) << "the strong computer in seat 2";
+    // With the flood after a minute, both strong: it ends rounds, and is named.
+    const auto flut = mit({"--stark", "beide", "--sturmflut", "1", "--ursachen"});
+    EXPECT_TRUE(std::count(flut.begin(), flut.end(), "  Spieler 1: Sturmflut") +
+                    std::count(flut.begin(), flut.end(), "  Spieler 2: Sturmflut") >
+                0);
     const auto ohne = mit({"--stark", "2"});
     EXPECT_EQ(std::count_if(ohne.begin(), ohne.end(),
                             [](const std::string& z) { return z.starts_with("  Spieler"); }),

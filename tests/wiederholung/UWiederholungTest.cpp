@@ -19,6 +19,7 @@ TAufnahme Beispiel() {
     a.Arbeitskopie = a.Einstellungen;
     a.Arbeitskopie[5] = 'x';
     a.Computer = {TComputerArt::Klassisch, TComputerArt::Stark};
+    a.Sturmflut = 3;
     a.LevelAnzahl = 2;
     a.Levelliste = {"/a/Arena.dat", "/b/Föhn.dat"};
     a.Level = {{"/a/Arena.dat", std::string("\0all", 4), "zellen", std::nullopt},
@@ -61,20 +62,26 @@ TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
     };
     EXPECT_EQ(geaendert(0, "KNALLWDX"), "Die Datei ist keine Knallfeld-Wiederholung.");
     EXPECT_EQ(
-        geaendert(8, "\x03"),
-        "Die Wiederholung hat die Version 3; dieses Programm spielt nur die Versionen 1 bis 2 "
+        geaendert(8, "\x04"),
+        "Die Wiederholung hat die Version 4; dieses Programm spielt nur die Versionen 1 bis 3 "
         "ab.");
     const std::size_t computer = 8 + 2 + 8 + 2 * (4 + kGroesseEinstellungen);
     EXPECT_EQ(geaendert(computer + 1, "\x02"), kKaputt);
-    // Version 1, from before the strong computer: both players steered the classic way.
-    std::string alt = d;
-    alt[8] = 1;
-    alt.erase(computer, 2);
-    TAufnahme v1;
-    ASSERT_EQ(AufnahmeDekodieren(alt, v1), "");
-    EXPECT_EQ(v1.Computer, (std::array<TComputerArt, 2>{}));
-    v1.Computer = a.Computer;
-    EXPECT_EQ(v1, a);
+    EXPECT_EQ(geaendert(computer + 2, "\x0B"), kKaputt);  // more minutes than can be chosen
+    // Version 1, from before the strong computer: both players steered the classic way; version
+    // 2, from before the flood: none came.
+    for (const auto& [version, weg] : {std::pair{1, 3}, {2, 1}}) {
+        std::string alt = d;
+        alt[8] = char(version);
+        alt.erase(computer + 3 - std::size_t(weg), std::size_t(weg));
+        TAufnahme v;
+        ASSERT_EQ(AufnahmeDekodieren(alt, v), "");
+        EXPECT_EQ(v.Computer == a.Computer, version == 2);
+        EXPECT_EQ(v.Sturmflut, 0);
+        v.Computer = a.Computer;
+        v.Sturmflut = a.Sturmflut;
+        EXPECT_EQ(v, a);
+    }
     // A settings record of another length, an input count far beyond the file, inputs out of
     // time order, an unknown input kind, and bytes after the end.
     const std::size_t einst = 8 + 2 + 8;
@@ -131,10 +138,10 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     const std::string spielfelder = KNALLFELD_SPIELFELDER;
     const std::string pfad = o.Pfad("m.kfw");
     int status = 0;
-    const std::string simuliert =
-        Lauf({"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--stark", "2",
-              "--aufnahme", pfad, spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
-             status);
+    const std::string simuliert = Lauf(
+        {"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--stark", "2", "--sturmflut",
+         "1", "--aufnahme", pfad, spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
+        status);
     ASSERT_EQ(status, 0);
     const std::string abgespielt = Lauf({"abspielen", pfad}, status);
     EXPECT_EQ(status, 0);
@@ -145,6 +152,7 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     EXPECT_EQ(a.Levelliste.size(), 2u);
     EXPECT_EQ(a.Computer,
               (std::array<TComputerArt, 2>{TComputerArt::Klassisch, TComputerArt::Stark}));
+    EXPECT_EQ(a.Sturmflut, 1);
     EXPECT_EQ(a.Eingaben.back().Art, TEingabeArt::Ende);
     EXPECT_EQ(HighscoreEintraege(a).size(), 2u);
     // The recording no longer fits the match (here: another seed, as a changed engine would

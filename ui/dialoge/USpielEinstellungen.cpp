@@ -16,6 +16,7 @@
 
 #include "files/UEinstellungenDatei.h"
 #include "model/UAnsi.h"
+#include "model/USturmRinge.h"
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/basis/USpinFeld.h"
 #include "ui/dialoge/UBildOrdner.h"
@@ -23,6 +24,7 @@
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/vorlieben/UBildWahl.h"
 #include "ui/vorlieben/UComputerWahl.h"
+#include "ui/vorlieben/USturmflutWahl.h"
 
 namespace {
 
@@ -191,6 +193,15 @@ QGroupBox* TFrm_Spieleinstellungen::ComputerGruppe() {
     auto* hinweis = new QLabel(QStringLiteral("1 = sehr leicht; 3 = Mittel; 5 = sehr schwer"));
     hinweis->setObjectName(QStringLiteral("Lb_Schwierigkeit_Hinweis"));
     g->addWidget(hinweis, 1, 0, 1, 3);
+    CB_Sturmflut = new QComboBox;
+    CB_Sturmflut->setObjectName(QStringLiteral("CB_Sturmflut"));
+    CB_Sturmflut->addItem(QStringLiteral("aus"));
+    for (int m = 1; m <= kSturmflutMaxMinuten; ++m)
+        CB_Sturmflut->addItem(QStringLiteral("nach %1 min").arg(m));
+    CB_Sturmflut->setToolTip(
+        QStringLiteral("Nach dieser Zeit schließt sich das Wasser vom Rand her, bis die Runde "
+                       "endet"));
+    Zeile(g, 2, QStringLiteral("Sturmflut"), CB_Sturmflut, QString());
     return ki;
 }
 
@@ -273,6 +284,7 @@ void TFrm_Spieleinstellungen::DialogLaden() {
     CB_ComputerArt1->setEnabled(l.Spieler1.Computer);
     CB_ComputerArt2->setEnabled(l.Spieler2.Computer);
     CB_BewegteBilder->setChecked(BewegteBilderLesen());
+    CB_Sturmflut->setCurrentIndex(p_.Einstellungen.Sturmflut);
 
     BilderLaden(l);
     p_.Einstellungen.Arbeitskopie = l;
@@ -314,6 +326,8 @@ void TFrm_Spieleinstellungen::Btn_OKClick() {
                 : TComputerArt::Klassisch;
     ComputerWahlSpeichern(p_.Einstellungen.ComputerArten);
     BewegteBilderSpeichern(CB_BewegteBilder->isChecked());
+    p_.Einstellungen.Sturmflut = std::uint8_t(CB_Sturmflut->currentIndex());
+    SturmflutWahlSpeichern(p_.Einstellungen.Sturmflut);
     accept();
 }
 

@@ -50,6 +50,8 @@ class TFrm_Spieleinstellungen : public QDialog {
     QCheckBox* CB_BewegteBilder;
     // Which computer: "klassisch" or "stark" (a preference, not part of the settings file).
     QComboBox *CB_ComputerArt1, *CB_ComputerArt2;
+    // The storm flood: "aus" or after 1 to 10 minutes (a preference as well).
+    QComboBox* CB_Sturmflut;
     QSpinBox *SE_PlatzExplo, *SE_Explo, *SE_WasserGeschwindigkeit, *SE_Spielergeschwindigkeit,
         *SE_ExtraProzent, *SE_Unverwundbarkeit, *SE_Schwierigkeit, *SE_Rundenanzahl;
     QTreeWidget* LV_Level;

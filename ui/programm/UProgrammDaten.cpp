@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "ui/vorlieben/UComputerWahl.h"
+#include "ui/vorlieben/USturmflutWahl.h"
 
 TProgrammDaten::TProgrammDaten(IMeldungen& meldungen, IDateiDialoge& dialoge,
                                std::string programmordner, std::uint64_t saat)
@@ -24,4 +25,5 @@ void TProgrammDaten::ComputerWahlLaden() {
     if (computerGeladen_) return;
     computerGeladen_ = true;
     Einstellungen.ComputerArten = ComputerWahlLesen();
+    Einstellungen.Sturmflut = SturmflutWahlLesen();
 }

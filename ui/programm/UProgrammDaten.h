@@ -53,8 +53,8 @@ class TProgrammDaten {
     // The sound, when the program has one, and the player's choice for it, read from the
     // preferences when first needed rather than at start-up.
     IKlaenge* Klaenge = nullptr;
-    // The choice of computers from the preferences, read the first time a match or the settings
-    // dialog needs it (reading it at start would slow the start down).
+    // The choice of computers and of the storm flood from the preferences, read the first time a
+    // match or the settings dialog needs it (reading it at start would slow the start down).
     void ComputerWahlLaden();
     TTonWahl& Ton() {
         if (!ton_) ton_ = TonWahlLesen();

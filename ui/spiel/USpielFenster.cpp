@@ -344,6 +344,10 @@ void TFrm_Spiel::FensterZentrieren() {
     SpielerSichtbarHalten();
 }
 
+void TFrm_Spiel::SturmflutAnzeigen(int sekunden) {
+    Panel->Sturmflut(sekunden);
+}
+
 void TFrm_Spiel::Klang(TKlang k) {
     p_.KlangSpielen(k);
 }

@@ -76,6 +76,7 @@ class TFrm_Spiel : public QDialog, public ISpielAnsicht {
     void FeldNeuZeichnen() override;
     void FensterZentrieren() override;
     void Klang(TKlang k) override;
+    void SturmflutAnzeigen(int sekunden) override;
 
     TSpielGitter* SG_Feld;
     QScrollArea* Pn_Feld;

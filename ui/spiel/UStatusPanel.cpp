@@ -33,16 +33,22 @@ TStatusPanel::TStatusPanel(QWidget& fenster) {
     GB_Spiel = new QGroupBox(QStringLiteral("Spiel"), &fenster);
     GB_Spiel->setObjectName(QStringLiteral("GB_Spiel"));
     GB_Spiel->resize(kPanelBreite, kSpielHoehe);
-    PanelText(GB_Spiel, QStringLiteral("Runde:"), QStringLiteral("Lb_Runde"), 12, 24, 0, true);
+    // Three lines: the round, the level, and the storm flood while it is near.
+    PanelText(GB_Spiel, QStringLiteral("Runde:"), QStringLiteral("Lb_Runde"), 12, 20, 0, true);
     Lb_Runde_Anzeige =
-        PanelText(GB_Spiel, QStringLiteral("1"), QStringLiteral("Lb_Runde_Anzeige"), 72, 24, 24);
+        PanelText(GB_Spiel, QStringLiteral("1"), QStringLiteral("Lb_Runde_Anzeige"), 72, 20, 24);
     Lb_Runde_Anzeige->setAlignment(Qt::AlignRight);
-    PanelText(GB_Spiel, QStringLiteral("/"), QStringLiteral("Lb_Runden_Anzeige2"), 100, 24);
+    PanelText(GB_Spiel, QStringLiteral("/"), QStringLiteral("Lb_Runden_Anzeige2"), 100, 20);
     Lb_Runden_Anzeige3 =
-        PanelText(GB_Spiel, QStringLiteral("0"), QStringLiteral("Lb_Runden_Anzeige3"), 110, 24, 40);
-    PanelText(GB_Spiel, QStringLiteral("Spielfeld:"), QStringLiteral("Lb_Spielfeld"), 12, 50, 0,
+        PanelText(GB_Spiel, QStringLiteral("0"), QStringLiteral("Lb_Runden_Anzeige3"), 110, 20, 40);
+    PanelText(GB_Spiel, QStringLiteral("Spielfeld:"), QStringLiteral("Lb_Spielfeld"), 12, 39, 0,
               true);
-    Lb_SpielName = PanelText(GB_Spiel, QString(), QStringLiteral("Lb_SpielName"), 80, 50, 135);
+    Lb_SpielName = PanelText(GB_Spiel, QString(), QStringLiteral("Lb_SpielName"), 80, 39, 135);
+    Lb_Sturmflut =
+        PanelText(GB_Spiel, QString(), QStringLiteral("Lb_Sturmflut"), 12, 58, 200, true);
+    Lb_Sturmflut->resize(200, Lb_Sturmflut->fontMetrics().height());
+    TextFarbe(Lb_Sturmflut, QColor(0, 70, 170));
+    Lb_Sturmflut->hide();
 
     GB_Spieler = new QGroupBox(QStringLiteral("Spieler"), &fenster);
     GB_Spieler->setObjectName(QStringLiteral("GB_Spieler"));
@@ -149,6 +155,12 @@ void TStatusPanel::Extra(int spieler, TExtra extra, bool sichtbar) {
 
 void TStatusPanel::Restsekunden(int spieler, std::uint16_t sekunden) {
     Lb_Unverwundbar_Anzeige[spieler == 1 ? 0 : 1]->setText(QString::number(sekunden));
+}
+
+void TStatusPanel::Sturmflut(int sekunden) {
+    if (sekunden > 0) Lb_Sturmflut->setText(QStringLiteral("Sturmflut in %1 s").arg(sekunden));
+    if (sekunden == 0) Lb_Sturmflut->setText(QStringLiteral("Sturmflut!"));
+    Lb_Sturmflut->setVisible(sekunden >= 0);
 }
 
 void TStatusPanel::PadSymbole(std::array<bool, 2> amPad) {

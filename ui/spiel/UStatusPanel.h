@@ -33,11 +33,13 @@ class TStatusPanel {
     void Bewegt(bool an) { bewegt_ = an; }
     void Extra(int spieler, TExtra extra, bool sichtbar);
     void Restsekunden(int spieler, std::uint16_t sekunden);
+    // "Sturmflut in N s" counting down, "Sturmflut!" once it runs; nothing for -1.
+    void Sturmflut(int sekunden);
     // The pad symbol of each player whose pad is connected.
     void PadSymbole(std::array<bool, 2> amPad);
 
     QGroupBox *GB_Spiel, *GB_Spieler;
-    QLabel *Lb_Runde_Anzeige, *Lb_Runden_Anzeige3, *Lb_SpielName;
+    QLabel *Lb_Runde_Anzeige, *Lb_Runden_Anzeige3, *Lb_SpielName, *Lb_Sturmflut;
     std::array<QLabel*, 2> Lb_Name{}, Lb_Punkte_Anzeige{}, Lb_Unverwundbar_Anzeige{}, Im_Spieler{};
     // Per player, by ExtraIndex.
     std::array<std::array<QLabel*, kExtraAnzahl>, 2> Im_Extras{};

@@ -20,6 +20,7 @@
 #include "ui/eingabe/UTasteFenster.h"
 #include "ui/vorlieben/UBildWahl.h"
 #include "ui/vorlieben/UComputerWahl.h"
+#include "ui/vorlieben/USturmflutWahl.h"
 
 namespace {
 
@@ -211,18 +212,22 @@ TEST_F(EinstellungenTest, SpeichernUndLaden) {
     EXPECT_TRUE(dlg.SE_Rundenanzahl->value() == 8 && Zeilen() == 1);
 }
 
-TEST_F(EinstellungenTest, ComputerArtIstEineVorliebeUndGiltBeiOk) {
+TEST_F(EinstellungenTest, ComputerArtUndSturmflutSindVorliebenUndGeltenBeiOk) {
     dlg.DialogLaden();
     EXPECT_EQ(dlg.CB_ComputerArt1->currentText(), "klassisch");
+    EXPECT_EQ(dlg.CB_Sturmflut->currentText(), "aus");
+    dlg.CB_Sturmflut->setCurrentIndex(3);
     EXPECT_FALSE(dlg.CB_ComputerArt1->isEnabled()) << "only for a computer player";
     dlg.CB_Computer1->setChecked(true);
     EXPECT_TRUE(dlg.CB_ComputerArt1->isEnabled());
     dlg.CB_ComputerArt1->setCurrentIndex(1);
     dlg.AbbrechenClick();
-    EXPECT_EQ(p.Einstellungen.ComputerArt(1), TComputerArt::Klassisch);
+    EXPECT_TRUE(p.Einstellungen.ComputerArt(1) == TComputerArt::Klassisch &&
+                p.Einstellungen.Sturmflut == 0);
     dlg.DialogLaden();
-    EXPECT_EQ(dlg.CB_ComputerArt1->currentText(), "klassisch");
+    EXPECT_EQ(dlg.CB_ComputerArt1->currentText() + dlg.CB_Sturmflut->currentText(), "klassischaus");
     dlg.CB_ComputerArt2->setCurrentIndex(1);
+    dlg.CB_Sturmflut->setCurrentIndex(3);
     dlg.Btn_OKClick();
     EXPECT_EQ(p.Einstellungen.ComputerArten,
               (std::array<TComputerArt, 2>{TComputerArt::Klassisch, TComputerArt::Stark}));
@@ -230,7 +235,16 @@ TEST_F(EinstellungenTest, ComputerArtIstEineVorliebeUndGiltBeiOk) {
     TUiUmgebung neu;
     neu.Daten->ComputerWahlLaden();
     EXPECT_EQ(neu.Daten->Einstellungen.ComputerArt(2), TComputerArt::Stark);
+    EXPECT_EQ(neu.Daten->Einstellungen.Sturmflut, 3);
+    EXPECT_EQ(QSettings(QStringLiteral("Knallfeld"), QStringLiteral("Knallfeld"))
+                  .value(QStringLiteral("Spiel/Sturmflut"))
+                  .toString(),
+              "3");
+    // A hand-edited value that is no choice: no flood.
+    SturmflutWahlSpeichern(11);
+    EXPECT_EQ(SturmflutWahlLesen(), 0);
     ComputerWahlSpeichern({});
+    SturmflutWahlSpeichern(0);
 }
 
 TEST_F(EinstellungenTest, BewegteBilderSindAnBisAbgeschaltetUndGeltenBeiOk) {

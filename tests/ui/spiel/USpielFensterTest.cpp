@@ -348,3 +348,19 @@ TEST_F(SpielFensterTest, NamenAusDateienAlsTextUndGanzImGrossenPanel) {
     }
     f->close();
 }
+
+TEST_F(SpielFensterTest, SturmflutImPanel) {
+    // Off: the line stays empty; on, the match counts down in the panel and then floods.
+    MatchAuf("KleinesDuell.dat");
+    QLabel* zeile = f->Panel->Lb_Sturmflut;
+    EXPECT_FALSE(zeile->isVisible());
+    f->SturmflutAnzeigen(30);
+    EXPECT_TRUE(zeile->isVisible() && zeile->text() == "Sturmflut in 30 s");
+    f->SturmflutAnzeigen(0);
+    EXPECT_EQ(zeile->text(), "Sturmflut!");
+    // A new round clears it.
+    f->Btn_Neustart->click();
+    EXPECT_FALSE(zeile->isVisible());
+    EXPECT_LE(zeile->geometry().bottom(), f->Panel->GB_Spiel->height());
+    f->close();
+}
