@@ -112,7 +112,11 @@ TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
     EXPECT_NE(AufnahmeLesen(o.Pfad("fehlt.kfw"), b).find("kann nicht gelesen werden"),
               std::string::npos);
 
+    // Only the recordings count and go: not a note, a half-written file, a folder named like one.
     const std::string ordner = o.Pfad("Wiederholungen");
+    std::filesystem::create_directories(ordner + "/zz.kfw");
+    for (const char* fremd : {"/zz.kfw/a.kfw", "/zz.txt", "/zz.kfw.neu"})
+        SchreibeBytes(ordner + fremd, {'x'});
     std::string datei;
     for (int i = 0; i < 23; ++i) {
         char zeit[32];
@@ -124,6 +128,8 @@ TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
     EXPECT_EQ(alle.front(), datei);
     EXPECT_EQ(std::filesystem::path(datei).filename(), "20261207-120011-00.kfw");
     EXPECT_EQ(std::filesystem::path(alle.back()).filename(), "20261207-120001-01.kfw");
+    for (const char* fremd : {"/zz.kfw/a.kfw", "/zz.txt", "/zz.kfw.neu"})
+        EXPECT_TRUE(std::filesystem::exists(ordner + fremd)) << fremd;
 }
 
 TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
