@@ -1,0 +1,68 @@
+// Who plays on each side of a network match, and a player's inputs that come at once.
+#include <gtest/gtest.h>
+
+#include "files/URecords.h"
+#include "hilfen/TestHilfen.h"
+#include "match/URegelVersion.h"
+#include "netz/UNetzSitzung.h"
+
+namespace {
+
+// One side's board, pictures and messages; pictures need not load for a network match.
+struct TSeite {
+    TMeldungsProtokoll Meldungen;
+    TDateiFehler Fehler{Meldungen};
+    TBilderSets Bilder{Fehler};
+    TSpielfeld Feld;
+    TKeineAnsicht Ansicht;
+};
+
+}  // namespace
+
+TEST(NetzSpieler, NameUndComputerBeiderSeitenSiehtAuchDieAndere) {
+    // The host names itself and lets the computer play, as its dialog does; the guest says
+    // the same of itself. Each side's match has both, in the record and its working copy.
+    TEinstellungen e;
+    e.LevelAnhaengen(KNALLFELD_SPIELFELDER "KleinesDuell.dat");
+    e.LevelAnzahl = 1;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    TAufnahme daten = SpieldatenLesen(e, 5);
+    SpielerSetzen(daten, 1, "Hanna", true);
+    TSeite a, b;
+    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
+                      std::move(daten));
+    TNetzSitzung gast({"Gustav", true, 0, 1, kRegelVersion},
+                      {b.Feld, b.Bilder, b.Meldungen, b.Ansicht}, std::nullopt);
+    host.Verbunden(0);
+    gast.Verbunden(0);
+    for (std::uint64_t t = 0; t < 1000 && gast.Zustand() != TNetzZustand::Laeuft; t += 4) {
+        for (const TNetzPaket& p : host.Ausgang()) gast.Empfangen(p.Kanal, p.Daten, t);
+        for (const TNetzPaket& p : gast.Ausgang()) host.Empfangen(p.Kanal, p.Daten, t);
+    }
+    ASSERT_EQ(gast.Zustand(), TNetzZustand::Laeuft) << gast.Fehler();
+    for (TNetzSitzung* s : {&host, &gast}) {
+        TEinstellungen& einst = s->Seite()->Spiel().Daten().Einstellungen;
+        for (const TSpielRecEinstellungen& r : {einst.EinstellungenHolen(), einst.Arbeitskopie})
+            EXPECT_TRUE(r.Spieler1.Name == "Hanna" && r.Spieler1.Computer &&
+                        r.Spieler2.Name == "Gustav" && r.Spieler2.Computer)
+                << s->Spieler() << " " << r.Spieler1.Name << " " << r.Spieler2.Name;
+    }
+}
+
+TEST(NetzSpieler, ZweiEingabenEinesSpielersInDerselbenMillisekunde) {
+    // A step and a bomb pressed at once: the same stamp, both taken, in the order pressed, on
+    // both sides; a third one in the next packet may share it too.
+    TLockstep a(1, 50), b(2, 50);
+    b.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 3), 100);
+    b.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 4), 100);
+    ASSERT_TRUE(a.Empfangen(b.Takt(100), 100));
+    b.Eigene(TEingabeArt::Neustart, 0, 100);
+    ASSERT_TRUE(a.Empfangen(b.Takt(100), 100));
+    for (TLockstep* l : {&a, &b}) {
+        const auto reihe = l->Bis(150);
+        ASSERT_EQ(reihe.size(), 3u);
+        for (std::uint32_t i = 0; i < 3; ++i)
+            EXPECT_TRUE(reihe[i].Zeit == 150 && reihe[i].Spieler == 2 && reihe[i].Nr == i + 1);
+        EXPECT_EQ(reihe[1].Wert, PadAktionWert(2, 4));
+    }
+}
