@@ -130,6 +130,14 @@ TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
     EXPECT_EQ(std::filesystem::path(alle.back()).filename(), "20261207-120001-01.kfw");
     for (const char* fremd : {"/zz.kfw/a.kfw", "/zz.txt", "/zz.kfw.neu"})
         EXPECT_TRUE(std::filesystem::exists(ordner + fremd)) << fremd;
+    // A hundred in one second: the last number is taken again.
+    for (int n = 0; n < 99; ++n) {
+        char name[40];
+        std::snprintf(name, sizeof name, "/20261207-130000-%02d.kfw", n);
+        SchreibeBytes(ordner + name, {'x'});
+    }
+    ASSERT_EQ(AufnahmeAblegen(ordner, "20261207-130000", a, 200, datei), "");
+    EXPECT_EQ(std::filesystem::path(datei).filename(), "20261207-130000-99.kfw");
 }
 
 TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
@@ -166,6 +174,11 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     std::vector<std::string> zeilen;
     const std::string text = AufnahmePruefen(a, spielfelder + "../", zeilen);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
+    // Nor a broken picture in the folder that the levels do not use.
+    std::filesystem::copy(spielfelder + "../Bilder", o.Pfad("Bilder"),
+                          std::filesystem::copy_options::recursive);
+    SchreibeBytes(o.Pfad("Bilder/UnZerstoer/kaputt.bmp"), {'B', 'M'});
+    EXPECT_EQ(AufnahmePruefen(a, o.Ordner(), zeilen), text);
     // A recording with a line less, or one more, than the match gives: "nichts" on that side.
     a.Saat ^= 1;
     const std::string letzte = a.Protokoll.back();
