@@ -65,4 +65,6 @@ TEST(NetzSpieler, ZweiEingabenEinesSpielersInDerselbenMillisekunde) {
             EXPECT_TRUE(reihe[i].Zeit == 150 && reihe[i].Spieler == 2 && reihe[i].Nr == i + 1);
         EXPECT_EQ(reihe[1].Wert, PadAktionWert(2, 4));
     }
+    // No delay at all is still one millisecond: an input is never stamped for the present.
+    EXPECT_EQ(TLockstep(1, 0).Eigene(TEingabeArt::Neustart, 0, 100), 101u);
 }

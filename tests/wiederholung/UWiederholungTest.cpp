@@ -91,6 +91,9 @@ TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
     EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), kKaputt);
     gross.Levelliste.pop_back();
     EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), "");
+    // Lines without text are lines all the same.
+    gross.Protokoll.assign(3, "");
+    EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), "");
 }
 
 TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
