@@ -1,4 +1,4 @@
-// Who plays on each side of a network match, and a player's inputs that come at once.
+// Who plays on each side of a network match, and inputs that come at once or close together.
 #include <gtest/gtest.h>
 
 #include "files/URecords.h"
@@ -67,4 +67,28 @@ TEST(NetzSpieler, ZweiEingabenEinesSpielersInDerselbenMillisekunde) {
     }
     // No delay at all is still one millisecond: an input is never stamped for the present.
     EXPECT_EQ(TLockstep(1, 0).Eigene(TEingabeArt::Neustart, 0, 100), 101u);
+}
+
+TEST(NetzSpieler, BereitDesMitspielersGleichNachDemRundenende) {
+    // Player 1 stays on its bomb; player 2 is ready 100 ms after the round's end and player 1
+    // then too. The other side's "ready" may come in the same stretch as the end it answers:
+    // it counts, and the next round begins.
+    TEinstellungen e;
+    e.LevelAnhaengen(KNALLFELD_SPIELFELDER "KleinesDuell.dat");
+    e.LevelAnzahl = 1;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    TSeite a;
+    TNetzSeite s(SpieldatenLesen(e, 5), 1, 60, a.Feld, a.Bilder, a.Meldungen, a.Ansicht);
+    s.Match().BilderNurZeigen();
+    ASSERT_TRUE(s.Starten());
+    TLockstep peer(2, 60);
+    s.Eingabe(TEingabeArt::Aktion, PadAktionWert(1, 4));
+    peer.Eigene(kBereit, 0, 2100);
+    ASSERT_TRUE(s.Lockstep().Empfangen(peer.Takt(2200), 0));
+    s.Laufen(2259);
+    ASSERT_TRUE(s.Spiel().NaechsteRundeAktiv());
+    s.Eingabe(kBereit);
+    ASSERT_TRUE(s.Lockstep().Empfangen(peer.Takt(2300), s.Zeit()));
+    s.Laufen(2359);
+    EXPECT_TRUE(s.Spiel().Runde() == 2 && s.Spiel().FeldAktiv());
 }
