@@ -158,3 +158,11 @@ int TKlangAusgabe::Geladen() const {
     for (const auto& k : klaenge_) n += k.empty() ? 0 : 1;
     return n;
 }
+
+int TKlangAusgabe::Spielend() {
+    if (zustand_ != 1) return 0;
+    sdl_->LockAudioDevice(geraet_);
+    const int n = mischer_.Aktiv();
+    sdl_->UnlockAudioDevice(geraet_);
+    return n;
+}

@@ -34,6 +34,8 @@ class TKlangAusgabe final : public IKlaenge {
     // The sounds whose files could be read, and one sound's samples (after WartenBisBereit).
     int Geladen() const;
     const TProben& Proben(TKlang k) const { return klaenge_[std::size_t(k)]; }
+    // The sounds playing now (after WartenBisBereit).
+    int Spielend();
 
     // 22 050 Hz mono 16-bit, as the game's own files are; other files are converted.
     static constexpr int kRate = 22050;

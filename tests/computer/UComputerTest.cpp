@@ -48,7 +48,9 @@ TEST(Computer, Entscheidungen) {
         {"....2|o#1..|.....", {Oben, Rechts}},
         // Level water beside it: away from the first water in fixed order, or nothing.
         {"#~#|.1.|#.#", {Unten, Links, Rechts}},
-        {"#~#|~1.|#+#", {Rechts}}, {"#~#|+1+|#+#", {Keine}},
+        {"#~#|~1.|#+#", {Rechts}}, {"#~#|+1+|#+#", {Keine}}, {"#~#|k1+|#+#", {Links}},
+        // Water before the opponent in line.
+        {"#~#|.12|#.#", {Unten, Links}},
         // The opponent in line within two cells: a bomb, through a destructible block too.
         {"1+2.|....", {Bombe}}, {"1.2.|....", {Bombe}},
         {"1..2|....", {Rechts}}, {"1#2.|....", {Oben, Unten, Links, Rechts}},
@@ -57,6 +59,7 @@ TEST(Computer, Entscheidungen) {
         // explosion.
         {"1....|.....|.....|....2", {Unten, Rechts}}, {"1..|...|...|2..", {Unten}},
         {"1+...|+....|...#2", {Bombe}}, {"1+...|+....|~..#2", {Oben, Links, Rechts}},
+        {"1+...|k....|~..#2", {Oben, Links, Rechts}},
         {"1.~..|#...2", {Oben, Unten, Links}},
         {"#####2|#.1x##|#.#.##|######", {Oben, Unten, Links}}, {"#x#..|x1x..|#x#.2", {Keine}},
     };

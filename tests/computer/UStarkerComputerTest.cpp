@@ -11,11 +11,12 @@ using enum TAktion;
 
 // Player 1's actions over many seeds, on a board whose bombs ('o', 'P', 'Q') and explosions ('x')
 // ticked 'zaehler' beats of 400 ms, the next beat 400 ms away; player 1 acts every 'schritt' ms,
-// invulnerable for 'schutz' ms as the match counts it (whole seconds).
+// invulnerable for 'schutz' ms as the match counts it (whole seconds); the opponent acts every
+// 'gegnerSchritt' ms (0: as player 1).
 std::set<TAktion> Aktionen(const std::string& brett, int zaehler = 0, std::uint32_t schritt = 450,
                            const TEinstellen& f = nullptr, std::uint32_t bisWasser = 0,
-                           std::uint32_t schutz = 0, std::uint32_t bisSturm = 0,
-                           int sturmRing = 0) {
+                           std::uint32_t schutz = 0, std::uint32_t bisSturm = 0, int sturmRing = 0,
+                           std::uint32_t gegnerSchritt = 0) {
     std::set<TAktion> aktionen;
     for (std::uint64_t saat = 1; saat <= 24; ++saat) {
         TSpielZustand z(saat);
@@ -28,7 +29,8 @@ std::set<TAktion> Aktionen(const std::string& brett, int zaehler = 0, std::uint3
         TStarkLage lage;
         lage.Takte.BisBombe = z.bomben.KeineBomben() ? 0 : 400;
         lage.Takte.BisWasser = bisWasser;
-        lage.Schritt = lage.GegnerSchritt = schritt;
+        lage.Schritt = schritt;
+        lage.GegnerSchritt = gegnerSchritt ? gegnerSchritt : schritt;
         lage.Schutz = schutz;
         lage.Takte.BisSturm = bisSturm;
         lage.Takte.SturmRing = sturmRing;
@@ -70,6 +72,10 @@ TEST(StarkerComputer, GehtUmEinenBlockDenErNichtSprengenKann) {
     const std::string brett = "#########|#1+2....#|#.#####.#|#.......#|#.#######|#########";
     EXPECT_EQ(Aktionen(brett, 0, 450), (std::set<TAktion>{Bombe}));
     EXPECT_EQ(Aktionen(brett, 0, 750), (std::set<TAktion>{Unten}));
+    // A person beside it who may step every 100 ms stands in that way out first.
+    EXPECT_EQ(Aktionen(brett, 0, 450, nullptr, 0, 0, 0, 0, 100), (std::set<TAktion>{Unten}));
+    EXPECT_EQ(Aktionen("2#..|...#|1..#", 0, 150, nullptr, 0, 0, 0, 0, 100),
+              (std::set<TAktion>{Keine, Oben}));
     // The opponent walled off for good: it wanders, and the block in the first cell leads
     // nowhere.
     EXPECT_EQ(Aktionen("+...#|.1..#|....#|####2"), (std::set<TAktion>{Oben, Unten, Links, Rechts}));
@@ -309,6 +315,12 @@ TEST(StarkerComputer, TakteAusDemSpiel) {
     t.Bis(1100);
     t.Taste(taste::D);
     EXPECT_EQ(t.spiel.StarkLage(1).Schutz, 30000u);
+    // Without a lock a person is still taken to need 100 ms a step.
+    TSpielTest u;
+    ASSERT_TRUE(u.Starten("1....|....2",
+                          [](auto& e) { e.Spieler1.Computer = true, e.SpielerVerzoegerung = 0; }));
+    EXPECT_EQ(std::pair(u.spiel.StarkLage(1).Schritt, u.spiel.StarkLage(1).GegnerSchritt),
+              std::pair(450u, 100u));
 }
 
 TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutUndGehtRechtzeitigNachInnen) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -89,5 +90,33 @@ TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
     EXPECT_TRUE(fehler.starts_with("Knallfeld: kein Ton (")) << fehler;
     EXPECT_EQ(std::count(fehler.begin(), fehler.end(), '\n'), 1) << fehler;
     unsetenv("ALSA_CONFIG_PATH");
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST(KlangAusgabe, WasBeimOeffnenVerlangtWirdKlingtNurFrisch) {
+    // Asked for before the device is open: at most eight wait, and they sound once it is, if
+    // it opened within 120 ms. A file to convert that takes long to read makes it late.
+    TTestOrdner o;
+    std::filesystem::copy(KNALLFELD_KLAENGE, o.Ordner());
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const auto oeffnen = [&] {
+        TKlangAusgabe a(o.Ordner());
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 9; ++i) a.Spielen(TKlang::Explosion);
+        EXPECT_TRUE(a.WartenBisBereit());
+        return std::pair(std::chrono::steady_clock::now() - start, a.Spielend());
+    };
+    const auto [frisch, klingen] = oeffnen();
+    if (frisch < std::chrono::milliseconds(100)) EXPECT_EQ(klingen, 8);
+    // 8-bit stereo at 11 025 Hz, just under the size that is not read at all.
+    const std::string kopf(
+        "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x11\x2B\0\0\x22\x56\0\0\x02\0\x08\0data", 40);
+    std::vector<unsigned char> wav(kopf.begin(), kopf.end());
+    const std::uint32_t n = (8u << 20) - 64;
+    for (int i = 0; i < 4; ++i) wav.push_back(std::uint8_t(n >> (8 * i)));
+    wav.resize(wav.size() + n, 128);
+    SchreibeBytes(o.Pfad(KlangDatei(TKlang::BombeGelegt)), wav);
+    const auto [spaet, still] = oeffnen();
+    if (spaet > std::chrono::milliseconds(150)) EXPECT_EQ(still, 0);
     unsetenv("SDL_AUDIODRIVER");
 }

@@ -52,6 +52,9 @@ TEST(Spiel, RundeMitBombenZeitenUndRundenende) {
     EXPECT_EQ(t.Brett(), ende);
     EXPECT_TRUE(t.spiel.LetztesErgebnis() == 2 && t.ansicht.Punkte == (TPunkte{100, 0}));
     EXPECT_EQ(t.meldungen.Texte(), (Zeilen{"Spieler 1 hat die letzte Runde gewonnen!"}));
+    // A step into a blast is a hit, as a blast reaching the player is (below).
+    EXPECT_EQ(t.ansicht.Gehoert({TKlang::SpielerGetroffen, TKlang::SpielerErtrunken}),
+              "6000 Spieler getroffen");
     EXPECT_TRUE(t.ansicht.Naechste && !t.ansicht.FeldAn && t.AllesSteht());
     t.Tasten({{10000, D}});  // nothing moves between rounds
     EXPECT_EQ(t.Brett(), ende);
@@ -65,6 +68,8 @@ TEST(Spiel, NachDemErstenTrefferZuendetImSelbenTaktNichtsMehr) {
     t.Bis(2000);  // the first kills player 2; player 1 on the second survives and wins
     EXPECT_EQ(t.Brett(), Z("t....|x....|xP..."));
     EXPECT_TRUE(t.spiel.LetztesErgebnis() == 2 && t.z.bomben.Bombenliste().size() == 1);
+    EXPECT_EQ(t.ansicht.Gehoert({TKlang::SpielerGetroffen, TKlang::SpielerErtrunken}),
+              "2000 Spieler getroffen");
 }
 
 TEST(Spiel, TastenSperreGemeinsameTastenComputerUndWerfen) {
@@ -379,6 +384,11 @@ TEST(Spiel, KrankheitVertauschtTastenBeiJedemZufallstick) {
     k.Bis(k.spiel.Timer_Krank(2).Intervall());
     EXPECT_EQ((std::array{k.z.E().Spieler2.TasteOben, k.z.E().Spieler1.TasteOben}),
               (std::array{Runter, W}));
+    // Its round's end gives player 2's keys back as well.
+    k.spiel.RundenEnde(1);
+    const auto s2 = k.z.E().Spieler2;
+    EXPECT_EQ((std::array{s2.TasteOben, s2.TasteUnten, s2.TasteLinks, s2.TasteRechts}),
+              (std::array{Hoch, Runter, Links, Rechts}));
 }
 
 TEST(Spiel, IntervalleAusEinerHandgemachtenDateiWerdenBegrenzt) {

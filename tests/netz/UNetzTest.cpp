@@ -139,7 +139,7 @@ std::vector<TEingabe> OhneEnde(std::vector<TEingabe> e) {
 }  // namespace
 
 TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {
-    TPaar p({"KleinesDuell.dat", "Arena.dat"}, 2);
+    TPaar p({"KleinesDuell.dat", "Arena.dat"}, 3);
     p.Draht.Verlust = 0.3;
     p.Draht.Doppelt = 0.1;
     p.Draht.Streuung = 40;  // reorders the input packets
@@ -150,7 +150,7 @@ TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {
     const TAufnahme a = p.Host->Seite()->Aufnahme(), b = p.Gast->Seite()->Aufnahme();
     EXPECT_EQ(OhneEnde(a.Eingaben), OhneEnde(b.Eingaben));
     EXPECT_EQ(a.Protokoll, b.Protokoll);
-    ASSERT_EQ(a.Protokoll.size(), 4u);  // two rounds, the match, the points
+    ASSERT_EQ(a.Protokoll.size(), 5u);  // three rounds, the match, the points
     // Both players acted, and the guest's name came from the guest.
     int aktionen[2] = {0, 0};
     for (const TEingabe& e : a.Eingaben)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Network play between two processes over loopback, through a relay that delays, scatters, loses
-# and doubles datagrams: equal lines and recordings that replay; garbage for the host; a guest
-# that is killed.
+# and doubles datagrams: equal lines and recordings that replay; garbage for the host; a second
+# guest turned away; a guest that is killed.
 #   zwei_prozesse.sh WERKZEUG RELAIS SPIELFELDER
 set -uo pipefail
 werkzeug=$1 relais=$2 spielfelder=$3
@@ -28,8 +28,8 @@ host_port() {
     done
 }
 
-# 1. A match through 40 ± 10 ms, 10 % loss and 3 % doubles each way.
-"$werkzeug" netz-eroeffnen --port 0 --seed 9 --runden 2 --tempo 5 --zufallsspieler 1 \
+# 1. A match of three rounds through 40 ± 10 ms, 10 % loss and 3 % doubles each way.
+"$werkzeug" netz-eroeffnen --port 0 --seed 9 --runden 3 --tempo 5 --zufallsspieler 1 \
     --aufnahme "$arbeit/a.kfw" "$spielfelder/KleinesDuell.dat" "$spielfelder/Arena.dat" \
     >"$arbeit/a.out" 2>"$arbeit/a.err" &
 host=$!
@@ -47,7 +47,7 @@ wait $host
 status=$?
 pruefe "host exit $status: $(cat "$arbeit/a.err")" test $status -eq 0
 pruefe "both print the same lines" cmp -s "$arbeit/a.out" "$arbeit/b.out"
-pruefe "a full match" test "$(grep -c '^Runde ' "$arbeit/a.out")" -eq 2
+pruefe "a full match" test "$(grep -c '^Runde ' "$arbeit/a.out")" -eq 3
 for seite in a b; do
     "$werkzeug" abspielen "$arbeit/$seite.kfw" >"$arbeit/$seite.abgespielt"
     status=$?
@@ -71,7 +71,8 @@ wait $host
 status=$?
 pruefe "host after garbage $status: $(cat "$arbeit/c.err")" test $status -eq 0
 
-# 3. The guest is killed: the host says so, in German, and keeps its recording.
+# 3. A second guest is turned away; the guest is killed: the host says so, in German, and
+# keeps its recording.
 "$werkzeug" netz-eroeffnen --port 0 --seed 4 --runden 50 --zufallsspieler 5 \
     --aufnahme "$arbeit/e.kfw" "$spielfelder/Arena.dat" >"$arbeit/e.out" 2>"$arbeit/e.err" &
 host=$!
@@ -81,6 +82,14 @@ port=$(host_port "$arbeit/e.err")
 gast=$!
 pids+=($gast)
 sleep 1.5
+# A second guest while the match runs hears at once that the host is taken.
+start=$(date +%s%N)
+timeout 20 "$werkzeug" netz-beitreten "127.0.0.1:$port" >/dev/null 2>"$arbeit/zweiter.err"
+status=$?
+pruefe "second guest's exit $status" test $status -eq 3
+pruefe "second guest's message: $(cat "$arbeit/zweiter.err")" \
+    grep -qx "Der Gastgeber spielt schon mit jemand anderem." "$arbeit/zweiter.err"
+pruefe "second guest within 2 s" test $((($(date +%s%N) - start) / 1000000)) -le 2000
 kill -9 $gast
 start=$(date +%s)
 wait $host

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "pad/UPadBelegung.h"
+#include "pad/UPadGeraete.h"
 
 namespace {
 constexpr TPadArt Knopf = TPadArt::Knopf, Kreuz = TPadArt::Kreuz, Stick = TPadArt::Stick;
@@ -58,4 +59,36 @@ TEST(PadBelegung, ToterBereichEineRichtungUndWiederholung) {
         if (!w.Schritt(hoch, t).empty()) wann.push_back(t);
     EXPECT_EQ(wann, (std::vector<std::uint64_t>{0, 504, 544, 584}));
     EXPECT_TRUE(w.Schritt({}, 608).empty() && w.Schritt(hoch, 616).size() == 1);
+}
+
+TEST(PadGeraete, JedeRichtungVonKreuzUndStickAnBeidenPads) {
+    // SDL's virtual pads as the system's: numbered in the order they come, each d-pad button
+    // and stick direction the player's own action by the defaults.
+    TPadGeraete g;
+    const int a = g.VirtuellAnschliessen(), b = g.VirtuellAnschliessen();
+    ASSERT_GE(b, 0) << g.Fehler;
+    TPadBelegung belegung;
+    belegung.Spieler = {TPadBelegung::Standard(1), TPadBelegung::Standard(2)};
+    const Sint16 stick[4][2] = {{0, -32000}, {0, 32000}, {-32000, 0}, {32000, 0}};
+    for (std::uint8_t pad = 1; pad <= 2; ++pad)
+        for (std::uint8_t r = 0; r < 4; ++r) {
+            const int geraet = pad == 1 ? a : b;
+            g.VirtuellKnopf(geraet, SDL_CONTROLLER_BUTTON_DPAD_UP + r, true);
+            g.VirtuellStick(geraet, stick[r][0], stick[r][1]);
+            const auto stand = g.Abfragen();
+            ASSERT_TRUE(stand[pad - 1] && stand[2 - pad]);
+            const auto gehalten = Gehalten(pad, *stand[pad - 1]);
+            EXPECT_EQ(gehalten, (std::vector<TPadEingabe>{{pad, Kreuz, r}, {pad, Stick, r}}));
+            for (const TPadEingabe& e : gehalten)
+                EXPECT_EQ(belegung.Finde(e), std::pair(int(pad), int(r)));
+            EXPECT_TRUE(Gehalten(3 - pad, *stand[2 - pad]).empty());
+            g.VirtuellKnopf(geraet, SDL_CONTROLLER_BUTTON_DPAD_UP + r, false);
+            g.VirtuellStick(geraet, 0, 0);
+        }
+    // Pad 1 gone: pad 2 keeps its number, and the next one takes the free one.
+    g.VirtuellTrennen(a);
+    EXPECT_TRUE(!g.Abfragen()[0] && g.Abfragen()[1]);
+    const int c = g.VirtuellAnschliessen();
+    g.VirtuellKnopf(c, SDL_CONTROLLER_BUTTON_A, true);
+    EXPECT_EQ(Gehalten(1, *g.Abfragen()[0]), (std::vector<TPadEingabe>{{1, Knopf, 0}}));
 }

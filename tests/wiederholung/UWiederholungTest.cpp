@@ -98,6 +98,9 @@ TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
     EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), kKaputt);
     gross.Levelliste.pop_back();
     EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), "");
+    // Lines without text are lines all the same.
+    gross.Protokoll.assign(3, "");
+    EXPECT_EQ(AufnahmeDekodieren(AufnahmeKodieren(gross), c), "");
 }
 
 TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
@@ -119,7 +122,11 @@ TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
     EXPECT_NE(AufnahmeLesen(o.Pfad("fehlt.kfw"), b).find("kann nicht gelesen werden"),
               std::string::npos);
 
+    // Only the recordings count and go: not a note, a half-written file, a folder named like one.
     const std::string ordner = o.Pfad("Wiederholungen");
+    std::filesystem::create_directories(ordner + "/zz.kfw");
+    for (const char* fremd : {"/zz.kfw/a.kfw", "/zz.txt", "/zz.kfw.neu"})
+        SchreibeBytes(ordner + fremd, {'x'});
     std::string datei;
     for (int i = 0; i < 23; ++i) {
         char zeit[32];
@@ -131,6 +138,16 @@ TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
     EXPECT_EQ(alle.front(), datei);
     EXPECT_EQ(std::filesystem::path(datei).filename(), "20261207-120011-00.kfw");
     EXPECT_EQ(std::filesystem::path(alle.back()).filename(), "20261207-120001-01.kfw");
+    for (const char* fremd : {"/zz.kfw/a.kfw", "/zz.txt", "/zz.kfw.neu"})
+        EXPECT_TRUE(std::filesystem::exists(ordner + fremd)) << fremd;
+    // A hundred in one second: the last number is taken again.
+    for (int n = 0; n < 99; ++n) {
+        char name[40];
+        std::snprintf(name, sizeof name, "/20261207-130000-%02d.kfw", n);
+        SchreibeBytes(ordner + name, {'x'});
+    }
+    ASSERT_EQ(AufnahmeAblegen(ordner, "20261207-130000", a, 200, datei), "");
+    EXPECT_EQ(std::filesystem::path(datei).filename(), "20261207-130000-99.kfw");
 }
 
 TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
@@ -164,9 +181,17 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     EXPECT_EQ(status, 1);
     EXPECT_NE(fehler.find("Die Wiederholung endet anders als aufgenommen"), std::string::npos);
     EXPECT_NE(fehler.find("Aufgenommen: \"Runde 1"), std::string::npos);
+    // Nothing more: the round messages are the replay's own, and the pictures are found.
+    std::vector<std::string> zeilen;
+    const std::string text = AufnahmePruefen(a, spielfelder + "../", zeilen);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
+    // Nor a broken picture in the folder that the levels do not use.
+    std::filesystem::copy(spielfelder + "../Bilder", o.Pfad("Bilder"),
+                          std::filesystem::copy_options::recursive);
+    SchreibeBytes(o.Pfad("Bilder/UnZerstoer/kaputt.bmp"), {'B', 'M'});
+    EXPECT_EQ(AufnahmePruefen(a, o.Ordner(), zeilen), text);
     // A recording with a line less, or one more, than the match gives: "nichts" on that side.
     a.Saat ^= 1;
-    std::vector<std::string> zeilen;
     const std::string letzte = a.Protokoll.back();
     a.Protokoll.pop_back();
     EXPECT_NE(AufnahmePruefen(a, "", zeilen).find("Aufgenommen: nichts"), std::string::npos);

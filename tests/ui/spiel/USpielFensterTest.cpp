@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <cmath>
 
 #include "files/URecords.h"
@@ -232,6 +233,7 @@ TEST(FeldMassstab, SeitenverhaeltnisEinpassenUndKleinsteZelle) {
     EXPECT_EQ(m({823, 659}, 20, 16, 40, 40).Zelle, QSize(40, 40));
     EXPECT_EQ(m({822, 659}, 20, 16, 40, 40).Zelle, QSize(39, 39));
     EXPECT_EQ(m({3500, 2144}, 20, 16, 40, 40).Zelle, QSize(132, 132));
+    EXPECT_EQ(m({2000, 658}, 20, 16, 40, 40).Zelle, QSize(39, 39));
     // Wide cells stay twice as wide as high; the width limits here.
     EXPECT_EQ(m({1000, 2000}, 10, 10, 40, 20).Zelle, QSize(98, 49));
     // Cells of 8 pixels are still drawn (100 of them and their lines: (8 + 1) x 100 + 3 = 903
@@ -239,6 +241,11 @@ TEST(FeldMassstab, SeitenverhaeltnisEinpassenUndKleinsteZelle) {
     for (const auto& [breite, zelle] : {std::pair{903, 8}, {902, 40}}) {
         const TFeldMassstab g = m({breite, 2000}, 100, 10, 40, 40);
         EXPECT_TRUE(g.Zelle == QSize(zelle, zelle) && g.Rollen == (zelle == 40)) << breite;
+    }
+    // The height alone reaching its limit: wide cells of 16 x 8 are drawn, 14 x 7 are not.
+    for (const auto& [hoehe, zelle] : {std::pair{93, QSize(16, 8)}, {92, QSize(40, 20)}}) {
+        const TFeldMassstab g = m({4000, hoehe}, 10, 10, 40, 20);
+        EXPECT_TRUE(g.Zelle == zelle && g.Rollen == (zelle.height() == 20)) << hoehe;
     }
     // The status panel grows with the height while it takes at most a third of the width.
     EXPECT_EQ(PanelFaktor({1081, 515}), 1.0);
@@ -283,6 +290,14 @@ TEST_F(SpielFensterTest, GroesseDesSpielersGiltBisZumMatchende) {
     EXPECT_FALSE(f->EigeneGroesse());
     EXPECT_TRUE(f->size() == berechnet && f->SG_Feld->Zelle() == QSize(40, 40));
     EXPECT_EQ(f->Panel->GB_Spiel->geometry(), QRect(843, 8, 223, 81));
+    // Each side on its own: the lowest window the buttons allow limits the cells by its height;
+    // the narrowest would make them smaller than 8, so the board keeps its own and scrolls.
+    f->show();
+    f->resize(2000, 100);
+    EXPECT_TRUE(f->size() == QSize(2000, 515) && f->SG_Feld->Zelle() == QSize(30, 30));
+    f->resize(100, 515);
+    EXPECT_TRUE(f->size() == QSize(358, 515) && f->SG_Feld->Zelle() == QSize(40, 40));
+    EXPECT_GT(f->Pn_Feld->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(SpielFensterTest, VollbildMitF11UndEscape) {

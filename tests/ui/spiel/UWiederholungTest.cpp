@@ -74,6 +74,10 @@ struct WiederholungTest : ::testing::Test {
 };
 
 TEST_F(WiederholungTest, UeberDieTastenAufgenommenUndGleichAbgespielt) {
+    // The window's second match, recorded as its first was.
+    MatchSpielen();
+    bretter.clear();
+    u.Meldungen.Leeren();
     MatchSpielen();
     const TAufnahme& a = aufnahme;
     const std::vector<std::string> erwartet = {
@@ -223,6 +227,13 @@ TEST(Taktgeber, FolgtDerZeitStehtBeiOffenerMeldungUndNachTempo) {
     WarteBis([] { return false; }, 150);
     takt.Einholen();
     EXPECT_EQ(uhr.Jetzt(), angehalten);
+    // On again, and faster while running: from where it stood, without a jump.
+    takt.SetzeFaktor(2);
+    EXPECT_LT(takt.Ziel() - angehalten, 40u);
+    WarteBis([] { return false; }, 100);
+    const auto vorher4 = takt.Ziel();
+    takt.SetzeFaktor(4);
+    EXPECT_LT(takt.Ziel() - vorher4, 40u);
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// Who plays on each side of a network match, and inputs that come at once or close together.
+#include <gtest/gtest.h>
+
+#include "files/URecords.h"
+#include "hilfen/TestHilfen.h"
+#include "match/URegelVersion.h"
+#include "netz/UNetzSitzung.h"
+
+namespace {
+
+// One side's board, pictures and messages; pictures need not load for a network match.
+struct TSeite {
+    TMeldungsProtokoll Meldungen;
+    TDateiFehler Fehler{Meldungen};
+    TBilderSets Bilder{Fehler};
+    TSpielfeld Feld;
+    TKeineAnsicht Ansicht;
+};
+
+}  // namespace
+
+TEST(NetzSpieler, NameUndComputerBeiderSeitenSiehtAuchDieAndere) {
+    // The host names itself and lets the computer play, as its dialog does; the guest says
+    // the same of itself. Each side's match has both, in the record and its working copy.
+    TEinstellungen e;
+    e.LevelAnhaengen(KNALLFELD_SPIELFELDER "KleinesDuell.dat");
+    e.LevelAnzahl = 1;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    TAufnahme daten = SpieldatenLesen(e, 5);
+    SpielerSetzen(daten, 1, "Hanna", true);
+    TSeite a, b;
+    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
+                      std::move(daten));
+    TNetzSitzung gast({"Gustav", true, 0, 1, kRegelVersion},
+                      {b.Feld, b.Bilder, b.Meldungen, b.Ansicht}, std::nullopt);
+    host.Verbunden(0);
+    gast.Verbunden(0);
+    for (std::uint64_t t = 0; t < 1000 && gast.Zustand() != TNetzZustand::Laeuft; t += 4) {
+        for (const TNetzPaket& p : host.Ausgang()) gast.Empfangen(p.Kanal, p.Daten, t);
+        for (const TNetzPaket& p : gast.Ausgang()) host.Empfangen(p.Kanal, p.Daten, t);
+    }
+    ASSERT_EQ(gast.Zustand(), TNetzZustand::Laeuft) << gast.Fehler();
+    for (TNetzSitzung* s : {&host, &gast}) {
+        TEinstellungen& einst = s->Seite()->Spiel().Daten().Einstellungen;
+        for (const TSpielRecEinstellungen& r : {einst.EinstellungenHolen(), einst.Arbeitskopie})
+            EXPECT_TRUE(r.Spieler1.Name == "Hanna" && r.Spieler1.Computer &&
+                        r.Spieler2.Name == "Gustav" && r.Spieler2.Computer)
+                << s->Spieler() << " " << r.Spieler1.Name << " " << r.Spieler2.Name;
+    }
+}
+
+TEST(NetzSpieler, ZweiEingabenEinesSpielersInDerselbenMillisekunde) {
+    // A step and a bomb pressed at once: the same stamp, both taken, in the order pressed, on
+    // both sides; a third one in the next packet may share it too.
+    TLockstep a(1, 50), b(2, 50);
+    b.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 3), 100);
+    b.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 4), 100);
+    ASSERT_TRUE(a.Empfangen(b.Takt(100), 100));
+    b.Eigene(TEingabeArt::Neustart, 0, 100);
+    ASSERT_TRUE(a.Empfangen(b.Takt(100), 100));
+    for (TLockstep* l : {&a, &b}) {
+        const auto reihe = l->Bis(150);
+        ASSERT_EQ(reihe.size(), 3u);
+        for (std::uint32_t i = 0; i < 3; ++i)
+            EXPECT_TRUE(reihe[i].Zeit == 150 && reihe[i].Spieler == 2 && reihe[i].Nr == i + 1);
+        EXPECT_EQ(reihe[1].Wert, PadAktionWert(2, 4));
+    }
+    // No delay at all is still one millisecond: an input is never stamped for the present.
+    EXPECT_EQ(TLockstep(1, 0).Eigene(TEingabeArt::Neustart, 0, 100), 101u);
+}
+
+TEST(NetzSpieler, BereitDesMitspielersGleichNachDemRundenende) {
+    // Player 1 stays on its bomb; player 2 is ready 100 ms after the round's end and player 1
+    // then too. The other side's "ready" may come in the same stretch as the end it answers:
+    // it counts, and the next round begins.
+    TEinstellungen e;
+    e.LevelAnhaengen(KNALLFELD_SPIELFELDER "KleinesDuell.dat");
+    e.LevelAnzahl = 1;
+    e.Arbeitskopie = e.EinstellungenHolen();
+    TSeite a;
+    TNetzSeite s(SpieldatenLesen(e, 5), 1, 60, a.Feld, a.Bilder, a.Meldungen, a.Ansicht);
+    s.Match().BilderNurZeigen();
+    ASSERT_TRUE(s.Starten());
+    TLockstep peer(2, 60);
+    s.Eingabe(TEingabeArt::Aktion, PadAktionWert(1, 4));
+    peer.Eigene(kBereit, 0, 2100);
+    ASSERT_TRUE(s.Lockstep().Empfangen(peer.Takt(2200), 0));
+    s.Laufen(2259);
+    ASSERT_TRUE(s.Spiel().NaechsteRundeAktiv());
+    s.Eingabe(kBereit);
+    ASSERT_TRUE(s.Lockstep().Empfangen(peer.Takt(2300), s.Zeit()));
+    s.Laufen(2359);
+    EXPECT_TRUE(s.Spiel().Runde() == 2 && s.Spiel().FeldAktiv());
+}
