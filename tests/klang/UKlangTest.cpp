@@ -107,7 +107,9 @@ TEST(KlangAusgabe, WasBeimOeffnenVerlangtWirdKlingtNurFrisch) {
         return std::pair(std::chrono::steady_clock::now() - start, a.Spielend());
     };
     const auto [frisch, klingen] = oeffnen();
-    if (frisch < std::chrono::milliseconds(100)) EXPECT_EQ(klingen, 8);
+    if (frisch < std::chrono::milliseconds(100)) {
+        EXPECT_EQ(klingen, 8);
+    }
     // 8-bit stereo at 11 025 Hz, just under the size that is not read at all.
     const std::string kopf(
         "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x11\x2B\0\0\x22\x56\0\0\x02\0\x08\0data", 40);
@@ -117,6 +119,8 @@ TEST(KlangAusgabe, WasBeimOeffnenVerlangtWirdKlingtNurFrisch) {
     wav.resize(wav.size() + n, 128);
     SchreibeBytes(o.Pfad(KlangDatei(TKlang::BombeGelegt)), wav);
     const auto [spaet, still] = oeffnen();
-    if (spaet > std::chrono::milliseconds(150)) EXPECT_EQ(still, 0);
+    if (spaet > std::chrono::milliseconds(150)) {
+        EXPECT_EQ(still, 0);
+    }
     unsetenv("SDL_AUDIODRIVER");
 }
