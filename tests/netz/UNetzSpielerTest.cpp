@@ -91,4 +91,45 @@ TEST(NetzSpieler, BereitDesMitspielersGleichNachDemRundenende) {
     ASSERT_TRUE(s.Lockstep().Empfangen(peer.Takt(2300), s.Zeit()));
     s.Laufen(2359);
     EXPECT_TRUE(s.Spiel().Runde() == 2 && s.Spiel().FeldAktiv());
+    // A minute and more of equal hashes: each is forgotten once compared, none is a flood.
+    for (std::uint64_t t = 3000; t <= 70000; t += 1000) {
+        ASSERT_TRUE(s.Lockstep().Empfangen(peer.Takt(t), s.Zeit()));
+        s.Laufen(t);
+        for (const auto& [zeit, hash] : s.NeuePruefsummen())
+            ASSERT_TRUE(s.PruefsummeEmpfangen(zeit, hash)) << zeit;
+    }
+    EXPECT_FALSE(s.Abweichung());
+}
+
+TEST(NetzSpieler, AufbauScheitertMitGrundUndRueckgabe) {
+    // Nobody answers within 30 s, on either side; the greeting is broken; a level is too large
+    // to send (1 MB is not).
+    TSeite a;
+    for (bool gast : {false, true}) {
+        TNetzSitzung s({"G", false, 60, 1, kRegelVersion},
+                       {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
+                       gast ? std::nullopt : std::optional(TAufnahme{}));
+        s.Verbunden(0);
+        s.Schritt(kAufbauFrist);
+        EXPECT_EQ(s.Zustand(), TNetzZustand::Verbinden);
+        s.Schritt(kAufbauFrist + 1);
+        EXPECT_EQ(s.Fehler(), gast ? "Der Gastgeber antwortet nicht."
+                                   : "Zeitüberschreitung beim Verbindungsaufbau.");
+        EXPECT_EQ(s.Rueckgabe(), 3);
+    }
+    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
+                      TAufnahme{});
+    host.Verbunden(0);
+    const std::string hallo = Kodieren(THallo{kNetzProtokoll, kRegelVersion, "G", false});
+    host.Empfangen(0, hallo.substr(0, hallo.size() - 1), 5);
+    EXPECT_EQ(host.Fehler(),
+              "Der Mitspieler hat ungültige Daten geschickt; die Verbindung wurde getrennt.");
+    EXPECT_EQ(host.Rueckgabe(), 3);
+    TTestOrdner o;
+    TEinstellungen e;
+    e.LevelAnhaengen(o.Pfad("gross.dat"));
+    for (const std::size_t groesse : {std::size_t(1) << 20, (std::size_t(1) << 20) + 1}) {
+        SchreibeBytes(o.Pfad("gross.dat"), std::vector<unsigned char>(groesse));
+        EXPECT_EQ(SpieldatenLesen(e, 1).Level.at(0).Zellen.has_value(), groesse == 1u << 20);
+    }
 }
