@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "hilfen/TestHilfen.h"
 
@@ -28,7 +29,8 @@ TEST(Mischer, UeberlagertBegrenztUndGibtDieAeltesteStimmeAuf) {
     EXPECT_LT(Begrenzt(1000000), 32767);
     EXPECT_EQ(m.Aktiv(), 1);  // b has ended
     m.Hinzufuegen(&c);
-    m.Mischen(aus, 4, 50);  // half the slider: a quarter of the amplitude
+    m.Mischen(nullptr, 0, 50);  // asked for nothing: nothing written, nothing used up
+    m.Mischen(aus, 4, 50);      // half the slider: a quarter of the amplitude
     EXPECT_EQ(std::vector(aus, aus + 4), (std::vector<std::int16_t>{-6750, -7500, -7500, -7500}));
     EXPECT_EQ(m.Aktiv(), 0);
     m.Mischen(aus, 4, 100);
@@ -66,6 +68,19 @@ TEST(KlangAusgabe, MitGeraetOhneGeraetUndMitKaputterDatei) {
             EXPECT_EQ(a.Proben(TKlang(k)), soll) << k;
         }
         a.Spielen(TKlang::Explosion);  // no sound, no crash
+        // The device plays: a sound of 0.14 s is over soon, and no file of the folder is
+        // left open.
+        a.Spielen(TKlang::BombeGelegt);
+        const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (a.Spielend() > 0 && std::chrono::steady_clock::now() < bis)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(a.Spielend(), 0);
+        int offen = 0;
+        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code ec;
+            offen += std::filesystem::read_symlink(fd.path(), ec).string().starts_with(o.Ordner());
+        }
+        EXPECT_EQ(offen, 0);
     }
     // Switched off: not even SDL is loaded for it.
     {

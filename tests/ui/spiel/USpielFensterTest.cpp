@@ -212,7 +212,8 @@ TEST_F(SpielFensterTest, GrossesFeldRolltZuDenSpielern) {
     MatchAuf("Riesig.dat");
     EXPECT_TRUE(u.Meldungen.Eintraege.empty()) << u.Meldungen.Letzter();
     EXPECT_EQ(f->SG_Feld->size(), QSize(2528, 2528));
-    EXPECT_TRUE(f->width() <= 1280 && f->height() <= 1000);
+    // The view fills the screen but for the window frame (16 x 48).
+    EXPECT_TRUE(f->Pn_Feld->size() == QSize(1006, 904) && f->size() == QSize(1264, 952));
     EXPECT_EQ(f->Panel->GB_Spiel->x(), 10 + f->Pn_Feld->width() + 10);
     auto sichtbarerTeil = [&] { return QRect(-f->SG_Feld->pos(), f->Pn_Feld->viewport()->size()); };
     EXPECT_TRUE(sichtbarerTeil().contains(f->SG_Feld->ZellRechteck(20, 20) |
@@ -221,6 +222,10 @@ TEST_F(SpielFensterTest, GrossesFeldRolltZuDenSpielern) {
     for (int i = 0; i < 12; ++i) Taste(Qt::Key_A);
     EXPECT_EQ(SpielerIndex(1), TIndex(25 * 20 + 9));
     EXPECT_TRUE(sichtbarerTeil().intersects(f->SG_Feld->ZellRechteck(8, 20)));
+    // A screen too small for anything keeps a view of 200 x 200.
+    f->Bildschirmflaeche = [] { return QRect(0, 0, 300, 250); };
+    f->FensterEinrichten(p.Feld.FeldDaten());
+    EXPECT_EQ(f->Pn_Feld->size(), QSize(200, 200));
     f->close();
 }
 
@@ -236,6 +241,11 @@ TEST(FeldMassstab, SeitenverhaeltnisEinpassenUndKleinsteZelle) {
     EXPECT_EQ(m({2000, 658}, 20, 16, 40, 40).Zelle, QSize(39, 39));
     // Wide cells stay twice as wide as high; the width limits here.
     EXPECT_EQ(m({1000, 2000}, 10, 10, 40, 20).Zelle, QSize(98, 49));
+    // A single row or column scales like any board; a board without cells keeps its own.
+    EXPECT_EQ(m({823, 1000}, 1, 16, 40, 40).Zelle, QSize(61, 61));
+    EXPECT_EQ(m({1000, 823}, 20, 1, 40, 40).Zelle, QSize(48, 48));
+    EXPECT_EQ(m({823, 1000}, 0, 16, 40, 40).Zelle, QSize(40, 40));
+    EXPECT_EQ(m({1000, 823}, 20, 0, 40, 40).Zelle, QSize(40, 40));
     // Cells of 8 pixels are still drawn (100 of them and their lines: (8 + 1) x 100 + 3 = 903
     // pixels); below, the board keeps its own cells and scrolls.
     for (const auto& [breite, zelle] : {std::pair{903, 8}, {902, 40}}) {
