@@ -2,37 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "files/URecords.h"
-#include "hilfen/TestHilfen.h"
 #include "match/URegelVersion.h"
-#include "netz/UNetzSitzung.h"
-
-namespace {
-
-// One side's board, pictures and messages; pictures need not load for a network match.
-struct TSeite {
-    TMeldungsProtokoll Meldungen;
-    TDateiFehler Fehler{Meldungen};
-    TBilderSets Bilder{Fehler};
-    TSpielfeld Feld;
-    TKeineAnsicht Ansicht;
-};
-
-}  // namespace
+#include "tests/netz/NetzHilfen.h"
 
 TEST(NetzSpieler, NameUndComputerBeiderSeitenSiehtAuchDieAndere) {
     // The host names itself and lets the computer play, as its dialog does; the guest says
     // the same of itself. Each side's match has both, in the record and its working copy.
-    TEinstellungen e;
-    e.LevelAnhaengen(KNALLFELD_SPIELFELDER "KleinesDuell.dat");
-    e.LevelAnzahl = 1;
-    e.Arbeitskopie = e.EinstellungenHolen();
-    TAufnahme daten = SpieldatenLesen(e, 5);
+    TAufnahme daten = SpieldatenLesen(MatchAuf({"KleinesDuell.dat"}), 5);
     SpielerSetzen(daten, 1, "Hanna", true);
-    TSeite a, b;
-    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
-                      std::move(daten));
-    TNetzSitzung gast({"Gustav", true, 0, 1, kRegelVersion},
-                      {b.Feld, b.Bilder, b.Meldungen, b.Ansicht}, std::nullopt);
+    TMaschine a, b;
+    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, a.Umgebung(), std::move(daten));
+    TNetzSitzung gast({"Gustav", true, 0, 1, kRegelVersion}, b.Umgebung(), std::nullopt);
     host.Verbunden(0);
     gast.Verbunden(0);
     for (std::uint64_t t = 0; t < 1000 && gast.Zustand() != TNetzZustand::Laeuft; t += 4) {
@@ -73,12 +53,9 @@ TEST(NetzSpieler, BereitDesMitspielersGleichNachDemRundenende) {
     // Player 1 stays on its bomb; player 2 is ready 100 ms after the round's end and player 1
     // then too. The other side's "ready" may come in the same stretch as the end it answers:
     // it counts, and the next round begins.
-    TEinstellungen e;
-    e.LevelAnhaengen(KNALLFELD_SPIELFELDER "KleinesDuell.dat");
-    e.LevelAnzahl = 1;
-    e.Arbeitskopie = e.EinstellungenHolen();
-    TSeite a;
-    TNetzSeite s(SpieldatenLesen(e, 5), 1, 60, a.Feld, a.Bilder, a.Meldungen, a.Ansicht);
+    TMaschine a;
+    TNetzSeite s(SpieldatenLesen(MatchAuf({"KleinesDuell.dat"}), 5), 1, 60, a.Feld, a.Bilder,
+                 a.Meldungen, a.Ansicht);
     s.Match().BilderNurZeigen();
     ASSERT_TRUE(s.Starten());
     TLockstep peer(2, 60);
@@ -104,10 +81,9 @@ TEST(NetzSpieler, BereitDesMitspielersGleichNachDemRundenende) {
 TEST(NetzSpieler, AufbauScheitertMitGrundUndRueckgabe) {
     // Nobody answers: the guest gives up after 10 s, the host after 30 s; the greeting is broken;
     // a level is too large to send (1 MB is not).
-    TSeite a;
+    TMaschine a;
     for (bool gast : {false, true}) {
-        TNetzSitzung s({"G", false, 60, 1, kRegelVersion},
-                       {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
+        TNetzSitzung s({"G", false, 60, 1, kRegelVersion}, a.Umgebung(),
                        gast ? std::nullopt : std::optional(TAufnahme{}));
         const std::uint64_t frist = gast ? kVerbindenFrist : kAufbauFrist;
         s.Verbunden(0);
@@ -119,8 +95,7 @@ TEST(NetzSpieler, AufbauScheitertMitGrundUndRueckgabe) {
             << s.Fehler();
         EXPECT_EQ(s.Rueckgabe(), 3);
     }
-    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, {a.Feld, a.Bilder, a.Meldungen, a.Ansicht},
-                      TAufnahme{});
+    TNetzSitzung host({"", false, 60, 1, kRegelVersion}, a.Umgebung(), TAufnahme{});
     host.Verbunden(0);
     const std::string hallo = Kodieren(THallo{kNetzProtokoll, kRegelVersion, "G", false});
     host.Empfangen(0, hallo.substr(0, hallo.size() - 1), 5);

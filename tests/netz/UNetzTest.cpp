@@ -7,29 +7,14 @@
 #include <random>
 
 #include "files/URecords.h"
-#include "hilfen/TestHilfen.h"
 #include "match/URegelVersion.h"
-#include "netz/UNetzSitzung.h"
 #include "netz/UPruefsumme.h"
+#include "tests/netz/NetzHilfen.h"
 #include "transport/UAdressen.h"
 
 namespace {
 
 const std::string kSpielfelder = KNALLFELD_SPIELFELDER;
-
-// A machine: its own board, pictures and messages.
-struct TMaschine {
-    TMeldungsProtokoll Meldungen;
-    TDateiFehler Fehler{Meldungen};
-    TBilderSets Bilder{Fehler};
-    TSpielfeld Feld;
-    TKeineAnsicht Ansicht;
-    TMaschine() {
-        Bilder.StandardOrdner(kSpielfelder + "../");
-        Bilder.BilderNeuLaden();
-    }
-    TNetzUmgebung Umgebung() { return {Feld, Bilder, Meldungen, Ansicht}; }
-};
 
 struct TDraht {
     std::uint64_t Verzoegerung = 20, Streuung = 10;
@@ -82,15 +67,9 @@ struct TPaar {
 
     explicit TPaar(std::vector<std::string> level = {"KleinesDuell.dat"}, int runden = 2,
                    std::uint32_t gastRegeln = kRegelVersion) {
-        TEinstellungen e;
-        TSpielRecEinstellungen r = e.EinstellungenHolen();
-        r.Rundenanzahl = std::uint8_t(runden);
-        e.EinstellungenSetzen(r);
-        e.Arbeitskopie = r;
-        for (const auto& l : level) e.LevelAnhaengen(kSpielfelder + l);
-        e.LevelAnzahl = std::uint16_t(level.size());
         Host = std::make_unique<TNetzSitzung>(TNetzOptionen{"", false, 60, 1, kRegelVersion},
-                                              A.Umgebung(), SpieldatenLesen(e, 42));
+                                              A.Umgebung(),
+                                              SpieldatenLesen(MatchAuf(level, runden), 42));
         Gast = std::make_unique<TNetzSitzung>(TNetzOptionen{"Gästin", false, 0, 1, gastRegeln},
                                               B.Umgebung(), std::nullopt);
         Host->Verbunden(0);
@@ -252,10 +231,7 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{3, 50, 1}), w));
     EXPECT_FALSE(Dekodieren(Kodieren(TWillkommen{2, 50, 51}), w));
     TAufnahme a;
-    TEinstellungen e;
-    e.Arbeitskopie = e.EinstellungenHolen();
-    e.LevelAnhaengen(kSpielfelder + "Arena.dat");
-    e.LevelAnzahl = 1;
+    const TEinstellungen e = MatchAuf({"Arena.dat"});
     TAufnahme gueltig = SpieldatenLesen(e, 1);
     EXPECT_EQ(DekodierenSpieldaten(KodierenSpieldaten(gueltig), a), "");
     TAufnahme mitEingabe = gueltig;
@@ -337,11 +313,8 @@ TEST(Netz, AbweichungStillerMitspielerUndAndereVersion) {
 
 TEST(Netz, JederTeilDesZustandsZaehltImHash) {
     TMaschine m;
-    TEinstellungen e;
-    e.Arbeitskopie = e.EinstellungenHolen();
-    e.LevelAnhaengen(kSpielfelder + "Arena.dat");
-    e.LevelAnzahl = 1;
-    TNetzSeite s(SpieldatenLesen(e, 5), 1, 50, m.Feld, m.Bilder, m.Meldungen, m.Ansicht);
+    TNetzSeite s(SpieldatenLesen(MatchAuf({"Arena.dat"}), 5), 1, 50, m.Feld, m.Bilder, m.Meldungen,
+                 m.Ansicht);
     ASSERT_TRUE(s.Starten());
     TSpiel& spiel = s.Spiel();
     TSimUhr& uhr = s.Match().Uhr();
@@ -382,11 +355,7 @@ TEST(Netz, BilderDesGastgebersEntscheidenNichtsUndKommenNurAusDenEigenenOrdnern)
     std::filesystem::create_directories(o.Pfad("fremd"));
     std::filesystem::create_directories(o.Pfad("leer"));
     std::filesystem::copy_file(kSpielfelder + "../Bilder/UnZerstoer/fels.bmp", fremd);
-    TEinstellungen e;
-    e.Arbeitskopie = e.EinstellungenHolen();
-    e.LevelAnhaengen(kSpielfelder + "KleinesDuell.dat");
-    e.LevelAnzahl = 1;
-    TAufnahme a = SpieldatenLesen(e, 1);
+    TAufnahme a = SpieldatenLesen(MatchAuf({"KleinesDuell.dat"}), 1);
     const TBytes bild = PackeBildEintrag({1, 0, fremd});
     a.Level[0].Bilder = std::string(bild.begin(), bild.end());
     // A header that promises more pixels than a picture may have: it looks readable, and
