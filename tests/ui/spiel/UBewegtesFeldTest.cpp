@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 
 #include "model/UBombenPointer.h"
 #include "ui/UiHilfen.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
+#include "ui/spiel/UStatusPanel.h"
 #include "ui/vorlieben/UBildWahl.h"
 
 namespace {
@@ -19,6 +21,8 @@ struct BewegtesFeldTest : ::testing::Test {
     std::unique_ptr<TFrm_Spiel> f;
     TBombenListen bomben;
     std::uint64_t t = 1000;
+    // The motion's clock: the test's own, or the window's.
+    std::function<std::uint64_t()> uhr = [this] { return t; };
 
     void SetUp() override {
         p.Bilder.StandardOrdner(p.Programmordner);
@@ -36,19 +40,17 @@ struct BewegtesFeldTest : ::testing::Test {
         p.Feld.ErzeugeFeld(p.Feld.Zellenzahl());
         f->FensterEinrichten(g);
         f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
-        f->SG_Feld->BewegungEinrichten(true, [this] { return t; });
-        TBewegungsDauer d;
-        d.Schritt = 100, d.Explosion = 1000;
-        f->SG_Feld->RundeBeginnt(d);
+        f->SG_Feld->BewegungEinrichten(true, uhr);
+        f->SG_Feld->RundeBeginnt({100, 2000, 1000, 400});
     }
     void Zug(std::initializer_list<std::pair<TIndex, TZellenArt>> zellen) {
         for (auto [i, art] : zellen) p.Feld.SetzeZelleBei(i, art, 0);
         f->SG_Feld->FeldGeaendert(bomben);
     }
     QImage Bild(bool bewegt = true) {
-        f->SG_Feld->BewegungEinrichten(bewegt, [this] { return t; });
+        f->SG_Feld->BewegungEinrichten(bewegt, uhr);
         const QImage b = f->SG_Feld->grab().toImage();
-        f->SG_Feld->BewegungEinrichten(true, [this] { return t; });
+        f->SG_Feld->BewegungEinrichten(true, uhr);
         return b;
     }
     // Where the cells' pictures are, across the board: the mean column of what is not board.
@@ -81,6 +83,40 @@ TEST_F(BewegtesFeldTest, FigurHalbWegsUndAmEndeWieDasStehendeBild) {
     const QImage ende = Bild();
     EXPECT_NEAR(halb, Mitte(ende) - 41 / 2.0, 2.0);
     EXPECT_EQ(ende, Bild(false));
+
+    // A replay's jump shows the state at once: no step, and no flame that burnt before it.
+    Zug({{3, zaExplosion}});
+    f->SG_Feld->Springen(true);
+    Zug({{2, zaFrei}, {1, zaSpieler1}});
+    f->SG_Feld->Springen(false);
+    EXPECT_EQ(Bild(), Bild(false));
+
+    // Without a running match clock (a network match, a replay at its end) the wall clock moves
+    // the figure on, and its step ends as the still picture.
+    TSpielGitter& g = *f->SG_Feld;
+    uhr = [this] { return f->Bildzeit(); };
+    g.BewegungEinrichten(true, uhr);
+    Zug({{1, zaFrei}, {2, zaSpieler1}});
+    ASSERT_TRUE(g.BilderLaufen() && WarteBis([&] { return !g.BilderLaufen(); }, 1000));
+    EXPECT_EQ(Bild(), Bild(false));
+}
+
+TEST_F(BewegtesFeldTest, PunkteZaehlenVomAltenZumNeuenWertOhneBewegungSofort) {
+    const QLabel& l = *f->Panel->Lb_Punkte_Anzeige[0];
+    f->Panel->Bewegt(true);
+    f->Panel->Punkte(10, 0);
+    std::vector<int> gezeigt{l.text().toInt()};
+    ASSERT_TRUE(WarteBis(
+        [&] {
+            if (l.text().toInt() != gezeigt.back()) gezeigt.push_back(l.text().toInt());
+            return gezeigt.back() == 10;
+        },
+        1000));
+    EXPECT_TRUE(gezeigt.size() > 2 && gezeigt[0] == 0 &&
+                std::is_sorted(gezeigt.begin(), gezeigt.end()));
+    f->Panel->Bewegt(false);
+    f->Panel->Punkte(12, 0);
+    EXPECT_EQ(l.text(), "12");
 }
 
 TEST_F(BewegtesFeldTest, ExplosionZuJedemFuenftelVerbundenUndAmEndeWieHeute) {
@@ -106,12 +142,9 @@ TEST_F(BewegtesFeldTest, StillWieHeuteBilderNurWennEtwasGehtPauseHaeltAn) {
     ASSERT_TRUE(f->MatchStarten());
     f->show();
     TSpielGitter& g = *f->SG_Feld;
-    ASSERT_TRUE(g.Bewegt());
-    EXPECT_FALSE(g.BilderLaufen());
-    const QImage start = g.grab().toImage();
-    g.BewegungEinrichten(false, {});
-    EXPECT_EQ(start, g.grab().toImage());
-    g.BewegungEinrichten(true, [this] { return f->Bildzeit(); });
+    ASSERT_TRUE(g.Bewegt() && !g.BilderLaufen());
+    uhr = [this] { return f->Bildzeit(); };
+    EXPECT_EQ(Bild(), Bild(false));
 
     auto taste = [&](int k) {
         QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier);
@@ -119,14 +152,10 @@ TEST_F(BewegtesFeldTest, StillWieHeuteBilderNurWennEtwasGehtPauseHaeltAn) {
     };
     const TIndex vorher = p.Feld.FindeSpieler(1).Index;
     taste(Qt::Key_D);
-    EXPECT_TRUE(g.BilderLaufen());
-    EXPECT_NE(p.Feld.FindeSpieler(1).Index, vorher);
+    EXPECT_TRUE(g.BilderLaufen() && p.Feld.FindeSpieler(1).Index != vorher);
     // The step done, the frames stop and the picture is the still one.
     ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 1000));
-    const QImage still = g.grab().toImage();
-    g.BewegungEinrichten(false, {});
-    EXPECT_EQ(still, g.grab().toImage());
-    g.BewegungEinrichten(true, [this] { return f->Bildzeit(); });
+    EXPECT_EQ(Bild(), Bild(false));
 
     WarteBis([] { return false; }, 120);  // the player's waiting time
     taste(Qt::Key_E);
