@@ -6,6 +6,7 @@
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
+#include "ui/spiel/UStatusPanel.h"
 
 TAbspielMatch::TAbspielMatch(TFrm_Spiel& f, TAufnahme a)
     : f_(f),
@@ -60,8 +61,10 @@ void TAbspielMatch::NaechsteRunde() {
     // The rest of the round at once; its message still shows. Then on at the chosen speed.
     takt.Anhalten();
     f_.SG_Feld->Springen(true);
+    f_.Panel->Springen(true);
     abspieler_.Bis(*t);
     f_.SG_Feld->Springen(false);
+    f_.Panel->Springen(false);
     takt.Fortsetzen();
     Aktualisieren();
 }

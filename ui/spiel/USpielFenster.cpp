@@ -284,7 +284,7 @@ void TFrm_Spiel::StatusAnzeigen(const std::string& levelname, const TSpielRecEin
     // At the size the grid draws its cells now (the window may be scaled).
     bilder_.RundeVorbereiten(e, SG_Feld->Zelle(), FarbeVon(g.Farbe));
     SG_Feld->BewegungEinrichten(BewegteBilderLesen(), [this] { return Bildzeit(); });
-    Panel->Bewegt(SG_Feld->Bewegt());
+    Panel->Bewegt(SG_Feld->Bewegt(), [this] { return Bildzeit(); });
     Panel->Zeigen(levelname, e, bilder_);
     // The names may need more room than the last ones did.
     panel_.Erneuern();

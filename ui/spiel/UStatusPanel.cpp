@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
-#include <QVariantAnimation>
+#include <QTimer>
 
 #include "ui/basis/UFensterHilfen.h"
 #include "ui/spiel/USpielBilder.h"
@@ -131,22 +131,35 @@ void TStatusPanel::Punkte(std::uint16_t punkte1, std::uint16_t punkte2) {
     const std::array<std::uint16_t, 2> neu{punkte1, punkte2};
     for (std::size_t i = 0; i < 2; ++i) {
         QLabel* l = Lb_Punkte_Anzeige[i];
-        if (!zaehlen_[i]) {
-            zaehlen_[i] = new QVariantAnimation(l);
-            zaehlen_[i]->setDuration(400);
-            QObject::connect(zaehlen_[i], &QVariantAnimation::valueChanged, l,
-                             [l](const QVariant& v) { l->setText(QString::number(v.toInt())); });
-        }
-        zaehlen_[i]->stop();
-        if (bewegt_ && neu[i] > punkte_[i]) {
-            zaehlen_[i]->setStartValue(int(punkte_[i]));
-            zaehlen_[i]->setEndValue(int(neu[i]));
-            zaehlen_[i]->start();
+        zaehlt_[i] = bewegt_ && !springt_ && neu[i] > punkte_[i];
+        if (zaehlt_[i]) {
+            von_[i] = std::uint16_t(std::min<int>(l->text().toInt(), punkte_[i]));
+            ab_[i] = zeit_();
         } else {
             l->setText(QString::number(neu[i]));
         }
         punkte_[i] = neu[i];
     }
+    if (!zaehlt_[0] && !zaehlt_[1]) return;
+    if (!zaehlTakt_) {
+        zaehlTakt_ = new QTimer(GB_Spieler);
+        zaehlTakt_->setInterval(16);
+        QObject::connect(zaehlTakt_, &QTimer::timeout, GB_Spieler, [this] { Zaehlen(); });
+    }
+    zaehlTakt_->start();
+}
+
+void TStatusPanel::Zaehlen() {
+    const std::uint64_t jetzt = zeit_();
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!zaehlt_[i]) continue;
+        const std::uint64_t t = jetzt - std::min(jetzt, ab_[i]);
+        zaehlt_[i] = t < kZaehlDauer;
+        const int wert =
+            zaehlt_[i] ? von_[i] + int((punkte_[i] - von_[i]) * t / kZaehlDauer) : punkte_[i];
+        Lb_Punkte_Anzeige[i]->setText(QString::number(wert));
+    }
+    if (!zaehlt_[0] && !zaehlt_[1]) zaehlTakt_->stop();
 }
 
 void TStatusPanel::Extra(int spieler, TExtra extra, bool sichtbar) {

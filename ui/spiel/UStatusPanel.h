@@ -6,13 +6,14 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/USpielRecEinstellungen.h"
 
 class QGroupBox;
 class QLabel;
-class QVariantAnimation;
+class QTimer;
 class QWidget;
 class TSpielBilder;
 
@@ -29,8 +30,15 @@ class TStatusPanel {
                 const TSpielBilder& bilder);
     void Runde(std::uint8_t runde);
     void Punkte(std::uint16_t punkte1, std::uint16_t punkte2);
-    // With moving pictures, points gained count up to their new value.
-    void Bewegt(bool an) { bewegt_ = an; }
+    // With moving pictures, points gained count up to their new value over kZaehlDauer of
+    // 'zeit', the board's clock: a pause holds the count, a faster replay speeds it up.
+    void Bewegt(bool an, std::function<std::uint64_t()> zeit) {
+        bewegt_ = an && zeit;
+        zeit_ = std::move(zeit);
+    }
+    // A replay's jump: points show their value at once.
+    void Springen(bool an) { springt_ = an; }
+    static constexpr std::uint64_t kZaehlDauer = 400;
     void Extra(int spieler, TExtra extra, bool sichtbar);
     void Restsekunden(int spieler, std::uint16_t sekunden);
     // "Sturmflut in N s" counting down, "Sturmflut!" once it runs; nothing for -1.
@@ -47,8 +55,14 @@ class TStatusPanel {
 
   private:
     QWidget* SpielerPanel(int spieler);
+    void Zaehlen();
 
-    bool bewegt_ = false;
+    bool bewegt_ = false, springt_ = false;
+    std::function<std::uint64_t()> zeit_;
     std::array<std::uint16_t, 2> punkte_{};
-    std::array<QVariantAnimation*, 2> zaehlen_{};
+    // A count under way: from the value shown when the points changed, since that time.
+    std::array<std::uint16_t, 2> von_{};
+    std::array<std::uint64_t, 2> ab_{};
+    std::array<bool, 2> zaehlt_{};
+    QTimer* zaehlTakt_ = nullptr;
 };

@@ -101,22 +101,28 @@ TEST_F(BewegtesFeldTest, FigurHalbWegsUndAmEndeWieDasStehendeBild) {
     EXPECT_EQ(Bild(), Bild(false));
 }
 
-TEST_F(BewegtesFeldTest, PunkteZaehlenVomAltenZumNeuenWertOhneBewegungSofort) {
+TEST_F(BewegtesFeldTest, PunkteZaehlenAufDerUhrDesFeldesSprungUndOhneBewegungSofort) {
+    // Counted on the board's clock: half way at half the time, held while it stands, the new
+    // value at the end; at once in a replay's jump and with motion off.
     const QLabel& l = *f->Panel->Lb_Punkte_Anzeige[0];
-    f->Panel->Bewegt(true);
+    f->Panel->Bewegt(true, [this] { return t; });
     f->Panel->Punkte(10, 0);
-    std::vector<int> gezeigt{l.text().toInt()};
-    ASSERT_TRUE(WarteBis(
-        [&] {
-            if (l.text().toInt() != gezeigt.back()) gezeigt.push_back(l.text().toInt());
-            return gezeigt.back() == 10;
-        },
-        1000));
-    EXPECT_TRUE(gezeigt.size() > 2 && gezeigt[0] == 0 &&
-                std::is_sorted(gezeigt.begin(), gezeigt.end()));
-    f->Panel->Bewegt(false);
-    f->Panel->Punkte(12, 0);
-    EXPECT_EQ(l.text(), "12");
+    const auto zeigt = [&](std::uint64_t zeit, const char* text) {
+        t = 1000 + zeit;
+        return WarteBis([&] { return l.text() == text; }, 500);
+    };
+    EXPECT_EQ(l.text(), "0");
+    EXPECT_TRUE(zeigt(200, "5"));
+    WarteBis([] { return false; }, 50);
+    EXPECT_EQ(l.text(), "5");
+    EXPECT_TRUE(zeigt(399, "9") && zeigt(400, "10"));
+    f->Panel->Springen(true);
+    f->Panel->Punkte(30, 0);
+    f->Panel->Springen(false);
+    EXPECT_EQ(l.text(), "30");
+    f->Panel->Bewegt(false, [this] { return t; });
+    f->Panel->Punkte(32, 0);
+    EXPECT_EQ(l.text(), "32");
 }
 
 TEST_F(BewegtesFeldTest, ExplosionZuJedemFuenftelVerbundenUndAmEndeWieHeute) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <filesystem>
@@ -15,7 +16,9 @@
 #include "ui/spiel/UAbspielMatch.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
+#include "ui/spiel/UStatusPanel.h"
 #include "ui/start/UMain.h"
+#include "ui/vorlieben/UBildWahl.h"
 #include "wiederholung/UAufnahmeDatei.h"
 
 namespace {
@@ -111,6 +114,7 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     MatchSpielen();
     const TAufnahme a = aufnahme;
     u.Meldungen.Leeren();
+    BewegteBilderSpeichern(true);  // a jump shows its state at once, points too
     ASSERT_TRUE(f.WiederholungStarten(a));
     f.Takt().Stoppen();
     EXPECT_EQ(f.windowTitle(), "Knallfeld - Wiederholung");
@@ -144,10 +148,12 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     EXPECT_EQ(Meldungen(), (std::vector<std::string>{"Spieler 2 hat die letzte Runde gewonnen!",
                                                      "Das Match geht unendschieden aus!"}));
     EXPECT_FALSE(f.Btn_Next->isEnabled());
+    EXPECT_EQ(f.Panel->Lb_Punkte_Anzeige[0]->text(), "100");
     // Watching adds no recording and no highscore entry.
     const auto eintraege = p.Highscore.Liste().size();
     const auto aufnahmen = AbgelegteAufnahmen(WiederholungenOrdner());
     f.close();
+    BewegteBilderSpeichern(false);
     EXPECT_TRUE(p.Highscore.Liste().size() == eintraege && !leiste.Btn_Pause->isVisible());
     EXPECT_EQ(AbgelegteAufnahmen(WiederholungenOrdner()), aufnahmen);
 }
