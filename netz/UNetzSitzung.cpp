@@ -367,12 +367,15 @@ void TNetzSitzung::Schritt(std::uint64_t wand) {
     }
     const std::uint64_t ziel = countdownBis_ ? s.Zeit() : Ziel(wand);
     if (zustand_ == TNetzZustand::Laeuft && !countdownBis_) {
+        const std::uint64_t vorher = s.Zeit();
         for (s.Laufen(ziel); s.RundeBegonnen(); s.Laufen(ziel))
             if (o_.Countdown > 0) {
                 countdownBis_ = wand + o_.Countdown;
                 break;
             }
-        if (s.Wartet(ziel) && !countdownBis_) {
+        // Waiting is a match that stands still: one that runs a little behind the own clock
+        // (this side began its countdown earlier) goes on at the other's pace.
+        if (s.Wartet(ziel) && !countdownBis_ && s.Zeit() == vorher) {
             if (!wartetSeit_) wartetSeit_ = wand;
         } else {
             wartetSeit_.reset();

@@ -326,6 +326,14 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
         // The port is taken while the host waits, and free again once it stops.
         TEnetTransport besetzt;
         EXPECT_FALSE(besetzt.Eroeffnen(port, {}));
+        // A guest joins: the host sees its name and what they will play, and may start.
+        TSeite gastSeite;
+        TNetzDienst gast(Optionen(kRegelVersion, "Bert"), gastSeite.f.NetzUmgebung(), std::nullopt);
+        gast.Verbinden("127.0.0.1", port);
+        EXPECT_TRUE(WarteBis([&] { return d.Btn_Abbrechen->text() == "Verlassen"; }, 20000));
+        EXPECT_EQ(d.Lb_Status->text(),
+                  "Mitspieler: Bert\nLevel: Arena\nRunden: 3\nMit \"Starten\" beginnt das Match.");
+        EXPECT_TRUE(d.Btn_Start->isEnabled() && d.Btn_Start->text() == "Starten");
         d.Btn_Abbrechen->click();
         EXPECT_TRUE(d.Btn_Start->isEnabled() && d.Lb_Status->text().isEmpty());
         TEnetTransport frei;
