@@ -73,6 +73,9 @@ class TStarkerComputer {
     // one step on.
     TAuswege TrotzGegner(const TBlick& b, int start, const TAuswege& ohne);
     TBombenWert Bewerten(const TBlick& b, int z);
+    // A bomb laid at z at 'gelegt' (ms from now), itself in z, ends the opponent's life before
+    // its own.
+    bool Entscheidet(const TBlick& b, int z, std::int64_t gelegt);
     // The extras close by, else the opponent: the goals of the way on, their distances in
     // abstand_.
     void ZieleSuchen(TBlick& b);
