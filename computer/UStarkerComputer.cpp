@@ -404,30 +404,22 @@ bool TStarkerComputer::Blicken(TBlick& b) {
 }
 
 // The flood ends the round soon, whatever happens: a bomb that the opponent outlives for a
-// shorter time than it does wins the round instead of the draw the water brings. Laid here, or
-// one step on, where the next beat judges it again.
+// shorter time than it does wins the round instead of the draw the water brings.
 std::optional<TAktion> TStarkerComputer::Endkampf(TBlick& b) {
-    if (!b.Darf || !Endspiel() || !Nahe(b.Ich, b.Gegner)) return std::nullopt;
-    if (Entscheidet(b, b.Ich, 0)) return TAktion::Bombe;
-    std::vector<int> beste;
-    for (int a = 1; a < 5; ++a) {
-        const int m = karte_.Nachbar(b.Ich, TRichtung(a - 1));
-        if (b.Jetzt.Frueh[std::size_t(a)] >= 0 && m != b.Gegner && karte_.Begehbar(m) == 0 &&
-            Entscheidet(b, m, b.Schritt))
-            beste.push_back(a);
-    }
-    return EineVon(b.D.Zufall, beste);
+    if (b.Darf && Endspiel() && Nahe(b.Ich, b.Gegner) && Entscheidet(b, b.Ich))
+        return TAktion::Bombe;
+    return std::nullopt;
 }
 
-bool TStarkerComputer::Entscheidet(const TBlick& b, int z, std::int64_t gelegt) {
+bool TStarkerComputer::Entscheidet(const TBlick& b, int z) {
     // A bomb the water takes before it goes off does nothing.
-    if (karte_.NeueBombeZeit(gelegt) >= karte_.Flut(z)) return false;
+    if (karte_.NeueBombeZeit() >= karte_.Flut(z)) return false;
     // How long each can stay alive at all, quiet cells or not.
     auto dauer = [](const TAuswege& a, std::int64_t schritt) {
         return *std::max_element(a.Weit.begin(), a.Weit.end()) * schritt;
     };
     const std::int64_t gegnerSchutz = b.E.Spieler(b.GegnerNr).Unverwundbar ? kNie : 0;
-    karte_.BombeDazu(z, gelegt);
+    karte_.BombeDazu(z);
     ohneRuhe_ = true;
     const std::int64_t eigene = dauer(Suchen(karte_, z, b.Schritt, b.Schutz, b.Gegner), b.Schritt);
     const std::int64_t gegner = dauer(

@@ -347,7 +347,7 @@ TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutGehtNachInnenUndGewinntDasE
     // Long before the last ring the opponent would outwait the blast: it comes closer.
     EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 12600, 0), (std::set<TAktion>{Links}));
     // One cell further on the bomb would leave the opponent the cell before the middle, which
-    // floods when its own way out does; one step back it wins, though an extra lies ahead.
+    // floods when its own way out does: no bomb that ends both together.
     const std::string weiter = "#########|#########|2...1.w..|#########|#########";
     EXPECT_EQ(Aktionen(weiter, 0, 450, nullptr, 0, 0, 2600, 0), (std::set<TAktion>{Links}));
 }
