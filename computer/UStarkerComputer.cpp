@@ -38,7 +38,7 @@ constexpr std::int64_t kWasserSicht = 2;
 // The storm flood: it heads for the innermost this many rings once the flood would reach its cell
 // less than this many ms after it could be there; it looks only when its cell floods within the
 // last time.
-constexpr int kInnenRinge = 2;
+constexpr int kInnenRinge = 3;
 constexpr std::int64_t kSturmVorlauf = 12000, kSturmBlick = 90000;
 // This close to the flood's last ring nobody is safe: a bomb is worth laying when the opponent
 // cannot outlast it.
@@ -145,7 +145,10 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
         marke_ = 1;
     }
     const std::int64_t reserve = kFlutReserve * std::max(p, k.Wasserschritt());
-    const int schichten = int(std::clamp<std::int64_t>((k.Ende() + p - 1) / p + 2, 3, 60));
+    std::int64_t bisWann = k.Ende();
+    // Staying alive at all: to the flood's last ring, which ends it for everyone.
+    if (ohneRuhe_ && k.SturmEnde() < kNie) bisWann = std::max(bisWann, k.SturmEnde());
+    const int schichten = int(std::clamp<std::int64_t>((bisWann + p - 1) / p + 2, 3, 60));
     int jetzt = 0;
     std::uint8_t lebendig = 0, gefunden = 0;
     auto eintragen = [&](int z, std::uint8_t bits) {
@@ -403,20 +406,27 @@ bool TStarkerComputer::Blicken(TBlick& b) {
 // The flood ends the round soon, whatever happens: a bomb that the opponent outlives for a
 // shorter time than it does wins the round instead of the draw the water brings.
 std::optional<TAktion> TStarkerComputer::Endkampf(TBlick& b) {
-    if (!b.Darf || !Endspiel() || !Nahe(b.Ich, b.Gegner) ||
-        karte_.NeueBombeZeit() >= karte_.SturmEnde())
-        return std::nullopt;
+    if (b.Darf && Endspiel() && Nahe(b.Ich, b.Gegner) && Entscheidet(b, b.Ich))
+        return TAktion::Bombe;
+    return std::nullopt;
+}
+
+bool TStarkerComputer::Entscheidet(const TBlick& b, int z) {
+    // A bomb the water takes before it goes off does nothing.
+    if (karte_.NeueBombeZeit() >= karte_.Flut(z)) return false;
     // How long each can stay alive at all, quiet cells or not.
-    auto dauer = [](const TAuswege& a) { return *std::max_element(a.Weit.begin(), a.Weit.end()); };
+    auto dauer = [](const TAuswege& a, std::int64_t schritt) {
+        return *std::max_element(a.Weit.begin(), a.Weit.end()) * schritt;
+    };
     const std::int64_t gegnerSchutz = b.E.Spieler(b.GegnerNr).Unverwundbar ? kNie : 0;
-    karte_.BombeDazu(b.Ich);
+    karte_.BombeDazu(z);
     ohneRuhe_ = true;
-    const int eigene = dauer(Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner));
-    const int gegner = dauer(Suchen(karte_, b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, b.Ich));
+    const std::int64_t eigene = dauer(Suchen(karte_, z, b.Schritt, b.Schutz, b.Gegner), b.Schritt);
+    const std::int64_t gegner = dauer(
+        Suchen(karte_, b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, z), b.Lage.GegnerSchritt);
     ohneRuhe_ = false;
     karte_.BombeWeg();
-    if (gegner * b.Lage.GegnerSchritt < eigene * b.Schritt) return TAktion::Bombe;
-    return std::nullopt;
+    return gegner < eigene;
 }
 
 // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or hold

@@ -73,6 +73,8 @@ class TStarkerComputer {
     // one step on.
     TAuswege TrotzGegner(const TBlick& b, int start, const TAuswege& ohne);
     TBombenWert Bewerten(const TBlick& b, int z);
+    // A bomb laid at z now, itself in z, ends the opponent's life before its own.
+    bool Entscheidet(const TBlick& b, int z);
     // The extras close by, else the opponent: the goals of the way on, their distances in
     // abstand_.
     void ZieleSuchen(TBlick& b);

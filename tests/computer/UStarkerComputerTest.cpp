@@ -323,7 +323,7 @@ TEST(StarkerComputer, TakteAusDemSpiel) {
               std::pair(450u, 100u));
 }
 
-TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutUndGehtRechtzeitigNachInnen) {
+TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutGehtNachInnenUndGewinntDasEnde) {
     // Ring 2 floods in 400 ms, before its next step, the middle a second later: one step in
     // saves it.
     const std::string ring = "#######|#######|##...##|##...##|##.1.##|#######|#######";
@@ -334,9 +334,20 @@ TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutUndGehtRechtzeitigNachInnen
     EXPECT_EQ(Aktionen(extra, 0, 450, nullptr, 0, 0, 5000, 2), (std::set<TAktion>{Oben}));
     // Nothing to go for: it wanders, until the flood is due and it heads for the middle.
     const std::string weit =
-        "1........|.........|.........|.........|.........|.........|"
+        "....1....|.........|.........|.........|.........|.........|"
         ".........|.........|.........";
-    EXPECT_EQ(Aktionen(weit).size(), 2u);
-    EXPECT_EQ(Aktionen(weit, 0, 450, nullptr, 0, 0, 90000, 0).size(), 2u);
-    EXPECT_EQ(Aktionen(weit, 0, 450, nullptr, 0, 0, 8000, 0), (std::set<TAktion>{Unten, Rechts}));
+    EXPECT_EQ(Aktionen(weit).size(), 3u);
+    EXPECT_EQ(Aktionen(weit, 0, 450, nullptr, 0, 0, 90000, 0).size(), 3u);
+    EXPECT_EQ(Aktionen(weit, 0, 450, nullptr, 0, 0, 8000, 0), (std::set<TAktion>{Unten}));
+    // At the end it wins with a bomb. A corridor whose middle (ring 2) floods last, at 4600 ms; the
+    // opponent at the end that floods at 2600. A bomb that keeps it out of the middle until then
+    // wins, though the opponent has a quiet cell for now and is out of the bomb's reach.
+    const std::string gang = "#########|#########|2..1.....|#########|#########";
+    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 2600, 0), (std::set<TAktion>{Bombe}));
+    // Long before the last ring the opponent would outwait the blast: it comes closer.
+    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 12600, 0), (std::set<TAktion>{Links}));
+    // One cell further on the bomb would leave the opponent the cell before the middle, which
+    // floods when its own way out does: no bomb that ends both together.
+    const std::string weiter = "#########|#########|2...1.w..|#########|#########";
+    EXPECT_EQ(Aktionen(weiter, 0, 450, nullptr, 0, 0, 2600, 0), (std::set<TAktion>{Links}));
 }
