@@ -75,22 +75,25 @@ TEST(Computer, Entscheidungen) {
     }
 }
 
-TEST(Computer, BeideHandelnImTaktDesKITimers) {
-    TSpielTest t;
-    // Each sees one way toward the other; locked for 1000 ms after each action.
-    // Swapped keys change nothing: the computer presses what is now "down".
-    ASSERT_TRUE(t.Starten("1#####|......|#####2", [](auto& e) {
-        e.Spieler1.Computer = e.Spieler2.Computer = true, e.SpielerVerzoegerung = 1000;
-        std::swap(e.Spieler1.TasteOben, e.Spieler1.TasteUnten);
-    }));
-    t.Bis(449);
-    EXPECT_EQ(t.Brett(), Z("1#####|......|#####2"));
-    t.Bis(450);
-    EXPECT_EQ(t.Brett(), Z(".#####|1....2|#####."));
-    t.Bis(1399);  // the ticks at 900 and 1350 pass without action
-    EXPECT_EQ(t.Brett()[1], "1....2");
-    t.Bis(1800);
-    EXPECT_EQ(t.Brett()[1], ".1..2.");
+TEST(Computer, BeideArtenHandelnImTaktDesKITimers) {
+    // Each sees one way toward the other; locked for 1000 ms after each action. Swapped keys
+    // change nothing: the computer presses what is now "down". Player 1 the classic or the strong.
+    for (const TComputerArt art : {TComputerArt::Klassisch, TComputerArt::Stark}) {
+        TSpielTest t;
+        t.z.einst.ComputerArten = {art, TComputerArt::Klassisch};
+        ASSERT_TRUE(t.Starten("1#####|......|#####2", [](auto& e) {
+            e.Spieler1.Computer = e.Spieler2.Computer = true, e.SpielerVerzoegerung = 1000;
+            std::swap(e.Spieler1.TasteOben, e.Spieler1.TasteUnten);
+        }));
+        t.Bis(449);
+        EXPECT_EQ(t.Brett(), Z("1#####|......|#####2"));
+        t.Bis(450);
+        EXPECT_EQ(t.Brett(), Z(".#####|1....2|#####."));
+        t.Bis(1799);  // the ticks at 900 and 1350 pass without action
+        EXPECT_EQ(t.Brett()[1], "1....2");
+        t.Bis(1800);
+        EXPECT_EQ(t.Brett()[1], ".1..2.");
+    }
 }
 
 TEST(Computer, KeinSchrittInEineExplosionUndNichtsNachDemRundenende) {

@@ -242,23 +242,6 @@ TEST(StarkerComputer, ErreichtDenGegnerAmEndeDesLabyrinthsUndSperrtIhnEin) {
     EXPECT_EQ(t.spiel.Todesart(2), TTodesart::GegnerBombe);
 }
 
-TEST(StarkerComputer, HandeltImTaktDurchSperreUndVertauschteTasten) {
-    TSpielTest t;
-    t.z.einst.ComputerArten = {TComputerArt::Stark, TComputerArt::Klassisch};
-    ASSERT_TRUE(t.Starten("1#####|......|#####2", [](auto& e) {
-        e.Spieler1.Computer = true, e.SpielerVerzoegerung = 1000;
-        std::swap(e.Spieler1.TasteOben, e.Spieler1.TasteUnten);
-    }));
-    t.Bis(449);
-    EXPECT_EQ(t.Zelle(0, 0), '1');
-    t.Bis(450);  // "down", though that key now says "up"
-    EXPECT_EQ(t.Brett(), Z(".#####|1.....|#####2"));
-    t.Bis(1799);  // locked at 900 and 1350
-    EXPECT_EQ(t.Brett()[1], "1.....");
-    t.Bis(1800);
-    EXPECT_EQ(t.Brett()[1], ".1....");
-}
-
 TEST(StarkerComputer, KarteWasserDurchEinenGesprengtenBlockUndExplosionInDerEcke) {
     TSpielZustand z;
     z.Brett(Z("~+...|#o###"));

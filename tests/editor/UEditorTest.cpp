@@ -1,8 +1,6 @@
 #include "editor/UEditor.h"
 
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QImage>
 #include <deque>
 
 #include "editor/UEditorFeldTest.h"
@@ -63,10 +61,8 @@ struct EditorTest : ::testing::Test {
 
     // Two pictures in each set; an empty 6 x 5 level.
     void SetUp() override {
-        QImage bild(4, 4, QImage::Format_RGB32);
-        bild.fill(Qt::gray);
         fenster.e = &editor;
-        ASSERT_TRUE(bild.save(QString::fromStdString(ordner.Pfad("b.bmp")), "BMP"));
+        BitmapAnlegen(ordner.Pfad("b.bmp"), qRgb(160, 160, 164), 4);
         for (std::uint8_t art : {kBlockbilder, kBlockbilder, kWasserbilder, kWasserbilder})
             bilder.BildAnhaengen(ordner.Pfad("b.bmp"), art);
         editor.Feld_Erstellen(40, 40, 5, 6, clGruen);
