@@ -8,11 +8,13 @@
 
 #include "transport/UNetzBetrieb.h"
 #include "ui/basis/UFensterHilfen.h"
+#include "ui/netz/UChatZeilen.h"
 #include "ui/netz/UCountdown.h"
 #include "ui/programm/UProgrammDaten.h"
 #include "ui/programm/UWiederholungen.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
+#include "ui/spiel/USpielMasse.h"
 
 namespace {
 
@@ -82,7 +84,8 @@ void TNetzMatch::Aktualisieren() {
         zeilen << (z.Eigen ? QStringLiteral("Ich") : name) + QStringLiteral(": ") + QText(z.Text);
     if (!chatFehler_.empty() && wand < chatFehlerBis_) zeilen << QText(chatFehler_);
     // Plain text: a line from the other side is shown as typed, never as markup.
-    f_.Lb_Chat->setText(zeilen.join(QLatin1Char('\n')));
+    f_.Lb_Chat->setText(
+        ChatUmbrechen(zeilen, f_.Lb_Chat->font(), f_.Lb_Chat->width(), kChatAnzeigeZeilen));
     countdown_->Zeigen(s.Countdown(wand));
     if (s.NeustartGefragt() && !frage_) {
         frage_ = new QMessageBox(QMessageBox::Question, f_.windowTitle(),

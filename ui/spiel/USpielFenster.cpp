@@ -86,7 +86,7 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
     Lb_Netz->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Lb_Netz->hide();
     Lb_Chat = PanelText(this, QString(), QStringLiteral("Lb_Chat"), 0, kChatOben, kPanelBreite);
-    Lb_Chat->resize(kPanelBreite, int(kChatZeilen) * Lb_Chat->fontMetrics().lineSpacing() + 2);
+    Lb_Chat->resize(kPanelBreite, kChatAnzeigeZeilen * Lb_Chat->fontMetrics().lineSpacing() + 2);
     Lb_Chat->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Lb_Chat->hide();
     Ed_Chat = new QLineEdit(this);

@@ -10,4 +10,6 @@ inline constexpr int kKnopfOben = 450, kKnopfBreite = 97, kKnopfHoehe = 25;
 inline constexpr int kTempOben = 480;
 // A network match's chat, below its status line.
 inline constexpr int kChatOben = kTempOben + 40;
+// Lines of it shown: the newest line, 100 of the widest characters, fits whole.
+inline constexpr int kChatAnzeigeZeilen = 8;
 inline constexpr int kMinBreite = kFeldLinks + 100 + 10 + kPanelBreite + 15;

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <algorithm>
 
@@ -232,12 +233,30 @@ TEST_F(NetzSpielTest, NeustartNurWennBeideWollenUndEinChat) {
     ASSERT_TRUE(WarteBis([&] { return b.f.Lb_Chat->text() == "Anna: <b>x</b>"; }, 5000));
     EXPECT_EQ(b.f.Lb_Chat->textFormat(), Qt::PlainText);
     EXPECT_TRUE(a.f.Lb_Chat->text() == "Ich: <b>x</b>" && a.f.Ed_Chat->text().isEmpty());
+    // The longest lines, their widest words unbroken by spaces: the newest is shown whole inside
+    // the panel, what does not fit is the oldest.
+    const auto senden = [&](const QString& t) {
+        a.f.Ed_Chat->setText(t);
+        dynamic_cast<TNetzMatch&>(a.f.Match()).ChatSenden();
+    };
+    const QString lang = QStringLiteral("Ja ") + QString(97, QLatin1Char('M'));
+    senden(QStringLiteral("Na ") + QString(97, QLatin1Char('W')));
+    senden(lang);
+    ASSERT_TRUE(WarteBis([&] { return b.f.Lb_Chat->text().endsWith("MMM"); }, 5000));
+    const QStringList gezeigt = b.f.Lb_Chat->text().split('\n');
+    for (const QString& z : gezeigt)
+        EXPECT_LE(b.f.Lb_Chat->fontMetrics().horizontalAdvance(z), b.f.Lb_Chat->width())
+            << z.toStdString();
+    const auto ohneLeer = [](QString t) { return t.remove(QRegularExpression("\\s")); };
+    EXPECT_TRUE(ohneLeer(gezeigt.join("")).endsWith("WW" + ohneLeer("Anna: " + lang)))
+        << b.f.Lb_Chat->text().toStdString();
+    EXPECT_LE(gezeigt.size() * b.f.Lb_Chat->fontMetrics().lineSpacing(), b.f.Lb_Chat->height());
     TNetzSitzung& s = a.Sitzung();
     EXPECT_EQ(s.ChatSenden(std::string(101, 'x'), WandMs()),
               "Die Zeile ist zu lang (höchstens 100 Zeichen).");
-    const std::uint64_t jetzt = WandMs();
-    EXPECT_TRUE(s.ChatSenden("2", jetzt).empty() && s.ChatSenden("3", jetzt).empty());
-    EXPECT_EQ(s.ChatSenden("4", jetzt), "Bitte langsamer: höchstens 3 Zeilen in der Sekunde.");
+    const std::uint64_t jetzt = WandMs() + 1000;
+    for (const char* z : {"2", "3", "4"}) EXPECT_EQ(s.ChatSenden(z, jetzt), "");
+    EXPECT_EQ(s.ChatSenden("5", jetzt), "Bitte langsamer: höchstens 3 Zeilen in der Sekunde.");
     EXPECT_EQ(s.Chat().size(), 3u);
 }
 
