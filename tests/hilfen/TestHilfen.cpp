@@ -13,6 +13,7 @@
 
 void TMeldungsProtokoll::Zeige(TBoxTyp typ, const std::string& text) {
     Eintraege.push_back({typ, text, false});
+    if (WaehrendDerMeldung) WaehrendDerMeldung(text);
 }
 
 bool TMeldungsProtokoll::FrageJaNein(TBoxTyp typ, const std::string& text) {

@@ -25,6 +25,8 @@ class TMeldungsProtokoll : public IMeldungen {
     // Answers for the next questions, in order; an unscripted question is answered Yes.
     std::deque<TAntwort> Antworten;
     std::vector<TProtokollEintrag> Eintraege;
+    // Runs while a message stands, as a real box's own event loop would.
+    std::function<void(const std::string&)> WaehrendDerMeldung;
 
     std::vector<std::string> Texte() const;
     std::string Letzter() const { return Eintraege.empty() ? "" : Eintraege.back().Text; }

@@ -51,10 +51,10 @@ void TTaktgeber::Planen() {
 }
 
 void TTaktgeber::Anhalten() {
-    if (angehalten_++ == 0) {
-        basis_ = Ziel();
-        timer_.stop();
-    }
+    // The time of this moment, taken before the count makes the clock stand.
+    if (angehalten_ == 0) basis_ = Ziel();
+    timer_.stop();
+    ++angehalten_;
 }
 
 void TTaktgeber::Fortsetzen() {

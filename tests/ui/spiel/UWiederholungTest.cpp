@@ -193,14 +193,6 @@ TEST_F(WiederholungTest, HighscoreFensterUndAbweichendeAufnahme) {
                 dynamic_cast<TAbspielMatch*>(&f.Match()));
 }
 
-// A box that stays open a while, running the event loop as a real one does.
-struct TLangeMeldung : TMeldungsProtokoll {
-    void Zeige(TBoxTyp typ, const std::string& text) override {
-        WarteBis([] { return false; }, 300);
-        TMeldungsProtokoll::Zeige(typ, text);
-    }
-};
-
 TEST(Taktgeber, FolgtDerZeitStehtBeiOffenerMeldungUndNachTempo) {
     TSimUhr uhr;
     int ticks = 0;
@@ -211,12 +203,20 @@ TEST(Taktgeber, FolgtDerZeitStehtBeiOffenerMeldungUndNachTempo) {
                   [&] { return uhr.NaechsteFaelligkeit(); }});
     ASSERT_TRUE(WarteBis([&] { return ticks >= 3; }, 5000));
 
-    TLangeMeldung innen;
+    // A box that stays open a while, running the event loop as a real one does: the clock
+    // stands where it was when the box opened.
+    TMeldungsProtokoll innen;
+    std::uint64_t offen = 0;
+    innen.WaehrendDerMeldung = [&](const std::string&) {
+        WarteBis([] { return false; }, 300);
+        offen = takt.Ziel();
+    };
     TAnhaltendeMeldungen m(innen, takt);
     const auto vorher = uhr.Jetzt();
     const int ticksVorher = ticks;
     m.Zeige(TBoxTyp::Information, "offen");
     EXPECT_EQ(ticks, ticksVorher);
+    EXPECT_TRUE(offen >= vorher && offen < vorher + 100) << vorher << " " << offen;
     EXPECT_LT(takt.Ziel(), vorher + 100);
 
     QElapsedTimer wand;
