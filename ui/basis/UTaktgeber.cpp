@@ -52,9 +52,11 @@ void TTaktgeber::Planen() {
 
 void TTaktgeber::Anhalten() {
     // The time of this moment, taken before the count makes the clock stand.
-    if (angehalten_ == 0) basis_ = Ziel();
+    const bool erste = angehalten_ == 0;
+    if (erste) basis_ = Ziel();
     timer_.stop();
     ++angehalten_;
+    if (erste && Steht) Steht();
 }
 
 void TTaktgeber::Fortsetzen() {

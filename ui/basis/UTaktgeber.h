@@ -39,6 +39,8 @@ class TTaktgeber : public QObject {
     int Faktor() const { return faktor_; }
     // Called when the match time may move again after standing still (a box closed, a speed).
     std::function<void()> Weiter;
+    // Called when a box makes the match time stand still.
+    std::function<void()> Steht;
 
   private:
     void NeuVerankern();

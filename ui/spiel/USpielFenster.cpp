@@ -121,6 +121,12 @@ TFrm_Spiel::TFrm_Spiel(TProgrammDaten& p)
 
     // Resumed: what was moving when the clock stopped moves on.
     takt_.Weiter = [this] { SG_Feld->Wecken(); };
+    // The picture behind a box, such as a round's end, is the board as it now stands: the
+    // grave, the water arrived, the points counted.
+    takt_.Steht = [this] {
+        SG_Feld->BilderBeenden();
+        Panel->ZaehlenBeenden();
+    };
     Bildschirmflaeche = [this] {
         QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
         return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);

@@ -46,6 +46,8 @@ class TSpielGitter : public QWidget {
     void FeldGeaendert(const TBombenListen& b);
     // While the match jumps ahead each state shows at once, nothing moving into it.
     void Springen(bool an);
+    // A box stands in front of the board: what was moving is shown as it ends.
+    void BilderBeenden();
     // The clock may run again (a replay resumed): frames while something moves.
     void Wecken();
     // A frame is due at the screen's next refresh.

@@ -38,6 +38,12 @@ void TSpielGitter::Springen(bool an) {
     if (an) RundeBeginnt(bewegung_.Dauer());
 }
 
+void TSpielGitter::BilderBeenden() {
+    if (!bewegt_) return;
+    RundeBeginnt(bewegung_.Dauer());
+    update();
+}
+
 void TSpielGitter::FeldGeaendert(const TBombenListen& b) {
     if (springt_) {
         bewegung_.Beginnen(feld_, bewegung_.Dauer());

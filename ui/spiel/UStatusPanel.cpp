@@ -162,6 +162,13 @@ void TStatusPanel::Zaehlen() {
     if (!zaehlt_[0] && !zaehlt_[1]) zaehlTakt_->stop();
 }
 
+void TStatusPanel::ZaehlenBeenden() {
+    for (std::size_t i = 0; i < 2; ++i)
+        if (zaehlt_[i]) Lb_Punkte_Anzeige[i]->setText(QString::number(punkte_[i]));
+    zaehlt_ = {};
+    if (zaehlTakt_) zaehlTakt_->stop();
+}
+
 void TStatusPanel::Extra(int spieler, TExtra extra, bool sichtbar) {
     Im_Extras[spieler == 1 ? 0 : 1][ExtraIndex(extra)]->setVisible(sichtbar);
 }

@@ -38,6 +38,8 @@ class TStatusPanel {
     }
     // A replay's jump: points show their value at once.
     void Springen(bool an) { springt_ = an; }
+    // A box stands in front: points counting show their new value.
+    void ZaehlenBeenden();
     static constexpr std::uint64_t kZaehlDauer = 400;
     void Extra(int spieler, TExtra extra, bool sichtbar);
     void Restsekunden(int spieler, std::uint16_t sekunden);

@@ -166,13 +166,36 @@ TEST_F(BewegtesFeldTest, StillWieHeuteBilderNurWennEtwasGehtPauseHaeltAn) {
     WarteBis([] { return false; }, 120);  // the player's waiting time
     taste(Qt::Key_E);
     EXPECT_TRUE(g.BilderLaufen());
-    // A stopped clock (a box, a paused replay): the same picture, no frames, until it runs.
-    f->Takt().Anhalten();
+    // A paused clock: the same picture, no frames, until it runs.
+    f->Takt().SetzeFaktor(0);
     ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 500));
     const QImage angehalten = g.grab().toImage();
     WarteBis([] { return false; }, 60);
     EXPECT_EQ(angehalten, g.grab().toImage());
-    f->Takt().Fortsetzen();
+    EXPECT_NE(angehalten, Bild(false));
+    f->Takt().SetzeFaktor(1);
     EXPECT_TRUE(g.BilderLaufen());
+    f->close();
+}
+
+TEST_F(BewegtesFeldTest, HinterDerMeldungDesRundenendesStehtDasFeldWieEsIst) {
+    BewegteBilderSpeichern(true);
+    u.EinLevel("KleinesDuell.dat", [](TSpielRecEinstellungen& e) { e.PlatzExplo = 300; });
+    ASSERT_TRUE(f->MatchStarten());
+    f->show();
+    uhr = [this] { return f->Bildzeit(); };
+    QImage hinter;
+    QString punkte;
+    u.Meldungen.WaehrendDerMeldung = [&](const std::string&) {
+        WarteBis([] { return false; }, 100);
+        hinter = f->SG_Feld->grab().toImage();
+        punkte = f->Panel->Lb_Punkte_Anzeige[1]->text();
+    };
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier);
+    QApplication::sendEvent(f->SG_Feld, &druck);  // player 1 stays on its bomb
+    ASSERT_TRUE(WarteBis([&] { return !hinter.isNull(); }, 5000));
+    // The grave and the flames, not the first frame of their coming.
+    EXPECT_EQ(hinter, Bild(false));
+    EXPECT_EQ(punkte, "100");
     f->close();
 }
