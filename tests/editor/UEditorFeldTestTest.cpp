@@ -50,26 +50,26 @@ TEST(PruefeFeld, RegelnUndGrenzfaelle) {
         {{"1...", "....", "##+#", "#2+#"}, 4},
         // The path goes through destructible blocks, not through indestructible ones or water;
         // side by side it is found at the first step.
-        {{"1..+..2", "...+...", "...+..."}, 0},
-        {{"1..#..2", "...#...", "...#..."}, 5},
-        {{"1.+~+.2", "..+~+..", "..+~+.."}, 5},
-        {{"12..", "....", "...."}, 0},
+        // clang-format off
+        {{"1..+..2", "...+...", "...+..."}, 0}, {{"1..#..2", "...#...", "...#..."}, 5},
+        {{"1.+~+.2", "..+~+..", "..+~+.."}, 5}, {{"12..", "....", "...."}, 0},
+        // clang-format on
         // The rules in their order: where two fail, the earlier one is reported.
         {{"1.~.", "....", "...."}, 1},
         {{"1#..", "##..", "..##", "..#2"}, 3},
         {{"1...", "....", "####", "#2##"}, 4},
         // Row ends: no cell has a neighbour in the next or the previous row, neither for the
         // water, nor for the room in a line, nor for the side step.
-        {{"1.+~", "...+", "...2"}, 0},
-        {{"+1..", "~+..", "+..2"}, 0},
-        {{"###1", "...#", "####", "2..."}, 3},
-        {{"###.", "###1", ".###", "2..."}, 3},
+        // clang-format off
+        {{"1.+~", "...+", "...2"}, 0}, {{"+1..", "~+..", "+..2"}, 0},
+        {{"###1", "...#", "####", "2..."}, 3}, {{"###.", "###1", ".###", "2..."}, 3},
+        // clang-format on
         // Exact kinds: a player on a bomb or in a blast is no start cell; extras are neither
         // room nor path.
-        {{"P..", "...", "..2"}, 1},
-        {{"1..", "...", "..f"}, 1},
-        {{"######", "#1www#", "##+###", "2....."}, 3},
-        {{"1..w..2", "...w...", "...w..."}, 5},
+        // clang-format off
+        {{"P..", "...", "..2"}, 1}, {{"1..", "...", "..f"}, 1},
+        {{"######", "#1www#", "##+###", "2....."}, 3}, {{"1..w..2", "...w...", "...w..."}, 5},
+        // clang-format on
     };
     TSpielfeld feld;
     for (const auto& [zeilen, fehler] : faelle) {

@@ -124,8 +124,7 @@ TEST_F(EditorTest, WasserNurMitEinemBildUndNichtsOhneBildersatz) {
     bilder.AlleFreigeben();
     EXPECT_FALSE(editor.Malen(3, 3, zaUnzerstoerbar, 0));
     EXPECT_FALSE(editor.Malen(3, 3, zaWasser, 1));  // the picture of the water there
-    EXPECT_TRUE(editor.Malen(3, 3, zaSpieler1, 0));
-    EXPECT_TRUE(meldungen.Eintraege.empty());
+    EXPECT_TRUE(editor.Malen(3, 3, zaSpieler1, 0) && meldungen.Eintraege.empty());
 }
 
 TEST_F(EditorTest, SpeichernErstNachSpeichernUnter) {
@@ -165,15 +164,13 @@ TEST_F(EditorTest, SpeichernErstNachSpeichernUnter) {
     // Reset: an empty level without a name, no binding, the undo step survives. Opening: a broken
     // level replaces nothing; a good one, unbound.
     editor.Btn_ResetClick();
-    EXPECT_TRUE(!fenster.befehle.first && fenster.name.empty());
-    EXPECT_TRUE(fenster.befehle.second);
+    EXPECT_TRUE(!fenster.befehle.first && fenster.name.empty() && fenster.befehle.second);
     SchreibeBytes(ordner.Pfad("b.dat.all"), std::vector<unsigned char>(35, 0));
     fenster.oeffnen = {ordner.Pfad("b.dat"), pfad};
     editor.Feld_Oeffnen();
     EXPECT_TRUE(feld.AlleFrei());
     editor.Feld_Oeffnen();
-    EXPECT_TRUE(ArtBei(1, 1) == zaZerstoerbar && fenster.name == "Arena");
-    EXPECT_FALSE(fenster.befehle.first);
+    EXPECT_TRUE(ArtBei(1, 1) == zaZerstoerbar && fenster.name == "Arena" && !fenster.befehle.first);
 }
 
 TEST_F(EditorTest, GroessenaenderungFrageBeideWege) {
@@ -202,8 +199,7 @@ TEST_F(EditorTest, GroessenaenderungFrageBeideWege) {
 TEST_F(EditorTest, SchliessenFrageJedeAntwort) {
     // An all-free board closes without a question.
     fenster.name = "Nur ein Name";
-    EXPECT_TRUE(editor.FormCloseQuery());
-    EXPECT_TRUE(meldungen.Eintraege.empty());
+    EXPECT_TRUE(editor.FormCloseQuery() && meldungen.Eintraege.empty());
     EXPECT_EQ(feld.AnzahlKnoten(), 0u);
 
     // Answers, save dialog, whether it closes; the check refuses when the start cells are missing.

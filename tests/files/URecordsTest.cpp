@@ -29,9 +29,10 @@ TFall Fall(std::string art, const T& wert, P packe, E entpacke, TRoh soll) {
 
 const auto kStandard =
     Mit(TRoh(1634), {{0, "W\0S\0A\0D\0E\0R\0"sv},
-                     {12, "\x09Spieler 1"sv},
-                     {298, "\x26\0\x28\0\x25\0\x27\0\x20\0\x11\0"sv},
+                     // clang-format off
+                     {12, "\x09Spieler 1"sv}, {298, "\x26\0\x28\0\x25\0\x27\0\x20\0\x11\0"sv},
                      {310, "\x09Spieler 2"sv},
+                     // clang-format on
                      {596, "\x03\x00\xD0\x07\x0A\x00\xD0\x07\xD0\x07\x1E\x32\x03"sv}});
 
 }  // namespace
@@ -44,35 +45,27 @@ TEST(Records, GoldeneBytesAllerSechsArten) {
     e.Spieler1.Reserviert = 5, e.Spieler2.Reserviert = 7;
     e.Spieler2.Punkte = 0x1234, e.Rundenanzahl = 100, e.LevelZufall = true, e.ExploDauer = 3000;
     e.BildWerfen = "w", e.BildMehrBomben = "m", e.BildUnverwundbar = "u", e.BildKrankheit = "k";
+    // clang-format off
     const TRoh geaendert = Mit(kStandard, {{289, "\0\x05\0\x01\0\x01"sv},
-                                           {298 + 33, "\x14/bilder/spieler2.bmp"sv},
-                                           {298 + 289, "\x01\x07\x01\0\x01\0\0\x34\x12"sv},
-                                           {596, "\x64\x01"sv},
-                                           {604, "\xB8\x0B"sv},
-                                           {609, "\x01w"sv},
-                                           {865, "\x01m"sv},
-                                           {1121, "\x01u"sv},
-                                           {1377, "\x01k"sv}});
+        {298 + 33, "\x14/bilder/spieler2.bmp"sv}, {298 + 289, "\x01\x07\x01\0\x01\0\0\x34\x12"sv},
+        {596, "\x64\x01"sv}, {604, "\xB8\x0B"sv}, {609, "\x01w"sv}, {865, "\x01m"sv},
+        {1121, "\x01u"sv}, {1377, "\x01k"sv}});
     const TFall faelle[] = {
         Fall("Zelle", TZelle{zaWasser, 0x1234, true}, PackeZelle, EntpackeZelle,
              Mit(TRoh(6), {{0, "\x03\0\x34\x12\x01"sv}})),
         Fall("FeldDaten", TFeldDaten{"Arena Ä", 25, 16, 40, 10, clGruen}, PackeFeldDaten,
-             EntpackeFeldDaten,
-             Mit(TRoh(36), {{0,
-                             "\x07"
-                             "Arena \xC4"sv},
-                            {22, "\x19\0\x10\0\x28\0\x0A\0\0\0\0\x80"sv}})),
+             EntpackeFeldDaten, Mit(TRoh(36), {{0, "\x07" "Arena \xC4"sv},
+                                               {22, "\x19\0\x10\0\x28\0\x0A\0\0\0\0\x80"sv}})),
         Fall("BildEintrag", TBildEintrag{3, 0x0107, "C:\\Bilder\\w.bmp"}, PackeBildEintrag,
              EntpackeBildEintrag,
-             Mit(TRoh(260), {{0,
-                              "\x03\0\x07\x01\x0F"
-                              "C:\\Bilder\\w.bmp"sv}})),
+             Mit(TRoh(260), {{0, "\x03\0\x07\x01\x0F" "C:\\Bilder\\w.bmp"sv}})),
         Fall("LevelPfad", "/home/spieler/München.dat"s, PackeLevelPfad, EntpackeLevelPfad,
              Mit(TRoh(256), {{0, "\x19/home/spieler/M\xFCnchen.dat"sv}})),
         Fall("Highscore", THighscoreEintrag{"Zoë ?", 400}, PackeHighscore, EntpackeHighscore,
              Mit(TRoh(24), {{0, "\x05Zo\xEB ?"sv}, {22, "\x90\x01"sv}})),
         Fall("Einstellungen geaendert", e, PackeEinstellungen, EntpackeEinstellungen, geaendert),
     };
+    // clang-format on
     for (const TFall& f : faelle) {
         SCOPED_TRACE(f.Art);
         EXPECT_EQ(f.Gepackt, f.Soll);

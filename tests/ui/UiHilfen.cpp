@@ -1,10 +1,12 @@
 #include "UiHilfen.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QThread>
 #include <filesystem>
 #include <sstream>
@@ -85,4 +87,25 @@ bool WarteBis(const std::function<bool()>& bedingung, int ms) {
         QThread::msleep(2);
     }
     return true;
+}
+
+void Druecken(QWidget* w, int qtTaste, Qt::KeyboardModifiers mod) {
+    QKeyEvent k(QEvent::KeyPress, qtTaste, mod);
+    QApplication::sendEvent(w, &k);
+}
+
+void TFensterTest::SetUp() {
+    p.Bilder.StandardOrdner(p.Programmordner);
+    p.Bilder.BilderNeuLaden();
+    f = std::make_unique<TFrm_Spiel>(p);
+    f->Bildschirmflaeche = [] { return QRect(0, 0, 1920, 1080); };
+}
+
+void TFensterTest::Geometrie(std::uint16_t b, std::uint16_t h, std::uint16_t w, std::uint16_t eh) {
+    const TFeldDaten g{"", b, h, w, eh};
+    p.Feld.SetzeFeldDaten(g);
+    p.Feld.LoescheFeld();
+    p.Feld.ErzeugeFeld(p.Feld.Zellenzahl());
+    f->FensterEinrichten(g);
+    f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
 }

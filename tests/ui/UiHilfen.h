@@ -2,6 +2,8 @@
 // pictures and levels, and a way to answer modal windows.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <deque>
 #include <functional>
@@ -14,6 +16,7 @@
 #include "ui/spiel/ULokalesMatch.h"
 #include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/UStatusPanel.h"
+#include "ui/start/UMain.h"
 
 class TDialogSkript : public IDateiDialoge {
   public:
@@ -53,6 +56,27 @@ struct TUiUmgebung {
 
 // Runs the event loop until the condition holds or the time is up; true when it held.
 bool WarteBis(const std::function<bool()>& bedingung, int ms);
+
+// A key pressed on the widget, as the keyboard would.
+void Druecken(QWidget* w, int qtTaste, Qt::KeyboardModifiers mod = Qt::NoModifier);
+
+// The whole program over a test folder, with its match window.
+struct TProgrammUmgebung {
+    TUiUmgebung u;
+    TProgrammDaten& p = *u.Daten;
+    std::unique_ptr<TProgramm> programm = std::make_unique<TProgramm>(p);
+    TFrm_Spiel& f = *programm->Fenster.Spiel;
+};
+
+// A match window of its own over the shipped pictures, on a screen of 1920 x 1080.
+struct TFensterTest : ::testing::Test {
+    TUiUmgebung u;
+    TProgrammDaten& p = *u.Daten;
+    std::unique_ptr<TFrm_Spiel> f;
+    void SetUp() override;
+    // An empty board of b x h cells of w x eh pixels, laid out in the window.
+    void Geometrie(std::uint16_t b, std::uint16_t h, std::uint16_t w, std::uint16_t eh);
+};
 
 // The match of the players at this machine that the window shows, with its clock and recording.
 inline TAufgenommenesMatch& LokalesMatch(TFrm_Spiel& f) {

@@ -65,10 +65,7 @@ struct EditorFensterTest : ::testing::Test {
         Maus(QEvent::MouseButtonRelease, s, z, Qt::NoButton);
     }
     void Taste(int key, int mal = 1) {
-        for (int i = 0; i < mal; ++i) {
-            QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(Gitter(), &e);
-        }
+        for (int i = 0; i < mal; ++i) Druecken(Gitter(), key);
     }
     TZelle Zelle(int s, int z) { return p.Feld.ZelleBei(s, z); }
     QRgb Pixel(int s, int z, QPoint d = {-1, -1}) {
@@ -163,8 +160,7 @@ TEST_F(EditorFensterTest, SchliessenGehtDurchDieFrage) {
     meldungen.Antworten = {TAntwort::Ja};
     EXPECT_FALSE(ed->close());
     meldungen.Antworten = {TAntwort::Abbrechen};
-    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(ed.get(), &esc);
+    Druecken(ed.get(), Qt::Key_Escape);
     EXPECT_TRUE(ed->isVisible());
     EXPECT_EQ(meldungen.Texte(),
               std::vector<std::string>({kFrageSpeichern, kNameFehlt, kFrageSpeichern}));

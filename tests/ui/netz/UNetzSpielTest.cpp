@@ -30,12 +30,7 @@
 
 namespace {
 
-struct TSeite {
-    TUiUmgebung u;
-    TProgrammDaten& p = *u.Daten;
-    std::unique_ptr<TProgramm> programm = std::make_unique<TProgramm>(p);
-    TFrm_Spiel& f = *programm->Fenster.Spiel;
-
+struct TSeite : TProgrammUmgebung {
     TNetzSitzung& Sitzung() { return dynamic_cast<TNetzMatch&>(f.Match()).Dienst().Sitzung(); }
     TAufnahme Aufnahme() { return Sitzung().Seite()->Aufnahme(); }
     std::vector<std::string> Boxen() const {
@@ -61,11 +56,16 @@ TNetzOptionen Optionen(std::uint32_t regeln, std::string name = {}, bool compute
     return o;
 }
 
-std::vector<TEingabeArt> Arten(const TAufnahme& a, TEingabeArt art) {
-    std::vector<TEingabeArt> r;
+// When the recording holds inputs of this kind.
+std::vector<std::uint64_t> Zeiten(const TAufnahme& a, TEingabeArt art) {
+    std::vector<std::uint64_t> r;
     for (const TEingabe& e : a.Eingaben)
-        if (e.Art == art) r.push_back(e.Art);
+        if (e.Art == art) r.push_back(e.Zeit);
     return r;
+}
+
+bool BeideIn(TNetzSitzung& x, TNetzSitzung& y, TNetzZustand z, int ms) {
+    return WarteBis([&] { return x.Zustand() == z && y.Zustand() == z; }, ms);
 }
 
 struct NetzSpielTest : ::testing::Test {
@@ -85,12 +85,7 @@ struct NetzSpielTest : ::testing::Test {
         auto gast = std::make_unique<TNetzDienst>(Optionen(kRegelVersion, "Bert", computer),
                                                   b.f.NetzUmgebung(), std::nullopt);
         gast->Verbinden("localhost", wirt->Port());
-        ASSERT_TRUE(WarteBis(
-            [&] {
-                return wirt->Sitzung().Zustand() == TNetzZustand::Laeuft &&
-                       gast->Sitzung().Zustand() == TNetzZustand::Laeuft;
-            },
-            20000));
+        ASSERT_TRUE(BeideIn(wirt->Sitzung(), gast->Sitzung(), TNetzZustand::Laeuft, 20000));
         a.f.Zeigen(std::make_unique<TNetzMatch>(a.f, std::move(wirt)));
         b.f.Zeigen(std::make_unique<TNetzMatch>(b.f, std::move(gast)));
     }
@@ -105,8 +100,7 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahmeUndRevanche) 
     // crosses the wire.
     ASSERT_TRUE(WarteBis(
         [&] { return b.f.Spiel().FeldAktiv() && !b.Sitzung().Countdown(WandMs()); }, 10000));
-    QKeyEvent w(QEvent::KeyPress, Qt::Key_W, Qt::NoModifier);
-    QApplication::sendEvent(b.f.SG_Feld, &w);
+    Druecken(b.f.SG_Feld, Qt::Key_W);
 
     // The first round ends: its message shows without holding the match, and the next round
     // waits for both sides' "Nächste Runde"; each side's status line says who waits for whom.
@@ -133,12 +127,7 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahmeUndRevanche) 
     EXPECT_TRUE(countdown->isHidden());
     EXPECT_TRUE(a.Boxen().empty());  // gone with the round it was about
 
-    ASSERT_TRUE(WarteBis(
-        [&] {
-            return a.Sitzung().Zustand() == TNetzZustand::Fertig &&
-                   b.Sitzung().Zustand() == TNetzZustand::Fertig;
-        },
-        60000));
+    ASSERT_TRUE(BeideIn(a.Sitzung(), b.Sitzung(), TNetzZustand::Fertig, 60000));
     EXPECT_EQ(b.f.Lb_Netz->text(), "Mitspieler: Anna\nDas Match ist zu Ende.");
     const TAufnahme ra = a.Aufnahme(), rb = b.Aufnahme();
     auto ohneEnde = [](std::vector<TEingabe> e) {
@@ -168,12 +157,7 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahmeUndRevanche) 
     EXPECT_TRUE(a.Sitzung().MatchNr() == 0 && b.Sitzung().MatchNr() == 0);
     EXPECT_EQ(a.f.Lb_Netz->text(), "Mitspieler: Bert\nWarte auf Bert …");
     b.f.Btn_Neustart->click();
-    ASSERT_TRUE(WarteBis(
-        [&] {
-            return a.Sitzung().Zustand() == TNetzZustand::Laeuft &&
-                   b.Sitzung().Zustand() == TNetzZustand::Laeuft;
-        },
-        5000));
+    ASSERT_TRUE(BeideIn(a.Sitzung(), b.Sitzung(), TNetzZustand::Laeuft, 5000));
     EXPECT_TRUE(a.Sitzung().MatchNr() == 1 && b.Sitzung().MatchNr() == 1);
     EXPECT_EQ(b.Aufnahme().Levelliste, ra.Levelliste);
     EXPECT_NE(b.Aufnahme().Saat, ra.Saat);
@@ -212,20 +196,14 @@ TEST_F(NetzSpielTest, NeustartNurWennBeideWollenUndEinChat) {
         [&] { return a.f.Lb_Netz->text() == "Mitspieler: Bert\nBert möchte nicht neu starten."; },
         5000));
     EXPECT_TRUE(a.f.Spiel().Runde() >= 2 && b.f.Spiel().Runde() >= 2);
-    EXPECT_TRUE(Arten(a.Aufnahme(), TEingabeArt::Neustart).empty());
+    EXPECT_TRUE(Zeiten(a.Aufnahme(), TEingabeArt::Neustart).empty());
     // Agreed: both start again at the same time.
     frage(true);
     ASSERT_TRUE(
         WarteBis([&] { return a.f.Spiel().Runde() == 1 && b.f.Spiel().Runde() == 1; }, 5000));
-    ASSERT_TRUE(
-        WarteBis([&] { return Arten(a.Aufnahme(), TEingabeArt::Neustart).size() == 1; }, 5000));
-    const auto neustart = [](const TAufnahme& r) {
-        for (const TEingabe& e : r.Eingaben)
-            if (e.Art == TEingabeArt::Neustart) return e.Zeit;
-        return std::uint64_t(0);
-    };
-    ASSERT_TRUE(WarteBis([&] { return neustart(b.Aufnahme()) > 0; }, 5000));
-    EXPECT_EQ(neustart(a.Aufnahme()), neustart(b.Aufnahme()));
+    const auto neustart = [](TSeite& s) { return Zeiten(s.Aufnahme(), TEingabeArt::Neustart); };
+    ASSERT_TRUE(WarteBis([&] { return neustart(a).size() == 1 && neustart(b).size() == 1; }, 5000));
+    EXPECT_EQ(neustart(a), neustart(b));
 
     // A chat line arrives as typed, never as markup; one too long or too soon is refused.
     a.f.Ed_Chat->setText("<b>x</b>");
@@ -288,6 +266,11 @@ struct NetzDialogTest : ::testing::Test {
     TSeite s;
     TFrm_Netzwerk d{s.p, [this] { return s.f.NetzUmgebung(); }};
 
+    // "Beitreten" or "Eröffnen" pressed: what the box then says.
+    std::string Start() {
+        d.Btn_Start->click();
+        return s.u.Meldungen.Letzter();
+    }
     std::unique_ptr<TNetzDienst> Zeigen(bool eroeffnen, std::function<int()> handeln) {
         s.u.Antworten.push_back([handeln](QDialog&) { return handeln(); });
         return d.Zeigen(eroeffnen);
@@ -311,20 +294,17 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
         // ENet reaches IPv4 only: an IPv6 address is told so, in either spelling.
         for (const char* v6 : {"::1", "[::1]:41414"}) {
             d.Ed_Adresse->setText(v6);
-            d.Btn_Start->click();
             // The message's example address is the program's text, not one this test reaches.
-            const std::string m = s.u.Meldungen.Letzter();
+            const std::string m = Start();
             EXPECT_TRUE(m.starts_with("Das Netzwerkspiel braucht eine IPv4-Adresse (z. B. ") &&
                         m.ends_with(") oder einen Rechnernamen mit einer IPv4-Adresse; \"" +
                                     std::string(v6) + "\" ist eine IPv6-Adresse."))
                 << m;
         }
         d.Ed_Adresse->clear();
-        d.Btn_Start->click();
-        EXPECT_EQ(s.u.Meldungen.Letzter(), "Bitte geben Sie die Adresse des Gastgebers ein.");
+        EXPECT_EQ(Start(), "Bitte geben Sie die Adresse des Gastgebers ein.");
         d.Ed_Name->setText("  ");
-        d.Btn_Start->click();
-        EXPECT_EQ(s.u.Meldungen.Letzter(), "Bitte geben Sie Ihren Namen ein.");
+        EXPECT_EQ(Start(), "Bitte geben Sie Ihren Namen ein.");
         return int(QDialog::Rejected);
     });
     EXPECT_FALSE(dienst);
@@ -332,12 +312,11 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
     // The host without a level in its settings is told so before anything opens.
     const std::uint16_t port = FreierPort();
     dienst = Zeigen(true, [&] {
-        EXPECT_FALSE(d.Ed_Adresse->isEnabled());
-        EXPECT_TRUE(d.Lb_Adressen->text().startsWith("Eigene Adressen: "));
+        EXPECT_TRUE(!d.Ed_Adresse->isEnabled() &&
+                    d.Lb_Adressen->text().startsWith("Eigene Adressen: "));
         d.SE_Port->setValue(port);
         d.Ed_Name->setText("Anna");
-        d.Btn_Start->click();
-        EXPECT_EQ(s.u.Meldungen.Letzter(),
+        EXPECT_EQ(Start(),
                   "Bitte wählen Sie unter Spiel → Einstellungen mindestens ein Level aus.");
         s.u.EinLevel("Arena.dat", [](TSpielRecEinstellungen&) {});
         d.Btn_Start->click();
@@ -345,8 +324,7 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
                   QStringLiteral("Warte auf einen Mitspieler an Port %1 …").arg(port));
         EXPECT_FALSE(d.Btn_Start->isEnabled() || d.Ed_Name->isEnabled());
         // The port is taken while the host waits, and free again once it stops.
-        TEnetTransport besetzt;
-        EXPECT_FALSE(besetzt.Eroeffnen(port, {}));
+        EXPECT_FALSE(TEnetTransport().Eroeffnen(port, {}));
         // A guest joins: the host sees its name and what they will play, and may start.
         TSeite gastSeite;
         TNetzDienst gast(Optionen(kRegelVersion, "Bert"), gastSeite.f.NetzUmgebung(), std::nullopt);
@@ -357,8 +335,7 @@ TEST_F(NetzDialogTest, LetzteEingabenPruefungUndWartenMitAbbrechen) {
         EXPECT_TRUE(d.Btn_Start->isEnabled() && d.Btn_Start->text() == "Starten");
         d.Btn_Abbrechen->click();
         EXPECT_TRUE(d.Btn_Start->isEnabled() && d.Lb_Status->text().isEmpty());
-        TEnetTransport frei;
-        EXPECT_TRUE(frei.Eroeffnen(port, {}));
+        EXPECT_TRUE(TEnetTransport().Eroeffnen(port, {}));
         return int(QDialog::Rejected);
     });
     EXPECT_FALSE(dienst);

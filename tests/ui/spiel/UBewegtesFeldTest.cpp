@@ -15,31 +15,17 @@ namespace {
 
 const QRgb kGruen = qRgb(0, 128, 0);
 
-struct BewegtesFeldTest : ::testing::Test {
-    TUiUmgebung u;
-    TProgrammDaten& p = *u.Daten;
-    std::unique_ptr<TFrm_Spiel> f;
+struct BewegtesFeldTest : TFensterTest {
     TBombenListen bomben;
     std::uint64_t t = 1000;
     // The motion's clock: the test's own, or the window's.
     std::function<std::uint64_t()> uhr = [this] { return t; };
 
-    void SetUp() override {
-        p.Bilder.StandardOrdner(p.Programmordner);
-        p.Bilder.BilderNeuLaden();
-        f = std::make_unique<TFrm_Spiel>(p);
-        f->Bildschirmflaeche = [] { return QRect(0, 0, 1920, 1080); };
-    }
     void TearDown() override { BewegteBilderSpeichern(false); }
 
     // A row of free cells on the test's own clock, motion on.
     void Reihe(std::uint16_t breite) {
-        const TFeldDaten g{"", breite, 1, 40, 40};
-        p.Feld.SetzeFeldDaten(g);
-        p.Feld.LoescheFeld();
-        p.Feld.ErzeugeFeld(p.Feld.Zellenzahl());
-        f->FensterEinrichten(g);
-        f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
+        Geometrie(breite, 1, 40, 40);
         f->SG_Feld->BewegungEinrichten(true, uhr);
         f->SG_Feld->RundeBeginnt({100, 2000, 1000, 400});
     }
@@ -152,19 +138,15 @@ TEST_F(BewegtesFeldTest, StillWieHeuteBilderNurWennEtwasGehtPauseHaeltAn) {
     uhr = [this] { return f->Bildzeit(); };
     EXPECT_EQ(Bild(), Bild(false));
 
-    auto taste = [&](int k) {
-        QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier);
-        QApplication::sendEvent(&g, &druck);
-    };
     const TIndex vorher = p.Feld.FindeSpieler(1).Index;
-    taste(Qt::Key_D);
+    Druecken(&g, Qt::Key_D);
     EXPECT_TRUE(g.BilderLaufen() && p.Feld.FindeSpieler(1).Index != vorher);
     // The step done, the frames stop and the picture is the still one.
     ASSERT_TRUE(WarteBis([&] { return !g.BilderLaufen(); }, 1000));
     EXPECT_EQ(Bild(), Bild(false));
 
     WarteBis([] { return false; }, 120);  // the player's waiting time
-    taste(Qt::Key_E);
+    Druecken(&g, Qt::Key_E);
     EXPECT_TRUE(g.BilderLaufen());
     // A paused clock: the same picture, no frames, until it runs.
     f->Takt().SetzeFaktor(0);
@@ -191,8 +173,7 @@ TEST_F(BewegtesFeldTest, HinterDerMeldungDesRundenendesStehtDasFeldWieEsIst) {
         hinter = f->SG_Feld->grab().toImage();
         punkte = f->Panel->Lb_Punkte_Anzeige[1]->text();
     };
-    QKeyEvent druck(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier);
-    QApplication::sendEvent(f->SG_Feld, &druck);  // player 1 stays on its bomb
+    Druecken(f->SG_Feld, Qt::Key_E);  // player 1 stays on its bomb
     ASSERT_TRUE(WarteBis([&] { return !hinter.isNull(); }, 5000));
     // The grave and the flames, not the first frame of their coming.
     EXPECT_EQ(hinter, Bild(false));

@@ -115,6 +115,5 @@ TEST(Bewegung, BildwechselNurSolangeEtwasGehtUndEinmalDanach) {
     EXPECT_EQ(zellen(1300), (std::vector<int>{3}));
     EXPECT_FALSE(r.bew.Still());
     EXPECT_EQ(zellen(1400), (std::vector<int>{3}));
-    EXPECT_TRUE(r.bew.Still());
-    EXPECT_TRUE(zellen(1500).empty());
+    EXPECT_TRUE(r.bew.Still() && zellen(1500).empty());
 }

@@ -21,27 +21,7 @@
 
 namespace {
 
-struct SpielFensterTest : ::testing::Test {
-    TUiUmgebung u;
-    TProgrammDaten& p = *u.Daten;
-    std::unique_ptr<TFrm_Spiel> f;
-
-    void SetUp() override {
-        p.Bilder.StandardOrdner(p.Programmordner);
-        p.Bilder.BilderNeuLaden();
-        f = std::make_unique<TFrm_Spiel>(p);
-        f->Bildschirmflaeche = [] { return QRect(0, 0, 1920, 1080); };
-    }
-
-    void Geometrie(std::uint16_t b, std::uint16_t h, std::uint16_t w, std::uint16_t eh) {
-        const TFeldDaten g{"", b, h, w, eh};
-        p.Feld.SetzeFeldDaten(g);
-        p.Feld.LoescheFeld();
-        p.Feld.ErzeugeFeld(p.Feld.Zellenzahl());
-        f->FensterEinrichten(g);
-        f->StatusAnzeigen(g.Name, p.Einstellungen.EinstellungenHolen());
-    }
-
+struct SpielFensterTest : TFensterTest {
     // One cell as DrawFeld paints it.
     QImage Zelle(TZellenArt art, std::uint16_t bild = 0) {
         TSpielfeld::SetzeZellenDaten(p.Feld.KnotenBei(1), TZelle{art, bild, false});
@@ -185,10 +165,7 @@ TEST_F(SpielFensterTest, RundenendeUndNeustart) {
     EXPECT_EQ(f->Panel->Lb_Punkte_Anzeige[1]->text(), "100");
     EXPECT_TRUE(f->Btn_Next->isEnabled() && !f->SG_Feld->isEnabled());
     // Between rounds Escape and Return do not close the window or press "Nächste Runde".
-    for (int k : {Qt::Key_Escape, Qt::Key_Return}) {
-        QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier);
-        QApplication::sendEvent(f.get(), &druck);
-    }
+    for (int k : {Qt::Key_Escape, Qt::Key_Return}) Druecken(f.get(), k);
     EXPECT_TRUE(f->isVisible() && f->Panel->Lb_Runde_Anzeige->text() == "1");
     f->Btn_Next->click();
     EXPECT_TRUE(f->Panel->Lb_Runde_Anzeige->text() == "2" &&

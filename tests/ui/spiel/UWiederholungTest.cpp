@@ -23,19 +23,11 @@
 
 namespace {
 
-struct WiederholungTest : ::testing::Test {
-    TUiUmgebung u;
-    TProgrammDaten& p = *u.Daten;
-    std::unique_ptr<TProgramm> programm = std::make_unique<TProgramm>(p);
-    TFrm_Spiel& f = *programm->Fenster.Spiel;
-
+struct WiederholungTest : ::testing::Test, TProgrammUmgebung {
     // After each input of the script: its time and the board.
     std::vector<std::pair<std::uint64_t, std::vector<TZelle>>> bretter;
 
-    void Taste(int qtTaste) {
-        QKeyEvent k(QEvent::KeyPress, qtTaste, Qt::NoModifier);
-        QApplication::sendEvent(f.SG_Feld, &k);
-    }
+    void Taste(int qtTaste) { Druecken(f.SG_Feld, qtTaste); }
 
     // Two rounds on "Arena", each lost by the player who stays on the bomb they laid; played
     // through the window's keys and buttons, on the window's clock driven by the test.

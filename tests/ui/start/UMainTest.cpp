@@ -33,16 +33,8 @@ struct TKlangLog : IKlaenge {
     std::vector<std::size_t> VorbereitetNach;  // how many sounds had played by then
 };
 
-struct MainTest : ::testing::Test {
-    TUiUmgebung u;
-    TProgrammDaten& p = *u.Daten;
-    std::unique_ptr<TProgramm> programm;
-    TFrm_Main* haupt = nullptr;
-
-    void SetUp() override {
-        programm = std::make_unique<TProgramm>(p);
-        haupt = programm->Fenster.Main;
-    }
+struct MainTest : ::testing::Test, TProgrammUmgebung {
+    TFrm_Main* haupt = programm->Fenster.Main;
     // The settings dialog, answered: the levels added, then OK or Cancel.
     void Einstellungen(const std::vector<std::string>& level, bool ok,
                        std::function<void(TFrm_Spieleinstellungen&)> mehr = {}) {
@@ -79,8 +71,9 @@ TEST_F(MainTest, ProgrammstartUndSpielStarten) {
     // Only the main window is built, hidden; yet the image sets are loaded from the default
     // folders and the highscore list is read, and a first start (an empty highscore file) shows
     // not a single box.
-    TFenster& f = programm->Fenster;
-    EXPECT_FALSE(f.Main->isVisible() || f.Spieleinstellungen.Gebaut() || f.Highscore.Gebaut());
+    TFenster& fenster = programm->Fenster;
+    EXPECT_FALSE(fenster.Main->isVisible() || fenster.Spieleinstellungen.Gebaut() ||
+                 fenster.Highscore.Gebaut());
     // The title shows the drawn picture to the pixel, whole and in part, and keeps no decoded
     // copy: the menu is open all the time.
     const QImage gezeichnet =
@@ -151,21 +144,20 @@ TEST_F(MainTest, EinMatchVomHauptmenueBisZurHighscore) {
 
     TKlangLog klang;
     p.Klaenge = &klang;
-    TFrm_Spiel& spiel = *programm->Fenster.Spiel;
     u.Antworten.push_back([&](QDialog& d) {
         d.show();
         QApplication::setActiveWindow(&d);
         // Player 1 steps right, lays a bomb and stays; player 2 walks up out of its corner. The
         // test keeps the match's clock, so a busy machine cannot change the outcome.
-        spiel.Takt().Stoppen();
+        f.Takt().Stoppen();
         // Once the board is painted, the sound gets ready.
         EXPECT_TRUE(WarteBis([&] { return !klang.VorbereitetNach.empty(); }, 2000));
         for (int k : {Qt::Key_D, Qt::Key_E, Qt::Key_Up}) {
             Druecke(QApplication::focusWidget(), k);
-            LokalesMatch(spiel).Uhr().Laufe(40);
+            LokalesMatch(f).Uhr().Laufe(40);
         }
-        LokalesMatch(spiel).Uhr().Laufe(5000);
-        EXPECT_TRUE(spiel.Spiel().MatchVorbei());
+        LokalesMatch(f).Uhr().Laufe(5000);
+        EXPECT_TRUE(f.Spiel().MatchVorbei());
         d.close();
         return int(QDialog::Rejected);
     });
