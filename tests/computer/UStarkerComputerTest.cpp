@@ -27,13 +27,9 @@ std::set<TAktion> Aktionen(const std::string& brett, int zaehler = 0, std::uint3
                 z.bomben.Anhaengen(std::uint16_t(zaehler), z.feld.PositionVon(i),
                                    std::uint8_t(k->Art == zaSpieler2Bombe ? 2 : 1), HatBombe(k));
         TStarkLage lage;
-        lage.Takte.BisBombe = z.bomben.KeineBomben() ? 0 : 400;
-        lage.Takte.BisWasser = bisWasser;
-        lage.Schritt = schritt;
-        lage.GegnerSchritt = gegnerSchritt ? gegnerSchritt : schritt;
-        lage.Schutz = schutz;
-        lage.Takte.BisSturm = bisSturm;
-        lage.Takte.SturmRing = sturmRing;
+        lage.Takte.BisBombe = z.bomben.KeineBomben() ? 0 : 400, lage.Takte.BisWasser = bisWasser;
+        lage.Takte.BisSturm = bisSturm, lage.Takte.SturmRing = sturmRing, lage.Schutz = schutz;
+        lage.Schritt = schritt, lage.GegnerSchritt = gegnerSchritt ? gegnerSchritt : schritt;
         aktionen.insert(TStarkerComputer().Entscheide(z.d, 1, lage));
     }
     return aktionen;

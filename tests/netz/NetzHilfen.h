@@ -18,6 +18,12 @@ struct TMaschine {
     TNetzUmgebung Umgebung() { return {Feld, Bilder, Meldungen, Ansicht}; }
 };
 
+// The inputs without the end each side writes at its own moment.
+inline std::vector<TEingabe> OhneEnde(std::vector<TEingabe> e) {
+    std::erase_if(e, [](const TEingabe& x) { return x.Art == TEingabeArt::Ende; });
+    return e;
+}
+
 // The defaults with 'runden' rounds, on these levels of the sample folder.
 inline TEinstellungen MatchAuf(const std::vector<std::string>& level, int runden = 3) {
     TEinstellungen e;

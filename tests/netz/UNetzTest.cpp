@@ -101,11 +101,6 @@ struct TPaar {
     }
 };
 
-std::vector<TEingabe> OhneEnde(std::vector<TEingabe> e) {
-    if (!e.empty() && e.back().Art == TEingabeArt::Ende) e.pop_back();
-    return e;
-}
-
 }  // namespace
 
 TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {

@@ -4,33 +4,15 @@
 #include <QFile>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "editor/UEditorFeldTest.h"
 #include "files/URecords.h"
 #include "hilfen/Brett.h"
 #include "hilfen/TestHilfen.h"
 #include "match/UKlang.h"
+#include "tests/werkzeug/WerkzeugLauf.h"
 
 namespace {
-
-struct TLauf {
-    int Status;
-    std::string Aus, Fehler;
-    std::string StatusUndFehler() const { return std::to_string(Status) + " " + Fehler; }
-    std::vector<std::string> Zeilen() const {
-        std::vector<std::string> z;
-        std::istringstream s(Aus);
-        for (std::string zeile; std::getline(s, zeile);) z.push_back(zeile);
-        return z;
-    }
-};
-
-TLauf Lauf(const std::vector<std::string>& argumente) {
-    std::ostringstream aus, fehler;
-    const int status = WerkzeugAusfuehren(argumente, aus, fehler);
-    return {status, aus.str(), fehler.str()};
-}
 
 void Schreiben(const std::string& pfad, const TBytes& bytes, bool anhaengen = false) {
     auto alt = anhaengen ? LiesBytes(pfad) : std::vector<unsigned char>{};

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "files/URecords.h"
 #include "hilfen/TestHilfen.h"
-#include "werkzeug/UWerkzeug.h"
+#include "tests/werkzeug/WerkzeugLauf.h"
 #include "wiederholung/UAbspielen.h"
 #include "wiederholung/UAufnahmeDatei.h"
 
@@ -32,13 +31,6 @@ TAufnahme Beispiel() {
 }
 
 const char* const kKaputt = "Die Wiederholung ist unvollständig oder beschädigt.";
-
-std::string Lauf(const std::vector<std::string>& args, int& status, std::string* fehler = nullptr) {
-    std::ostringstream aus, f;
-    status = WerkzeugAusfuehren(args, aus, f);
-    if (fehler) *fehler = f.str();
-    return aus.str();
-}
 
 }  // namespace
 
@@ -158,15 +150,13 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     TTestOrdner o;
     const std::string spielfelder = KNALLFELD_SPIELFELDER;
     const std::string pfad = o.Pfad("m.kfw");
-    int status = 0;
-    const std::string simuliert = Lauf(
-        {"simulieren", "--seed", "7", "--runden", "3", "--zufall", "--stark", "2", "--sturmflut",
-         "1", "--aufnahme", pfad, spielfelder + "Arena.dat", spielfelder + "Festung.dat"},
-        status);
-    ASSERT_EQ(status, 0);
-    const std::string abgespielt = Lauf({"abspielen", pfad}, status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(abgespielt, simuliert.substr(0, simuliert.rfind("Spielzeit:")));
+    const TLauf simuliert = Lauf({"simulieren", "--seed", "7", "--runden", "3", "--zufall",
+                                  "--stark", "2", "--sturmflut", "1", "--aufnahme", pfad,
+                                  spielfelder + "Arena.dat", spielfelder + "Festung.dat"});
+    ASSERT_EQ(simuliert.Status, 0);
+    const TLauf abgespielt = Lauf({"abspielen", pfad});
+    EXPECT_EQ(abgespielt.StatusUndFehler(), "0 ");
+    EXPECT_EQ(abgespielt.Aus, simuliert.Aus.substr(0, simuliert.Aus.rfind("Spielzeit:")));
 
     TAufnahme a;
     ASSERT_EQ(AufnahmeLesen(pfad, a), "");
@@ -177,9 +167,8 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     // play): said so, with the first line that differs.
     a.Saat ^= 1;
     ASSERT_EQ(AufnahmeSchreiben(pfad, a), "");
-    std::string fehler;
-    Lauf({"abspielen", pfad}, status, &fehler);
-    EXPECT_EQ(status, 1);
+    const std::string fehler = Lauf({"abspielen", pfad}).StatusUndFehler();
+    EXPECT_TRUE(fehler.starts_with("1 "));
     EXPECT_NE(fehler.find("Die Wiederholung endet anders als aufgenommen"), std::string::npos);
     EXPECT_NE(fehler.find("Aufgenommen: \"Runde 1"), std::string::npos);
     // Nothing more: the round messages are the replay's own, and the pictures are found.
@@ -204,8 +193,7 @@ TEST(Abspielen, SimuliertesMatchWirdGenauWiederholt) {
     EXPECT_NE(AufnahmePruefen(a, "", zeilen), "");
 
     SchreibeBytes(pfad, {'K', 'N'});
-    Lauf({"abspielen", pfad}, status, &fehler);
-    EXPECT_EQ(std::to_string(status) + " " + fehler,
+    EXPECT_EQ(Lauf({"abspielen", pfad}).StatusUndFehler(),
               "10 Die Datei ist keine Knallfeld-Wiederholung.\n");
 }
 
@@ -232,10 +220,9 @@ TEST(Abspielen, EndloseWiederholungUndGrosseLeveldateien) {
     for (const char* endung : {"", ".all", ".bild"})
         fs::copy_file(std::string(KNALLFELD_SPIELFELDER) + "Arena.dat" + endung, level + endung);
     TAufnahme a;
-    int status = 0;
     for (const std::uintmax_t groesse : {16777218u, 16777212u}) {
         fs::resize_file(level, groesse);
-        Lauf({"simulieren", "--seed", "3", "--runden", "1", "--aufnahme", pfad, level}, status);
+        Lauf({"simulieren", "--seed", "3", "--runden", "1", "--aufnahme", pfad, level});
         ASSERT_EQ(AufnahmeLesen(pfad, a), "");
         ASSERT_EQ(a.Level.size(), 1u);
         EXPECT_EQ(a.Level[0].Zellen ? a.Level[0].Zellen->size() : 0,
@@ -248,8 +235,7 @@ TEST(Abspielen, EndloseWiederholungUndGrosseLeveldateien) {
               "Die Wiederholung läuft länger, als ein Match dauern kann; sie ist wohl beschädigt.");
     // A long match, twenty rounds of ten minutes, is well inside the budget.
     Lauf({"simulieren", "--seed", "5", "--runden", "20", "--aufnahme", pfad,
-          KNALLFELD_SPIELFELDER "Labyrinth.dat"},
-         status);
+          KNALLFELD_SPIELFELDER "Labyrinth.dat"});
     ASSERT_EQ(AufnahmeLesen(pfad, a), "");
     EXPECT_EQ(AufnahmePruefen(a, "", protokoll), "");
 }

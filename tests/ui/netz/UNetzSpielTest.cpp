@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "match/URegelVersion.h"
+#include "tests/netz/NetzHilfen.h"
 #include "transport/UNetzBetrieb.h"
 #include "ui/UiHilfen.h"
 #include "ui/netz/UNetzDialog.h"
@@ -130,11 +131,7 @@ TEST_F(NetzSpielTest, ZweiFensterSpielenEinMatchMitGleicherAufnahmeUndRevanche) 
     ASSERT_TRUE(BeideIn(a.Sitzung(), b.Sitzung(), TNetzZustand::Fertig, 60000));
     EXPECT_EQ(b.f.Lb_Netz->text(), "Mitspieler: Anna\nDas Match ist zu Ende.");
     const TAufnahme ra = a.Aufnahme(), rb = b.Aufnahme();
-    auto ohneEnde = [](std::vector<TEingabe> e) {
-        std::erase_if(e, [](const TEingabe& x) { return x.Art == TEingabeArt::Ende; });
-        return e;
-    };
-    EXPECT_TRUE(ohneEnde(ra.Eingaben) == ohneEnde(rb.Eingaben) && ra.Protokoll == rb.Protokoll);
+    EXPECT_TRUE(OhneEnde(ra.Eingaben) == OhneEnde(rb.Eingaben) && ra.Protokoll == rb.Protokoll);
     ASSERT_GE(ra.Protokoll.size(), 4u);
     EXPECT_TRUE(std::any_of(ra.Eingaben.begin(), ra.Eingaben.end(), [](const TEingabe& e) {
         // As recorded: player * 8 + slot.
