@@ -88,8 +88,7 @@ TEST_F(EditorTest, StartfelderUndRueckgaengig) {
     EXPECT_TRUE(editor.StartVerschoben());
     // Undo restores only the second cell; the freed start cell stays free.
     editor.UndoClick();
-    EXPECT_EQ(feld.ZelleBei(3, 2), (TZelle{zaZerstoerbar, 1, false}));
-    EXPECT_EQ(ArtBei(1, 1), zaFrei);
+    EXPECT_TRUE(feld.ZelleBei(3, 2) == (TZelle{zaZerstoerbar, 1, false}) && ArtBei(1, 1) == zaFrei);
     EXPECT_FALSE(fenster.befehle.second);
 
     // Painting over the other player's start leaves that player without one.
@@ -115,8 +114,7 @@ TEST_F(EditorTest, StartfelderUndRueckgaengig) {
 TEST_F(EditorTest, WasserNurMitEinemBildUndNichtsOhneBildersatz) {
     ASSERT_TRUE(editor.Malen(0, 0, zaWasser, 0));
     EXPECT_FALSE(editor.Malen(1, 0, zaWasser, 1));  // silently refused
-    EXPECT_EQ(ArtBei(1, 0), zaFrei);
-    EXPECT_EQ(editor.UndoIndex(), feld.IndexVon(0, 0));
+    EXPECT_TRUE(ArtBei(1, 0) == zaFrei && editor.UndoIndex() == feld.IndexVon(0, 0));
     // Once no water is left, another picture may be used.
     editor.Malen(0, 0, zaFrei, 0);
     EXPECT_TRUE(editor.Malen(2, 0, zaWasser, 1));
@@ -139,10 +137,8 @@ TEST_F(EditorTest, SpeichernErstNachSpeichernUnter) {
     editor.Malen(1, 1, zaZerstoerbar, 0);
     meldungen.Antworten = {TAntwort::Nein};
     fenster.speichern = {pfad};
-    EXPECT_FALSE(editor.Feld_SpeichernUnter());
-    EXPECT_EQ(LiesBytes(pfad)[6 * 7], zaFrei);
-    EXPECT_TRUE(editor.Feld_Speichern());
-    EXPECT_EQ(LiesBytes(pfad)[6 * 7], zaZerstoerbar);
+    EXPECT_TRUE(!editor.Feld_SpeichernUnter() && LiesBytes(pfad)[6 * 7] == zaFrei);
+    EXPECT_TRUE(editor.Feld_Speichern() && LiesBytes(pfad)[6 * 7] == zaZerstoerbar);
 
     // A failing check writes nothing and focuses the name box.
     fenster.name.clear();
@@ -219,8 +215,7 @@ TEST_F(EditorTest, SchliessenFrageJedeAntwort) {
         meldungen.Leeren();
         meldungen.Antworten = antworten;
         fenster.speichern = dialog;
-        EXPECT_EQ(editor.FormCloseQuery(), zu);
-        EXPECT_EQ(meldungen.Texte().front(), kFrageSpeichern);
+        EXPECT_TRUE(editor.FormCloseQuery() == zu && meldungen.Texte().front() == kFrageSpeichern);
         EXPECT_EQ(feld.AnzahlKnoten(), zu ? 0u : 30u);
     }
     EXPECT_EQ(LiesBytes(pfad).size(), 6u * 30);

@@ -122,8 +122,7 @@ TEST(Spiel, MatchendeNachPunkten) {
         t.spiel.RundenEnde(r);
         t.spiel.RundenEnde(r);  // a second end in the same tick is ignored
         // Only the match message, decided with this round's points; both enter the list.
-        EXPECT_EQ(t.meldungen.Texte(), (Zeilen{text}));
-        EXPECT_EQ(t.ansicht.Punkte, punkte);
+        EXPECT_TRUE(t.meldungen.Texte() == (Zeilen{text}) && t.ansicht.Punkte == punkte);
         // Player 1 is entered first, so on equal points player 2 follows.
         const THighscoreEintrag a{"Anna", punkte[0]}, b{"Ein sehr langer Spie", punkte[1]};
         EXPECT_EQ(t.highscore.Liste(), (punkte[1] > punkte[0] ? std::list{b, a} : std::list{a, b}));

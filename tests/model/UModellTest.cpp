@@ -75,8 +75,7 @@ TEST(Ansi, UmwandlungBeideRichtungen) {
         alle += ein;
     }
     iconv_close(cd);
-    EXPECT_EQ(Utf8NachAnsi(AnsiNachUtf8(alle)), alle);
-    EXPECT_EQ(Utf8Kuerzen("Müller", 2), "Mü");
+    EXPECT_TRUE(Utf8NachAnsi(AnsiNachUtf8(alle)) == alle && Utf8Kuerzen("Müller", 2) == "Mü");
     // The first character that cannot be stored, named for the message.
     EXPECT_EQ(NichtSpeicherbaresZeichen(AnsiNachUtf8(alle)), "") << "every byte, NUL too";
     EXPECT_EQ(NichtSpeicherbaresZeichen("/home/Łódź/a.dat"), "Ł");

@@ -139,8 +139,7 @@ TEST_F(WiederholungTest, ImFensterOhneEingabenMitPauseTempoUndSprung) {
     f.Btn_Next->click();
     EXPECT_EQ(Meldungen(), (std::vector<std::string>{"Spieler 2 hat die letzte Runde gewonnen!",
                                                      "Das Match geht unendschieden aus!"}));
-    EXPECT_FALSE(f.Btn_Next->isEnabled());
-    EXPECT_EQ(f.Panel->Lb_Punkte_Anzeige[0]->text(), "100");
+    EXPECT_TRUE(!f.Btn_Next->isEnabled() && f.Panel->Lb_Punkte_Anzeige[0]->text() == "100");
     // Watching adds no recording and no highscore entry.
     const auto eintraege = p.Highscore.Liste().size();
     const auto aufnahmen = AbgelegteAufnahmen(WiederholungenOrdner());
