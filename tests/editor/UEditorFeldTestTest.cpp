@@ -79,8 +79,7 @@ TEST(PruefeFeld, RegelnUndGrenzfaelle) {
 
     // A one-cell-wide snake over 65 535 cells: recursion would need that many frames.
     std::vector<std::string> zeilen(65535, ".");
-    zeilen[0] = "1";
-    zeilen[65534] = "2";
+    zeilen[0] = "1", zeilen[65534] = "2";
     BrettSetzen(feld, zeilen);
     const auto vorher = feld.Zellen();
     EXPECT_EQ(PruefeFeld(feld), 0);

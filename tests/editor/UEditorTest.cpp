@@ -1,7 +1,6 @@
 #include "editor/UEditor.h"
 
 #include <gtest/gtest.h>
-#include <deque>
 
 #include "editor/UEditorFeldTest.h"
 #include "hilfen/TestHilfen.h"
@@ -177,8 +176,7 @@ TEST_F(EditorTest, GroessenaenderungFrageBeideWege) {
     // a change of the colour alone asks nothing.
     for (int fall = 0; fall < 3; ++fall) {
         editor.Malen(1, 1, zaZerstoerbar, 0);
-        w.Farbe = 0x10 * (fall + 1);
-        fenster.einstellungen = w;
+        w.Farbe = 0x10 * (fall + 1), fenster.einstellungen = w;
         fenster.neu = {};
         meldungen.Leeren();
         meldungen.Antworten = {fall == 1 ? TAntwort::Ja : TAntwort::Nein};
@@ -213,8 +211,7 @@ TEST_F(EditorTest, SchliessenFrageJedeAntwort) {
         editor.Malen(2, 2, zaZerstoerbar, 0);
         if (gueltig) GueltigesFeldMalen();
         meldungen.Leeren();
-        meldungen.Antworten = antworten;
-        fenster.speichern = dialog;
+        meldungen.Antworten = antworten, fenster.speichern = dialog;
         EXPECT_TRUE(editor.FormCloseQuery() == zu && meldungen.Texte().front() == kFrageSpeichern);
         EXPECT_EQ(feld.AnzahlKnoten(), zu ? 0u : 30u);
     }

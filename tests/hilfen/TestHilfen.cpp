@@ -72,8 +72,7 @@ std::string ImKind(const std::function<void()>& vorher, const std::function<std:
         close(rohr[0]);
         vorher();
         const std::string antwort = f();
-        const bool ganz = write(rohr[1], antwort.data(), antwort.size()) == ssize_t(antwort.size());
-        _exit(ganz ? 0 : 1);
+        _exit(write(rohr[1], antwort.data(), antwort.size()) == ssize_t(antwort.size()) ? 0 : 1);
     }
     close(rohr[1]);
     std::string antwort;

@@ -77,8 +77,7 @@ TEST(Bomben, ArmGegenJedeZellenart) {
                     e.ExtraProzent = 100, e.Spieler1.Unverwundbar = e.Spieler2.Unverwundbar = u;
                 });
                 std::string vorher = "o...", soll = "xxx.";
-                vorher[schritt] = art[i];
-                soll[schritt] = wird[u][i];
+                vorher[schritt] = art[i], soll[schritt] = wird[u][i];
                 if (schritt == 1 && weiter[i] == '0') soll[2] = '.';
                 z.Brett({vorher});
                 const int getroffen = u ? 0 : art[i] == '1' ? 1 : art[i] == '2' ? 2 : 0;

@@ -26,9 +26,7 @@ std::uint64_t Jetzt() {
 int Socket(std::uint16_t port) {
     const int s = socket(AF_INET, SOCK_DGRAM, 0);
     sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = htons(port);
+    a.sin_family = AF_INET, a.sin_addr.s_addr = htonl(INADDR_LOOPBACK), a.sin_port = htons(port);
     if (s < 0 || bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) std::exit(1);
     return s;
 }
@@ -50,8 +48,7 @@ int main(int argc, char** argv) {
     std::printf("%d\n", ntohs(eigen.sin_port));
     std::fflush(stdout);
     sockaddr_in server{};
-    server.sin_family = AF_INET;
-    server.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    server.sin_family = AF_INET, server.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     server.sin_port = htons(std::uint16_t(serverPort));
     sockaddr_in client{};
     bool clientBekannt = false;
@@ -73,8 +70,7 @@ int main(int argc, char** argv) {
                                        reinterpret_cast<sockaddr*>(&von), &vl);
             if (n < 0) continue;
             if (i == 0) {
-                client = von;
-                clientBekannt = true;
+                client = von, clientBekannt = true;
             }
             if (w(zufall) < verlust) continue;
             const int kopien = w(zufall) < doppelt ? 2 : 1;

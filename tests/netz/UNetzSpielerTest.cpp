@@ -4,6 +4,7 @@
 #include "files/URecords.h"
 #include "match/URegelVersion.h"
 #include "tests/netz/NetzHilfen.h"
+#include "transport/UEnetTransport.h"
 
 TEST(NetzSpieler, NameUndComputerBeiderSeitenSiehtAuchDieAndere) {
     // The host names itself and lets the computer play, as its dialog does; the guest says
@@ -109,4 +110,23 @@ TEST(NetzSpieler, AufbauScheitertMitGrundUndRueckgabe) {
         SchreibeBytes(o.Pfad("gross.dat"), std::vector<unsigned char>(groesse));
         EXPECT_EQ(SpieldatenLesen(e, 1).Level.at(0).Zellen.has_value(), groesse == 1u << 20);
     }
+}
+
+TEST(NetzSpieler, WerGehtWirdBeimAnderenGetrennt) {
+    // Over loopback: the guest leaves, and the host hears the connection end.
+    TEnetTransport wirt, gast;
+    ASSERT_TRUE(wirt.Eroeffnen(0, "besetzt") && gast.Verbinden("127.0.0.1", wirt.Port()));
+    using enum TTransportEreignis::TArt;
+    std::vector<TTransportEreignis::TArt> w, g;
+    const auto dienen = [&] {
+        for (int i = 0; i < 100; ++i) {
+            for (const auto& e : wirt.Dienen(5)) w.push_back(e.Art);
+            for (const auto& e : gast.Dienen(5)) g.push_back(e.Art);
+        }
+    };
+    dienen();
+    ASSERT_TRUE(w == std::vector{Verbunden} && g == std::vector{Verbunden});
+    gast.Trennen();
+    dienen();
+    EXPECT_EQ(w, (std::vector{Verbunden, Getrennt}));
 }

@@ -105,8 +105,7 @@ struct TPaar {
 
 TEST(Netz, VerlustUndStreuungAendernNichtsUndDieAufnahmenSpielenSichAb) {
     TPaar p({"KleinesDuell.dat", "Arena.dat"}, 3);
-    p.Draht.Verlust = 0.3;
-    p.Draht.Doppelt = 0.1;
+    p.Draht.Verlust = 0.3, p.Draht.Doppelt = 0.1;
     p.Draht.Streuung = 40;  // reorders the input packets
     p.Laufen(30 * 60 * 1000);
     ASSERT_EQ(p.Host->Zustand(), TNetzZustand::Fertig)
@@ -147,6 +146,12 @@ TEST(Netz, HorizontVerspaeteteUndVerloreneEingabenGleicheMillisekunde) {
     ASSERT_EQ(reihe.size(), 2u);
     EXPECT_TRUE(reihe[0].Spieler == 1 && reihe[1].Spieler == 2);
     EXPECT_TRUE(a.Bis(1000).empty());  // each applied once
+    // The peer's two inputs of one millisecond, in one packet, both arrive.
+    TLockstep x(1, 50), y(2, 50);
+    y.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 1), 200);
+    y.Eigene(TEingabeArt::Aktion, PadAktionWert(2, 2), 200);
+    ASSERT_TRUE(x.Empfangen(y.Takt(200), 200));
+    EXPECT_EQ(x.Bis(300).size(), 2u);
     // An input at a time the peer already announced complete is refused, one after it is not.
     TLockstep c(1, 50), d(2, 50);
     ASSERT_TRUE(c.Empfangen(d.Takt(100), 100));  // horizon 149
@@ -192,6 +197,13 @@ TEST(Netz, FeindlichePaketeWerdenAbgelehnt) {
     luecke[18] = 5;  // first number 5 while nothing was received
     EXPECT_TRUE(!l.Empfangen(luecke, 10) && l.Empfangen(gut, 10));
 
+    // The kinds' numbers travel: another build of the protocol sends and expects these.
+    using enum TNachricht;
+    EXPECT_EQ((std::array{Hallo, Willkommen, Abgelehnt, Spieldaten, Geladen, Start, Pruefsumme,
+                          Tschuess, NeustartFrage, NeustartAntwort, Revanche, NeuesMatch, Chat}),
+              (std::array{TNachricht(1), TNachricht(2), TNachricht(3), TNachricht(4), TNachricht(5),
+                          TNachricht(6), TNachricht(8), TNachricht(9), TNachricht(10),
+                          TNachricht(11), TNachricht(12), TNachricht(13), TNachricht(14)}));
     // The handshake's messages: cut, padded or out of range.
     const std::string hallo = Kodieren(THallo{1, 1, "Anna", true});
     THallo h;
@@ -257,12 +269,28 @@ TEST(Netz, AbweichungStillerMitspielerUndAndereVersion) {
         p.Draht.Stumm = true;
         const std::uint64_t still = p.Jetzt;
         const std::uint64_t zeit = p.Host->Seite()->Zeit();
-        while (p.Jetzt < still + 1500) p.Schritt();
-        EXPECT_EQ(p.Host->Status(p.Jetzt).rfind("Warte auf Mitspieler", 0), 0u);
+        // The waiting shows one second after the step it began at, not sooner.
+        std::uint64_t seit = 0;
+        while (p.Jetzt < still + 1500) {
+            p.Schritt();
+            if (p.Host->Status(p.Jetzt + 1000).empty())
+                seit = 0;
+            else if (!seit)
+                seit = p.Jetzt;
+        }
+        EXPECT_EQ(p.Host->Status(seit + 999), "");
+        EXPECT_EQ(p.Host->Status(seit + 1000), "Warte auf Mitspieler … (1 s)");
         EXPECT_LE(p.Host->Seite()->Zeit(), zeit + 200);  // held at the other side's horizon
         p.Laufen(still + 16000);
         EXPECT_EQ(p.Host->Fehler(), "Die Verbindung zum Mitspieler ist abgebrochen.");
         EXPECT_EQ(p.Host->Rueckgabe(), 3);
+    }
+    // The host's first level does not load: it ends the meeting and says so.
+    {
+        TPaar p({"fehlt.dat"}, 1);
+        p.Laufen(2000);
+        EXPECT_EQ(p.Host->Fehler(), "Das erste Spielfeld konnte nicht geladen werden.");
+        EXPECT_TRUE(p.Host->Rueckgabe() == 10 && p.Gast->Zustand() == TNetzZustand::Fehler);
     }
     // A guest with the older rules (before the flood): refused on both sides, naming both.
     {
@@ -327,6 +355,12 @@ TEST(Netz, JederTeilDesZustandsZaehltImHash) {
         aendern();
         EXPECT_NE(Zustandshash(spiel, uhr), h) << name;
     }
+    // A bomb's place counts whole, not only its low bytes.
+    spiel.Daten().Bomben.Anhaengen(0, {300, 300}, 1, true);
+    const std::uint64_t weit = Zustandshash(spiel, uhr);
+    spiel.Daten().Bomben.ListenFreigeben();
+    spiel.Daten().Bomben.Anhaengen(0, {44, 44}, 1, true);
+    EXPECT_NE(Zustandshash(spiel, uhr), weit);
 }
 
 TEST(Netz, BilderDesGastgebersEntscheidenNichtsUndKommenNurAusDenEigenenOrdnern) {

@@ -88,7 +88,6 @@ TEST(PadGeraete, JedeRichtungVonKreuzUndStickAnBeidenPads) {
     // Pad 1 gone: pad 2 keeps its number, and the next one takes the free one.
     g.VirtuellTrennen(a);
     EXPECT_TRUE(!g.Abfragen()[0] && g.Abfragen()[1]);
-    const int c = g.VirtuellAnschliessen();
-    g.VirtuellKnopf(c, SDL_CONTROLLER_BUTTON_A, true);
+    g.VirtuellKnopf(g.VirtuellAnschliessen(), SDL_CONTROLLER_BUTTON_A, true);
     EXPECT_EQ(Gehalten(1, *g.Abfragen()[0]), (std::vector<TPadEingabe>{{1, Knopf, 0}}));
 }

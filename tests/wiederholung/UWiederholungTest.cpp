@@ -15,11 +15,9 @@ TAufnahme Beispiel() {
     a.Saat = 0x0123456789ABCDEFull;
     const TBytes e = PackeEinstellungen(TEinstellungen().EinstellungenHolen());
     a.Einstellungen.assign(e.begin(), e.end());
-    a.Arbeitskopie = a.Einstellungen;
-    a.Arbeitskopie[5] = 'x';
+    a.Arbeitskopie = a.Einstellungen, a.Arbeitskopie[5] = 'x';
     a.Computer = {TComputerArt::Klassisch, TComputerArt::Stark};
-    a.Sturmflut = 3;
-    a.LevelAnzahl = 2;
+    a.Sturmflut = 3, a.LevelAnzahl = 2;
     a.Levelliste = {"/a/Arena.dat", "/b/Föhn.dat"};
     a.Level = {{"/a/Arena.dat", std::string("\0all", 4), "zellen", std::nullopt},
                {"/b/Föhn.dat", std::nullopt, std::nullopt, "bild"}};
@@ -69,8 +67,7 @@ TEST(Aufnahme, FormatHinUndZurueckUndFeindlicheDateien) {
         TAufnahme v;
         ASSERT_EQ(AufnahmeDekodieren(alt, v), "");
         EXPECT_TRUE((v.Computer == a.Computer) == (version == 2) && v.Sturmflut == 0);
-        v.Computer = a.Computer;
-        v.Sturmflut = a.Sturmflut;
+        v.Computer = a.Computer, v.Sturmflut = a.Sturmflut;
         EXPECT_EQ(v, a);
     }
     // A settings record of another length, an input count far beyond the file, inputs out of
@@ -111,7 +108,10 @@ TEST(Aufnahme, DateiVollZuGrossUndDieNeuestenZwanzig) {
     EXPECT_TRUE(LiesBytes(pfad) == alt && !std::filesystem::exists(pfad + ".neu"));
     TAufnahme b;
     EXPECT_EQ(AufnahmeLesen(pfad, b), "");
-    std::filesystem::resize_file(pfad, kAufnahmeMaxGroesse + 1);
+    // Up to 64 MiB a file is read (and this one, padded, is then found damaged).
+    std::filesystem::resize_file(pfad, 64u << 20);
+    EXPECT_EQ(AufnahmeLesen(pfad, b), kKaputt);
+    std::filesystem::resize_file(pfad, (64u << 20) + 1);
     EXPECT_EQ(AufnahmeLesen(pfad, b), "Die Datei ist zu groß für eine Wiederholung.");
     EXPECT_NE(AufnahmeLesen(o.Pfad("fehlt.kfw"), b).find("kann nicht gelesen werden"),
               std::string::npos);

@@ -23,8 +23,7 @@ TGesehen Mit(const QString& knopf, F aufruf) {
     QTimer::singleShot(0, [gesehen, knopf] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        gesehen->Symbol = box->icon();
-        gesehen->Format = box->textFormat();
+        gesehen->Symbol = box->icon(), gesehen->Format = box->textFormat();
         QAbstractButton* gesucht = nullptr;
         for (QAbstractButton* b : box->buttons()) {
             gesehen->Knoepfe << b->text().remove('&');

@@ -1,6 +1,4 @@
 // The smaller windows: highscore and image folders.
-#include <gtest/gtest.h>
-
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>

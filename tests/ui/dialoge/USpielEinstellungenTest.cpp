@@ -1,7 +1,5 @@
 #include "ui/dialoge/USpielEinstellungen.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,5 @@
 #include "ui/dialoge/USteuerungEinstellungen.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>

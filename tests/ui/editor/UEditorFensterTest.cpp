@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,8 +1,6 @@
 // Two virtual pads play a round, come and go during it, and are bound in the controls dialog.
 #include "ui/eingabe/UPadSteuerung.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +9,6 @@
 #include "ui/UiHilfen.h"
 #include "ui/dialoge/USteuerungEinstellungen.h"
 #include "ui/eingabe/UTasteFenster.h"
-#include "ui/spiel/USpielFenster.h"
 
 namespace {
 
@@ -24,8 +21,7 @@ struct PadTest : ::testing::Test {
     void SetUp() override {
         PadBelegungSpeichern({});
         p.Pads() = {};
-        p.PadSteuerung = &pads;
-        pad1 = pads.Geraete().VirtuellAnschliessen();
+        p.PadSteuerung = &pads, pad1 = pads.Geraete().VirtuellAnschliessen();
         pad2 = pads.Geraete().VirtuellAnschliessen();
         ASSERT_GE(pad2, 0) << pads.Geraete().Fehler;
     }

@@ -1,6 +1,5 @@
 // Network play in the game: two programs in one process, each with its match window, over
 // loopback through real ENet sockets; and the dialog that begins it.
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,9 +23,7 @@
 #include "ui/netz/UNetzDienst.h"
 #include "ui/netz/UNetzMatch.h"
 #include "ui/programm/UWiederholungen.h"
-#include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
-#include "ui/start/UMain.h"
 #include "ui/vorlieben/UNetzWahl.h"
 
 namespace {

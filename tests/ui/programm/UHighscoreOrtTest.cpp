@@ -1,6 +1,4 @@
 // Where the highscore file lives when the game is installed read-only for its users.
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QPushButton>
 

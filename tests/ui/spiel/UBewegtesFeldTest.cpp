@@ -1,14 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
 #include "model/UBombenPointer.h"
 #include "ui/UiHilfen.h"
-#include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
-#include "ui/spiel/UStatusPanel.h"
 #include "ui/vorlieben/UBildWahl.h"
 
 namespace {
@@ -166,8 +162,7 @@ TEST_F(BewegtesFeldTest, HinterDerMeldungDesRundenendesStehtDasFeldWieEsIst) {
     QString punkte;
     u.Meldungen.WaehrendDerMeldung = [&](const std::string&) {
         WarteBis([] { return false; }, 100);
-        hinter = f->SG_Feld->grab().toImage();
-        punkte = f->Panel->Lb_Punkte_Anzeige[1]->text();
+        hinter = f->SG_Feld->grab().toImage(), punkte = f->Panel->Lb_Punkte_Anzeige[1]->text();
     };
     Druecken(f->SG_Feld, Qt::Key_E);  // player 1 stays on its bomb
     ASSERT_TRUE(WarteBis([&] { return !hinter.isNull(); }, 5000));

@@ -1,7 +1,5 @@
 #include "ui/spiel/USpielFenster.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -324,8 +322,7 @@ TEST_F(SpielFensterTest, NamenAusDateienAlsTextUndGanzImGrossenPanel) {
     // A level and a player named in markup show the markup as it is written.
     const std::string level = u.Level("KleinesDuell.dat");
     const std::string allgemein = level + ".all";
-    std::vector<unsigned char> bytes = LiesBytes(allgemein);
-    TFeldDaten g = EntpackeFeldDaten(bytes.data());
+    TFeldDaten g = EntpackeFeldDaten(LiesBytes(allgemein).data());
     g.Name = "<u>Fett</u><s>xx</s>";
     const TBytes neu = PackeFeldDaten(g);
     SchreibeBytes(allgemein, std::vector<unsigned char>(neu.begin(), neu.end()));

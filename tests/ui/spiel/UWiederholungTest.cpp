@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,10 +12,7 @@
 #include "ui/programm/UWiederholungen.h"
 #include "ui/spiel/UAbspielLeiste.h"
 #include "ui/spiel/UAbspielMatch.h"
-#include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
-#include "ui/spiel/UStatusPanel.h"
-#include "ui/start/UMain.h"
 #include "ui/vorlieben/UBildWahl.h"
 #include "wiederholung/UAufnahmeDatei.h"
 

@@ -1,6 +1,4 @@
 // Program start, the main menu's rules, and one match played from the menu with key events.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,9 +15,7 @@
 #include "ui/dialoge/UHighscoreAnzeige.h"
 #include "ui/dialoge/ULautstaerke.h"
 #include "ui/dialoge/USpielEinstellungen.h"
-#include "ui/spiel/USpielFenster.h"
 #include "ui/spiel/USpielGitter.h"
-#include "ui/start/UMain.h"
 
 namespace {
 
