@@ -111,5 +111,4 @@ struct TSpielTest {
     bool AllesSteht() const { return !uhr.NaechsteFaelligkeit(); }
     Zeilen Brett() const { return z.Brett(); }
     char Zelle(int zeile0, int spalte0) const { return z.Brett()[zeile0][spalte0]; }
-    std::uint16_t Punkte(int p) const { return z.E().Spieler(p).Punkte; }
 };

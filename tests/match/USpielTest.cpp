@@ -173,7 +173,8 @@ TEST(Spiel, LevelreihenfolgeUndRundenstart) {
     t.spiel.FormClose();
     t.level.Gelesen.clear();
     ASSERT_TRUE(t.Starten());
-    EXPECT_TRUE(t.spiel.Runde() == 1 && t.Punkte(1) == 0 && Zellendateien(t.level) == Z("eins"));
+    EXPECT_TRUE(t.spiel.Runde() == 1 && t.z.E().Spieler1.Punkte == 0 &&
+                Zellendateien(t.level) == Z("eins"));
     t.Level("drei", "1.2");
     t.z.einst.LevelAnzahl = 2;
     t.Einstellen([](auto& e) { e.LevelZufall = true, e.Rundenanzahl = 100; });

@@ -38,15 +38,13 @@ TEST(PadBelegung, NamenTextUndKonflikte) {
 TEST(PadBelegung, ToterBereichEineRichtungUndWiederholung) {
     TPadRoh r;
     r.Knoepfe[0] = r.Knoepfe[12] = true;  // A and d-pad down
-    r.StickX = 20000;
-    r.StickY = -kToterBereich;  // on the edge: the x axis wins anyway
+    r.StickX = 20000, r.StickY = -kToterBereich;  // on the edge: the x axis wins anyway
     EXPECT_EQ(Gehalten(2, r),
               (std::vector<TPadEingabe>{{2, Knopf, 0}, {2, Kreuz, 1}, {2, Stick, 3}}));
     r = {};
     r.StickX = kToterBereich;  // inside the dead zone
     EXPECT_TRUE(Gehalten(1, r).empty());
-    r.StickX = -15000;
-    r.StickY = -16000;  // further up than left: only up
+    r.StickX = -15000, r.StickY = -16000;  // further up than left: only up
     EXPECT_EQ(Gehalten(1, r), (std::vector<TPadEingabe>{{1, Stick, 0}}));
     r.StickY = 15000;  // exactly diagonal: the vertical direction
     EXPECT_EQ(Gehalten(1, r), (std::vector<TPadEingabe>{{1, Stick, 1}}));

@@ -85,8 +85,7 @@ TEST(TFrm_Taste, JedeTasteZaehltAuchTabUndEsc) {
         ueber.ignore();
         QApplication::sendEvent(&t, &ueber);
         EXPECT_TRUE(ueber.isAccepted());
-        QKeyEvent druck(QEvent::KeyPress, qtTaste, Qt::NoModifier);
-        QApplication::sendEvent(&t, &druck);
+        Druecken(&t, qtTaste);
         EXPECT_TRUE(t.Taste() == code && t.result() == QDialog::Accepted) << code;
     }
     // Without a key press the window cannot be closed.

@@ -20,9 +20,8 @@ struct PadTest : ::testing::Test {
 
     void SetUp() override {
         PadBelegungSpeichern({});
-        p.Pads() = {};
-        p.PadSteuerung = &pads, pad1 = pads.Geraete().VirtuellAnschliessen();
-        pad2 = pads.Geraete().VirtuellAnschliessen();
+        p.Pads() = {}, p.PadSteuerung = &pads;
+        pad1 = pads.Geraete().VirtuellAnschliessen(), pad2 = pads.Geraete().VirtuellAnschliessen();
         ASSERT_GE(pad2, 0) << pads.Geraete().Fehler;
     }
     // The bindings are the player's preference: the tests after these start without them.

@@ -104,8 +104,7 @@ TEST_F(SpielFensterTest, BilderEinmalProRundeSkaliert) {
     EXPECT_EQ(f->Bilder().Skalierungen(), 1);
     // A new level's pictures scale again, once.
     p.Bilder.BilderNeuLaden();
-    (void)f->SG_Feld->grab();
-    (void)f->SG_Feld->grab();
+    for (int i = 0; i < 2; ++i) (void)f->SG_Feld->grab();
     EXPECT_EQ(f->Bilder().Skalierungen(), 2);
 }
 
@@ -263,8 +262,7 @@ TEST_F(SpielFensterTest, GroesseDesSpielersGiltBisZumMatchende) {
     // The pictures are scaled to the new cells once, not at every paint.
     EXPECT_EQ(f->Bilder().Spieler(1).size(), zelle);
     const int skaliert = f->Bilder().Skalierungen();
-    (void)f->SG_Feld->grab();
-    (void)f->SG_Feld->grab();
+    for (int i = 0; i < 2; ++i) (void)f->SG_Feld->grab();
     EXPECT_EQ(f->Bilder().Skalierungen(), skaliert + 1);
     // The next round keeps the player's size; a new match opens at the computed one.
     f->Spiel().RundenEnde(2);

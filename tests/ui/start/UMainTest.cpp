@@ -55,10 +55,7 @@ struct MainTest : ::testing::Test, TProgrammUmgebung {
 void Druecke(QWidget* w, int taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QKeyEvent ueber(QEvent::ShortcutOverride, taste, mod);
     QApplication::sendEvent(w, &ueber);
-    if (ueber.isAccepted()) {
-        QKeyEvent k(QEvent::KeyPress, taste, mod);
-        QApplication::sendEvent(w, &k);
-    }
+    if (ueber.isAccepted()) Druecken(w, taste, mod);
 }
 
 }  // namespace
