@@ -40,9 +40,10 @@ constexpr std::int64_t kWasserSicht = 2;
 // last time.
 constexpr int kInnenRinge = 3;
 constexpr std::int64_t kSturmVorlauf = 12000, kSturmBlick = 90000;
-// This close to the flood's last ring nobody is safe: a bomb is worth laying when the opponent
-// cannot outlast it.
-constexpr std::int64_t kEndkampf = 8000;
+// This close to the flood's last ring two careful players would only drown together: a bomb
+// within this many steps of the opponent is worth laying when the opponent cannot outlast it.
+constexpr std::int64_t kEndkampf = 20000;
+constexpr int kEndkampfNah = 12;
 // Blocks it may find closed before it takes the way round them.
 constexpr int kUmwege = 3;
 // Holding "Mehr Bomben" against an opponent without, it narrows the opponent's ground with a
@@ -406,37 +407,72 @@ bool TStarkerComputer::Blicken(TBlick& b) {
 // The flood ends the round soon, whatever happens: a bomb that the opponent outlives for a
 // shorter time than it does wins the round instead of the draw the water brings.
 std::optional<TAktion> TStarkerComputer::Endkampf(TBlick& b) {
-    if (b.Darf && Endspiel() && Nahe(b.Ich, b.Gegner) && Entscheidet(b, b.Ich))
+    if (b.Darf && Endspiel() && b.Gegner >= 0 && Schritte(b.Ich, b.Gegner) <= kEndkampfNah &&
+        Entscheidet(b, b.Ich))
         return TAktion::Bombe;
     return std::nullopt;
+}
+
+std::int64_t TStarkerComputer::Lebensdauer(int start, std::int64_t schritt, std::int64_t schutzBis,
+                                           int gesperrt) {
+    ohneRuhe_ = true;
+    const TAuswege a = Suchen(karte_, start, schritt, schutzBis, gesperrt);
+    ohneRuhe_ = false;
+    return *std::max_element(a.Weit.begin(), a.Weit.end()) * schritt;
 }
 
 bool TStarkerComputer::Entscheidet(const TBlick& b, int z) {
     // A bomb the water takes before it goes off does nothing.
     if (karte_.NeueBombeZeit() >= karte_.Flut(z)) return false;
-    // How long each can stay alive at all, quiet cells or not.
-    auto dauer = [](const TAuswege& a, std::int64_t schritt) {
-        return *std::max_element(a.Weit.begin(), a.Weit.end()) * schritt;
-    };
     const std::int64_t gegnerSchutz = b.E.Spieler(b.GegnerNr).Unverwundbar ? kNie : 0;
     karte_.BombeDazu(z);
-    ohneRuhe_ = true;
-    const std::int64_t eigene = dauer(Suchen(karte_, z, b.Schritt, b.Schutz, b.Gegner), b.Schritt);
-    const std::int64_t gegner = dauer(
-        Suchen(karte_, b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, z), b.Lage.GegnerSchritt);
-    ohneRuhe_ = false;
+    const std::int64_t eigene = Lebensdauer(z, b.Schritt, b.Schutz, b.Gegner);
+    const std::int64_t gegner = Lebensdauer(b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, z);
+    // Even when the opponent can outlast it, a bomb that costs it nothing drives the opponent
+    // through ground that floods, where one slip ends the round; a bomb the opponent lays in
+    // reply must not cost it anything either.
+    bool gilt = gegner < eigene;
+    if (gegner == eigene) {
+        karte_.BombeWeg();
+        const std::int64_t ohne = Lebensdauer(z, b.Schritt, b.Schutz, b.Gegner);
+        karte_.BombeDazu(z);
+        gilt = eigene >= ohne;
+        for (std::size_t i = 0; gilt && i < b.GegnerBomben.size(); ++i) {
+            const int g = b.GegnerBomben[i];
+            if (g == z) continue;
+            karte_.BombeDazu(g);
+            gilt = Lebensdauer(z, b.Schritt, b.Schutz, g) >= ohne;
+            karte_.BombeWeg();
+        }
+    }
     karte_.BombeWeg();
-    return gegner < eigene;
+    return gilt;
 }
 
 // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or hold
-// out as long as it can.
+// out as long as it can; at the flood's end, as long as it can at all and as close to the
+// opponent as that allows, where a bomb may still decide the round.
 std::optional<TAktion> TStarkerComputer::Notfall(TBlick& b) {
     if (b.Jetzt.Irgendein()) return std::nullopt;
     if (b.Hier.Entkommt) return TAktion::Bombe;
     if (b.E.Spieler(b.Spieler).Werfen && BombeNebenan(karte_, b.Ich)) return TAktion::Werfen;
     std::vector<int> beste;
     int weit = -1;
+    if (Endspiel()) {
+        ohneRuhe_ = true;
+        const TAuswege lang = Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner);
+        ohneRuhe_ = false;
+        int naechst = kWeit;
+        for (int a = 0; a < 5; ++a) {
+            const int w = lang.Weit[std::size_t(a)];
+            if (w < 0 || w < weit) continue;
+            const int m = a == 0 ? b.Ich : karte_.Nachbar(b.Ich, TRichtung(a - 1));
+            const int n = b.Gegner < 0 ? 0 : Schritte(m, b.Gegner);
+            if (w > weit || n < naechst) beste.clear(), weit = w, naechst = n;
+            if (n == naechst) beste.push_back(a);
+        }
+        return EineVon(b.D.Zufall, beste);
+    }
     for (int a = 0; a < 5; ++a) {
         if (b.Jetzt.Weit[std::size_t(a)] > weit) beste.clear(), weit = b.Jetzt.Weit[std::size_t(a)];
         if (b.Jetzt.Weit[std::size_t(a)] == weit) beste.push_back(a);

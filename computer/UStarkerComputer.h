@@ -73,8 +73,11 @@ class TStarkerComputer {
     // one step on.
     TAuswege TrotzGegner(const TBlick& b, int start, const TAuswege& ohne);
     TBombenWert Bewerten(const TBlick& b, int z);
-    // A bomb laid at z now, itself in z, ends the opponent's life before its own.
+    // A bomb laid at z now, itself in z, ends the opponent's life before its own, or costs it
+    // nothing while the opponent has to run.
     bool Entscheidet(const TBlick& b, int z);
+    // How long a player at 'start' stays alive at all, quiet cells or not, in ms.
+    std::int64_t Lebensdauer(int start, std::int64_t schritt, std::int64_t schutzBis, int gesperrt);
     // The extras close by, else the opponent: the goals of the way on, their distances in
     // abstand_.
     void ZieleSuchen(TBlick& b);

@@ -321,9 +321,36 @@ TEST(StarkerComputer, VerlaesstDenRingVorDerSturmflutGehtNachInnenUndGewinntDasE
     const std::string gang = "#########|#########|2..1.....|#########|#########";
     EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 2600, 0), (std::set<TAktion>{Bombe}));
     // Long before the last ring the opponent would outwait the blast: it comes closer.
-    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 12600, 0), (std::set<TAktion>{Links}));
+    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 18100, 0), (std::set<TAktion>{Links}));
     // One cell further on the bomb would leave the opponent the cell before the middle, which
     // floods when its own way out does: no bomb that ends both together.
     const std::string weiter = "#########|#########|2...1.w..|#########|#########";
     EXPECT_EQ(Aktionen(weiter, 0, 450, nullptr, 0, 0, 2600, 0), (std::set<TAktion>{Links}));
+}
+
+TEST(StarkerComputer, TreibtDenGegnerVorDemEndeDerSturmflut) {
+    // The last ring (the corridor's middle) floods in 14.6 s: a bomb that costs it nothing
+    // drives the opponent, within 12 steps; further off, or with the last ring 20.1 s away, it
+    // comes closer instead.
+    const std::string gang = "#########|#########|2..1.....|#########|#########";
+    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 12600, 0), (std::set<TAktion>{Bombe}));
+    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 18000, 0), (std::set<TAktion>{Bombe}));
+    const std::string lang =
+        "###############|###############|2...........1..|"
+        "###############|###############";
+    EXPECT_EQ(Aktionen(lang, 0, 450, nullptr, 0, 0, 10000, 0), (std::set<TAktion>{Bombe}));
+    const std::string weiter =
+        "################|################|2............1..|"
+        "################|################";
+    EXPECT_EQ(Aktionen(weiter, 0, 450, nullptr, 0, 0, 10000, 0), (std::set<TAktion>{Links}));
+}
+
+TEST(StarkerComputer, HaeltAmEndeAusSoNahAmGegnerWieEsGeht) {
+    // No cell stays quiet: the middle (ring 2) floods in 1400 ms, the ring before it in 400.
+    // Every move along the middle lives as long, so it takes the one toward the opponent; the
+    // step onto ring 1 would drown it first.
+    const std::string gang = "#########|#########|2...1....|#########|#########";
+    EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 400, 1), (std::set<TAktion>{Links}));
+    const std::string rand = "#########|#########|2.1......|#########|#########";
+    EXPECT_EQ(Aktionen(rand, 0, 450, nullptr, 0, 0, 400, 1), (std::set<TAktion>{Keine}));
 }
