@@ -343,6 +343,13 @@ TEST(StarkerComputer, TreibtDenGegnerVorDemEndeDerSturmflut) {
         "################|################|2............1..|"
         "################|################";
     EXPECT_EQ(Aktionen(weiter, 0, 450, nullptr, 0, 0, 10000, 0), (std::set<TAktion>{Links}));
+    // Its way out of the blast is the nook above the cell to its left. An opponent one cell
+    // from that cell could lay its bomb there in reply and shut it in; one cell further, not.
+    EXPECT_EQ(Aktionen("#########|###.#####|#2..1####|#########", 0, 450, nullptr, 0, 0, 10000, 1),
+              (std::set<TAktion>{Bombe}));
+    EXPECT_FALSE(
+        Aktionen("#########|###.#####|#.2.1####|#########", 0, 450, nullptr, 0, 0, 10000, 1)
+            .count(Bombe));
 }
 
 TEST(StarkerComputer, HaeltAmEndeAusSoNahAmGegnerWieEsGeht) {
