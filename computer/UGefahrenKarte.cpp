@@ -155,6 +155,12 @@ void TGefahrenKarte::Fluten() {
         if (eimer >= flutEimer_.size()) flutEimer_.resize(eimer + 1);
         flutEimer_[eimer].push_back(int(i));
     }
+    Ausbreiten();
+}
+
+void TGefahrenKarte::Ausbreiten() {
+    const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
+    const std::int64_t null = NaechsterTick(takte_.BisWasser, takte_.Wasser) - w;
     for (std::size_t schritt = 0; schritt < flutEimer_.size(); ++schritt) {
         const std::int64_t t = null + std::int64_t(schritt) * w;
         // Indexed: a later bucket may be added meanwhile.
@@ -197,20 +203,45 @@ std::int64_t TGefahrenKarte::BombeDazu(int k, std::int64_t gelegt) {
     Sprengen(k, td);
     // The bomb's own cell cannot be entered again while it lies there.
     begehbar_[std::size_t(k)] = td + 5 * std::int64_t(std::max<std::uint32_t>(takte_.Explo, 1));
-    // Blocks it opens may let water through.
+    // Blocks it opens may let water through. Water only ever comes sooner then, so it spreads
+    // on from the blocks it reaches sooner than before; nothing else changes (with the storm
+    // flood nearly every block has water coming somewhere near).
+    if (!wasser_) return td;
+    const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
+    const std::int64_t null = NaechsterTick(takte_.BisWasser, takte_.Wasser) - w;
     bool flut = false;
-    for (std::size_t i = marken_.back().Anfang; wasser_ && i < undo_.size() && !flut; ++i) {
-        const int z = undo_[i].K;
-        if (art_[std::size_t(z)] != zaZerstoerbar) continue;
-        for (int m : nachbarn_[std::size_t(z)])
-            flut = flut ||
-                   (m >= 0 && (art_[std::size_t(m)] == zaWasser || flut_[std::size_t(m)] < kNie));
+    for (std::size_t i = marken_.back().Anfang; i < undo_.size(); ++i) {
+        const auto z = std::size_t(undo_[i].K);
+        if (art_[z] != zaZerstoerbar) continue;
+        std::int64_t frueher = flut_[z];
+        for (int m : nachbarn_[z]) {
+            if (m < 0) continue;
+            const auto q = std::size_t(m);
+            // The beat at which water in m spreads, as Ausbreiten takes it.
+            std::int64_t t;
+            if (art_[q] == zaWasser)
+                t = null;
+            else if (flut_[q] < kNie)
+                t = null + (flut_[q] - null) / w * w;
+            else
+                continue;
+            std::int64_t neu = t + w;
+            if (begehbar_[z] > neu) neu += (begehbar_[z] - neu + w - 1) / w * w;
+            frueher = std::min(frueher, neu);
+        }
+        if (frueher >= flut_[z]) continue;
+        if (!flut) {
+            flut = true;
+            marken_.back().Flut = true;
+            flutAlt_.push_back(flut_);
+            for (auto& e : flutEimer_) e.clear();
+        }
+        flut_[z] = frueher;
+        const auto eimer = std::size_t((frueher - null) / w);
+        if (eimer >= flutEimer_.size()) flutEimer_.resize(eimer + 1);
+        flutEimer_[eimer].push_back(int(z));
     }
-    if (flut) {
-        marken_.back().Flut = true;
-        flutAlt_.push_back(flut_);
-        Fluten();
-    }
+    if (flut) Ausbreiten();
     return td;
 }
 

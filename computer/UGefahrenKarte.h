@@ -73,6 +73,8 @@ class TGefahrenKarte {
     void Brennen(int k, std::int64_t ab, std::int64_t bis);
     void Sprengen(int k, std::int64_t td);
     void Fluten();
+    // Spreads the water from the cells in flutEimer_ wherever it comes sooner than flut_ says.
+    void Ausbreiten();
 
     int breite_ = 0, hoehe_ = 0;
     TTakte takte_;

@@ -179,6 +179,12 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
         lebendig = 0;
         jetzt = 1 - jetzt;
         const std::int64_t t = schicht * p;
+        // Nothing burns any more, only water comes, which never recedes: one pass over the
+        // cells instead of a layer a step up to the horizon.
+        if (ohneRuhe_ && gegnerDa_.empty() && t >= k.Ende()) {
+            Nachlauf(k, a, schicht, schichten, p, gesperrt, jetzt);
+            break;
+        }
         for (int z : liste_[jetzt]) {
             const std::uint8_t bits = maske_[jetzt][std::size_t(z)];
             maske_[jetzt][std::size_t(z)] = 0;
@@ -200,6 +206,47 @@ TAuswege TStarkerComputer::Suchen(const TGefahrenKarte& k, int start, std::int64
         liste_[jetzt].clear();
     }
     return a;
+}
+
+void TStarkerComputer::Nachlauf(const TGefahrenKarte& k, TAuswege& a, int schicht, int schichten,
+                                std::int64_t p, int gesperrt, int jetzt) {
+    // A cell lives up to the last layer before its water. Waiting is always allowed, so the
+    // first arrival of each action at a cell is the one that counts.
+    auto letzte = [&](int z) {
+        const std::int64_t f = k.Flut(z);
+        return f >= kNie ? schichten : int(std::min<std::int64_t>((f - 1) / p, schichten));
+    };
+    auto& maske = maske_[jetzt];
+    std::vector<std::pair<int, std::uint8_t>>& rand = nachlauf_[0];
+    std::vector<std::pair<int, std::uint8_t>>& neu = nachlauf_[1];
+    rand.clear();
+    // The cells alive now keep their actions in the mask, which is cleared again at the end.
+    std::vector<int>& besucht = liste_[jetzt];
+    for (int z : besucht) rand.push_back({z, maske[std::size_t(z)]});
+    for (int ebene = schicht; !rand.empty(); ++ebene) {
+        neu.clear();
+        for (const auto& [z, bits] : rand) {
+            for (int b = 0; b < 5; ++b)
+                if (bits & Bit(b))
+                    a.Weit[std::size_t(b)] = std::max(a.Weit[std::size_t(b)], letzte(z));
+            if (ebene >= schichten) continue;
+            for (TRichtung r = riOben; r <= riUnten; ++r) {
+                const int m = k.Nachbar(z, r);
+                if (m < 0 || m == gesperrt || k.Begehbar(m) > ebene * p ||
+                    (ebene + 1) * p >= k.Flut(m))
+                    continue;
+                auto& da = maske[std::size_t(m)];
+                const std::uint8_t dazu = std::uint8_t(bits & ~da);
+                if (!dazu) continue;
+                if (!da) besucht.push_back(m);
+                da |= dazu;
+                neu.push_back({m, dazu});
+            }
+        }
+        std::swap(rand, neu);
+    }
+    for (int z : besucht) maske[std::size_t(z)] = 0;
+    besucht.clear();
 }
 
 std::optional<int> TStarkerComputer::Sprengplatz(int start, int block, int gesperrt,
@@ -318,7 +365,8 @@ void TStarkerComputer::Entfernungen(const TBlick& b) {
     }
 }
 
-TStarkerComputer::TBombenWert TStarkerComputer::Bewerten(const TBlick& b, int z) {
+TStarkerComputer::TBombenWert TStarkerComputer::Bewerten(const TBlick& b, int z,
+                                                         bool gegnerRuhige) {
     TBombenWert w;
     const std::int64_t flutVorher = karte_.Flut(z);
     karte_.BombeDazu(z);
@@ -327,12 +375,12 @@ TStarkerComputer::TBombenWert TStarkerComputer::Bewerten(const TBlick& b, int z)
     // With the opponent close, any way out may be one it stands in first (two quiet cells
     // may lie behind one corridor).
     const bool nah = b.Gegner >= 0 && Schritte(z, b.Gegner) <= kFreiNah;
-    w.Entkommt = TrotzGegner(b, z, eigene).Frueh[0] >= 0;
+    w.Entkommt = WartetTrotzGegner(b, z, eigene);
     w.Sicher = w.Entkommt;
     if (w.Sicher && nah)
         w.Sicher =
             VorDemGegner(z, b.Schritt, b.Schutz, b.Gegner, b.Lage.GegnerSchritt).Frueh[0] >= 0;
-    if (w.Entkommt && b.Gegner >= 0) {
+    if (gegnerRuhige && w.Entkommt && b.Gegner >= 0) {
         const std::int64_t gegnerSchutz = b.E.Spieler(b.GegnerNr).Unverwundbar ? kNie : 0;
         const TAuswege g = Suchen(karte_, b.Gegner, b.Lage.GegnerSchritt, gegnerSchutz, z);
         w.GegnerRuhige = g.Irgendein() ? g.Ruhige : 0;
@@ -351,6 +399,17 @@ TAuswege TStarkerComputer::TrotzGegner(const TBlick& b, int start, const TAusweg
             if (mit.Frueh[a] < 0) beide.Frueh[a] = -1;
     }
     return beide;
+}
+
+bool TStarkerComputer::WartetTrotzGegner(const TBlick& b, int start, const TAuswege& ohne) {
+    if (ohne.Frueh[0] < 0) return false;
+    for (int g : b.GegnerBomben) {
+        karte_.BombeDazu(g);
+        const bool frei = Suchen(karte_, start, b.Schritt, b.Schutz, g).Frueh[0] >= 0;
+        karte_.BombeWeg();
+        if (!frei) return false;
+    }
+    return true;
 }
 
 bool TStarkerComputer::Blicken(TBlick& b) {
@@ -600,7 +659,7 @@ std::optional<TAktion> TStarkerComputer::Sprengen(TBlick& b) {
             block = WeiterVon(block);
         if (block < 0 || karte_.Art(block) != zaZerstoerbar) break;
         const std::optional<int> a = Sprengplatz(b.Ich, block, b.Gegner, [&](int z) {
-            const TBombenWert w = Bewerten(b, z);
+            const TBombenWert w = Bewerten(b, z, false);
             return w.Sicher && !w.Wasser;
         });
         if (a == 0) return TAktion::Bombe;

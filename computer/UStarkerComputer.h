@@ -72,7 +72,10 @@ class TStarkerComputer {
     // The ways out of 'start' that survive a bomb the opponent may lay now, where it stands or
     // one step on.
     TAuswege TrotzGegner(const TBlick& b, int start, const TAuswege& ohne);
-    TBombenWert Bewerten(const TBlick& b, int z);
+    // The same for the first action "wait" alone, stopping at the first bomb that cuts it off.
+    bool WartetTrotzGegner(const TBlick& b, int start, const TAuswege& ohne);
+    // 'gegnerRuhige': also count the quiet cells the opponent keeps (only a trap needs them).
+    TBombenWert Bewerten(const TBlick& b, int z, bool gegnerRuhige = true);
     // A bomb laid at z now, itself in z, ends the opponent's life before its own, or costs it
     // nothing while the opponent has to run.
     bool Entscheidet(const TBlick& b, int z);
@@ -109,10 +112,16 @@ class TStarkerComputer {
     bool GegnerSperrt(int start, std::int64_t schritt, std::int64_t schutzBis, int gegner,
                       std::int64_t gegnerSchritt, int tiefe);
 
+    // Suchen without quiet cells, from the layer at which nothing burns any more: how long each
+    // first action can stay alive, from the cells of liste_[jetzt] alive at 'schicht'.
+    void Nachlauf(const TGefahrenKarte& k, TAuswege& a, int schicht, int schichten, std::int64_t p,
+                  int gesperrt, int jetzt);
+
     TGefahrenKarte karte_;
     std::vector<std::pair<int, int>> gegnerWeg_;
     std::vector<std::uint8_t> maske_[2];
     std::vector<int> liste_[2];
+    std::array<std::vector<std::pair<int, std::uint8_t>>, 2> nachlauf_;
     std::vector<std::uint32_t> ruhigMarke_;
     std::uint32_t marke_ = 0;
     std::vector<int> abstand_, erster_;
