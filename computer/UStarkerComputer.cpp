@@ -508,6 +508,23 @@ bool TStarkerComputer::Entscheidet(const TBlick& b, int z) {
     return gilt;
 }
 
+std::vector<int> TStarkerComputer::Laengste(const TBlick& b) {
+    ohneRuhe_ = true;
+    const TAuswege leben = Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner);
+    ohneRuhe_ = false;
+    std::vector<int> beste;
+    int weit = 0, naechst = kWeit;
+    for (int a = 0; a < 5; ++a) {
+        const int w = leben.Weit[std::size_t(a)];
+        if (w <= 0 || w < weit) continue;
+        const int m = a == 0 ? b.Ich : karte_.Nachbar(b.Ich, TRichtung(a - 1));
+        const int n = b.Gegner < 0 ? 0 : Schritte(m, b.Gegner);
+        if (w > weit || n < naechst) beste.clear(), weit = w, naechst = n;
+        if (n == naechst) beste.push_back(a);
+    }
+    return beste;
+}
+
 // Nothing saves it: a bomb that blasts a way out (from rising water), throw a bomb away, or hold
 // out as long as it can; at the flood's end, as long as it can at all and as close to the
 // opponent as that allows, where a bomb may still decide the round.
@@ -515,23 +532,9 @@ std::optional<TAktion> TStarkerComputer::Notfall(TBlick& b) {
     if (b.Jetzt.Irgendein()) return std::nullopt;
     if (b.Hier.Entkommt) return TAktion::Bombe;
     if (b.E.Spieler(b.Spieler).Werfen && BombeNebenan(karte_, b.Ich)) return TAktion::Werfen;
+    if (Endspiel()) return EineVon(b.D.Zufall, Laengste(b));
     std::vector<int> beste;
     int weit = -1;
-    if (Endspiel()) {
-        ohneRuhe_ = true;
-        const TAuswege lang = Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner);
-        ohneRuhe_ = false;
-        int naechst = kWeit;
-        for (int a = 0; a < 5; ++a) {
-            const int w = lang.Weit[std::size_t(a)];
-            if (w < 0 || w < weit) continue;
-            const int m = a == 0 ? b.Ich : karte_.Nachbar(b.Ich, TRichtung(a - 1));
-            const int n = b.Gegner < 0 ? 0 : Schritte(m, b.Gegner);
-            if (w > weit || n < naechst) beste.clear(), weit = w, naechst = n;
-            if (n == naechst) beste.push_back(a);
-        }
-        return EineVon(b.D.Zufall, beste);
-    }
     for (int a = 0; a < 5; ++a) {
         if (b.Jetzt.Weit[std::size_t(a)] > weit) beste.clear(), weit = b.Jetzt.Weit[std::size_t(a)];
         if (b.Jetzt.Weit[std::size_t(a)] == weit) beste.push_back(a);
@@ -558,6 +561,15 @@ std::optional<TAktion> TStarkerComputer::Fliehen(TBlick& b) {
         for (std::size_t a = 0; a < 5; ++a)
             if (frei.Frueh[a] < 0) wege.Frueh[a] = -1;
         if (!wege.Irgendein()) wege = b.Jetzt;
+    }
+    // At the flood's end a quiet cell nearby may be one the water takes soon after: only the
+    // ways that keep it alive longest count.
+    if (Endspiel()) {
+        const std::vector<int> laengste = Laengste(b);
+        TAuswege lang;
+        for (int a : laengste) lang.Frueh[std::size_t(a)] = wege.Frueh[std::size_t(a)];
+        if (!lang.Irgendein()) return EineVon(b.D.Zufall, laengste);
+        wege = lang;
     }
     std::vector<int> beste;
     int frueh = kWeit;

@@ -87,6 +87,8 @@ class TStarkerComputer {
     // The storm flood comes soon enough that the way inward is due: its goals are the innermost
     // rings, and true.
     bool Einwaerts(TBlick& b);
+    // The first actions that keep it alive longest at all, of them those nearest the opponent.
+    std::vector<int> Laengste(const TBlick& b);
     // The flood's last ring comes so soon that nobody is safe any more.
     bool Endspiel() const;
     // The cell the best way to the goals leads through from z, -1 none.
