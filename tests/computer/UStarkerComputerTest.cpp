@@ -360,4 +360,10 @@ TEST(StarkerComputer, HaeltAmEndeAusSoNahAmGegnerWieEsGeht) {
     EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 400, 1), (std::set<TAktion>{Links}));
     const std::string rand = "#########|#########|2.1......|#########|#########";
     EXPECT_EQ(Aktionen(rand, 0, 450, nullptr, 0, 0, 400, 1), (std::set<TAktion>{Keine}));
+    // Fleeing its bomb: the nook up left is the nearer quiet cell, but on ring 1 the water takes
+    // it a second before the corridor's middle. Long before the flood's end the nearer one is
+    // right; at the end only the one that lives longest.
+    const std::string nische = "###########|##.######2#|#..P.....##|###########|###########";
+    EXPECT_EQ(Aktionen(nische, 0, 450, nullptr, 0, 0, 6000, 1), (std::set<TAktion>{Rechts}));
+    EXPECT_EQ(Aktionen(nische, 0, 450, nullptr, 0, 0, 25000, 1), (std::set<TAktion>{Links}));
 }
