@@ -89,7 +89,7 @@ class TStarkerComputer {
     bool Einwaerts(TBlick& b);
     // The first actions that keep it alive longest at all, of them those nearest the opponent.
     std::vector<int> Laengste(const TBlick& b);
-    // The flood's last ring comes so soon that nobody is safe any more.
+    // The flood's last ring is near: careful play on both sides ends in a draw from here.
     bool Endspiel() const;
     // The cell the best way to the goals leads through from z, -1 none.
     int WeiterVon(int z) const;

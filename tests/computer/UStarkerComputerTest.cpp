@@ -343,6 +343,17 @@ TEST(StarkerComputer, TreibtDenGegnerVorDemEndeDerSturmflut) {
         "################|################|2............1..|"
         "################|################";
     EXPECT_EQ(Aktionen(weiter, 0, 450, nullptr, 0, 0, 10000, 0), (std::set<TAktion>{Links}));
+    // Shut in a pocket, with the opponent walled in on the edge that floods in 2 s: the bomb
+    // would end its life with the opponent's, though the water leaves it 2 s more.
+    EXPECT_EQ(Aktionen("#############|#############|##.1#########|#############|############2", 0,
+                       450, nullptr, 0, 0, 2000, 0),
+              (std::set<TAktion>{Keine}));
+    // The corridor's middle floods at 5400 ms. It gets away from its bomb and lives to its
+    // ninth step after it (4950 ms); the opponent, stepping every 400 ms, to 5200: no win.
+    EXPECT_FALSE(Aktionen("###############|###############|..2...1........|###############|"
+                          "###############",
+                          0, 450, nullptr, 0, 0, 3400, 0, 400)
+                     .count(Bombe));
     // Its way out of the blast is the nook above the cell to its left. An opponent one cell
     // from that cell could lay its bomb there in reply and shut it in; one cell further, not.
     EXPECT_EQ(Aktionen("#########|###.#####|#2..1####|#########", 0, 450, nullptr, 0, 0, 10000, 1),
@@ -360,6 +371,11 @@ TEST(StarkerComputer, HaeltAmEndeAusSoNahAmGegnerWieEsGeht) {
     EXPECT_EQ(Aktionen(gang, 0, 450, nullptr, 0, 0, 400, 1), (std::set<TAktion>{Links}));
     const std::string rand = "#########|#########|2.1......|#########|#########";
     EXPECT_EQ(Aktionen(rand, 0, 450, nullptr, 0, 0, 400, 1), (std::set<TAktion>{Keine}));
+    // Stepping every 500 ms along ring 1, which floods at 2000 ms, it would reach the way in
+    // (ring 2) just as its cell floods: too late, so it stays by the opponent.
+    EXPECT_EQ(Aktionen("#########|#21.....#|######.##|#########|#########", 0, 500, nullptr, 0, 0,
+                       1000, 0),
+              (std::set<TAktion>{Keine}));
     // Fleeing its bomb: the nook up left is the nearer quiet cell, but on ring 1 the water takes
     // it a second before the corridor's middle. Long before the flood's end the nearer one is
     // right; at the end only the one that lives longest.
