@@ -133,14 +133,17 @@ void TGefahrenKarte::Berechnen(TSpielfeld& feld, const TBombenListen& bomben, co
     Fluten();
 }
 
+std::int64_t TGefahrenKarte::WasserNull() const {
+    return NaechsterTick(takte_.BisWasser, takte_.Wasser) - Wasserschritt();
+}
+
 void TGefahrenKarte::Fluten() {
     // Water: one cell further each beat of its timer, which may start at any moment. It is
     // taken to pass everything but blocks, and blocks once a known blast has opened them, so it
     // is never later than feared.
     const auto n = std::size_t(Zellen());
     flut_.assign(n, kNie);
-    const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
-    const std::int64_t null = NaechsterTick(takte_.BisWasser, takte_.Wasser) - w;
+    const std::int64_t w = Wasserschritt(), null = WasserNull();
     // Every time is a whole number of beats after the water's: cells go into one bucket per
     // beat instead of a heap (this runs at every decision and for every bomb tried).
     for (auto& e : flutEimer_) e.clear();
@@ -159,8 +162,7 @@ void TGefahrenKarte::Fluten() {
 }
 
 void TGefahrenKarte::Ausbreiten() {
-    const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
-    const std::int64_t null = NaechsterTick(takte_.BisWasser, takte_.Wasser) - w;
+    const std::int64_t w = Wasserschritt(), null = WasserNull();
     for (std::size_t schritt = 0; schritt < flutEimer_.size(); ++schritt) {
         const std::int64_t t = null + std::int64_t(schritt) * w;
         // Indexed: a later bucket may be added meanwhile.
@@ -207,8 +209,7 @@ std::int64_t TGefahrenKarte::BombeDazu(int k, std::int64_t gelegt) {
     // on from the blocks it reaches sooner than before; nothing else changes (with the storm
     // flood nearly every block has water coming somewhere near).
     if (!wasser_) return td;
-    const std::int64_t w = std::max<std::uint32_t>(takte_.Wasser, 1);
-    const std::int64_t null = NaechsterTick(takte_.BisWasser, takte_.Wasser) - w;
+    const std::int64_t w = Wasserschritt(), null = WasserNull();
     bool flut = false;
     for (std::size_t i = marken_.back().Anfang; i < undo_.size(); ++i) {
         const auto z = std::size_t(undo_[i].K);

@@ -72,6 +72,8 @@ class TGefahrenKarte {
     };
     void Brennen(int k, std::int64_t ab, std::int64_t bis);
     void Sprengen(int k, std::int64_t td);
+    // The water's beat before its next tick: it spreads at this time and whole beats after.
+    std::int64_t WasserNull() const;
     void Fluten();
     // Spreads the water from the cells in flutEimer_ wherever it comes sooner than flut_ says.
     void Ausbreiten();
