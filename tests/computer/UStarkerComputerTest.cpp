@@ -354,8 +354,9 @@ TEST(StarkerComputer, TreibtDenGegnerVorDemEndeDerSturmflut) {
                           "###############",
                           0, 450, nullptr, 0, 0, 3400, 0, 400)
                      .count(Bombe));
-    // Its way out of the blast is the nook above the cell to its left. An opponent one cell
-    // from that cell could lay its bomb there in reply and shut it in; one cell further, not.
+    // Its way out of the blast is the nook above the cell to its left. An opponent two cells
+    // from that cell cannot reach it for a bomb in reply; one cell from it, it could lay its
+    // bomb there and shut it in.
     EXPECT_EQ(Aktionen("#########|###.#####|#2..1####|#########", 0, 450, nullptr, 0, 0, 10000, 1),
               (std::set<TAktion>{Bombe}));
     EXPECT_FALSE(
