@@ -137,6 +137,15 @@ std::int64_t TGefahrenKarte::WasserNull() const {
     return NaechsterTick(takte_.BisWasser, takte_.Wasser) - Wasserschritt();
 }
 
+std::int64_t TGefahrenKarte::NaechsteWelle(int k, std::int64_t t) const {
+    const std::int64_t w = Wasserschritt();
+    std::int64_t neu = t + w;
+    // An opened block: at the first beat after the blast has gone.
+    if (art_[std::size_t(k)] == zaZerstoerbar && begehbar_[std::size_t(k)] > neu)
+        neu += (begehbar_[std::size_t(k)] - neu + w - 1) / w * w;
+    return neu;
+}
+
 void TGefahrenKarte::Fluten() {
     // Water: one cell further each beat of its timer, which may start at any moment. It is
     // taken to pass everything but blocks, and blocks once a known blast has opened them, so it
@@ -175,12 +184,8 @@ void TGefahrenKarte::Ausbreiten() {
                 const auto i = std::size_t(m);
                 const TZellenArt a = art_[i];
                 if (a == zaUnzerstoerbar || a == zaWasser) continue;
-                std::int64_t neu = t + w;
-                if (a == zaZerstoerbar) {
-                    if (offen_[i] == kNie) continue;
-                    // At the first beat after the blast has gone.
-                    if (begehbar_[i] > neu) neu += (begehbar_[i] - neu + w - 1) / w * w;
-                }
+                if (a == zaZerstoerbar && offen_[i] == kNie) continue;
+                const std::int64_t neu = NaechsteWelle(m, t);
                 if (neu >= flut_[i]) continue;
                 flut_[i] = neu;
                 const auto spaeter = std::size_t((neu - null) / w);
@@ -226,9 +231,7 @@ std::int64_t TGefahrenKarte::BombeDazu(int k, std::int64_t gelegt) {
                 t = null + (flut_[q] - null) / w * w;
             else
                 continue;
-            std::int64_t neu = t + w;
-            if (begehbar_[z] > neu) neu += (begehbar_[z] - neu + w - 1) / w * w;
-            frueher = std::min(frueher, neu);
+            frueher = std::min(frueher, NaechsteWelle(int(z), t));
         }
         if (frueher >= flut_[z]) continue;
         if (!flut) {

@@ -74,6 +74,8 @@ class TGefahrenKarte {
     void Sprengen(int k, std::int64_t td);
     // The water's beat before its next tick: it spreads at this time and whole beats after.
     std::int64_t WasserNull() const;
+    // When water that spreads from a neighbour at beat t reaches cell k.
+    std::int64_t NaechsteWelle(int k, std::int64_t t) const;
     void Fluten();
     // Spreads the water from the cells in flutEimer_ wherever it comes sooner than flut_ says.
     void Ausbreiten();

@@ -472,11 +472,17 @@ std::optional<TAktion> TStarkerComputer::Endkampf(TBlick& b) {
     return std::nullopt;
 }
 
-std::int64_t TStarkerComputer::Lebensdauer(int start, std::int64_t schritt, std::int64_t schutzBis,
-                                           int gesperrt) {
+TAuswege TStarkerComputer::Leben(int start, std::int64_t schritt, std::int64_t schutzBis,
+                                 int gesperrt) {
     ohneRuhe_ = true;
     const TAuswege a = Suchen(karte_, start, schritt, schutzBis, gesperrt);
     ohneRuhe_ = false;
+    return a;
+}
+
+std::int64_t TStarkerComputer::Lebensdauer(int start, std::int64_t schritt, std::int64_t schutzBis,
+                                           int gesperrt) {
+    const TAuswege a = Leben(start, schritt, schutzBis, gesperrt);
     return *std::max_element(a.Weit.begin(), a.Weit.end()) * schritt;
 }
 
@@ -509,9 +515,7 @@ bool TStarkerComputer::Entscheidet(const TBlick& b, int z) {
 }
 
 std::vector<int> TStarkerComputer::Laengste(const TBlick& b) {
-    ohneRuhe_ = true;
-    const TAuswege leben = Suchen(karte_, b.Ich, b.Schritt, b.Schutz, b.Gegner);
-    ohneRuhe_ = false;
+    const TAuswege leben = Leben(b.Ich, b.Schritt, b.Schutz, b.Gegner);
     std::vector<int> beste;
     int weit = 0, naechst = kWeit;
     for (int a = 0; a < 5; ++a) {

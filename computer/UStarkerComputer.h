@@ -79,6 +79,8 @@ class TStarkerComputer {
     // A bomb laid at z now, itself in z, ends the opponent's life before its own, or costs it
     // nothing while the opponent has to run.
     bool Entscheidet(const TBlick& b, int z);
+    // Suchen with no cell quiet: how long each first action keeps a player alive at all.
+    TAuswege Leben(int start, std::int64_t schritt, std::int64_t schutzBis, int gesperrt);
     // How long a player at 'start' stays alive at all, quiet cells or not, in ms.
     std::int64_t Lebensdauer(int start, std::int64_t schritt, std::int64_t schutzBis, int gesperrt);
     // The extras close by, else the opponent: the goals of the way on, their distances in
